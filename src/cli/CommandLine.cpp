@@ -1,0 +1,97 @@
+#include "cli/CommandLine.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tp::cli {
+
+std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
+                                              const std::set<std::string>& knownOptions,
+                                              std::string& error) {
+    ParsedArguments parsed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (!word.starts_with("--")) {
+            parsed.positional.push_back(word);
+            continue;
+        }
+        std::string name = word.substr(2);
+        std::optional<std::string> value;
+        if (const auto equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        if (!knownOptions.contains(name)) {
+            error = "unknown option: " + word;
+            return std::nullopt;
+        }
+        if (!value) {
+            if (i + 1 >= arguments.size()) {
+                error = "option --" + name + " needs a value";
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        parsed.options[name] = *value;
+    }
+    return parsed;
+}
+
+namespace {
+
+std::optional<int> parseDigits(const std::string& text, std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        if (i >= text.size() || text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<DayNumber> parseSupportedDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto year = parseDigits(text, 0, 4);
+    const auto month = parseDigits(text, 5, 2);
+    const auto day = parseDigits(text, 8, 2);
+    if (!year || !month || !day || *month < 1 || *month > 12 || *day < 1 ||
+        *day > monthLength(*year, *month - 1))
+        return std::nullopt;
+    const DayNumber dayNumber = dayNumberOf(*year, *month, *day);
+    if (!isSupportedDay(dayNumber))
+        return std::nullopt;
+    return dayNumber;
+}
+
+std::optional<int> parseInteger(const std::string& text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || rest != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseReal(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string isoDateText(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+} // namespace tp::cli

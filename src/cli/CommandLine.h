@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/DayNumber.h"
+
+namespace tp::cli {
+
+// Arguments of one sub-command: positional words and "--name value" (or "--name=value") options.
+struct ParsedArguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+// Splits `arguments`; an option not in `knownOptions` or without its value gives an error text.
+std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
+                                              const std::set<std::string>& knownOptions,
+                                              std::string& error);
+
+// "YYYY-MM-DD" of a real date inside 1970-01-01 .. 2037-07-31.
+std::optional<DayNumber> parseSupportedDate(const std::string& text);
+
+// A whole number written in decimal, within [low, high].
+std::optional<int> parseInteger(const std::string& text, int low, int high);
+
+// A real number written in decimal.
+std::optional<double> parseReal(const std::string& text);
+
+std::string isoDateText(DayNumber day);
+
+} // namespace tp::cli

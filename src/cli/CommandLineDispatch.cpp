@@ -1,0 +1,64 @@
+#include "cli/Commands.h"
+
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace tp::cli {
+
+namespace {
+
+constexpr const char* kHelpText =
+    R"(turnoplaner-cli: reports of the Turnoplaner shift calendar
+
+Usage:
+  turnoplaner-cli days FROM TO [--type T] [--vacation-start MM-DD]
+      One tab-separated row per day from FROM to TO (YYYY-MM-DD, both included,
+      1970-01-01 .. 2037-07-31): date, day number, weekday, ISO week, Easter Sunday,
+      public holiday, name of the day, school holiday, crew duties under calendar
+      type T (0..7, default 0), crew outside the rotation, cancelled shifts and the
+      info line of the status panel. --vacation-start is the earliest start of the
+      block vacation (default 04-25).
+  turnoplaner-cli --help
+      This text.
+
+Mistakes in the command line print one line on stderr and exit with status 2.
+)";
+
+using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+
+const std::map<std::string, Command>& commands() {
+    static const std::map<std::string, Command> table{
+        {"days", runDaysCommand},
+    };
+    return table;
+}
+
+} // namespace
+
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& err) {
+    if (arguments.empty()) {
+        err << "turnoplaner-cli: no command given; see turnoplaner-cli --help\n";
+        return kUsageError;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+        out << kHelpText;
+        return 0;
+    }
+    const auto command = commands().find(arguments[0]);
+    if (command == commands().end()) {
+        err << "turnoplaner-cli: unknown command '" << arguments[0]
+            << "'; see turnoplaner-cli --help\n";
+        return kUsageError;
+    }
+    // Nothing reaches stdout unless the command succeeds.
+    std::ostringstream buffered;
+    const int status = command->second(
+        std::vector<std::string>(arguments.begin() + 1, arguments.end()), buffered, err);
+    if (status == 0)
+        out << buffered.str();
+    return status;
+}
+
+} // namespace tp::cli

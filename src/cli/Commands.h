@@ -1,0 +1,18 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tp::cli {
+
+// Exit status of a command line mistake: message on stderr, nothing on stdout.
+inline constexpr int kUsageError = 2;
+
+// Each command reads its arguments (after the command word) and returns the exit status.
+int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The whole command line without the program name.
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace tp::cli

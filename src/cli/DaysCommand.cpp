@@ -1,0 +1,66 @@
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/DaysReport.h"
+
+#include <sstream>
+
+namespace tp::cli {
+
+namespace {
+
+std::optional<MonthDay> parseMonthDay(const std::string& text) {
+    if (text.size() != 5 || text[2] != '-')
+        return std::nullopt;
+    const auto month = parseInteger(text.substr(0, 2), 1, 12);
+    const auto day = parseInteger(text.substr(3, 2), 1, 31);
+    if (!month || !day || *day > monthLength(2000, *month - 1))
+        return std::nullopt;
+    return MonthDay{*month, *day};
+}
+
+} // namespace
+
+int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& err) {
+    std::string error;
+    const auto parsed = parseArguments(arguments, {"type", "vacation-start"}, error);
+    if (!parsed) {
+        err << "days: " << error << '\n';
+        return kUsageError;
+    }
+    if (parsed->positional.size() != 2) {
+        err << "days: expected FROM and TO (YYYY-MM-DD)\n";
+        return kUsageError;
+    }
+    const auto from = parseSupportedDate(parsed->positional[0]);
+    const auto to = parseSupportedDate(parsed->positional[1]);
+    if (!from || !to) {
+        err << "days: dates must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        return kUsageError;
+    }
+    if (*from > *to) {
+        err << "days: FROM is after TO\n";
+        return kUsageError;
+    }
+    ShiftSystem system;
+    if (const auto it = parsed->options.find("type"); it != parsed->options.end()) {
+        const auto type = parseInteger(it->second, 0, kCalendarTypeCount - 1);
+        if (!type) {
+            err << "days: --type must be 0..7\n";
+            return kUsageError;
+        }
+        system.calendarType = *type;
+    }
+    if (const auto it = parsed->options.find("vacation-start"); it != parsed->options.end()) {
+        const auto start = parseMonthDay(it->second);
+        if (!start) {
+            err << "days: --vacation-start must be MM-DD\n";
+            return kUsageError;
+        }
+        system.earliestVacationStart = *start;
+    }
+    writeDaysReport(out, system, *from, *to);
+    return 0;
+}
+
+} // namespace tp::cli

@@ -1,0 +1,17 @@
+#include "holidays/NameDays.h"
+
+#include "holidays/NameDayTable.h"
+#include "model/DayNumber.h"
+
+namespace tp {
+
+std::string_view nameDayText(int year, int monthIndex, int day) {
+    int index = dayNumberOf(year, monthIndex + 1, day) - firstDayOfYear(year);
+    if (index > 58 && !isLeapYear(year))
+        ++index; // 29 February's entry is skipped in common years
+    return NameDayTable[static_cast<std::size_t>(index)];
+}
+
+static_assert(NameDayTable[59].starts_with("Schalttag"));
+
+} // namespace tp

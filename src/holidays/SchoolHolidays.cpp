@@ -1,0 +1,30 @@
+#include "holidays/SchoolHolidays.h"
+
+#include "holidays/Holidays.h"
+
+namespace tp {
+
+bool isSchoolHoliday(int year, int monthIndex, int day) {
+    const int key = year * 10000 + (monthIndex + 1) * 100 + day;
+    for (const auto& row : SchoolHolidayTable)
+        for (const SchoolHolidayPeriod& period : row)
+            if (period.start != 0 && period.start <= key && key <= period.end)
+                return true;
+    return false;
+}
+
+std::string formatTableDate(int entry) {
+    if (entry < 1)
+        return "?";
+    const int month = entry / 100 % 100;
+    return dayAndMonthText(entry % 100, month - 1);
+}
+
+std::optional<std::array<SchoolHolidayPeriod, 6>> schoolHolidaysOfYear(int year) {
+    for (const auto& row : SchoolHolidayTable)
+        if (row[0].start / 10000 == year)
+            return row;
+    return std::nullopt;
+}
+
+} // namespace tp

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/WorkingDate.h"
+
+namespace tp {
+
+// The first displayed month of the page and the cursor on it.
+struct ViewPosition {
+    int year = 1970;
+    int monthIndex = 0;   // of the first displayed month
+    int cursorColumn = 0; // months after the first displayed month
+    int cursorDay = 1;    // day of month of the selected day
+
+    friend bool operator==(const ViewPosition&, const ViewPosition&) = default;
+};
+
+// Month that the cursor stands in (first displayed month + cursor column).
+WorkingDate cursorMonth(const ViewPosition& view);
+
+// Moves the first displayed month to the month holding (its first day + days);
+// never past July 2037 nor before January 1970. A cursor day above 28 becomes 28.
+void moveViewByDays(ViewPosition& view, int days);
+
+// The first displayed month becomes the month of `dayNumber`, with the cursor on that day
+// in column 0 (what the date entry does with the typed date).
+void showDayFirst(ViewPosition& view, DayNumber dayNumber);
+
+} // namespace tp

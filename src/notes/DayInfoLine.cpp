@@ -1,0 +1,28 @@
+#include "notes/DayInfoLine.h"
+
+#include "holidays/Holidays.h"
+#include "holidays/NameDays.h"
+
+namespace tp {
+
+namespace {
+constexpr std::string_view kNamedPartSeparator = "\u00A0-\u00A0";
+}
+
+std::string dayInfoLine(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    std::string text(WeekdayNames[static_cast<std::size_t>(weekdaySundayBased(day))]);
+    text += ", " + std::to_string(date.day) + ". ";
+    text += MonthNames[static_cast<std::size_t>(date.month - 1)];
+    text += " " + std::to_string(date.year);
+    const std::string_view feast = holidayNameOfDay(day);
+    if (!feast.empty()) {
+        text += kNamedPartSeparator;
+        text += feast;
+    }
+    text += kNamedPartSeparator;
+    text += nameDayText(date.year, date.month - 1, date.day);
+    return text;
+}
+
+} // namespace tp
