@@ -26,15 +26,14 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view word) {
 // its size judged when it does not fit.
 struct DecimalPrefix {
     bool negative = false;
-    std::string_view digits; // mantissa including the point, without the sign
-    int integerDigits = 0;   // digits before the point, leading zeros excluded
+    int integerDigits = 0; // digits before the point, leading zeros excluded
     int leadingFractionZeros = 0;
     bool anyNonZeroDigit = false;
     long exponent = 0;
     std::string_view number; // what from_chars is given: mantissa and exponent, no sign
 };
 
-// Nothing when `text` does not begin with digits (after an optional sign).
+// False when `text` does not begin with a number (after an optional sign).
 bool scanDecimalPrefix(std::string_view text, DecimalPrefix& prefix) {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -66,7 +65,6 @@ bool scanDecimalPrefix(std::string_view text, DecimalPrefix& prefix) {
     if (!seenDigit)
         return false;
     prefix.anyNonZeroDigit = seenNonZero;
-    prefix.digits = text.substr(mantissaStart, pos - mantissaStart);
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponentPos = pos + 1;
         bool exponentNegative = false;

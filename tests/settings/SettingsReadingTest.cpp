@@ -29,15 +29,6 @@ void expectSame(const ProgramSettings& actual, const ProgramSettings& expected,
     EXPECT_EQ(settingsFileBytes(actual), settingsFileBytes(expected)) << context;
 }
 
-TEST(SettingsReading, MissingFileGivesTheDefaults) {
-    const ProgramSettings settings = read("");
-    EXPECT_EQ(settings.fontName, "System");
-    EXPECT_EQ(settings.userDataFolder, kDataRoot);
-    EXPECT_EQ(settings.userName, "Programm");
-    EXPECT_EQ(settings.dataRootPath, kDataRoot);
-    EXPECT_EQ(settings.latitude, 48.47);
-}
-
 struct ReadingCase {
     const char* name;
     std::string fileBytes; // Windows-1252 unless it starts with a byte-order mark
@@ -166,12 +157,6 @@ TEST(SettingsReading, LineEndsInTextsCannotAddLines) {
     const ProgramSettings reread = read(settingsFileBytes(settings));
     EXPECT_EQ(reread.latitude, 48.47);
     EXPECT_EQ(reread.placeName, "Ort  [Astronomie] Breite = 0");
-}
-
-TEST(SettingsReading, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    ProgramSettings settings = read("");
-    settings.placeName = "Łódź";
-    EXPECT_EQ(read(settingsFileBytes(settings)).placeName, "?ód?");
 }
 
 // Whatever a damaged file holds, the settings stay usable.
