@@ -1,5 +1,5 @@
 #include "platform/AtomicFile.h"
-#include "TemporaryFolder.h"
+#include "support/TemporaryFolder.h"
 #include "settings/DataFolders.h"
 
 #include <gtest/gtest.h>
