@@ -18,11 +18,12 @@ std::string dstChangeText(const WorkingDate& date) {
 
 std::string astronomyLine(const WorkingDate& date, const AstronomySettings& settings,
                           PhaseNearFlag& flag, LunationCache* cache) {
-    std::string line = riseSetLine(RiseSetKind::CivilTwilight, date, settings);
+    const RiseSetLines riseSet = riseSetLines(date, settings);
+    std::string line = riseSet.twilight;
     line += kAstronomySeparator;
-    line += riseSetLine(RiseSetKind::Sun, date, settings);
+    line += riseSet.sun;
     line += kAstronomySeparator;
-    line += riseSetLine(RiseSetKind::Moon, date, settings);
+    line += riseSet.moon;
     const auto append = [&line](const std::string& item) {
         if (!item.empty()) {
             line += kAstronomySeparator;

@@ -127,18 +127,27 @@ QuadraticRoots quadraticRoots(double yMinus, double y0, double yPlus) {
     return result;
 }
 
-RiseSetResult riseSetSearch(RiseSetKind kind, double mjd0, double longitude, double sinLatitude,
-                            double cosLatitude, double sinHorizon) {
+HourlyAltitudes::HourlyAltitudes(RiseSetKind kind, double mjd0, double longitude,
+                                 double sinLatitude, double cosLatitude)
+    : kind_(kind), mjd0_(mjd0), longitude_(longitude), sinLatitude_(sinLatitude),
+      cosLatitude_(cosLatitude) {}
+
+double HourlyAltitudes::at(int hour) {
+    const auto index = static_cast<std::size_t>(hour);
+    if (!known_[index]) {
+        values_[index] = sinAltitude(kind_, mjd0_, hour, longitude_, sinLatitude_, cosLatitude_);
+        known_[index] = true;
+    }
+    return values_[index];
+}
+
+RiseSetResult riseSetSearch(HourlyAltitudes& altitudes, double sinHorizon) {
     RiseSetResult result;
-    const auto altitude = [&](double hour) {
-        return sinAltitude(kind, mjd0, hour, longitude, sinLatitude, cosLatitude) - sinHorizon;
-    };
-    // The last sample of a step is the first of the next; it is the same computation.
-    double yMinus = altitude(0);
-    for (double hour = 1; hour <= 23; hour += 2) {
+    for (int hour = 1; hour <= 23; hour += 2) {
+        const double yMinus = altitudes.at(hour - 1) - sinHorizon;
         result.above = yMinus > 0;
-        const double y0 = altitude(hour);
-        const double yPlus = altitude(hour + 1);
+        const double y0 = altitudes.at(hour) - sinHorizon;
+        const double yPlus = altitudes.at(hour + 1) - sinHorizon;
         const QuadraticRoots roots = quadraticRoots(yMinus, y0, yPlus);
         if (roots.rootCount == 1) {
             if (yMinus < 0)
@@ -156,9 +165,14 @@ RiseSetResult riseSetSearch(RiseSetKind kind, double mjd0, double longitude, dou
         }
         if (result.rise != 0 && result.set != 0)
             break;
-        yMinus = yPlus;
     }
     return result;
+}
+
+RiseSetResult riseSetSearch(RiseSetKind kind, double mjd0, double longitude, double sinLatitude,
+                            double cosLatitude, double sinHorizon) {
+    HourlyAltitudes altitudes(kind, mjd0, longitude, sinLatitude, cosLatitude);
+    return riseSetSearch(altitudes, sinHorizon);
 }
 
 std::string riseSetTimeText(double hours) {
@@ -175,21 +189,25 @@ std::string riseSetTimeText(double hours) {
     return text;
 }
 
-std::string riseSetLine(RiseSetKind kind, const WorkingDate& date,
-                        const AstronomySettings& settings) {
-    if (kind == RiseSetKind::CivilTwilight) {
-        const int twilight =
-            settings.twilight >= 0 && settings.twilight <= 2 ? settings.twilight : 0;
-        kind = static_cast<RiseSetKind>(static_cast<int>(RiseSetKind::CivilTwilight) + twilight);
-    }
-    const Horizon horizon = horizonOf(kind);
+namespace {
+
+// Local midnight of the working date as an MJD.
+double localMidnightMjd(const WorkingDate& date, const AstronomySettings& settings) {
     const int mjd0 = date.dayNumber + kMjdOfEpoch;
     double zone = settings.timeZone;
     if (settings.automaticSummerTime && isSummerTimeDay(mjd0))
         zone += 1;
-    const RiseSetResult result =
-        riseSetSearch(kind, mjd0 - zone / 24, settings.longitude, sinDeg(settings.latitude),
-                      cosDeg(settings.latitude), sinDeg(horizon.altitude));
+    return mjd0 - zone / 24;
+}
+
+RiseSetKind chosenTwilight(const AstronomySettings& settings) {
+    const int twilight = settings.twilight >= 0 && settings.twilight <= 2 ? settings.twilight : 0;
+    return static_cast<RiseSetKind>(static_cast<int>(RiseSetKind::CivilTwilight) + twilight);
+}
+
+std::string lineOf(RiseSetKind kind, HourlyAltitudes& altitudes) {
+    const Horizon horizon = horizonOf(kind);
+    const RiseSetResult result = riseSetSearch(altitudes, sinDeg(horizon.altitude));
     std::string line = horizon.label;
     if (result.rise == 0 && result.set == 0) {
         const bool twilight = kind != RiseSetKind::Moon && kind != RiseSetKind::Sun;
@@ -200,6 +218,32 @@ std::string riseSetLine(RiseSetKind kind, const WorkingDate& date,
         return line;
     }
     return line + ": " + riseSetTimeText(result.rise) + " - " + riseSetTimeText(result.set);
+}
+
+HourlyAltitudes altitudesOf(RiseSetKind kind, const WorkingDate& date,
+                            const AstronomySettings& settings) {
+    return HourlyAltitudes(kind, localMidnightMjd(date, settings), settings.longitude,
+                           sinDeg(settings.latitude), cosDeg(settings.latitude));
+}
+
+} // namespace
+
+std::string riseSetLine(RiseSetKind kind, const WorkingDate& date,
+                        const AstronomySettings& settings) {
+    if (kind == RiseSetKind::CivilTwilight)
+        kind = chosenTwilight(settings);
+    HourlyAltitudes altitudes = altitudesOf(kind, date, settings);
+    return lineOf(kind, altitudes);
+}
+
+RiseSetLines riseSetLines(const WorkingDate& date, const AstronomySettings& settings) {
+    RiseSetLines lines;
+    HourlyAltitudes sun = altitudesOf(RiseSetKind::Sun, date, settings);
+    lines.twilight = lineOf(chosenTwilight(settings), sun);
+    lines.sun = lineOf(RiseSetKind::Sun, sun);
+    HourlyAltitudes moon = altitudesOf(RiseSetKind::Moon, date, settings);
+    lines.moon = lineOf(RiseSetKind::Moon, moon);
+    return lines;
 }
 
 } // namespace tp

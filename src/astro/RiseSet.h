@@ -3,6 +3,7 @@
 #include "astro/AstronomySettings.h"
 #include "model/WorkingDate.h"
 
+#include <array>
 #include <string>
 
 namespace tp {
@@ -50,14 +51,37 @@ struct RiseSetResult {
     bool above = false; // last sample at the start of a step above the horizon altitude
 };
 
+// Sine of the altitude of one body at the whole hours 0..24 after a start, each computed
+// when first asked for. The Sun's samples serve the Sun and the twilight line alike.
+class HourlyAltitudes {
+  public:
+    HourlyAltitudes(RiseSetKind kind, double mjd0, double longitude, double sinLatitude,
+                    double cosLatitude);
+    double at(int hour);
+
+  private:
+    RiseSetKind kind_;
+    double mjd0_, longitude_, sinLatitude_, cosLatitude_;
+    std::array<double, 25> values_{};
+    std::array<bool, 25> known_{};
+};
+
 // Hourly samples from `mjd0` over 24 hours, a parabola through each three.
 RiseSetResult riseSetSearch(RiseSetKind kind, double mjd0, double longitude, double sinLatitude,
                             double cosLatitude, double sinHorizon);
+RiseSetResult riseSetSearch(HourlyAltitudes& altitudes, double sinHorizon);
 
 // "Sonne: 6:47 - 20:05" for the working date in local time; kind CivilTwilight stands for
 // the twilight chosen in the settings.
 std::string riseSetLine(RiseSetKind kind, const WorkingDate& date,
                         const AstronomySettings& settings);
+
+// The twilight, Sun and Moon lines of the working date, the Sun sampled once for both of
+// its lines.
+struct RiseSetLines {
+    std::string twilight, sun, moon;
+};
+RiseSetLines riseSetLines(const WorkingDate& date, const AstronomySettings& settings);
 
 // "6:05" for hours after local midnight, minutes rounded; "--:--" for 0.
 std::string riseSetTimeText(double hours);

@@ -1,6 +1,7 @@
 #include "astro/AstronomyLine.h"
 #include "AstroTestSupport.h"
 #include "astro/LunationCache.h"
+#include "astro/RiseSet.h"
 #include "settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,30 @@ TEST(AstronomyLine, EclipseItemOnlyWithTheFlag) {
         const std::string line = astronomyLine(workingDateOf(day), settings, flag, &cache);
         if (line.find("finsternis") != std::string::npos) {
             ASSERT_NE(flag, PhaseNearFlag::None) << line;
+        }
+    }
+}
+
+// The shortcuts (remembered lunations, the Sun sampled once for two lines) change no line.
+TEST(AstronomyLine, ShortcutsGiveTheSameLines) {
+    LunationCache cache;
+    AstronomySettings settings;
+    for (const int twilight : {0, 1, 2}) {
+        settings.twilight = twilight;
+        for (const int year : {1970, 1985, 1999, 2007, 2037}) {
+            for (DayNumber day = firstDayOfYear(year); day < firstDayOfYear(year) + 212; ++day) {
+                const WorkingDate date = workingDateOf(day);
+                PhaseNearFlag cachedFlag = PhaseNearFlag::None;
+                PhaseNearFlag plainFlag = PhaseNearFlag::None;
+                const std::string line = astronomyLine(date, settings, cachedFlag, &cache);
+                ASSERT_EQ(line, astronomyLine(date, settings, plainFlag, nullptr));
+                ASSERT_EQ(cachedFlag, plainFlag) << line;
+                const std::string separate =
+                    riseSetLine(RiseSetKind::CivilTwilight, date, settings) + kAstronomySeparator +
+                    riseSetLine(RiseSetKind::Sun, date, settings) + kAstronomySeparator +
+                    riseSetLine(RiseSetKind::Moon, date, settings);
+                ASSERT_EQ(line.substr(0, separate.size()), separate);
+            }
         }
     }
 }
