@@ -63,19 +63,6 @@ TEST(AstronomyLine, EventsFollowInTheirOrder) {
               std::string::npos);
 }
 
-// Eclipses are only looked for where the phase searches flagged a new or full moon.
-TEST(AstronomyLine, EclipseItemOnlyWithTheFlag) {
-    LunationCache cache;
-    const AstronomySettings settings;
-    for (DayNumber day = dayNumberOf(1999, 1, 1); day <= dayNumberOf(2001, 12, 31); ++day) {
-        PhaseNearFlag flag = PhaseNearFlag::None;
-        const std::string line = astronomyLine(workingDateOf(day), settings, flag, &cache);
-        if (line.find("finsternis") != std::string::npos) {
-            ASSERT_NE(flag, PhaseNearFlag::None) << line;
-        }
-    }
-}
-
 // The shortcuts (remembered lunations, the Sun sampled once for two lines) change no line.
 TEST(AstronomyLine, ShortcutsGiveTheSameLines) {
     LunationCache cache;

@@ -107,26 +107,5 @@ TEST(Lunation, PhaseOnTheDayIsNotSkippedWhenTheEstimateOvershoots) {
     EXPECT_EQ(moonPhaseText(dateOf(2007, 3, 12), settings, flag, nullptr), "Letztes Viertel: 4:55");
 }
 
-// The cache only remembers what the series computes: with and without it every search of
-// 1984..1986 and 2006..2008 gives the same instant.
-TEST(Lunation, CachedSearchesGiveTheSameInstants) {
-    LunationCache cache;
-    for (const int year : {1985, 2007}) {
-        for (DayNumber day = dayNumberOf(year - 1, 1, 1); day <= dayNumberOf(year + 1, 12, 31);
-             ++day) {
-            const WorkingDate date = workingDateOf(day);
-            for (const PhaseKind kind : {PhaseKind::NewMoon, PhaseKind::FirstQuarter,
-                                         PhaseKind::FullMoon, PhaseKind::LastQuarter}) {
-                PhaseNearFlag cachedFlag = PhaseNearFlag::None;
-                PhaseNearFlag plainFlag = PhaseNearFlag::None;
-                ASSERT_EQ(phaseSearch(kind, date, cachedFlag, &cache),
-                          phaseSearch(kind, date, plainFlag, nullptr))
-                    << "day " << day;
-                ASSERT_EQ(cachedFlag, plainFlag) << "day " << day;
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace tp
