@@ -23,8 +23,8 @@ enum class PhaseNearFlag { None = 0, NewMoonNear = 1, FullMoonNear = 2 };
 template <class InstantOf> double lunationSearch(const WorkingDate& date, InstantOf instantOf);
 
 // JDE of the first phase of `kind` not before about noon UT of the day before the working
-// date. New and full moon searches set `flag` (the quarters leave it alone). `cache` may be
-// null.
+// date (where the loop's few passes run out first, the earlier phase it looked at last).
+// New and full moon searches set `flag` (the quarters leave it alone). `cache` may be null.
 double phaseSearch(PhaseKind kind, const WorkingDate& date, PhaseNearFlag& flag,
                    LunationCache* cache);
 
