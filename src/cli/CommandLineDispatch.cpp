@@ -19,6 +19,14 @@ Usage:
       type T (0..7, default 0), crew outside the rotation, cancelled shifts and the
       info line of the status panel. --vacation-start is the earliest start of the
       block vacation (default 04-25).
+  turnoplaner-cli astro FROM TO [--lat DEG] [--lon DEG] [--tz HOURS] [--dst 0|1]
+                                [--twilight 0|1|2]
+      One tab-separated row per day from FROM to TO: the date and the astronomy
+      line of the status panel (twilight, Sun, Moon and the day's events). The
+      place is given as stored in the settings: --lat north positive (default
+      48.47), --lon WEST positive (default -12.52, that is east), --tz hours east
+      of Greenwich (default 1), --dst automatic summer time (default 1),
+      --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
   turnoplaner-cli --help
       This text.
 
@@ -30,6 +38,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
         {"days", runDaysCommand},
+        {"astro", runAstroCommand},
     };
     return table;
 }
