@@ -31,18 +31,9 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
         err << "astro: " << error << '\n';
         return kUsageError;
     }
-    if (parsed->positional.size() != 2) {
-        err << "astro: expected FROM and TO (YYYY-MM-DD)\n";
-        return kUsageError;
-    }
-    const auto from = parseSupportedDate(parsed->positional[0]);
-    const auto to = parseSupportedDate(parsed->positional[1]);
-    if (!from || !to) {
-        err << "astro: dates must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
-        return kUsageError;
-    }
-    if (*from > *to) {
-        err << "astro: FROM is after TO\n";
+    const auto range = parseDayRange(*parsed, error);
+    if (!range) {
+        err << "astro: " << error << '\n';
         return kUsageError;
     }
     AstronomySettings settings;
@@ -76,7 +67,7 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     LunationCache cache;
     out << "date\tastronomy_line\n";
-    for (DayNumber day = *from; day <= *to; ++day) {
+    for (DayNumber day = range->from; day <= range->to; ++day) {
         PhaseNearFlag flag = PhaseNearFlag::None;
         out << isoDateText(day) << '\t' << astronomyLine(workingDateOf(day), settings, flag, &cache)
             << '\n';
