@@ -23,16 +23,16 @@ using YearlyCrewHours = std::function<std::array<double, kCrewCount>(int year)>;
 
 // Everything one page drawing reads.
 struct PageInput {
-    const ProgramSettings& settings;                // display switches, target hours
-    const ShiftSystem& shifts;                      // calendarType decides columns or sheet
-    ViewPosition view;                              // first displayed month and the cursor
-    int lastColumnIndex = 5;                        // columns 0..lastColumnIndex
-    bool showVacationBlock = true;                  // the "UB" flag
-    int backgroundColour = 0xD8E9EC;                // Windows colour value
-    QFont font;                                     // the page font
-    LayoutUnits units;                              // W and H of that font
-    std::vector<const DayMarksSource*> markSources; // notes, markings, bars, astronomy
-    YearlyCrewHours yearlyCrewHours;                // sheet only; empty leaves the figures out
+    const ProgramSettings& settings;                  // display switches, target hours
+    const ShiftSystem& shifts;                        // calendarType decides columns or sheet
+    ViewPosition view;                                // first displayed month and the cursor
+    int lastColumnIndex = 5;                          // columns 0..lastColumnIndex
+    bool showVacationBlock = true;                    // the "UB" flag
+    int backgroundColour = 0xD8E9EC;                  // Windows colour value
+    QFont font{};                                     // the page font
+    LayoutUnits units{};                              // W and H of that font
+    std::vector<const DayMarksSource*> markSources{}; // notes, markings, bars, astronomy
+    YearlyCrewHours yearlyCrewHours{};                // sheet only; empty leaves the figures out
 };
 
 // The page font from the settings: name ("System" is the desktop's default font), size in
