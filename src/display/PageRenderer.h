@@ -19,7 +19,7 @@ namespace tp {
 
 // Yearly hours of crews 0..4 under the five-crew rotation, for the target-hour figures of the
 // shift plan sheet.
-using YearlyCrewHours = std::function<std::array<double, kCrewCount>(int year)>;
+using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
 
 // Everything one page drawing reads.
 struct PageInput {
@@ -32,7 +32,7 @@ struct PageInput {
     QFont font{};                                     // the page font
     LayoutUnits units{};                              // W and H of that font
     std::vector<const DayMarksSource*> markSources{}; // notes, markings, bars, astronomy
-    YearlyCrewHours yearlyCrewHours{};                // sheet only; empty leaves the figures out
+    CrewYearTotals crewYearTotals{};                  // sheet only; empty leaves the figures out
 };
 
 // The page font from the settings: name ("System" is the desktop's default font), size in

@@ -1,5 +1,6 @@
 #include "display/SheetGeometry.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tp {
@@ -21,6 +22,17 @@ SheetFrame sheetFrameFor(PixelSize area) {
     frame.imageSize = {kSheetGridColumns * frame.cellWidth + 4,
                        kSheetGridRows * frame.cellHeight + 4};
     return frame;
+}
+
+std::string hourBalanceText(double targetHours, double yearlyHours) {
+    double balance = targetHours - yearlyHours;
+    if (std::fabs(balance) < 0.005)
+        balance = 0.0; // never "-0.00"
+    // Not printf: the desktop's locale could turn the point into a comma.
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, balance, std::chars_format::fixed, 2);
+    return std::string(text, result.ptr);
 }
 
 } // namespace tp

@@ -2,6 +2,8 @@
 
 #include "display/PageGeometry.h"
 
+#include <string>
+
 namespace tp {
 
 inline constexpr int kSheetGridColumns = 48;
@@ -24,5 +26,9 @@ SheetFrame sheetFrameFor(PixelSize area);
 constexpr int sheetFirstMonthIndex(int monthIndex) {
     return monthIndex < 6 ? 0 : 6;
 }
+
+// A crew's hour figure on the sheet: target minus the crew's yearly hours, two decimals with a
+// decimal point ("-1.24").
+std::string hourBalanceText(double targetHours, double yearlyHours);
 
 } // namespace tp

@@ -267,8 +267,8 @@ class SheetPainter {
         const QFont bodyFont = sheetFont(0.62, false);
         text(26, 34.8, QStringLiteral("Sollstunden:"), Qt::AlignLeft, headingFont);
         std::optional<std::array<double, kCrewCount>> hours;
-        if (input_.yearlyCrewHours)
-            hours = input_.yearlyCrewHours(year_);
+        if (input_.crewYearTotals)
+            hours = input_.crewYearTotals(year_);
         for (int crew = 0; crew < kCrewCount; ++crew) {
             const double row = 35.8 + 0.7 * crew;
             const int side = std::max(4, ch_ * 6 / 10);
@@ -278,11 +278,12 @@ class SheetPainter {
             painter_.drawRect(box);
             text(26.9, row, QStringLiteral("Schicht       0%1").arg(crew + 1), Qt::AlignLeft,
                  bodyFont);
-            if (hours) {
-                const double balance = static_cast<double>(input_.settings.targetHours38) -
-                                       (*hours)[static_cast<std::size_t>(crew)];
-                text(32.5, row, QString::number(balance, 'f', 2), Qt::AlignRight, bodyFont);
-            }
+            if (hours)
+                text(32.5, row,
+                     QString::fromStdString(
+                         hourBalanceText(static_cast<double>(input_.settings.targetHours38),
+                                         (*hours)[static_cast<std::size_t>(crew)])),
+                     Qt::AlignRight, bodyFont);
         }
     }
 
