@@ -1,6 +1,8 @@
 #include "display/PageRenderer.h"
 
 #include "display/PageColours.h"
+#include "display/PageGlyphs.h"
+#include "display/PixelFill.h"
 #include "display/ShiftAreaPainter.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
@@ -33,18 +35,9 @@ QColor darkenedBarColour(int windowsValue) {
 class MonthColumnPainter {
   public:
     MonthColumnPainter(QPainter& painter, QImage& page, const PageInput& input, DayCellTable& cells)
-        : painter_(painter), input_(input), cells_(cells), metrics_(input.font, &page),
-          shiftArea_(painter, page, input), w_(input.units.w), h_(input.units.h),
-          ascent_(metrics_.ascent()), background_(colourFromWindowsValue(input.backgroundColour)) {
-        // Day numbers 1..31 and week numbers 1..53.
-        for (std::size_t number = 1; number < numbers_.size(); ++number) {
-            numbers_[number] = QString::number(number);
-            numberWidths_[number] = metrics_.horizontalAdvance(numbers_[number]);
-        }
-        for (std::size_t weekday = 0; weekday < WeekdayNames.size(); ++weekday)
-            weekdayLetters_[weekday] =
-                QString::fromUtf8(WeekdayNames[weekday].data(), 2); // two ASCII letters
-    }
+        : painter_(painter), input_(input), cells_(cells), pixels_(page), glyphs_(input.font),
+          shiftArea_(painter, page, input, glyphs_, pixels_), w_(input.units.w), h_(input.units.h),
+          ascent_(glyphs_.ascent()), background_(colourFromWindowsValue(input.backgroundColour)) {}
 
     void drawColumn(int column, int year, int monthIndex) {
         const int x = w_ + kColumnWidthUnits * w_ * column;
@@ -79,32 +72,31 @@ class MonthColumnPainter {
     void drawDayRow(int x, int y, int column, const WorkingDate& date, const DayMarks& marks) {
         const ProgramSettings& settings = input_.settings;
         const int markLeft = x + 2 * w_;
-        const int clearLeft = x + w_ / 3;
-        const int clearRight = clearLeft + roundedTimes(5.35, w_);
-        painter_.fillRect(clearLeft, y, clearRight - clearLeft, h_, background_);
+        // The day part reaches from a third of a unit to 5.35 units further. It needs no
+        // clearing of its own: the whole page was just filled with the background.
+        const int clearRight = x + w_ / 3 + roundedTimes(5.35, w_);
         cells_.set(column, date.day, dayCellCode(date.year, date.monthIndex, date.day));
 
         const bool schoolHoliday =
             settings.showSchoolHolidays && isSchoolHoliday(date.year, date.monthIndex, date.day);
         if (schoolHoliday)
-            painter_.fillRect(markLeft, y, clearRight - markLeft, h_, pagecolours::kSchoolHoliday);
+            pixels_.fill(markLeft, y, clearRight - markLeft, h_, pagecolours::kSchoolHoliday.rgb());
         if (marks.barColour) {
             const QColor bar = schoolHoliday ? darkenedBarColour(*marks.barColour)
                                              : colourFromWindowsValue(*marks.barColour);
-            painter_.fillRect(markLeft, y, clearRight - markLeft, h_, bar);
+            pixels_.fill(markLeft, y, clearRight - markLeft, h_, bar.rgb());
         }
         drawNoteMarks(markLeft, y, marks);
 
         const DayNumber day = date.dayNumber;
         const int weekday = weekdaySundayBased(day);
         const bool red = weekday == 0 || isPublicHoliday(day);
-        painter_.setPen(red ? pagecolours::kHoliday : pagecolours::kText);
         const int baseline = y + ascent_;
-        painter_.drawText(
-            QPoint(markLeft - numberWidths_[static_cast<std::size_t>(date.day)], baseline),
-            numbers_[static_cast<std::size_t>(date.day)]);
-        painter_.drawText(QPoint(markLeft + roundedTimes(0.35, w_), baseline),
-                          weekdayLetters_[static_cast<std::size_t>(weekday)]);
+        const GlyphText& dayNumber = glyphs_.number(date.day);
+        const QRgb textColour = red ? pagecolours::kHoliday.rgb() : pagecolours::kText.rgb();
+        glyphs_.draw(pixels_, markLeft - dayNumber.width, baseline, dayNumber, textColour);
+        glyphs_.draw(pixels_, markLeft + roundedTimes(0.35, w_), baseline,
+                     glyphs_.weekdayLetters(weekday), textColour);
 
         const int symbolLeft = x + 5 * w_;
         const bool moonDrawn = settings.showMoonPhases && drawMoonPhase(symbolLeft, y, marks);
@@ -113,24 +105,23 @@ class MonthColumnPainter {
         if (settings.showWeekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn &&
             !apsisDrawn) {
             const int week = isoWeekNumber(date);
-            painter_.setPen(pagecolours::kWeekNumber);
-            painter_.drawText(QPoint(symbolLeft + (week < 10 ? w_ / 2 : 0), baseline),
-                              numbers_[static_cast<std::size_t>(week)]);
+            glyphs_.draw(pixels_, symbolLeft + (week < 10 ? w_ / 2 : 0), baseline,
+                         glyphs_.number(week), pagecolours::kWeekNumber.rgb());
         }
     }
 
     void drawNoteMarks(int left, int y, const DayMarks& marks) {
         const int full = roundedTimes(2.5, w_);
         if (marks.dayNote)
-            painter_.fillRect(left, y, full, h_, pagecolours::kDayNote);
+            pixels_.fill(left, y, full, h_, pagecolours::kDayNote.rgb());
         if (marks.periodicNote)
-            painter_.fillRect(left, y, full, h_, pagecolours::kPeriodicNote);
+            pixels_.fill(left, y, full, h_, pagecolours::kPeriodicNote.rgb());
         if (marks.yearlyNote)
-            painter_.fillRect(left, y, full, h_, pagecolours::kYearlyNote);
+            pixels_.fill(left, y, full, h_, pagecolours::kYearlyNote.rgb());
         if (marks.weekdayNote != WeekdayNoteMark::None) {
             const int width =
                 marks.weekdayNote == WeekdayNoteMark::Half ? roundedTimes(1.25, w_) : full;
-            painter_.fillRect(left, y, width, h_, pagecolours::kWeekdayNote);
+            pixels_.fill(left, y, width, h_, pagecolours::kWeekdayNote.rgb());
         }
     }
 
@@ -197,15 +188,13 @@ class MonthColumnPainter {
     QPainter& painter_;
     const PageInput& input_;
     DayCellTable& cells_;
-    QFontMetrics metrics_;
+    PixelFill pixels_;
+    PageGlyphs glyphs_;
     ShiftAreaPainter shiftArea_;
     int w_;
     int h_;
     int ascent_;
     QColor background_;
-    std::array<QString, 54> numbers_;
-    std::array<int, 54> numberWidths_{};
-    std::array<QString, 7> weekdayLetters_;
     int blockVacationYear_ = -1;
     DayNumber blockVacationStart_ = 0;
 };

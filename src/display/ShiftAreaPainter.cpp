@@ -9,8 +9,18 @@ namespace tp {
 
 namespace {
 
-QColor crewColour(int crew) {
-    return colourFromWindowsValue(CrewColours[static_cast<std::size_t>(crew)]);
+const std::array<QColor, kCrewCount>& crewColours() {
+    static const std::array<QColor, kCrewCount> colours = [] {
+        std::array<QColor, kCrewCount> converted;
+        for (std::size_t crew = 0; crew < converted.size(); ++crew)
+            converted[crew] = colourFromWindowsValue(CrewColours[crew]);
+        return converted;
+    }();
+    return colours;
+}
+
+const QColor& crewColour(int crew) {
+    return crewColours()[static_cast<std::size_t>(crew)];
 }
 
 // Red and blue crews carry white text.
@@ -22,10 +32,24 @@ bool isSunday(DayNumber day) {
     return weekdaySundayBased(day) == 0;
 }
 
+// Cancelled shifts of the day as bits 1 << code. Plant holidays always take the night shift
+// first, so one question settles the ordinary day.
+unsigned cancelledShiftsOf(DayNumber day) {
+    if (!isShiftCancelled(day, NightShift))
+        return 0;
+    unsigned cancelled = 1u << NightShift;
+    for (const int shift : {EarlyShift, LateShift})
+        if (isShiftCancelled(day, shift))
+            cancelled |= 1u << shift;
+    return cancelled;
+}
+
 } // namespace
 
-ShiftAreaPainter::ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input)
-    : painter_(painter), page_(page), input_(input), w_(input.units.w), h_(input.units.h),
+ShiftAreaPainter::ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input,
+                                   const PageGlyphs& glyphs, const PixelFill& pixels)
+    : painter_(painter), page_(page), input_(input), glyphs_(glyphs), pixels_(pixels),
+      w_(input.units.w), h_(input.units.h),
       background_(colourFromWindowsValue(input.backgroundColour)) {}
 
 void ShiftAreaPainter::draw(int x, int y, DayNumber day, DayNumber blockVacationStart,
@@ -46,15 +70,16 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
     const bool inBlockVacation = day >= blockVacationStart && day < blockVacationStart + 140;
     const bool sunday = isSunday(day);
     // Sundays have no late shift: early and night crew work twelve hours and share its slot.
-    const bool shareLateSlot = sunday && !isShiftCancelled(day, LateShift);
-    const bool splitLateCircle = sunday && isShiftCancelled(day, EarlyShift);
+    const unsigned cancelled = cancelledShiftsOf(day);
+    const bool shareLateSlot = sunday && (cancelled & (1u << LateShift)) == 0;
+    const bool splitLateCircle = sunday && (cancelled & (1u << EarlyShift)) != 0;
     const QString markingLetter = QString::fromStdString(marks.markingLetter);
 
     for (int crew = 0; crew < kCrewCount; ++crew) {
         if (crew == crewOutside)
             continue;
         const int code = crews[static_cast<std::size_t>(crew)];
-        const QColor colour = crewColour(crew);
+        const QColor& colour = crewColour(crew);
         const QColor textColour = crewTextColour(crew);
         switch (code) {
         case FreeWeek:
@@ -63,7 +88,7 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
                 drawCentredText(x + w_, y, markingLetter, textColour);
             } else if (inBlockVacation && input_.showVacationBlock) {
                 fillBox(x, y, 2 * w_, colour);
-                drawCentredText(x + w_, y, QStringLiteral("U"), textColour);
+                drawCentredText(x + w_, y, glyphs_.character('U'), textColour);
             } else {
                 drawFreeWeekSquare(x, y, colour);
             }
@@ -73,7 +98,7 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
         case NightShift: {
             const int slotLeft = x + 2 * code * w_;
             const int slotCentre = slotLeft + w_;
-            if (isShiftCancelled(day, code))
+            if (cancelled & (1u << code))
                 fillCircle(slotCentre, y, colour);
             else if (shareLateSlot && code == EarlyShift)
                 fillBox(slotLeft, y, 3 * w_, colour);
@@ -104,7 +129,8 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
         const int code = crews[static_cast<std::size_t>(crewOutside)];
         if (code >= EarlyShift && code <= NightShift) {
             fillBox(x, y, 2 * w_, crewColour(crewOutside));
-            drawCentredText(x + w_, y, QString::number(code), crewTextColour(crewOutside));
+            drawCentredText(x + w_, y, glyphs_.character(static_cast<char>('0' + code)),
+                            crewTextColour(crewOutside));
         }
     }
 }
@@ -112,10 +138,11 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
 void ShiftAreaPainter::drawTwoShiftCells(int x, int y, DayNumber day, const DayMarks& marks) {
     CrewShifts crews{};
     computeCrewShifts(input_.shifts, day, false, 0, crews);
+    const unsigned cancelled = cancelledShiftsOf(day);
     const QString markingLetter = QString::fromStdString(marks.markingLetter);
     for (int crew = 0; crew < 3; ++crew) {
         const int code = crews[static_cast<std::size_t>(crew)];
-        const QColor colour = crewColour(crew);
+        const QColor& colour = crewColour(crew);
         const QColor textColour = crewTextColour(crew);
         if (code == FreeWeek) {
             if (marks.markingColumn == 1) {
@@ -127,7 +154,7 @@ void ShiftAreaPainter::drawTwoShiftCells(int x, int y, DayNumber day, const DayM
         if (code != EarlyShift && code != LateShift)
             continue;
         const int slotLeft = x + 2 * code * w_;
-        if (isShiftCancelled(day, code))
+        if (cancelled & (1u << code))
             fillCircle(slotLeft + w_, y, colour);
         else
             fillBox(slotLeft, y, 2 * w_, colour);
@@ -148,19 +175,20 @@ void ShiftAreaPainter::drawFourCrewCells(int x, int y, DayNumber day, const DayM
         const int code = fourCrewShift(type, day, crew);
         if (type == 6) {
             if (code >= EarlyShift && code <= NightShift)
-                drawCentredText(centre, y, QString::number(code), pagecolours::kText);
+                drawCentredText(centre, y, glyphs_.character(static_cast<char>('0' + code)),
+                                pagecolours::kText);
             else if (code == FreeDay)
-                drawCentredText(centre, y, QStringLiteral("f"), pagecolours::kFourCrewFreeDay);
+                drawCentredText(centre, y, glyphs_.character('f'), pagecolours::kFourCrewFreeDay);
         } else {
             switch (code) {
             case EarlyShift:
-                drawCentredText(centre, y, QStringLiteral("F"), pagecolours::kFourCrewLetters);
+                drawCentredText(centre, y, glyphs_.character('F'), pagecolours::kFourCrewLetters);
                 break;
             case LateShift:
-                drawCentredText(centre, y, QStringLiteral("S"), pagecolours::kFourCrewLetters);
+                drawCentredText(centre, y, glyphs_.character('S'), pagecolours::kFourCrewLetters);
                 break;
             case NightShift:
-                drawCentredText(centre, y, QStringLiteral("N"), pagecolours::kText);
+                drawCentredText(centre, y, glyphs_.character('N'), pagecolours::kText);
                 break;
             default:
                 break;
@@ -171,7 +199,7 @@ void ShiftAreaPainter::drawFourCrewCells(int x, int y, DayNumber day, const DayM
 
 void ShiftAreaPainter::fillBox(int left, int y, int width, const QColor& colour) {
     // One pixel of background around each box keeps neighbouring boxes and days apart.
-    painter_.fillRect(left + 1, y + 1, width - 2, h_ - 1, colour);
+    pixels_.fill(left + 1, y + 1, width - 2, h_ - 1, colour.rgb());
 }
 
 void ShiftAreaPainter::fillCircle(int centreX, int y, const QColor& colour) {
@@ -184,7 +212,13 @@ void ShiftAreaPainter::fillCircle(int centreX, int y, const QColor& colour) {
 
 void ShiftAreaPainter::drawFreeWeekSquare(int x, int y, const QColor& colour) {
     const int side = std::max(3, std::min(2 * w_, h_) * 6 / 10);
-    painter_.fillRect(x + w_ - side / 2, y + (h_ - side) / 2 + 1, side, side, colour);
+    pixels_.fill(x + w_ - side / 2, y + (h_ - side) / 2 + 1, side, side, colour.rgb());
+}
+
+void ShiftAreaPainter::drawCentredText(int centreX, int y, const GlyphText& text,
+                                       const QColor& colour) {
+    glyphs_.draw(pixels_, centreX - text.width / 2,
+                 y + (h_ - glyphs_.height()) / 2 + glyphs_.ascent(), text, colour.rgb());
 }
 
 void ShiftAreaPainter::drawCentredText(int centreX, int y, const QString& text,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "display/DayMarks.h"
+#include "display/PageGlyphs.h"
 #include "display/PageRenderer.h"
+#include "display/PixelFill.h"
 
 #include <QPainter>
 
@@ -10,7 +12,8 @@ namespace tp {
 // Draws the shift area of one day row on the page image; internal to the page renderer.
 class ShiftAreaPainter {
   public:
-    ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input);
+    ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input,
+                     const PageGlyphs& glyphs, const PixelFill& pixels);
 
     // The shift area of `day` whose row starts at (x, y); x is the start of the shift area.
     void draw(int x, int y, DayNumber day, DayNumber blockVacationStart, const DayMarks& marks);
@@ -25,12 +28,15 @@ class ShiftAreaPainter {
     void fillCircle(int centreX, int y, const QColor& colour);
     void drawFreeWeekSquare(int x, int y, const QColor& colour);
     void drawCentredText(int centreX, int y, const QString& text, const QColor& colour);
+    void drawCentredText(int centreX, int y, const GlyphText& text, const QColor& colour);
     void markSundayLateSlot(int x, int y, int probeX, const QColor& colour);
     void floodFill(int startX, int startY, const QColor& colour, const QRect& bounds);
 
     QPainter& painter_;
     QImage& page_;
     const PageInput& input_;
+    const PageGlyphs& glyphs_;
+    const PixelFill& pixels_;
     int w_;
     int h_;
     QColor background_;

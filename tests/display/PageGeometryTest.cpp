@@ -1,6 +1,7 @@
 #include "display/PageGeometry.h"
 #include "display/DayCellTable.h"
 #include "display/SheetGeometry.h"
+#include "model/ShiftSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,21 @@ TEST(SheetGeometry, HalfYearAndHourFigure) {
     EXPECT_EQ(hourBalanceText(static_cast<double>(1982.76f), 1984.0), "-1.24");
     EXPECT_EQ(hourBalanceText(2000.0, 1984.5), "15.50");
     EXPECT_EQ(hourBalanceText(1984.001, 1984.0), "0.00");
+}
+
+} // namespace
+} // namespace tp
+
+namespace tp {
+namespace {
+
+// The page asks for the early and late shift only on days whose night shift is cancelled.
+TEST(PlantHolidays, NoShiftIsCancelledWithoutTheNightShift) {
+    for (DayNumber day = kFirstSupportedDay; day <= kLastSupportedDay; ++day) {
+        if (isShiftCancelled(day, 1) || isShiftCancelled(day, 2)) {
+            ASSERT_TRUE(isShiftCancelled(day, 3)) << day;
+        }
+    }
 }
 
 } // namespace
