@@ -119,6 +119,15 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
 
+    // The window refuses a page larger than the desktop; here a sane bound stands in for it.
+    constexpr int kLargestSide = 16384;
+    const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
+    if (size.width > kLargestSide || size.height > kLargestSide) {
+        err << "render: the page would be " << size.width << " x " << size.height
+            << " pixels; choose a smaller font or fewer columns\n";
+        return kUsageError;
+    }
+
     QImage page;
     DayCellTable cells;
     drawPage(page, input, cells);

@@ -47,6 +47,8 @@ class RenderCommandTest : public QObject {
         QTest::newRow("size text") << QStringList{"2026-12-07", "--size", "gross"};
         QTest::newRow("unknown option") << QStringList{"2026-12-07", "--colour", "1"};
         QTest::newRow("option without value") << QStringList{"2026-12-07", "--out"};
+        QTest::newRow("page too large")
+            << QStringList{"2026-12-07", "--columns", "24", "--size", "200"};
     }
 
     void badArgumentsAreRefused() {
