@@ -8,7 +8,7 @@
 namespace tp {
 
 enum class WeekdayNoteMark { None, Full, Half }; // Half: an ordinary and a last-week entry
-enum class EclipseMark { None, Solar, Lunar };
+enum class EclipseSymbol { None, Solar, Lunar };
 
 // The per-day marks that other subsystems contribute to a day row and its shift area.
 // Each source fills only its own fields; the page applies the display switches.
@@ -23,8 +23,8 @@ struct DayMarks {
     std::string markingLetter; // its letter, UTF-8
 
     char moonPhase = 0; // 'N' new, 'V' full, 'E' first, 'L' last quarter; 0 none
-    EclipseMark eclipse = EclipseMark::None; // only the kind the astronomy panel selects
-    char lunarApsis = 0;                     // 'F' apogee, 'N' perigee; 0 none
+    EclipseSymbol eclipse = EclipseSymbol::None; // only the kind the astronomy panel selects
+    char lunarApsis = 0;                         // 'F' apogee, 'N' perigee; 0 none
 };
 
 // One contributor of day marks (notes, markings and bars, astronomy).

@@ -9,7 +9,6 @@
 #include "model/WorkingDate.h"
 #include "platform/Colour.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,9 +41,9 @@ class MonthColumnPainter {
     void drawColumn(int column, int year, int monthIndex) {
         const int x = w_ + kColumnWidthUnits * w_ * column;
         painter_.setPen(pagecolours::kText);
-        QString heading = QString::fromUtf8(
-            MonthNames[static_cast<std::size_t>(monthIndex)].data(),
-            static_cast<int>(MonthNames[static_cast<std::size_t>(monthIndex)].size()));
+        const std::string_view monthName = MonthNames[static_cast<std::size_t>(monthIndex)];
+        QString heading =
+            QString::fromUtf8(monthName.data(), static_cast<qsizetype>(monthName.size()));
         if (monthIndex == 0 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
         painter_.drawText(QPoint(x, ascent_), heading);
@@ -74,17 +73,18 @@ class MonthColumnPainter {
         const int markLeft = x + 2 * w_;
         // The day part reaches from a third of a unit to 5.35 units further. It needs no
         // clearing of its own: the whole page was just filled with the background.
-        const int clearRight = x + w_ / 3 + roundedTimes(5.35, w_);
+        const int dayPartRight = x + w_ / 3 + roundedTimes(5.35, w_);
         cells_.set(column, date.day, dayCellCode(date.year, date.monthIndex, date.day));
 
         const bool schoolHoliday =
             settings.showSchoolHolidays && isSchoolHoliday(date.year, date.monthIndex, date.day);
         if (schoolHoliday)
-            pixels_.fill(markLeft, y, clearRight - markLeft, h_, pagecolours::kSchoolHoliday.rgb());
+            pixels_.fill(markLeft, y, dayPartRight - markLeft, h_,
+                         pagecolours::kSchoolHoliday.rgb());
         if (marks.barColour) {
             const QColor bar = schoolHoliday ? darkenedBarColour(*marks.barColour)
                                              : colourFromWindowsValue(*marks.barColour);
-            pixels_.fill(markLeft, y, clearRight - markLeft, h_, bar.rgb());
+            pixels_.fill(markLeft, y, dayPartRight - markLeft, h_, bar.rgb());
         }
         drawNoteMarks(markLeft, y, marks);
 
@@ -157,14 +157,14 @@ class MonthColumnPainter {
         return true;
     }
 
-    void drawEclipse(int left, int y, EclipseMark eclipse) {
-        if (eclipse == EclipseMark::None)
+    void drawEclipse(int left, int y, EclipseSymbol eclipse) {
+        if (eclipse == EclipseSymbol::None)
             return;
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setPen(pagecolours::kMoonOutline);
-        painter_.setBrush(eclipse == EclipseMark::Solar ? pagecolours::kSolarEclipse
-                                                        : pagecolours::kLunarEclipse);
+        painter_.setBrush(eclipse == EclipseSymbol::Solar ? pagecolours::kSolarEclipse
+                                                          : pagecolours::kLunarEclipse);
         painter_.drawEllipse(symbolRect(left, y));
         painter_.restore();
     }
