@@ -110,19 +110,22 @@ class MonthColumnPainter {
         }
     }
 
-    void drawNoteMarks(int left, int y, const DayMarks& marks) {
+    // Note marks sit behind the day number: boxes that end where the number ends.
+    void drawNoteMarks(int numberRight, int y, const DayMarks& marks) {
         const int full = roundedTimes(2.5, w_);
+        const auto mark = [&](int width, const QColor& colour) {
+            pixels_.fill(numberRight - width, y, width, h_, colour.rgb());
+        };
         if (marks.dayNote)
-            pixels_.fill(left, y, full, h_, pagecolours::kDayNote.rgb());
+            mark(full, pagecolours::kDayNote);
         if (marks.periodicNote)
-            pixels_.fill(left, y, full, h_, pagecolours::kPeriodicNote.rgb());
+            mark(full, pagecolours::kPeriodicNote);
         if (marks.yearlyNote)
-            pixels_.fill(left, y, full, h_, pagecolours::kYearlyNote.rgb());
-        if (marks.weekdayNote != WeekdayNoteMark::None) {
-            const int width =
-                marks.weekdayNote == WeekdayNoteMark::Half ? roundedTimes(1.25, w_) : full;
-            pixels_.fill(left, y, width, h_, pagecolours::kWeekdayNote.rgb());
-        }
+            mark(full, pagecolours::kYearlyNote);
+        if (marks.weekdayNote == WeekdayNoteMark::Full)
+            mark(full, pagecolours::kWeekdayNote);
+        else if (marks.weekdayNote == WeekdayNoteMark::Half)
+            mark(roundedTimes(1.25, w_), pagecolours::kWeekdayNote);
     }
 
     QRect symbolRect(int left, int y) const {

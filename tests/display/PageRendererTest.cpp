@@ -298,8 +298,10 @@ class PageRendererTest : public QObject {
         const int probeX = page.columnX(0) + page.units.w / 3 + qRound(5.35 * page.units.w) - 2;
         QCOMPARE(page.at(probeX, page.rowY(8) + 1), QColor(255, 128, 10));
         QCOMPARE(page.at(probeX, page.rowY(28) + 1), QColor(235, 108, 0));
-        QCOMPARE(page.at(page.columnX(0) + 2 * page.units.w + 1, page.rowY(9) + 1),
+        // The day note mark lies behind the day number, left of it.
+        QCOMPARE(page.at(page.columnX(0) - page.units.w / 4, page.rowY(9) + 1),
                  QColor(199, 194, 201));
+        QCOMPARE(page.at(page.columnX(0) + 2 * page.units.w + 1, page.rowY(9) + 1), kBackground);
         // The marking fills the free-week slot as a full box.
         CrewShifts crews{};
         computeCrewShifts(page.shifts, marked, true, computeBlockVacationStart(page.shifts, 2026),
