@@ -27,6 +27,13 @@ Usage:
       48.47), --lon WEST positive (default -12.52, that is east), --tz hours east
       of Greenwich (default 1), --dst automatic summer time (default 1),
       --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
+  turnoplaner-cli render DATE [--type T] [--columns N] [--font NAME] [--size PT]
+                         [--out FILE.png]
+      Draws the page as the main window shows it after start-up with DATE's month
+      first and the cursor on DATE (type 5: the half-year shift plan sheet), writes
+      it as PNG (default page.png) and prints the units and the image size as
+      "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
+      NAME and PT (points) replace the default font "System" 10.
   turnoplaner-cli --help
       This text.
 
@@ -39,6 +46,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
         {"days", runDaysCommand},
         {"astro", runAstroCommand},
+        {"render", runRenderCommand},
     };
     return table;
 }

@@ -13,6 +13,8 @@ inline constexpr int kUsageError = 2;
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out,
                     std::ostream& err);
+int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
