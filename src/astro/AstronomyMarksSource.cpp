@@ -1,0 +1,52 @@
+#include "astro/AstronomyMarksSource.h"
+
+#include "settings/ProgramSettings.h"
+
+namespace tp {
+
+namespace {
+
+char phaseLetter(MoonPhaseMark phase) {
+    switch (phase) {
+    case MoonPhaseMark::NewMoon:
+        return 'N';
+    case MoonPhaseMark::FirstQuarter:
+        return 'E';
+    case MoonPhaseMark::FullMoon:
+        return 'V';
+    case MoonPhaseMark::LastQuarter:
+        return 'L';
+    case MoonPhaseMark::None:
+        break;
+    }
+    return 0;
+}
+
+EclipseSymbol eclipseSymbol(EclipseMark eclipse) {
+    switch (eclipse) {
+    case EclipseMark::Solar:
+        return EclipseSymbol::Solar;
+    case EclipseMark::Lunar:
+        return EclipseSymbol::Lunar;
+    case EclipseMark::None:
+        break;
+    }
+    return EclipseSymbol::None;
+}
+
+} // namespace
+
+void AstronomyMarksSource::addMarks(DayNumber day, DayMarks& marks) const {
+    if (!wantsAnyMarks())
+        return;
+    const DayAstronomyMarks found = dayAstronomyMarks(workingDateOf(day), place_, request_, cache_);
+    marks.moonPhase = phaseLetter(found.moonPhase);
+    marks.eclipse = eclipseSymbol(found.eclipse);
+    marks.lunarApsis = *apsisLetter(found.apsis);
+}
+
+DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings) {
+    return {settings.showMoonPhases, settings.showMoonPhases, settings.showOrbitExtremes};
+}
+
+} // namespace tp

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "astro/AstronomySettings.h"
+#include "astro/DayAstronomyMarks.h"
+#include "astro/LunationCache.h"
+#include "display/DayMarks.h"
+
+namespace tp {
+
+struct ProgramSettings;
+
+// Moon phase, eclipse and lunar apsis marks of the day rows. The phase instants it finds are
+// kept for the next page, so paging through the calendar does not repeat the searches.
+class AstronomyMarksSource final : public DayMarksSource {
+  public:
+    AstronomyMarksSource(const AstronomySettings& place, const DayMarkRequest& request)
+        : place_(place), request_(request) {}
+
+    void addMarks(DayNumber day, DayMarks& marks) const override;
+
+    bool wantsAnyMarks() const {
+        return request_.moonPhases || request_.eclipses || request_.apsides;
+    }
+
+  private:
+    AstronomySettings place_;
+    DayMarkRequest request_;
+    mutable LunationCache cache_;
+};
+
+// What the page shows: phases and the eclipses their searches find when "Mondphasen anzeigen"
+// is on, the "F" and "N" letters when "Perihel und Aphel anzeigen" is on.
+DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings);
+
+} // namespace tp
