@@ -1,7 +1,10 @@
 // Cost of one page rebuild: background, every month column and the cursor frame.
+#include "astro/AstronomyMarksSource.h"
 #include "display/PageRenderer.h"
 
 #include <QGuiApplication>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -34,6 +37,38 @@ BENCHMARK(BM_RebuildPage)
     ->Args({24, 0})
     ->Args({24, 7})
     ->Unit(benchmark::kMicrosecond);
+
+// 24 columns from January 1985 with moon phases, eclipses and the apogee and perigee letters.
+// range(0) = 1: the marks source (and its remembered lunations) is made anew for every page;
+// 0: it is kept across pages, as the main window keeps it.
+void BM_RebuildPageWithAstronomy(benchmark::State& state) {
+    ProgramSettings settings;
+    settings.fontName = "DejaVu Sans";
+    settings.showMoonPhases = true;
+    settings.showOrbitExtremes = true;
+    ShiftSystem shifts;
+    shifts.calendarType = 1;
+    PageInput input{settings, shifts, ViewPosition{1985, 0, 0, 7}};
+    input.lastColumnIndex = 23;
+    const std::optional<QFont> font = pageFontFromSettings(settings);
+    input.font = font.value_or(QFont());
+    input.units = unitsOfFont(font);
+    const bool freshSource = state.range(0) == 1;
+    auto kept = std::make_unique<AstronomyMarksSource>(astronomySettingsOf(settings),
+                                                       dayMarkRequestOf(settings));
+    QImage page;
+    DayCellTable cells;
+    for (auto _ : state) {
+        if (freshSource)
+            kept = std::make_unique<AstronomyMarksSource>(astronomySettingsOf(settings),
+                                                          dayMarkRequestOf(settings));
+        input.markSources = {kept.get()};
+        drawMonthColumns(page, input, cells);
+        drawCursorFrame(page, input);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(BM_RebuildPageWithAstronomy)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 void BM_ShiftPlanSheet(benchmark::State& state) {
     ProgramSettings settings;
