@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "settings/DataFolders.h"
+#include "shell/AppState.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -28,9 +29,11 @@ int runTurnoplaner(QApplication& application) {
     installGermanQtTranslation(application, qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    const auto folders = prepareDataFolders(std::filesystem::current_path(), kDefaultUserName);
+    AppState state;
+    if (const auto folders = prepareDataFolders(std::filesystem::current_path(), kDefaultUserName))
+        state.folders = *folders;
 
-    MainWindow window(folders ? *folders : DataFolders{});
+    MainWindow window(state);
     window.show();
     return application.exec();
 }

@@ -2,25 +2,27 @@
 
 #include "platform/Colour.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPalette>
 
 namespace tp {
 
-namespace {
-constexpr int kInitialPageBackground = 0xD8E9EC;
-}
-
-MainWindow::MainWindow(DataFolders folders, QWidget* parent)
-    : QWidget(parent), folders_(std::move(folders)) {
+MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setWindowTitle(QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourFromWindowsValue(kInitialPageBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    applyPageBackground();
     resize(848, 540);
     canvas_ = new QLabel(this);
     canvas_->setGeometry(0, 0, 848, 540);
+}
+
+void MainWindow::applyPageBackground() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourFromWindowsValue(state_.pageBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -29,6 +31,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    state_.quit = true;
+    event->accept();
 }
 
 } // namespace tp

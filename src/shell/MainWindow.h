@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/DataFolders.h"
+#include "shell/AppState.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -12,15 +12,18 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MainWindow(DataFolders folders, QWidget* parent = nullptr);
+    explicit MainWindow(AppState& state, QWidget* parent = nullptr);
 
-    const DataFolders& dataFolders() const { return folders_; }
+    AppState& state() { return state_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
-    DataFolders folders_;
+    void applyPageBackground();
+
+    AppState& state_;
     QLabel* canvas_ = nullptr;
 };
 
