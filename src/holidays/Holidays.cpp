@@ -20,18 +20,24 @@ template <typename Table> std::string_view findByKey(const Table& table, int key
     return {};
 }
 
-int fixedCode(DayNumber day) {
-    const CivilDate date = civilFromDayNumber(day);
-    return date.month * 100 + date.day;
-}
+// The keys of one day in the three kinds of table.
+struct HolidayKeys {
+    int fixedCode;    // month × 100 + day
+    int easterOffset; // days after Easter Sunday
+};
 
-int easterOffset(DayNumber day) {
-    const int year = civilFromDayNumber(day).year;
-    return day - easterSunday(year);
+HolidayKeys keysOf(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    return {date.month * 100 + date.day, day - easterSunday(date.year)};
 }
 
 int adventOffset(DayNumber day) {
     return day - firstAdventDayNumber(civilFromDayNumber(day).year);
+}
+
+std::string_view publicHolidayNameOf(const HolidayKeys& keys) {
+    const std::string_view fixed = findByKey(FixedPublicHolidays, keys.fixedCode);
+    return fixed.empty() ? findByKey(MovablePublicHolidays, keys.easterOffset) : fixed;
 }
 
 } // namespace
@@ -42,34 +48,34 @@ DayNumber firstAdventDayNumber(int year) {
 }
 
 std::string_view fixedPublicHolidayName(DayNumber day) {
-    return findByKey(FixedPublicHolidays, fixedCode(day));
+    return findByKey(FixedPublicHolidays, keysOf(day).fixedCode);
 }
 std::string_view movablePublicHolidayName(DayNumber day) {
-    return findByKey(MovablePublicHolidays, easterOffset(day));
+    return findByKey(MovablePublicHolidays, keysOf(day).easterOffset);
 }
 std::string_view fixedFeastName(DayNumber day) {
-    return findByKey(FixedFeastDays, fixedCode(day));
+    return findByKey(FixedFeastDays, keysOf(day).fixedCode);
 }
 std::string_view movableFeastName(DayNumber day) {
-    return findByKey(MovableFeastDays, easterOffset(day));
+    return findByKey(MovableFeastDays, keysOf(day).easterOffset);
 }
 std::string_view adventFeastName(DayNumber day) {
     return findByKey(AdventFeastDays, adventOffset(day));
 }
 
 std::string_view publicHolidayName(DayNumber day) {
-    const std::string_view fixed = fixedPublicHolidayName(day);
-    return fixed.empty() ? movablePublicHolidayName(day) : fixed;
+    return publicHolidayNameOf(keysOf(day));
 }
 
 std::string_view holidayNameOfDay(DayNumber day) {
-    for (auto lookup : {movableFeastName, movablePublicHolidayName, fixedFeastName,
-                        fixedPublicHolidayName, adventFeastName}) {
-        const std::string_view name = lookup(day);
+    const HolidayKeys keys = keysOf(day);
+    for (std::string_view name : {findByKey(MovableFeastDays, keys.easterOffset),
+                                  findByKey(MovablePublicHolidays, keys.easterOffset),
+                                  findByKey(FixedFeastDays, keys.fixedCode),
+                                  findByKey(FixedPublicHolidays, keys.fixedCode)})
         if (!name.empty())
             return name;
-    }
-    return {};
+    return adventFeastName(day);
 }
 
 std::string dayAndMonthText(int day, int monthIndex) {

@@ -2,12 +2,18 @@
 
 #include "holidays/Holidays.h"
 
+#include <algorithm>
+
 namespace tp {
 
 bool isSchoolHoliday(int year, int monthIndex, int day) {
     const int key = year * 10000 + (monthIndex + 1) * 100 + day;
-    for (const auto& row : SchoolHolidayTable)
-        for (const SchoolHolidayPeriod& period : row)
+    // Periods are stored in date order and none is longer than a row's year plus the
+    // following January, so only this year's row and the one before can hold the date.
+    const int lastRow = year - kFirstSchoolHolidayYear;
+    for (int row = std::max(lastRow - 1, 0);
+         row <= lastRow && row < static_cast<int>(SchoolHolidayTable.size()); ++row)
+        for (const SchoolHolidayPeriod& period : SchoolHolidayTable[static_cast<std::size_t>(row)])
             if (period.start != 0 && period.start <= key && key <= period.end)
                 return true;
     return false;

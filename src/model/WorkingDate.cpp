@@ -54,7 +54,9 @@ int isoWeekNumber(const WorkingDate& date) {
     return week;
 }
 
-int easterDayOfYear(int year) {
+namespace {
+
+constexpr int computeEasterDayOfYear(int year) {
     const int k = year / 100;
     const int m = 15 + (3 * k + 3) / 4 - (8 * k + 13) / 25;
     const int s = 2 - (3 * k + 3) / 4;
@@ -66,6 +68,23 @@ int easterDayOfYear(int year) {
     const int daysToSunday = 7 - (paschalFullMoon - firstSundayInMarch) % 7;
     const int february = isLeapYear(year) ? 29 : 28;
     return paschalFullMoon + daysToSunday + 30 + february;
+}
+
+// The page asks for Easter on every day it draws; the supported years are worked out once.
+constexpr auto kEasterOfSupportedYears = [] {
+    std::array<int, kLastSupportedYear - kFirstSupportedYear + 1> days{};
+    for (int year = kFirstSupportedYear; year <= kLastSupportedYear; ++year)
+        days[static_cast<std::size_t>(year - kFirstSupportedYear)] = computeEasterDayOfYear(year);
+    return days;
+}();
+static_assert(kEasterOfSupportedYears[2016 - kFirstSupportedYear] == 86);
+
+} // namespace
+
+int easterDayOfYear(int year) {
+    if (year >= kFirstSupportedYear && year <= kLastSupportedYear)
+        return kEasterOfSupportedYears[static_cast<std::size_t>(year - kFirstSupportedYear)];
+    return computeEasterDayOfYear(year);
 }
 
 DayNumber easterSunday(int year) {

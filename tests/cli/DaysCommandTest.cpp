@@ -1,0 +1,124 @@
+#include "cli/Commands.h"
+#include "cli/DaysReport.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tp::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> arguments) {
+    std::ostringstream out, err;
+    const int status = runCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+TEST(DaysCommand, HeaderAndRows) {
+    const CliRun result = run({"days", "2016-03-26", "2016-03-28"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto rows = lines(result.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], "date\tday_number\tweekday\tiso_week\teaster\tpublic_holiday\tday_name\t"
+                       "school_holiday\tcrews\toutside\tcancelled\tinfo_line");
+    EXPECT_EQ(rows[1],
+              "2016-03-26\t16886\tSamstag\t12\t2016-03-27\t\tKarsamstag\t1\t0,4,3,2,1\t-1\t011\t"
+              "Samstag, 26. März 2016\u00A0-\u00A0Karsamstag\u00A0-\u00A0Ludger, Lara");
+    EXPECT_TRUE(rows[2].starts_with("2016-03-27\t16887\tSonntag\t12\t2016-03-27\tOstersonntag\t"
+                                    "Ostersonntag\t1\t"));
+    EXPECT_TRUE(
+        rows[3].ends_with("\t111\tMontag, 28. März 2016\u00A0-\u00A0Ostermontag\u00A0-\u00A0"
+                          "Guntram, Ingbert"));
+}
+
+TEST(DaysCommand, FixedPublicHolidayBeforeMovableName) {
+    const CliRun result = run({"days", "2008-05-01", "2008-05-01", "--type", "6"});
+    ASSERT_EQ(result.status, 0);
+    const auto rows = lines(result.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[1].starts_with(
+        "2008-05-01\t14000\tDonnerstag\t18\t2008-03-23\tMaifeiertag\tChristi Himmelfahrt\t0\t"))
+        << rows[1];
+}
+
+TEST(DaysCommand, CrewColumnsPerType) {
+    auto crewsOf = [](const std::string& row) {
+        std::vector<std::string> fields;
+        std::istringstream in(row);
+        for (std::string field; std::getline(in, field, '\t');)
+            fields.push_back(field);
+        return fields.at(8) + "|" + fields.at(9);
+    };
+    EXPECT_EQ(crewsOf(lines(run({"days", "1970-01-01", "1970-01-01", "--type", "1"}).out)[1]),
+              "1,4,0,3,2|-1");
+    EXPECT_EQ(crewsOf(lines(run({"days", "2015-01-01", "2015-01-01"}).out)[1]), "3,1,4,3,2|0");
+    EXPECT_EQ(crewsOf(lines(run({"days", "2015-01-01", "2015-01-01", "--type=2"}).out)[1]).size(),
+              5u + 3u);
+    EXPECT_EQ(
+        crewsOf(lines(run({"days", "2015-01-01", "2015-01-01", "--type", "7"}).out)[1]).find("|-1"),
+        7u);
+}
+
+TEST(DaysCommand, VacationStartMovesTheBlock) {
+    // The 2016 block starts on 25 April by default; with 1 May as earliest date it starts later.
+    const std::string defaultRow = lines(run({"days", "2016-04-25", "2016-04-25"}).out)[1];
+    const std::string laterRow =
+        lines(run({"days", "2016-04-25", "2016-04-25", "--vacation-start", "05-01"}).out)[1];
+    EXPECT_NE(defaultRow, laterRow);
+    EXPECT_EQ(laterRow, lines(run({"days", "2016-04-25", "2016-04-25", "--type", "0",
+                                   "--vacation-start", "05-01"})
+                                  .out)[1]);
+}
+
+TEST(DaysCommand, WholeRangeHasOneRowPerDay) {
+    const CliRun result = run({"days", "1970-01-01", "2037-07-31", "--type", "3"});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_EQ(lines(result.out).size(), 24685u);
+}
+
+TEST(DaysCommand, BadArgumentsGiveStatusTwoAndNoOutput) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"days", "1969-12-31", "1970-01-01"},
+        {"days", "2037-07-31", "2037-08-01"},
+        {"days", "2016-02-30", "2016-03-01"},
+        {"days", "2016-3-1", "2016-03-02"},
+        {"days", "2016-03-02", "2016-03-01"},
+        {"days", "2016-03-01"},
+        {"days", "2016-03-01", "2016-03-02", "--type", "8"},
+        {"days", "2016-03-01", "2016-03-02", "--type", "x"},
+        {"days", "2016-03-01", "2016-03-02", "--colour", "1"},
+        {"days", "2016-03-01", "2016-03-02", "--vacation-start", "13-01"},
+        {"days", "2016-03-01", "2016-03-02", "--type"},
+        {"nonsense"},
+        {},
+    };
+    for (const auto& arguments : bad) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+TEST(DaysCommand, HelpExplainsTheCommands) {
+    const CliRun result = run({"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("days FROM TO"), std::string::npos);
+}
+
+} // namespace
+} // namespace tp::cli

@@ -1,0 +1,171 @@
+#include "settings/SettingsFile.h"
+
+#include "accounts/BlockCrewOrder.h"
+#include "platform/AtomicFile.h"
+#include "support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    SettingsFileTest() {
+        dataRoot = folder.path() / "TPDaten";
+        userFolder = dataRoot / "Programm";
+        fs::create_directories(userFolder);
+        settings.dataRootPath = folderPathText(dataRoot);
+    }
+
+    void writeSettingsFile(const std::string& bytes) const {
+        std::ofstream(userFolder / kSettingsFileName, std::ios::binary) << bytes;
+    }
+    std::string settingsFile() const {
+        std::string bytes;
+        readWholeFile(userFolder / kSettingsFileName, bytes);
+        return bytes;
+    }
+    void load() { loadSettings(userFolder, settings, system, 2026); }
+
+    test::TemporaryFolder folder;
+    fs::path dataRoot;
+    fs::path userFolder;
+    ProgramSettings settings;
+    ShiftSystem system;
+};
+
+TEST_F(SettingsFileTest, DefaultFileByteForByte) {
+    load();
+    ASSERT_TRUE(saveSettings(userFolder, settings));
+    const std::string expected =
+        "[Programmeinstellungen]\r\n"
+        "Fontname = System\r\n"
+        "Fontgr\xF6\xDF"
+        "e = 10\r\n"
+        "Fontstil = 0\r\n"
+        "Schichtspalten = 5\r\n"
+        "Schulferien anzeigen = 1\r\n"
+        "Wochennummer anzeigen = 1\r\n"
+        "Anwenderverzeichnis = " +
+        dataRoot.string() + "/\r\n" +
+        "Anwendername = Programm\r\n"
+        "Schichtart = 0\r\n"
+        "UrlaubBlockAnzeige = 1\r\n"
+        "Sollstunden_38 = 1982.760010\r\n"
+        "Sollstunden_40 = 2088.000000\r\n"
+        "UrlaubStartMonat = 4\r\n"
+        "UrlaubStartTag = 25\r\n"
+        "UrlaubZyklus = 0\r\n"
+        "; \r\n"
+        "[Astronomie]\r\n"
+        "Breite = 48.469999999999998863131622783839702606201171875\r\n"
+        "L\xE4nge = -12.519999999999999573674358543939888477325439453125\r\n"
+        "Zeitzone = 1\r\n"
+        "Sommerzeit automatisch = 1\r\n"
+        "Ortsname = Wendring\r\n"
+        "D\xE4mmerung = 0\r\n"
+        "Mondphasen anzeigen = 0\r\n"
+        "Perihel und Aphel anzeigen = 0\r\n";
+    EXPECT_EQ(settingsFile(), expected);
+}
+
+TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
+    settings.fontName = "DejaVu Sans Mono";
+    settings.fontSize = 14;
+    settings.fontStyle = 256 | 512;
+    settings.lastColumnIndex = 11;
+    settings.showSchoolHolidays = false;
+    settings.showWeekNumbers = false;
+    settings.userDataFolder = "/mnt/gemeinsam/Schichtdaten/";
+    settings.userName = "Jürgen";
+    settings.calendarType = 5;
+    settings.showVacationBlock = false;
+    settings.targetHours38 = 1950.25f;
+    settings.targetHours40 = 2000.5f;
+    settings.vacationStartMonth = 5;
+    settings.vacationStartDay = 2;
+    settings.vacationCycle = 3;
+    settings.latitude = 52.3101;
+    settings.longitude = -13.2405;
+    settings.timeZone = 5.75;
+    settings.automaticSummerTime = false;
+    settings.placeName = "Königs Wusterhausen";
+    settings.twilight = 2;
+    settings.showMoonPhases = true;
+    settings.showOrbitExtremes = true;
+    ASSERT_TRUE(saveSettings(userFolder, settings));
+    const std::string written = settingsFile();
+
+    ProgramSettings reread;
+    reread.dataRootPath = settings.dataRootPath;
+    loadSettings(userFolder, reread, system, 2026);
+    EXPECT_EQ(settingsFileBytes(reread), written);
+    EXPECT_EQ(reread.latitude, 52.3101);
+    EXPECT_EQ(reread.userName, "Jürgen");
+    EXPECT_EQ(system.calendarType, 5);
+    EXPECT_EQ(system.earliestVacationStart, (MonthDay{5, 2}));
+}
+
+TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
+    ASSERT_TRUE(saveSettings(userFolder, settings));
+    settings.placeName = "Anderswo";
+    ASSERT_TRUE(saveSettings(userFolder, settings));
+    load();
+    EXPECT_EQ(settings.placeName, "Anderswo");
+    // Nothing of the replacement is left lying beside the file.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(userFolder))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(SettingsFileTest, FileThatCannotBeWrittenIsReportedAsFailure) {
+    EXPECT_FALSE(saveSettings(userFolder / "fehlt", settings));
+    fs::create_directories(userFolder / kSettingsFileName / "Ordner");
+    EXPECT_FALSE(saveSettings(userFolder, settings));
+}
+
+TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
+    settings.placeName = "aus dem Speicher";
+    load();
+    EXPECT_EQ(settings.latitude, 50.0);
+    EXPECT_EQ(settings.placeName, "Wendring"); // everything else is the default again
+    EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
+}
+
+TEST_F(SettingsFileTest, OversizedFileReadsAsMissing) {
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + std::string(17 * 1024 * 1024, ' '));
+    load();
+    EXPECT_EQ(settings.latitude, 48.47);
+}
+
+TEST_F(SettingsFileTest, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
+    writeSettingsFile("[Programmeinstellungen]\r\nUrlaubZyklus = 7\r\n");
+    BlockVacationTables expected = DefaultBlockVacationTables;
+    rotateBlockCrewOrder(expected, 2026, 1);
+    rotateBlockCrewOrder(expected, 2026, 1);
+
+    rotateBlockCrewOrder(system.blockVacationTables, 2026, 1); // a "Y" press before loading
+    load();
+    EXPECT_EQ(system.blockVacationTables, expected);
+    load();
+    EXPECT_EQ(system.blockVacationTables, expected);
+    EXPECT_EQ(system.blockVacationTables[1][0], (std::array<int, 5>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(system.blockVacationTables[0], DefaultBlockVacationTables[0]);
+    EXPECT_EQ(settings.vacationCycle, 2);
+}
+
+TEST(FolderPathText, EndsWithOneSeparator) {
+    EXPECT_EQ(folderPathText("/daten/TPDaten"), "/daten/TPDaten/");
+    EXPECT_EQ(folderPathText("/daten/TPDaten/"), "/daten/TPDaten/");
+    EXPECT_EQ(folderPathText(fs::u8path("/daten/Müller")), "/daten/Müller/");
+}
+
+} // namespace
+} // namespace tp
