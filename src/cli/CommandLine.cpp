@@ -94,4 +94,22 @@ std::string isoDateText(DayNumber day) {
     return text;
 }
 
+std::optional<DayRange> parseDayRange(const ParsedArguments& parsed, std::string& error) {
+    if (parsed.positional.size() != 2) {
+        error = "expected FROM and TO (YYYY-MM-DD)";
+        return std::nullopt;
+    }
+    const auto from = parseSupportedDate(parsed.positional[0]);
+    const auto to = parseSupportedDate(parsed.positional[1]);
+    if (!from || !to) {
+        error = "dates must be YYYY-MM-DD between 1970-01-01 and 2037-07-31";
+        return std::nullopt;
+    }
+    if (*from > *to) {
+        error = "FROM is after TO";
+        return std::nullopt;
+    }
+    return DayRange{*from, *to};
+}
+
 } // namespace tp::cli

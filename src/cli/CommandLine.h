@@ -32,4 +32,13 @@ std::optional<double> parseReal(const std::string& text);
 
 std::string isoDateText(DayNumber day);
 
+struct DayRange {
+    DayNumber from;
+    DayNumber to;
+};
+
+// FROM and TO, the two positional words; an error text when they are missing, malformed, out of
+// range or reversed.
+std::optional<DayRange> parseDayRange(const ParsedArguments& parsed, std::string& error);
+
 } // namespace tp::cli

@@ -19,6 +19,21 @@ Usage:
       type T (0..7, default 0), crew outside the rotation, cancelled shifts and the
       info line of the status panel. --vacation-start is the earliest start of the
       block vacation (default 04-25).
+  turnoplaner-cli astro FROM TO [--lat DEG] [--lon DEG] [--tz HOURS] [--dst 0|1]
+                                [--twilight 0|1|2]
+      One tab-separated row per day from FROM to TO: the date and the astronomy
+      line of the status panel (twilight, Sun, Moon and the day's events). The
+      place is given as stored in the settings: --lat north positive (default
+      48.47), --lon WEST positive (default -12.52, that is east), --tz hours east
+      of Greenwich (default 1), --dst automatic summer time (default 1),
+      --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
+  turnoplaner-cli render DATE [--type T] [--columns N] [--font NAME] [--size PT]
+                         [--out FILE.png]
+      Draws the page as the main window shows it after start-up with DATE's month
+      first and the cursor on DATE (type 5: the half-year shift plan sheet), writes
+      it as PNG (default page.png) and prints the units and the image size as
+      "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
+      NAME and PT (points) replace the default font "System" 10.
   turnoplaner-cli --help
       This text.
 
@@ -30,6 +45,8 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
         {"days", runDaysCommand},
+        {"astro", runAstroCommand},
+        {"render", runRenderCommand},
     };
     return table;
 }

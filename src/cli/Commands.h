@@ -11,6 +11,10 @@ inline constexpr int kUsageError = 2;
 
 // Each command reads its arguments (after the command word) and returns the exit status.
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                    std::ostream& err);
+int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -28,18 +28,9 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
         err << "days: " << error << '\n';
         return kUsageError;
     }
-    if (parsed->positional.size() != 2) {
-        err << "days: expected FROM and TO (YYYY-MM-DD)\n";
-        return kUsageError;
-    }
-    const auto from = parseSupportedDate(parsed->positional[0]);
-    const auto to = parseSupportedDate(parsed->positional[1]);
-    if (!from || !to) {
-        err << "days: dates must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
-        return kUsageError;
-    }
-    if (*from > *to) {
-        err << "days: FROM is after TO\n";
+    const auto range = parseDayRange(*parsed, error);
+    if (!range) {
+        err << "days: " << error << '\n';
         return kUsageError;
     }
     ShiftSystem system;
@@ -59,7 +50,7 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
         }
         system.earliestVacationStart = *start;
     }
-    writeDaysReport(out, system, *from, *to);
+    writeDaysReport(out, system, range->from, range->to);
     return 0;
 }
 

@@ -1,0 +1,65 @@
+// Cost of one page rebuild: background, every month column and the cursor frame.
+#include "display/PageRenderer.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tp;
+
+void BM_RebuildPage(benchmark::State& state) {
+    ProgramSettings settings;
+    settings.fontName = "DejaVu Sans";
+    ShiftSystem shifts;
+    shifts.calendarType = static_cast<int>(state.range(1));
+    PageInput input{settings, shifts, ViewPosition{2026, 11, 0, 7}};
+    input.lastColumnIndex = static_cast<int>(state.range(0)) - 1;
+    const std::optional<QFont> font = pageFontFromSettings(settings);
+    input.font = font.value_or(QFont());
+    input.units = unitsOfFont(font);
+    QImage page;
+    DayCellTable cells;
+    for (auto _ : state) {
+        drawMonthColumns(page, input, cells);
+        drawCursorFrame(page, input);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+// Columns, calendar type.
+BENCHMARK(BM_RebuildPage)
+    ->Args({6, 1})
+    ->Args({24, 1})
+    ->Args({24, 0})
+    ->Args({24, 7})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_ShiftPlanSheet(benchmark::State& state) {
+    ProgramSettings settings;
+    ShiftSystem shifts;
+    shifts.calendarType = 5;
+    PageInput input{settings, shifts, ViewPosition{2026, 11, 0, 7}};
+    const std::optional<QFont> font = pageFontFromSettings(settings);
+    input.font = font.value_or(QFont());
+    input.units = unitsOfFont(font);
+    QImage page;
+    for (auto _ : state) {
+        drawShiftPlanSheet(page, input);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(BM_ShiftPlanSheet)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+// Fonts need a GUI application; no screen is needed.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

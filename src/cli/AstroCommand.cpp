@@ -1,0 +1,78 @@
+#include "astro/AstronomyLine.h"
+#include "astro/LunationCache.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "model/WorkingDate.h"
+
+namespace tp::cli {
+
+namespace {
+
+// A real number within [low, high].
+bool readBoundedReal(const ParsedArguments& parsed, const char* name, double low, double high,
+                     double& value) {
+    const auto it = parsed.options.find(name);
+    if (it == parsed.options.end())
+        return true;
+    const auto number = parseReal(it->second);
+    if (!number || *number < low || *number > high)
+        return false;
+    value = *number;
+    return true;
+}
+
+} // namespace
+
+int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                    std::ostream& err) {
+    std::string error;
+    const auto parsed = parseArguments(arguments, {"lat", "lon", "tz", "dst", "twilight"}, error);
+    if (!parsed) {
+        err << "astro: " << error << '\n';
+        return kUsageError;
+    }
+    const auto range = parseDayRange(*parsed, error);
+    if (!range) {
+        err << "astro: " << error << '\n';
+        return kUsageError;
+    }
+    AstronomySettings settings;
+    if (!readBoundedReal(*parsed, "lat", -90, 90, settings.latitude)) {
+        err << "astro: --lat must be a number from -90 to 90\n";
+        return kUsageError;
+    }
+    if (!readBoundedReal(*parsed, "lon", -180, 180, settings.longitude)) {
+        err << "astro: --lon must be a number from -180 to 180 (west positive)\n";
+        return kUsageError;
+    }
+    if (!readBoundedReal(*parsed, "tz", -12, 14, settings.timeZone)) {
+        err << "astro: --tz must be a number of hours from -12 to 14\n";
+        return kUsageError;
+    }
+    if (const auto it = parsed->options.find("dst"); it != parsed->options.end()) {
+        const auto dst = parseInteger(it->second, 0, 1);
+        if (!dst) {
+            err << "astro: --dst must be 0 or 1\n";
+            return kUsageError;
+        }
+        settings.automaticSummerTime = *dst == 1;
+    }
+    if (const auto it = parsed->options.find("twilight"); it != parsed->options.end()) {
+        const auto twilight = parseInteger(it->second, 0, 2);
+        if (!twilight) {
+            err << "astro: --twilight must be 0, 1 or 2\n";
+            return kUsageError;
+        }
+        settings.twilight = *twilight;
+    }
+    LunationCache cache;
+    out << "date\tastronomy_line\n";
+    for (DayNumber day = range->from; day <= range->to; ++day) {
+        PhaseNearFlag flag = PhaseNearFlag::None;
+        out << isoDateText(day) << '\t' << astronomyLine(workingDateOf(day), settings, flag, &cache)
+            << '\n';
+    }
+    return 0;
+}
+
+} // namespace tp::cli

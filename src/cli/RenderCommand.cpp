@@ -1,0 +1,143 @@
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "display/PageRenderer.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <memory>
+
+namespace tp::cli {
+
+namespace {
+
+struct RenderRequest {
+    DayNumber day = 0;
+    ProgramSettings settings;
+    std::string outputPath = "page.png";
+};
+
+std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& arguments,
+                                                std::ostream& err) {
+    std::string error;
+    const auto parsed =
+        parseArguments(arguments, {"type", "columns", "font", "size", "out"}, error);
+    if (!parsed) {
+        err << "render: " << error << '\n';
+        return std::nullopt;
+    }
+    if (parsed->positional.size() != 1) {
+        err << "render: expected one DATE (YYYY-MM-DD)\n";
+        return std::nullopt;
+    }
+    RenderRequest request;
+    const auto day = parseSupportedDate(parsed->positional[0]);
+    if (!day) {
+        err << "render: DATE must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        return std::nullopt;
+    }
+    request.day = *day;
+    const auto option = [&](const char* name) -> const std::string* {
+        const auto it = parsed->options.find(name);
+        return it == parsed->options.end() ? nullptr : &it->second;
+    };
+    if (const std::string* text = option("type")) {
+        const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        if (!type) {
+            err << "render: --type must be 0..7\n";
+            return std::nullopt;
+        }
+        request.settings.calendarType = static_cast<std::int8_t>(*type);
+    }
+    if (const std::string* text = option("columns")) {
+        const auto columns = parseInteger(*text, kMinLastColumnIndex + 1, kMaxLastColumnIndex + 1);
+        if (!columns) {
+            err << "render: --columns must be 6..24\n";
+            return std::nullopt;
+        }
+        request.settings.lastColumnIndex = static_cast<std::int8_t>(*columns - 1);
+    }
+    if (const std::string* text = option("font")) {
+        if (text->empty()) {
+            err << "render: --font needs a font name\n";
+            return std::nullopt;
+        }
+        request.settings.fontName = *text;
+    }
+    if (const std::string* text = option("size")) {
+        const auto size = parseInteger(*text, 1, 200);
+        if (!size) {
+            err << "render: --size must be 1..200 (points)\n";
+            return std::nullopt;
+        }
+        request.settings.fontSize = *size;
+    }
+    if (const std::string* text = option("out")) {
+        if (text->empty()) {
+            err << "render: --out needs a file name\n";
+            return std::nullopt;
+        }
+        request.outputPath = *text;
+    }
+    return request;
+}
+
+// Drawing needs a GUI application; the other commands must not start one.
+std::unique_ptr<QGuiApplication> startGuiApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "turnoplaner-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    const auto request = parseRenderRequest(arguments, err);
+    if (!request)
+        return kUsageError;
+    const auto application = startGuiApplication();
+
+    const ProgramSettings& settings = request->settings;
+    ShiftSystem shifts;
+    shifts.calendarType = settings.calendarType;
+    shifts.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
+
+    // As after start-up: the date's month first, the cursor on the date in column 0.
+    ViewPosition view;
+    showDayFirst(view, request->day);
+
+    const std::optional<QFont> font = pageFontFromSettings(settings);
+    PageInput input{settings, shifts, view};
+    input.lastColumnIndex = settings.lastColumnIndex;
+    input.showVacationBlock = settings.showVacationBlock;
+    input.font = font.value_or(QFont());
+    input.units = unitsOfFont(font);
+
+    // The window refuses a page larger than the desktop; here a sane bound stands in for it.
+    constexpr int kLargestSide = 16384;
+    const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
+    if (size.width > kLargestSide || size.height > kLargestSide) {
+        err << "render: the page would be " << size.width << " x " << size.height
+            << " pixels; choose a smaller font or fewer columns\n";
+        return kUsageError;
+    }
+
+    QImage page;
+    DayCellTable cells;
+    drawPage(page, input, cells);
+    if (!page.save(QString::fromStdString(request->outputPath), "PNG")) {
+        err << "render: cannot write " << request->outputPath << '\n';
+        return 1;
+    }
+    out << "unit_w=" << input.units.w << " unit_h=" << input.units.h << " width=" << page.width()
+        << " height=" << page.height() << '\n';
+    return 0;
+}
+
+} // namespace tp::cli

@@ -1,0 +1,54 @@
+#include "display/PageRenderer.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace tp {
+
+namespace {
+
+constexpr int kStyleUnderline = 4;
+constexpr int kStyleStrikeOut = 8;
+constexpr int kStyleBold = 256;
+constexpr int kStyleItalic = 512;
+constexpr int kLargestFontSize = 400;
+
+} // namespace
+
+std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings) {
+    if (settings.fontSize <= 0 || settings.fontSize > kLargestFontSize)
+        return std::nullopt;
+    QFont font;
+    if (settings.fontName.empty() || settings.fontName == "System")
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    else
+        font = QFont(QString::fromStdString(settings.fontName));
+    font.setPointSize(settings.fontSize);
+    font.setBold((settings.fontStyle & kStyleBold) != 0);
+    font.setItalic((settings.fontStyle & kStyleItalic) != 0);
+    font.setUnderline((settings.fontStyle & kStyleUnderline) != 0);
+    font.setStrikeOut((settings.fontStyle & kStyleStrikeOut) != 0);
+    return font;
+}
+
+void measureUnits(const QFont& font, int& w, int& h) {
+    // Measured on an image like the page itself, so that the units match what is drawn.
+    const QImage surface(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(font, &surface);
+    for (char16_t character = u'0'; character <= u'z'; ++character) {
+        w += metrics.horizontalAdvance(QChar(character));
+        h += metrics.height();
+    }
+    w /= 74;
+    h /= 74;
+}
+
+LayoutUnits unitsOfFont(const std::optional<QFont>& font) {
+    if (!font)
+        return kFallbackUnits;
+    LayoutUnits units{0, 0};
+    measureUnits(*font, units.w, units.h);
+    return units;
+}
+
+} // namespace tp

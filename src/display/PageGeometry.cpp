@@ -1,0 +1,107 @@
+#include "display/PageGeometry.h"
+
+namespace tp {
+
+MainWindowLayout mainWindowLayout(LayoutUnits units, int pageWidth) {
+    const int w = units.w;
+    const int h = units.h;
+    const int x0 = (w * pageWidth - 98 * w) / 2;
+    const int y0 = h / 3;
+    const int buttonHeight = roundedTenths(15, h);
+    const int fieldHeight = roundedTenths(13, h);
+    const int row1 = roundedTenths(346, h);
+    const int row2 = roundedTenths(364, h);
+    const int row3 = roundedTenths(382, h);
+
+    const auto button = [&](Gadget gadget, int x, int width, std::string_view text,
+                            std::string_view toolTip) {
+        return GadgetLayout{
+            gadget, GadgetKind::Button, {x, y0, width, buttonHeight}, text, toolTip};
+    };
+    const auto field = [&](Gadget gadget, int x, int y, int width, std::string_view toolTip) {
+        return GadgetLayout{
+            gadget, GadgetKind::ReadOnlyField, {x, y, width, fieldHeight}, {}, toolTip};
+    };
+    const PixelSize page = pageImageSize(units, pageWidth);
+
+    return {{
+        button(Gadget::MoreColumns, x0 - 4 * w, 3 * w, "+", "[+] Mehr Monate anzeigen"),
+        button(Gadget::YearBack, x0, 8 * w, "<Jahr", "[F1] Ein Jahr zurück"),
+        button(Gadget::MonthBack, x0 + 8 * w, 8 * w, "<Monat", "[F2] Einen Monat zurück"),
+        button(Gadget::MonthForward, x0 + 16 * w, 8 * w, "Monat>", "[F3] Einen Monat vor"),
+        button(Gadget::YearForward, x0 + 24 * w, 8 * w, "Jahr>", "[F4] Ein Jahr vor"),
+        button(Gadget::PageBack, x0 + 33 * w, 8 * w, "<Seite", "[F5] Eine Seite zurück"),
+        button(Gadget::Today, x0 + 41 * w, 8 * w, "Heute",
+               "[F6] Setzt den Kursor auf den heutigen Tag"),
+        button(Gadget::PageForward, x0 + 49 * w, 8 * w, "Seite>", "[F7] Eine Seite vor"),
+        button(Gadget::Date, x0 + 57 * w, 8 * w, "Datum", "[F8] Direkte Eingabe eines Datums"),
+        button(Gadget::Note, x0 + 66 * w, 8 * w, "Notiz", "[F9] Tagesnotiz eingeben"),
+        button(Gadget::ProgramMenu, x0 + 74 * w, 8 * w, "Prog.", "[F10] Unterprogramme auswählen"),
+        button(Gadget::User, x0 + 82 * w, 8 * w, "Name", "[F11] Als neuer Anwender anmelden"),
+        button(Gadget::Info, x0 + 90 * w, 8 * w, "Info",
+               "[F12] Verschiedene Infos zum Kalender und Programm"),
+        button(Gadget::FewerColumns, x0 + 99 * w, 3 * w, "-", "[-] Weniger Monate anzeigen"),
+        GadgetLayout{
+            Gadget::Canvas, GadgetKind::Image, {0, 2 * h, page.width, page.height}, {}, {}},
+        field(Gadget::InfoLine, w, row1, w * (pageWidth - 11), "Infos zum Tag und Programmstatus"),
+        field(Gadget::NoteLine, w, row2, w * (pageWidth - 8), "Notizen zum gewählten Tag"),
+        field(Gadget::AstronomyLine, w, row3, w * (pageWidth - 7), "Astronomische Anzeigen"),
+        field(Gadget::HoursField, w * (pageWidth - 9), row1, 8 * w,
+              "Minus- und Plusstunden anhand der Schichtmarkierungen"),
+        field(Gadget::VacationField, w * (pageWidth - 6), row2, 5 * w,
+              "Resturlaub anhand der Schichtmarkierungen"),
+        GadgetLayout{Gadget::VacationBlockToggle,
+                     GadgetKind::ToggleButton,
+                     {w * (pageWidth - 5), roundedTenths(381, h), 4 * w, buttonHeight},
+                     "UB",
+                     "Urlaubsblockanzeige ein- und ausschalten"},
+    }};
+}
+
+const GadgetLayout& gadgetLayout(const MainWindowLayout& layout, Gadget gadget) {
+    return layout[static_cast<std::size_t>(gadget)];
+}
+
+PixelSize clientSize(LayoutUnits units, int pageWidth) {
+    return {units.w * pageWidth, kClientHeightRows * units.h};
+}
+
+PixelSize pageImageSize(LayoutUnits units, int pageWidth) {
+    return {units.w * pageWidth, 32 * units.h + 2};
+}
+
+PixelRect canvasRect(LayoutUnits units, int pageWidth) {
+    const PixelSize page = pageImageSize(units, pageWidth);
+    return {0, 2 * units.h, page.width, page.height};
+}
+
+bool clientFitsDesktop(LayoutUnits units, int pageWidth, PixelSize desktop) {
+    const PixelSize client = clientSize(units, pageWidth);
+    return desktop.width > client.width && desktop.height > client.height;
+}
+
+PixelRect centredClientRect(LayoutUnits units, int pageWidth, PixelSize desktop) {
+    const PixelSize client = clientSize(units, pageWidth);
+    return {(desktop.width - client.width) / 2, (desktop.height - client.height) / 2, client.width,
+            client.height};
+}
+
+int columnAtClientX(LayoutUnits units, int x) {
+    return units.w > 0 ? x / (kColumnWidthUnits * units.w) : 0;
+}
+
+int dayRowAtClientY(LayoutUnits units, int y) {
+    return units.h > 0 ? y / units.h - 2 : 0;
+}
+
+int shiftSlotAtClientX(LayoutUnits units, int x, int column) {
+    if (units.w <= 0)
+        return 0;
+    const int unitInColumn = x / units.w - kColumnWidthUnits * column;
+    // ceiling(u / 2) − 4: units 9–10 → 1 … 15–16 → 4
+    const int halfUp = unitInColumn >= 0 ? (unitInColumn + 1) / 2 : unitInColumn / 2;
+    const int slot = halfUp - 4;
+    return slot >= 1 && slot <= 4 ? slot : 0;
+}
+
+} // namespace tp

@@ -1,0 +1,144 @@
+#include "display/PageGlyphs.h"
+
+#include "model/DayNumber.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+
+namespace tp {
+
+namespace {
+
+constexpr std::string_view kCharacters = "UFSNf0123456789XLKA-";
+
+} // namespace
+
+PageGlyphs::PageGlyphs(const QFont& font) : rawFont_(QRawFont::fromFont(font)), font_(font) {
+    const QImage surface(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(font, &surface);
+    ascent_ = metrics.ascent();
+    height_ = metrics.height();
+    padding_ = std::max(2, height_ / 2); // overhang of italic glyphs
+    for (std::size_t value = 1; value < numbers_.size(); ++value)
+        pending_.emplace_back(layout(QString::number(value), numbers_[value]), &numbers_[value]);
+    for (std::size_t weekday = 0; weekday < weekdays_.size(); ++weekday)
+        pending_.emplace_back(
+            layout(QString::fromLatin1(WeekdayNames[weekday].data(), 2), weekdays_[weekday]),
+            &weekdays_[weekday]);
+    for (const char c : kCharacters) {
+        GlyphText& text = characters_[static_cast<unsigned char>(c)];
+        pending_.emplace_back(layout(QString(QChar::fromLatin1(c)), text), &text);
+    }
+    render();
+}
+
+QGlyphRun PageGlyphs::layout(const QString& text, GlyphText& laidOut) {
+    QGlyphRun run;
+    if (!rawFont_.isValid())
+        return run;
+    const QList<quint32> glyphs = rawFont_.glyphIndexesForString(text);
+    const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(glyphs);
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    QPointF pen(0, 0);
+    for (const QPointF& advance : advances) {
+        positions.append(pen);
+        pen += advance;
+    }
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(font_.underline());
+    run.setStrikeOut(font_.strikeOut());
+    laidOut.width = static_cast<int>(std::lround(pen.x()));
+    // Ink relative to the pen start on the baseline, from the glyph outlines.
+    QRectF ink;
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+        ink |= rawFont_.boundingRect(glyphs[i]).translated(positions[i]);
+    if (font_.underline() || font_.strikeOut())
+        ink |= QRectF(0, -ascent_, pen.x(), height_);
+    laidOut.ink = ink.isEmpty() ? QRect()
+                                : QRect(QPoint(static_cast<int>(std::floor(ink.left())) - 1,
+                                               static_cast<int>(std::floor(ink.top())) - 1),
+                                        QPoint(static_cast<int>(std::ceil(ink.right())) + 1,
+                                               static_cast<int>(std::ceil(ink.bottom())) + 1));
+    return run;
+}
+
+void PageGlyphs::render() {
+    // All texts side by side on one strip, each in a slot as wide as the widest ink.
+    int slotWidth = 1;
+    for (const auto& entry : pending_)
+        slotWidth = std::max(slotWidth, entry.second->ink.width() + 2 * padding_);
+    const int stripHeight = height_ + 2 * padding_;
+    QImage strip(slotWidth * std::max<int>(1, static_cast<int>(pending_.size())),
+                 std::max(1, stripHeight), QImage::Format_RGB32);
+    strip.fill(Qt::black);
+    QPainter painter(&strip);
+    painter.setPen(Qt::white);
+    for (std::size_t slot = 0; slot < pending_.size(); ++slot) {
+        const auto& [run, text] = pending_[slot];
+        const QPoint origin(static_cast<int>(slot) * slotWidth + padding_ - text->ink.left(),
+                            padding_ + ascent_);
+        painter.drawGlyphRun(origin, run);
+    }
+    painter.end();
+
+    for (std::size_t slot = 0; slot < pending_.size(); ++slot) {
+        GlyphText& text = *pending_[slot].second;
+        const QPoint origin(static_cast<int>(slot) * slotWidth + padding_ - text.ink.left(),
+                            padding_ + ascent_);
+        const QRect inStrip = text.ink.translated(origin).intersected(strip.rect());
+        text.ink = inStrip.translated(-origin);
+        text.coverage.assign(static_cast<std::size_t>(inStrip.width() * inStrip.height()), 0);
+        std::size_t index = 0;
+        for (int y = inStrip.top(); y <= inStrip.bottom(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+            for (int x = inStrip.left(); x <= inStrip.right(); ++x) {
+                // Grey coverage; with sub-pixel rendering the channels differ a little.
+                const QRgb pixel = line[x];
+                text.coverage[index++] =
+                    static_cast<std::uint8_t>((qRed(pixel) + 2 * qGreen(pixel) + qBlue(pixel)) / 4);
+            }
+        }
+    }
+    pending_.clear();
+}
+
+void PageGlyphs::draw(const PixelFill& page, int x, int baseline, const GlyphText& text,
+                      QRgb colour) const {
+    const QRect target = text.ink.translated(x, baseline).intersected(page.bounds());
+    if (target.isEmpty())
+        return;
+    const int maskLeft = target.left() - (text.ink.left() + x);
+    const int maskTop = target.top() - (text.ink.top() + baseline);
+    const int maskWidth = text.ink.width();
+    const QRgb redBlue = colour & 0xFF00FF;
+    const QRgb green = colour & 0x00FF00;
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const std::uint8_t* mask =
+            text.coverage.data() + (maskTop + y - target.top()) * maskWidth + maskLeft;
+        QRgb* line = page.line(y) + target.left();
+        for (int px = 0; px < target.width(); ++px) {
+            const QRgb coverage = mask[px];
+            if (coverage == 0)
+                continue;
+            if (coverage == 255) {
+                line[px] = colour | 0xFF000000;
+                continue;
+            }
+            // Red and blue blended in one step, green in another; x / 255 as in Qt's blends.
+            const QRgb keep = 255 - coverage;
+            const QRgb under = line[px];
+            QRgb rb = redBlue * coverage + (under & 0xFF00FF) * keep;
+            rb = ((rb + ((rb >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
+            QRgb g = green * coverage + (under & 0x00FF00) * keep;
+            g = ((g + ((g >> 8) & 0x00FF00) + 0x008000) >> 8) & 0x00FF00;
+            line[px] = 0xFF000000 | rb | g;
+        }
+    }
+}
+
+} // namespace tp
