@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PageGeometry.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
 #include "settings/DataFolders.h"
@@ -9,20 +10,14 @@ namespace tp {
 
 inline constexpr int kInitialPageBackground = 0xD8E9EC; // Windows colour value 0x00BBGGRR
 inline constexpr int kInitialLastColumnIndex = 5;
-inline constexpr int kColumnUnits = 18; // width of one month column in character-width units
-
-constexpr int pageWidthUnits(int lastColumnIndex) {
-    return (lastColumnIndex + 1) * kColumnUnits;
-}
 
 // Everything the main window and its commands read and change during one run. Owned by the
 // start-up code and passed by reference to whoever needs it.
 struct AppState {
     int pageBackground = kInitialPageBackground;
     int lastColumnIndex = kInitialLastColumnIndex; // the page shows columns 0..lastColumnIndex
-    int pageWidth = pageWidthUnits(kInitialLastColumnIndex);
-    int unitW = 8;  // character-width unit in pixels
-    int unitH = 12; // row-height unit in pixels
+    int pageWidth = pageWidthUnits(kInitialLastColumnIndex); // in character-width units
+    LayoutUnits units{0, 0};                                 // measured from the page font
     ViewPosition view;
     bool quit = false;
     bool showVacationBlock = true; // the "UB" toggle
@@ -32,6 +27,12 @@ struct AppState {
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };
+
+// Copies the column count and the "UB" flag from the settings into the running program's
+// fields, and them and the calendar type back before the settings are written. A column
+// count out of range falls back to six columns.
+void takeOverSettings(AppState& state);
+void storeStateInSettings(AppState& state);
 
 static_assert(pageWidthUnits(kInitialLastColumnIndex) == 108);
 

@@ -1,8 +1,10 @@
 #include "shell/Application.h"
 
-#include "settings/DataFolders.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
+#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -30,12 +32,17 @@ int runTurnoplaner(QApplication& application) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     AppState state;
-    if (const auto folders = prepareDataFolders(std::filesystem::current_path(), kDefaultUserName))
-        state.folders = *folders;
+    SystemClock clock;
+    QtMessageBoxes messages;
+    MainWindow window(state, desktopServices(clock, messages));
 
-    MainWindow window(state);
+    loadStartState(state, std::filesystem::current_path(), clock.now().year);
+    window.startUp();
     window.show();
-    return application.exec();
+    const int exitStatus = application.exec();
+
+    saveEndState(state);
+    return exitStatus;
 }
 
 } // namespace tp

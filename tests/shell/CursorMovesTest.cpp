@@ -6,6 +6,17 @@ using namespace tp;
 
 namespace {
 
+// The day cells as the page draws them for the months of `view`.
+DayCellTable drawnCells(const ViewPosition& view, int columns = 6) {
+    DayCellTable cells(columns);
+    for (int column = 0; column < columns; ++column) {
+        const int months = view.year * 12 + view.monthIndex + column;
+        for (int day = 1; day <= monthLength(months / 12, months % 12); ++day)
+            cells.set(column, day, dayCellCode(months / 12, months % 12, day));
+    }
+    return cells;
+}
+
 // January 2015 first: columns hold 31, 28, 31, 30, 31 and 30 days.
 constexpr ViewPosition kFirstHalf2015{2015, 0, 0, 1};
 constexpr int kLast = 5;
@@ -28,7 +39,7 @@ TEST_P(CursorMoveTest, EndsOnTheExpectedDay) {
     ViewPosition view = kFirstHalf2015;
     view.cursorColumn = c.column;
     view.cursorDay = c.day;
-    applyCursorMove(view, kLast, c.move, monthLengthPresence(view));
+    applyCursorMove(view, kLast, c.move, drawnCells(view));
     EXPECT_EQ(view.cursorColumn, c.expectedColumn);
     EXPECT_EQ(view.cursorDay, c.expectedDay);
     EXPECT_EQ(view.year, 2015);
@@ -63,17 +74,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CursorMove, LeapFebruaryKeepsThe29th) {
     ViewPosition view{2016, 0, 1, 28};
-    applyCursorMove(view, kLast, kDown, monthLengthPresence(view));
+    applyCursorMove(view, kLast, kDown, drawnCells(view));
     EXPECT_EQ(view, (ViewPosition{2016, 0, 1, 29}));
-    applyCursorMove(view, kLast, kDown, monthLengthPresence(view));
+    applyCursorMove(view, kLast, kDown, drawnCells(view));
     EXPECT_EQ(view, (ViewPosition{2016, 0, 2, 1}));
 }
 
-TEST(CursorMove, PresenceComesFromTheCaller) {
+TEST(CursorMove, StartUpMarksOfColumn0Count) {
     // Right after start-up days 29..31 of column 0 count as present whatever the month.
     ViewPosition view{2015, 1, 0, 28};
-    const DayPresence everythingPresent = [](int, int) { return true; };
-    applyCursorMove(view, kLast, kDown, everythingPresent);
+    DayCellTable cells = drawnCells(view);
+    for (int day = 29; day <= 31; ++day)
+        cells.set(0, day, 1);
+    applyCursorMove(view, kLast, kDown, cells);
     EXPECT_EQ(view.cursorDay, 29);
 }
 
@@ -81,16 +94,16 @@ TEST(CursorMove, TodaySelectsTheDayInColumn0) {
     ViewPosition view{2001, 5, 4, 17};
     const CursorMove move = selectToday(view, CivilDate{2016, 2, 29});
     EXPECT_EQ(move, (CursorMove{0, 29}));
-    applyCursorMove(view, kLast, move, monthLengthPresence(view));
+    applyCursorMove(view, kLast, move, drawnCells(view));
     EXPECT_EQ(view, (ViewPosition{2016, 1, 0, 29}));
 
     const CursorMove lastDay = selectToday(view, CivilDate{2015, 12, 31});
-    applyCursorMove(view, kLast, lastDay, monthLengthPresence(view));
+    applyCursorMove(view, kLast, lastDay, drawnCells(view));
     EXPECT_EQ(view, (ViewPosition{2015, 11, 0, 31}));
 }
 
 // Mouse: W = 8, H = 12, so a column is 144 pixels wide and day d starts at y = (d + 2) × 12.
-constexpr CursorUnits kUnits{8, 12};
+constexpr LayoutUnits kUnits{8, 12};
 constexpr int rowY(int day) {
     return (day + 2) * 12 + 5;
 }
@@ -115,7 +128,7 @@ TEST_P(MouseClickTest, PlacesCursorOrHitsSlot) {
     ViewPosition view = kFirstHalf2015;
     view.cursorColumn = 2;
     view.cursorDay = 10;
-    const int slot = placeCursorAtMouse(view, kLast, kUnits, c.x, c.y, monthLengthPresence(view));
+    const int slot = placeCursorAtMouse(view, kLast, kUnits, c.x, c.y, drawnCells(view));
     EXPECT_EQ(view.cursorColumn, c.expectedColumn);
     EXPECT_EQ(view.cursorDay, c.expectedDay);
     EXPECT_EQ(slot, c.expectedSlot);
@@ -141,19 +154,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MouseClick, DoubleClickIsAMoveThenASlot) {
     ViewPosition view = kFirstHalf2015;
-    const auto presence = monthLengthPresence(view);
+    const DayCellTable cells = drawnCells(view);
     const int x = unitX(1, 12), y = rowY(20);
-    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, x, y, presence), 0);
-    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, x, y, presence), 2);
+    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, x, y, cells), 0);
+    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, x, y, cells), 2);
     EXPECT_EQ(view.cursorColumn, 1);
     EXPECT_EQ(view.cursorDay, 20);
 }
 
 TEST(MouseClick, BadInputLeavesTheCursor) {
     ViewPosition view{2015, 0, 2, 10};
-    const auto presence = monthLengthPresence(view);
-    EXPECT_EQ(placeCursorAtMouse(view, kLast, CursorUnits{0, 0}, 100, 100, presence), 0);
-    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, -5, 100, presence), 0);
+    const DayCellTable cells = drawnCells(view);
+    EXPECT_EQ(placeCursorAtMouse(view, kLast, LayoutUnits{0, 0}, 100, 100, cells), 0);
+    EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, -5, 100, cells), 0);
     EXPECT_EQ(view, (ViewPosition{2015, 0, 2, 10}));
 }
 
