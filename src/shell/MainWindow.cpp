@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "astro/AstronomyLine.h"
 #include "display/PageRenderer.h"
 #include "holidays/Holidays.h"
 #include "notes/DayInfoLine.h"
@@ -289,9 +290,12 @@ void MainWindow::showStatusOfSelectedDay() {
     const DayNumber selectedDay = cursorMonth(state_.view).dayNumber + state_.view.cursorDay - 1;
     infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
     infoLine_->setCursorPosition(0);
-    // Notes, astronomy and the accounts fill these once they exist.
+    PhaseNearFlag phaseNear{};
+    astronomyLine_->setText(QString::fromStdString(astronomyLine(
+        workingDateOf(selectedDay), astronomySettingsOf(state_.settings), phaseNear, &lunations_)));
+    astronomyLine_->setCursorPosition(0);
+    // Notes and the accounts fill these once they exist.
     noteLine_->clear();
-    astronomyLine_->clear();
     hoursField_->clear();
     vacationField_->clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
 #include "display/PageGeometry.h"
 #include "shell/AppState.h"
@@ -77,6 +78,7 @@ class MainWindow : public QWidget {
     QFont pageFont_;
     QImage page_;
     DayCellTable cells_;
+    LunationCache lunations_; // shared by the astronomy line of every day the cursor visits
     std::array<QWidget*, kGadgetCount> gadgets_{};
     PageCanvas* canvas_ = nullptr;
     QLineEdit* infoLine_ = nullptr;

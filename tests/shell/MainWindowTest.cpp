@@ -1,4 +1,5 @@
 #include "shell/MainWindow.h"
+#include "astro/AstronomyLine.h"
 #include "display/PageGeometry.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
@@ -83,6 +84,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
         QCOMPARE(h.text(Gadget::InfoLine),
                  QString::fromStdString(dayInfoLine(dayNumberOf(2016, 12, 24))));
+        PhaseNearFlag flag{};
+        const std::string astronomy =
+            astronomyLine(workingDateOf(dayNumberOf(2016, 12, 24)),
+                          astronomySettingsOf(h.state.settings), flag, nullptr);
+        QVERIFY(!astronomy.empty());
+        QCOMPARE(h.text(Gadget::AstronomyLine), QString::fromStdString(astronomy));
         QVERIFY(h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
         QVERIFY(h.messages.shown.isEmpty());
     }
