@@ -1,7 +1,10 @@
 #include "shell/Application.h"
 
-#include "settings/DataFolders.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "shell/AppState.h"
 #include "shell/MainWindow.h"
+#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,11 +31,18 @@ int runTurnoplaner(QApplication& application) {
     installGermanQtTranslation(application, qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    const auto folders = prepareDataFolders(std::filesystem::current_path(), kDefaultUserName);
+    AppState state;
+    SystemClock clock;
+    QtMessageBoxes messages;
+    MainWindow window(state, desktopServices(clock, messages));
 
-    MainWindow window(folders ? *folders : DataFolders{});
+    loadStartState(state, std::filesystem::current_path(), clock.now().year);
+    window.startUp();
     window.show();
-    return application.exec();
+    const int exitStatus = application.exec();
+
+    saveEndState(state);
+    return exitStatus;
 }
 
 } // namespace tp

@@ -1,34 +1,334 @@
 #include "shell/MainWindow.h"
 
+#include "astro/AstronomyLine.h"
+#include "display/PageRenderer.h"
+#include "holidays/Holidays.h"
+#include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
+#include "shell/CommandRules.h"
+#include "shell/MainCommands.h"
+#include "shell/PageCanvas.h"
+#include "shell/SheetHours.h"
 
-#include <QKeyEvent>
-#include <QPalette>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace tp {
 
 namespace {
-constexpr int kInitialPageBackground = 0xD8E9EC;
+
+constexpr int kStyleUnderline = 4;
+constexpr int kStyleStrikeOut = 8;
+constexpr int kStyleBold = 256;
+constexpr int kStyleItalic = 512;
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-MainWindow::MainWindow(DataFolders folders, QWidget* parent)
-    : QWidget(parent), folders_(std::move(folders)) {
+void storeFontInSettings(const QFont& font, ProgramSettings& settings) {
+    settings.fontName = font.family().toStdString();
+    settings.fontSize = font.pointSize();
+    settings.fontStyle = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |
+                         (font.underline() ? kStyleUnderline : 0) |
+                         (font.strikeOut() ? kStyleStrikeOut : 0);
+}
+
+// The buttons of the navigation row deliver the command of their key.
+int commandOfButton(Gadget gadget) {
+    switch (gadget) {
+    case Gadget::MoreColumns:
+        return MoreColumns;
+    case Gadget::YearBack:
+        return YearBack;
+    case Gadget::MonthBack:
+        return MonthBack;
+    case Gadget::MonthForward:
+        return MonthForward;
+    case Gadget::YearForward:
+        return YearForward;
+    case Gadget::PageBack:
+        return PageBack;
+    case Gadget::Today:
+        return TodayButton;
+    case Gadget::PageForward:
+        return PageForward;
+    case Gadget::Date:
+        return DateEntry;
+    case Gadget::Note:
+        return NoteEntry;
+    case Gadget::ProgramMenu:
+        return ProgramMenu;
+    case Gadget::User:
+        return NewUser;
+    case Gadget::Info:
+        return InfoWindow;
+    case Gadget::FewerColumns:
+        return FewerColumns;
+    default:
+        return 0;
+    }
+}
+
+// Buttons that only make sense beside month columns.
+constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget::MonthForward,
+                                         Gadget::MoreColumns, Gadget::FewerColumns};
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(std::move(services)) {
     setWindowTitle(QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourFromWindowsValue(kInitialPageBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    resize(848, 540);
-    canvas_ = new QLabel(this);
-    canvas_->setGeometry(0, 0, 848, 540);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(848, 540);
+    if (services_.desktopSize) {
+        const QSize desktop = services_.desktopSize();
+        move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
+    }
+    pageFont_ = QApplication::font();
+    createGadgets();
+    createShortcuts();
+    applyPageBackground();
+    cells_.resize(state_.lastColumnIndex + 1);
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
+void MainWindow::createGadgets() {
+    const MainWindowLayout layout = mainWindowLayout(kFallbackUnits, state_.pageWidth);
+    for (const GadgetLayout& entry : layout) {
+        QWidget* widget = nullptr;
+        switch (entry.kind) {
+        case GadgetKind::Button:
+        case GadgetKind::ToggleButton: {
+            auto* button = new QPushButton(qText(entry.text), this);
+            button->setFocusPolicy(Qt::NoFocus);
+            if (entry.kind == GadgetKind::ToggleButton) {
+                button->setCheckable(true);
+                vacationBlockToggle_ = button;
+                connect(button, &QPushButton::clicked, this, [this] { toggleVacationBlock(); });
+            } else {
+                const int command = commandOfButton(entry.gadget);
+                connect(button, &QPushButton::clicked, this,
+                        [this, command] { runCommand(command); });
+            }
+            widget = button;
+            break;
+        }
+        case GadgetKind::Image:
+            canvas_ = new PageCanvas(this);
+            connect(canvas_, &PageCanvas::leftClicked, this, &MainWindow::canvasClicked);
+            connect(canvas_, &PageCanvas::leftDoubleClicked, this,
+                    &MainWindow::canvasDoubleClicked);
+            connect(canvas_, &PageCanvas::rightClicked, this,
+                    [this] { copyPageToClipboard(true); });
+            widget = canvas_;
+            break;
+        case GadgetKind::ReadOnlyField: {
+            auto* field = new QLineEdit(this);
+            field->setReadOnly(true);
+            widget = field;
+            break;
+        }
+        }
+        widget->setToolTip(qText(entry.toolTip));
+        gadgets_[static_cast<std::size_t>(entry.gadget)] = widget;
+    }
+    infoLine_ = static_cast<QLineEdit*>(gadget(Gadget::InfoLine));
+    noteLine_ = static_cast<QLineEdit*>(gadget(Gadget::NoteLine));
+    astronomyLine_ = static_cast<QLineEdit*>(gadget(Gadget::AstronomyLine));
+    hoursField_ = static_cast<QLineEdit*>(gadget(Gadget::HoursField));
+    vacationField_ = static_cast<QLineEdit*>(gadget(Gadget::VacationField));
+    for (QLineEdit* field : {noteLine_, hoursField_, vacationField_})
+        field->installEventFilter(this);
+}
+
+void MainWindow::applyPageBackground() {
+    const QColor background = colourFromWindowsValue(state_.pageBackground);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, background);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    for (QLineEdit* field : {infoLine_, noteLine_, astronomyLine_, hoursField_, vacationField_}) {
+        QPalette fieldPalette = field->palette();
+        fieldPalette.setColor(QPalette::Base, background);
+        field->setPalette(fieldPalette);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The note line and the two account fields are entry points, not places to type in:
+    // the focus goes back to the info line.
+    if (event->type() == QEvent::FocusIn &&
+        (watched == noteLine_ || watched == hoursField_ || watched == vacationField_)) {
+        QMetaObject::invokeMethod(infoLine_, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::startUp() {
+    const auto font = pageFontFromSettings(state_.settings);
+    state_.units = unitsOfFont(font);
+    setPageFont(font.value_or(QApplication::font()));
+    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+
+    bool fontTooLarge = !fitWindow();
+    if (fontTooLarge && state_.lastColumnIndex > kMinLastColumnIndex) {
+        state_.lastColumnIndex = kMinLastColumnIndex;
+        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+        fontTooLarge = !fitWindow();
+    }
+    relayout();
+    applyFontToGadgets();
+
+    const LocalDateTime now = services_.clock->now();
+    state_.view = ViewPosition{now.year, now.month - 1, 0, now.day};
+    // Days 29..31 of the first column count as present until the first drawing says otherwise.
+    cells_.resize(state_.lastColumnIndex + 1);
+    for (int day = 29; day <= 31; ++day)
+        cells_.set(0, day, 1);
+    rebuildPage(kNoCursorMove);
+
+    if (fontTooLarge) {
+        services_.messages->inform(
+            this, QStringLiteral("Fehler"),
+            QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
+        fontDialog();
+        rebuildPage(kNoCursorMove);
+    }
+    updateVacationBlockToggle();
+}
+
+bool MainWindow::fitWindow() {
+    const QSize desktop = services_.desktopSize();
+    const PixelSize desktopSize{desktop.width(), desktop.height()};
+    if (!clientFitsDesktop(state_.units, state_.pageWidth, desktopSize))
+        return false;
+    const PixelRect client = centredClientRect(state_.units, state_.pageWidth, desktopSize);
+    setFixedSize(client.width, client.height);
+    setGeometry(client.x, client.y, client.width, client.height);
+    return true;
+}
+
+void MainWindow::relayout() {
+    const MainWindowLayout layout = mainWindowLayout(state_.units, state_.pageWidth);
+    for (const GadgetLayout& entry : layout) {
+        const PixelRect& rect = entry.rect;
+        gadget(entry.gadget)->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    }
+}
+
+void MainWindow::setPageFont(const QFont& font) {
+    pageFont_ = font;
+    // Dialogs opened later are measured in the units of this font, so they use it too.
+    QApplication::setFont(font);
+}
+
+void MainWindow::applyFontToGadgets() {
+    for (QWidget* widget : gadgets_)
+        widget->setFont(pageFont_);
+}
+
+void MainWindow::fontDialog() {
+    const std::optional<QFont> chosen = services_.chooseFont(this, pageFont_);
+    if (!chosen)
+        return;
+    const QFont previous = pageFont_;
+    measureUnits(*chosen, state_.units.w, state_.units.h);
+    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    if (fitWindow()) {
+        setPageFont(*chosen);
+        storeFontInSettings(*chosen, state_.settings);
+        relayout();
+        applyFontToGadgets();
         return;
     }
-    QWidget::keyPressEvent(event);
+    measureUnits(previous, state_.units.w, state_.units.h);
+    setPageFont(previous);
+    relayout();
+    applyFontToGadgets();
+    services_.messages->inform(
+        this, QStringLiteral("Fehler"),
+        QStringLiteral("Der gewählte Zeichensatz war für den Bildschirm zu groß!"));
+}
+
+PageInput MainWindow::pageInput() const {
+    PageInput input{state_.settings, state_.shiftSystem, state_.view};
+    input.lastColumnIndex = state_.lastColumnIndex;
+    input.showVacationBlock = state_.showVacationBlock;
+    input.backgroundColour = state_.pageBackground;
+    input.font = pageFont_;
+    input.units = state_.units;
+    input.crewYearTotals = [this](int year) {
+        return plannedYearHoursOfCrews(state_.shiftSystem, year);
+    };
+    return input;
+}
+
+void MainWindow::rebuildPage(CursorMove move) {
+    const bool sheet = !showsMonthColumns(state_.shiftSystem.calendarType);
+    for (Gadget button : kMonthColumnButtons)
+        gadget(button)->setEnabled(!sheet);
+
+    if (sheet) {
+        showSheetStatus();
+        drawShiftPlanSheet(page_, pageInput());
+    } else {
+        relayout();
+        canvas_->setFocus();
+        drawMonthColumns(page_, pageInput(), cells_);
+        applyCursorMove(state_.view, state_.lastColumnIndex, move, cells_);
+        drawCursorFrame(page_, pageInput());
+        showStatusOfSelectedDay();
+    }
+    canvas_->setPixmap(QPixmap::fromImage(page_));
+}
+
+void MainWindow::showStatusOfSelectedDay() {
+    const DayNumber selectedDay = cursorMonth(state_.view).dayNumber + state_.view.cursorDay - 1;
+    infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
+    infoLine_->setCursorPosition(0);
+    PhaseNearFlag phaseNear{};
+    astronomyLine_->setText(QString::fromStdString(astronomyLine(
+        workingDateOf(selectedDay), astronomySettingsOf(state_.settings), phaseNear, &lunations_)));
+    astronomyLine_->setCursorPosition(0);
+    // Notes and the accounts fill these once they exist.
+    noteLine_->clear();
+    hoursField_->clear();
+    vacationField_->clear();
+}
+
+void MainWindow::showSheetStatus() {
+    const LocalDateTime now = services_.clock->now();
+    infoLine_->setText(QString::fromStdString(dayAndMonthText(now.day, now.month - 1)) +
+                       QStringLiteral(" ") + QString::number(now.year));
+    noteLine_->setText(QStringLiteral("Der Kalender kann mit der Taste 'Z' oder der rechten "
+                                      "Maustaste in die Zwischenablage kopiert werden."));
+    astronomyLine_->setText(
+        QStringLiteral("Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter "
+                       "'Prog.' -> 'Schriftart') angepasst werden."));
+    hoursField_->clear();
+    vacationField_->clear();
+}
+
+void MainWindow::updateVacationBlockToggle() {
+    vacationBlockToggle_->setChecked(state_.showVacationBlock);
+    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state_.shiftSystem.calendarType));
+}
+
+void MainWindow::toggleVacationBlock() {
+    if (showsVacationBlockToggle(state_.shiftSystem.calendarType)) {
+        state_.showVacationBlock = !state_.showVacationBlock;
+        rebuildPage(kNoCursorMove);
+    }
+    vacationBlockToggle_->setChecked(state_.showVacationBlock);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    state_.quit = true;
+    event->accept();
 }
 
 } // namespace tp

@@ -1,27 +1,92 @@
 #pragma once
 
-#include "settings/DataFolders.h"
+#include "astro/LunationCache.h"
+#include "display/DayCellTable.h"
+#include "display/PageGeometry.h"
+#include "shell/AppState.h"
+#include "shell/CursorMoves.h"
+#include "shell/ShellServices.h"
 
-#include <QLabel>
+#include <QFont>
+#include <QImage>
 #include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
 
 namespace tp {
 
-// The main window: the page canvas, the status panel and the navigation buttons.
+class PageCanvas;
+struct PageInput;
+
+// The main window: the navigation buttons, the page canvas and the status panel. Every
+// command ends with the page rebuild.
 class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MainWindow(DataFolders folders, QWidget* parent = nullptr);
+    MainWindow(AppState& state, ShellServices services, QWidget* parent = nullptr);
 
-    const DataFolders& dataFolders() const { return folders_; }
+    // After the settings are read: fits the window to the font and the column count, selects
+    // today and draws the first page.
+    void startUp();
+
+    void runCommand(int command);
+    // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
+    void chooseCalendarType();
+    void rebuildPage(CursorMove move);
+
+    // Resizes and centres the window for the current units and page width, if it fits.
+    bool fitWindow();
+    void relayout();
+    void applyFontToGadgets();
+    void fontDialog();
+
+    AppState& state() { return state_; }
+    QWidget* gadget(Gadget which) const { return gadgets_[static_cast<std::size_t>(which)]; }
+    const QImage& pageImage() const { return page_; }
+    const QFont& pageFont() const { return pageFont_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    DataFolders folders_;
-    QLabel* canvas_ = nullptr;
+    void createGadgets();
+    void createShortcuts();
+    void applyPageBackground();
+    void setPageFont(const QFont& font);
+    PageInput pageInput() const;
+    void showStatusOfSelectedDay();
+    void showSheetStatus();
+
+    void moveToToday();
+    void changeColumnCount(int delta);
+    void chooseBackgroundColour();
+    void copyPageToClipboard(bool askFirst);
+    void switchCalendarType(int command);
+    void toggleVacationBlock();
+    void updateVacationBlockToggle();
+    void canvasClicked(QPoint position);
+    void canvasDoubleClicked(QPoint position);
+
+    AppState& state_;
+    ShellServices services_;
+    QFont pageFont_;
+    QImage page_;
+    DayCellTable cells_;
+    LunationCache lunations_; // shared by the astronomy line of every day the cursor visits
+    std::array<QWidget*, kGadgetCount> gadgets_{};
+    PageCanvas* canvas_ = nullptr;
+    QLineEdit* infoLine_ = nullptr;
+    QLineEdit* noteLine_ = nullptr;
+    QLineEdit* astronomyLine_ = nullptr;
+    QLineEdit* hoursField_ = nullptr;
+    QLineEdit* vacationField_ = nullptr;
+    QPushButton* vacationBlockToggle_ = nullptr;
 };
 
 } // namespace tp

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QTreeWidget;
+
+namespace tp {
+
+// "Ferientermine": the six school holiday periods of one year; Escape closes it.
+class SchoolHolidayWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    SchoolHolidayWindow(int year, int unitW, int unitH, int backgroundColour,
+                        QWidget* parent = nullptr);
+
+    QTreeWidget* list() const { return list_; }
+
+  private:
+    QTreeWidget* list_ = nullptr;
+};
+
+// Shows the periods of `year` (empty for a year the table does not hold) and waits.
+void showSchoolHolidays(QWidget* parent, int year, int unitW, int unitH, int backgroundColour);
+
+} // namespace tp

@@ -1,0 +1,57 @@
+#pragma once
+
+namespace tp {
+
+// Command numbers of the main window. Keys, buttons and the program menu deliver these.
+enum MainCommand : int {
+    ShiftMarking1 = 1, // keys 4, 1, 2, 3 deliver 1, 2, 3, 4
+    ShiftMarking2 = 2,
+    ShiftMarking3 = 3,
+    ShiftMarking4 = 4,
+    Quit = 99,
+    DateEntryAlternative = 100,
+    Today = 101,
+    CursorRight = 102,
+    CursorLeft = 103,
+    CursorUp = 104,
+    CursorDown = 105,
+    YearBack = 106,
+    YearForward = 107,
+    HelpAlternative = 109,
+    MonthForward = 110,
+    MonthBack = 111,
+    PageBack = 112,
+    PageForward = 113,
+    NoteEntry = 114,
+    DateEntry = 115,
+    TodayButton = 116,
+    BackgroundColour = 117,
+    NewUser = 118,
+    InfoWindow = 119,
+    MoreColumns = 120,
+    FewerColumns = 121,
+    ProgramMenu = 123,
+    DayNoteEditor = 124,
+    PeriodicNoteEditor = 125,
+    YearlyNoteEditor = 126,
+    WeekdayNoteEditor = 127,
+    NotesOverview = 128,
+    CalendarBarEntry = 130,
+    DeleteNotesAndMarkings = 131,
+    HelpWindow = 132,
+    NewUserKey = 133,
+    DateEntryKey = 134,
+    FontDialog = 135,
+    SettingsDialog = 136,
+    TypeKeyN = 137,
+    TypeKeyB = 138,
+    TypeKeyM = 139,
+    TypeKeyV = 140,
+    TypeKeyC = 141,
+    CopyPage = 142,
+    TypeKeyX = 143,
+    RotateVacationCycle = 144,
+    EarliestVacationStart = 145,
+};
+
+} // namespace tp

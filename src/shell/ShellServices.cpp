@@ -1,0 +1,30 @@
+#include "shell/ShellServices.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tp {
+
+ShellServices desktopServices(const Clock& clock, MessageBoxes& messages) {
+    ShellServices services;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.chooseColour = [](QWidget* parent, QColor initial) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        return chosen.isValid() ? std::optional(chosen) : std::nullopt;
+    };
+    services.chooseFont = [](QWidget* parent, QFont initial) -> std::optional<QFont> {
+        bool accepted = false;
+        const QFont chosen = QFontDialog::getFont(&accepted, initial, parent);
+        return accepted ? std::optional(chosen) : std::nullopt;
+    };
+    services.desktopSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry().size() : QSize(800, 600);
+    };
+    return services;
+}
+
+} // namespace tp

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/AppState.h"
+
+#include <filesystem>
+
+namespace tp {
+
+// Creates the data root and the default user's folder in `startFolder` and reads that user's
+// settings into `state`; the vacation block order is prepared for `currentYear`. Without
+// folders the program runs on the default settings.
+void loadStartState(AppState& state, const std::filesystem::path& startFolder, int currentYear);
+
+// Writes the settings, including what the running program changed, into the user's folder.
+void saveEndState(AppState& state);
+
+} // namespace tp

@@ -1,0 +1,422 @@
+#include "shell/MainWindow.h"
+#include "astro/AstronomyLine.h"
+#include "display/PageGeometry.h"
+#include "model/CalendarTypeDialog.h"
+#include "model/DateEntryDialog.h"
+#include "notes/DayInfoLine.h"
+#include "shell/PageCanvas.h"
+
+#include "RecordingMessageBoxes.h"
+
+#include <QClipboard>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace tp;
+
+namespace {
+
+// A main window started on Saturday 24 December 2016 with scripted dialogs.
+struct Harness {
+    explicit Harness(QSize desktopSize = QSize(5000, 3000), int lastColumnIndex = 5) {
+        desktop = desktopSize;
+        state.settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
+        takeOverSettings(state);
+        ShellServices services;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.chooseColour = [this](QWidget*, QColor initial) {
+            offeredColour = initial;
+            return colourAnswer;
+        };
+        services.chooseFont = [this](QWidget*, QFont) { return fontAnswer; };
+        services.desktopSize = [this] { return desktop; };
+        window = std::make_unique<MainWindow>(state, services);
+        window->startUp();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+    QString text(Gadget gadget) const {
+        return static_cast<QLineEdit*>(window->gadget(gadget))->text();
+    }
+    // A point of the canvas inside day `day` of month column `column`.
+    QPoint dayCell(int column, int day, int unit = 3) const {
+        return {column * 18 * state.units.w + unit * state.units.w + 2, day * state.units.h + 3};
+    }
+
+    AppState state;
+    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
+    test::RecordingMessageBoxes messages;
+    std::optional<QColor> colourAnswer;
+    std::optional<QColor> offeredColour;
+    std::optional<QFont> fontAnswer;
+    QSize desktop;
+    std::unique_ptr<MainWindow> window;
+};
+
+constexpr ViewPosition kStartView{2016, 11, 0, 24};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsOnTodayWithSixColumns() {
+        Harness h;
+        QCOMPARE(h.window->windowTitle(),
+                 QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+        QCOMPARE(h.window->palette().color(QPalette::Window), QColor(0xEC, 0xE9, 0xD8));
+        QCOMPARE(h.state.view, kStartView);
+        QCOMPARE(h.state.pageWidth, 108);
+        QVERIFY(h.state.units.w > 0 && h.state.units.h > 0);
+        QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
+        QCOMPARE(h.text(Gadget::InfoLine),
+                 QString::fromStdString(dayInfoLine(dayNumberOf(2016, 12, 24))));
+        PhaseNearFlag flag{};
+        const std::string astronomy =
+            astronomyLine(workingDateOf(dayNumberOf(2016, 12, 24)),
+                          astronomySettingsOf(h.state.settings), flag, nullptr);
+        QVERIFY(!astronomy.empty());
+        QCOMPARE(h.text(Gadget::AstronomyLine), QString::fromStdString(astronomy));
+        QVERIFY(h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    void gadgetsStandWhereTheLayoutPutsThem() {
+        Harness h;
+        const MainWindowLayout layout = mainWindowLayout(h.state.units, h.state.pageWidth);
+        for (const GadgetLayout& entry : layout) {
+            const QWidget* widget = h.window->gadget(entry.gadget);
+            const PixelRect& r = entry.rect;
+            QCOMPARE(widget->geometry(), QRect(r.x, r.y, r.width, r.height));
+            QCOMPARE(widget->toolTip(),
+                     QString::fromUtf8(entry.toolTip.data(), qsizetype(entry.toolTip.size())));
+            QCOMPARE(widget->font(), h.window->pageFont());
+        }
+        QCOMPARE(static_cast<QPushButton*>(h.window->gadget(Gadget::Today))->text(), "Heute");
+        // The navigation row is centred: x0 = 5 W for six columns.
+        QCOMPARE(h.window->gadget(Gadget::YearBack)->x(), 5 * h.state.units.w);
+    }
+
+    void navigationKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<ViewPosition>("expected");
+        QTest::newRow("Down") << int(Qt::Key_Down) << ViewPosition{2016, 11, 0, 25};
+        QTest::newRow("Up") << int(Qt::Key_Up) << ViewPosition{2016, 11, 0, 23};
+        QTest::newRow("Right") << int(Qt::Key_Right) << ViewPosition{2016, 11, 1, 24};
+        QTest::newRow("Left on column 0") << int(Qt::Key_Left) << kStartView;
+        QTest::newRow("F1") << int(Qt::Key_F1) << ViewPosition{2015, 11, 0, 24};
+        QTest::newRow("F2") << int(Qt::Key_F2) << ViewPosition{2016, 10, 0, 24};
+        QTest::newRow("F3") << int(Qt::Key_F3) << ViewPosition{2017, 0, 0, 24};
+        QTest::newRow("F4") << int(Qt::Key_F4) << ViewPosition{2017, 11, 0, 24};
+        QTest::newRow("F5") << int(Qt::Key_F5) << ViewPosition{2016, 5, 0, 24};
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << ViewPosition{2016, 5, 0, 24};
+        QTest::newRow("F7") << int(Qt::Key_F7) << ViewPosition{2017, 4, 0, 24};
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << ViewPosition{2017, 4, 0, 24};
+    }
+    void navigationKeys() {
+        QFETCH(int, key);
+        QFETCH(ViewPosition, expected);
+        Harness h;
+        h.press(Qt::Key(key));
+        QCOMPARE(h.state.view, expected);
+    }
+
+    void todayComesBack() {
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_F6}) {
+            Harness h;
+            h.press(Qt::Key_F4);
+            h.press(Qt::Key_Right);
+            h.press(Qt::Key_Up);
+            h.press(key);
+            QCOMPARE(h.state.view, kStartView);
+        }
+    }
+
+    void calendarTypeKeys() {
+        Harness h;
+        QWidget* toggle = h.window->gadget(Gadget::VacationBlockToggle);
+        h.press(Qt::Key_N);
+        QCOMPARE(h.state.shiftSystem.calendarType, 3);
+        QVERIFY(toggle->isVisible());
+        h.press(Qt::Key_N);
+        QCOMPARE(h.state.shiftSystem.calendarType, 0);
+        h.press(Qt::Key_B);
+        QCOMPARE(h.state.shiftSystem.calendarType, 2);
+        QVERIFY(!toggle->isVisible());
+        h.press(Qt::Key_M);
+        QCOMPARE(h.state.shiftSystem.calendarType, 1);
+        QVERIFY(toggle->isVisible());
+        h.press(Qt::Key_M);
+        QCOMPARE(h.state.shiftSystem.calendarType, 4);
+        h.press(Qt::Key_V);
+        QCOMPARE(h.state.shiftSystem.calendarType, 6);
+        QVERIFY(!toggle->isVisible());
+        h.press(Qt::Key_C);
+        QCOMPARE(h.state.shiftSystem.calendarType, 7);
+        h.press(Qt::Key_X);
+        QCOMPARE(h.state.shiftSystem.calendarType, 5);
+        QVERIFY(!toggle->isVisible());
+    }
+
+    void calendarTypeDialogSetsTheToggle() {
+        Harness h;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<CalendarTypeDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTest::mouseClick(dialog->option(6), Qt::LeftButton); // "Valdor Halmstett"
+        });
+        h.window->chooseCalendarType();
+        QCOMPARE(h.state.shiftSystem.calendarType, 6);
+        QVERIFY(!h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
+    }
+
+    void vacationBlockToggleFlipsTheFlag() {
+        Harness h;
+        auto* toggle = static_cast<QPushButton*>(h.window->gadget(Gadget::VacationBlockToggle));
+        QVERIFY(h.state.showVacationBlock && toggle->isChecked());
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(!h.state.showVacationBlock);
+        QVERIFY(!toggle->isChecked());
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(h.state.showVacationBlock);
+    }
+
+    void sheetTypeIgnoresColumnCommands() {
+        Harness h;
+        h.press(Qt::Key_X);
+        for (const Gadget button : {Gadget::Note, Gadget::MonthBack, Gadget::MonthForward,
+                                    Gadget::MoreColumns, Gadget::FewerColumns})
+            QVERIFY(!h.window->gadget(button)->isEnabled());
+        QVERIFY(h.window->gadget(Gadget::YearBack)->isEnabled());
+        QCOMPARE(h.text(Gadget::InfoLine), QStringLiteral("24. Dezember 2016"));
+        QVERIFY(h.text(Gadget::NoteLine).startsWith("Der Kalender kann mit der Taste 'Z'"));
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_F2, Qt::Key_F3, Qt::Key_H})
+            h.press(key);
+        QCOMPARE(h.state.view, kStartView);
+        QVERIFY(!h.offeredColour);
+        h.press(Qt::Key_F5);
+        QCOMPARE(h.state.view, (ViewPosition{2016, 5, 0, 24})); // 155 days back
+        h.press(Qt::Key_F7);
+        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 0, 24})); // 186 days on
+        h.press(Qt::Key_Home);
+        QCOMPARE(h.state.view, kStartView);
+        h.press(Qt::Key_N);
+        QVERIFY(h.window->gadget(Gadget::MonthBack)->isEnabled());
+    }
+
+    void moreAndFewerColumns() {
+        Harness h;
+        const int w = h.state.units.w;
+        h.press(Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(h.state.lastColumnIndex, 6);
+        QCOMPARE(h.window->width(), 126 * w);
+        QTest::mouseClick(h.window->gadget(Gadget::FewerColumns), Qt::LeftButton);
+        QCOMPARE(h.state.lastColumnIndex, 5);
+        h.press(Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.window->width(), 108 * w);
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    void columnsThatDoNotFitAreRefused() {
+        Harness h;
+        h.desktop = QSize(108 * h.state.units.w + 1, 3000);
+        h.press(Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.state.pageWidth, 108);
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Fehler: Der gewählte Anzahl der Kolumnen war für den Bildschirm "
+                             "zu groß!"});
+    }
+
+    void twentyFourColumnsStayAsTheyAre() {
+        Harness h(QSize(20000, 3000), 23);
+        QCOMPARE(h.state.lastColumnIndex, 23);
+        h.press(Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(h.state.lastColumnIndex, 23);
+        QCOMPARE(h.window->width(), 432 * h.state.units.w);
+    }
+
+    void fewerColumnsKeepTheCursorOnThePage() {
+        Harness h(QSize(5000, 3000), 6);
+        for (int step = 0; step < 6; ++step)
+            h.press(Qt::Key_Right);
+        QCOMPARE(h.state.view.cursorColumn, 6);
+        h.press(Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(h.state.view.cursorColumn, 5);
+    }
+
+    void startUpFallsBackToSixColumnsThenWarns() {
+        // Wide enough for nothing: the column count drops to six, then the font warning.
+        Harness h(QSize(300, 200), 11);
+        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Fehler: Der Zeichensatz ist für den Bildschirm zu groß!"});
+    }
+
+    void fontTooLargeIsRefused() {
+        Harness h;
+        const QFont before = h.window->pageFont();
+        h.desktop = h.window->size() + QSize(1, 1);
+        QFont huge = before;
+        huge.setPointSize(before.pointSize() * 4);
+        h.fontAnswer = huge;
+        h.press(Qt::Key_S);
+        QCOMPARE(h.window->pageFont(), before);
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Fehler: Der gewählte Zeichensatz war für den Bildschirm zu groß!"});
+    }
+
+    void fontThatFitsIsTaken() {
+        Harness h;
+        QFont bigger = h.window->pageFont();
+        bigger.setPointSize(bigger.pointSize() + 4);
+        bigger.setBold(true);
+        h.fontAnswer = bigger;
+        const int heightBefore = h.state.units.h;
+        h.press(Qt::Key_S);
+        QCOMPARE(h.window->pageFont(), bigger);
+        QVERIFY(h.state.units.h > heightBefore);
+        QCOMPARE(h.state.settings.fontSize, bigger.pointSize());
+        QCOMPARE(h.state.settings.fontStyle, 256);
+        QCOMPARE(h.window->gadget(Gadget::InfoLine)->font(), bigger);
+        QCOMPARE(h.window->height(), 40 * h.state.units.h);
+    }
+
+    void backgroundColour() {
+        Harness h;
+        h.colourAnswer = QColor(10, 20, 30);
+        h.press(Qt::Key_H);
+        QCOMPARE(h.offeredColour, QColor(0xEC, 0xE9, 0xD8));
+        QCOMPARE(h.state.pageBackground, 0x1E140A);
+        QCOMPARE(h.window->palette().color(QPalette::Window), QColor(10, 20, 30));
+        h.colourAnswer.reset();
+        h.press(Qt::Key_H);
+        QCOMPARE(h.state.pageBackground, 0x1E140A);
+    }
+
+    void copyWithAndWithoutQuestion() {
+        Harness h;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        h.press(Qt::Key_Z);
+        QCOMPARE(clipboard->image().size(), h.window->pageImage().size());
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Information: Die Kalender wurde in die Zwischenablage kopiert."});
+
+        clipboard->clear();
+        h.messages.shown.clear();
+        h.messages.answer = false;
+        QTest::mouseClick(h.window->gadget(Gadget::Canvas), Qt::RightButton);
+        QVERIFY(clipboard->image().isNull());
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Frage: Soll der Kalender in die Zwischenablage kopiert werden?"});
+
+        h.messages.answer = true;
+        QTest::mouseClick(h.window->gadget(Gadget::Canvas), Qt::RightButton);
+        QVERIFY(!clipboard->image().isNull());
+        QCOMPARE(h.messages.shown.size(), 3);
+    }
+
+    void clicksPlaceTheCursor() {
+        Harness h;
+        QWidget* canvas = h.window->gadget(Gadget::Canvas);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(2, 17));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 2, 17}));
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(h.dayCell(4, 0).x(), 2));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 4, 1}));
+        // On the cursor day a click on a shift slot leaves the cursor where it is.
+        QTest::mouseDClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 1, 9}));
+    }
+
+    void dateKeyOpensTheDateEntry() {
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_F8}) {
+            Harness h;
+            QTimer::singleShot(0, [] {
+                auto* dialog = qobject_cast<DateEntryDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->dateField()->setDate(QDate(2020, 2, 29));
+                QTest::keyClick(dialog->dateField(), Qt::Key_Escape);
+            });
+            h.press(key);
+            QCOMPARE(h.state.view, (ViewPosition{2020, 1, 0, 29}));
+        }
+    }
+
+    void keysOfLaterWindowsChangeNothing() {
+        Harness h;
+        for (const Qt::Key key : {Qt::Key_T, Qt::Key_P, Qt::Key_J, Qt::Key_W, Qt::Key_U, Qt::Key_K,
+                                  Qt::Key_L, Qt::Key_E, Qt::Key_I, Qt::Key_A, Qt::Key_1, Qt::Key_4,
+                                  Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12})
+            h.press(key);
+        QCOMPARE(h.state.view, kStartView);
+        QCOMPARE(h.state.shiftSystem.calendarType, 0);
+        QVERIFY(h.messages.shown.isEmpty());
+        QVERIFY(h.window->isVisible());
+    }
+
+    void vacationCycleKeyRotatesTheDisplayedYearOnly() {
+        Harness h;
+        const BlockVacationTables before = h.state.shiftSystem.blockVacationTables;
+        h.press(Qt::Key_Y);
+        const auto& after = h.state.shiftSystem.blockVacationTables;
+        // 2016 is served by the first table; its rows move left by one period.
+        QCOMPARE(after[0][0][0], before[0][0][1]);
+        QCOMPARE(after[0][0][4], before[0][0][0]);
+        QVERIFY(after[1] == before[1] && after[2] == before[2]);
+        QCOMPARE(h.state.settings.vacationCycle, 0); // in memory only
+    }
+
+    void earliestVacationStartKeyOpensItsWindow() {
+        Harness h;
+        QTimer::singleShot(0, [] {
+            QWidget* window = QApplication::activeModalWidget();
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Frühester Urlaubsbeginn"));
+            auto* field = window->findChild<QDateEdit*>();
+            QVERIFY(field);
+            field->setDate(QDate(field->date().year(), 5, 2));
+            QTest::keyClick(field, Qt::Key_Escape);
+        });
+        h.press(Qt::Key_F);
+        QCOMPARE(h.state.shiftSystem.earliestVacationStart, (MonthDay{5, 2}));
+        QCOMPARE(h.state.settings.vacationStartMonth, 5);
+    }
+
+    void statusFieldsHandTheFocusBack() {
+        Harness h;
+        for (const Gadget field : {Gadget::NoteLine, Gadget::HoursField, Gadget::VacationField}) {
+            h.window->gadget(field)->setFocus();
+            QTRY_VERIFY(h.window->gadget(Gadget::InfoLine)->hasFocus());
+        }
+    }
+
+    void escapeAndCloseBoxQuit() {
+        for (const bool viaEscape : {true, false}) {
+            Harness h;
+            if (viaEscape)
+                h.press(Qt::Key_Escape);
+            else
+                h.window->close();
+            QVERIFY(h.state.quit);
+            QVERIFY(!h.window->isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
