@@ -39,8 +39,8 @@ BENCHMARK(BM_RebuildPage)
     ->Unit(benchmark::kMicrosecond);
 
 // 24 columns from January 1985 with moon phases, eclipses and the apogee and perigee letters.
-// range(0) = 1: the marks source (and its remembered lunations) is made anew for every page;
-// 0: it is kept across pages, as the main window keeps it.
+// range(0) = 1: the remembered lunations are thrown away for every page; 0: they are kept
+// across pages, as the main window keeps them.
 void BM_RebuildPageWithAstronomy(benchmark::State& state) {
     ProgramSettings settings;
     settings.fontName = "DejaVu Sans";
@@ -53,16 +53,16 @@ void BM_RebuildPageWithAstronomy(benchmark::State& state) {
     const std::optional<QFont> font = pageFontFromSettings(settings);
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
-    const bool freshSource = state.range(0) == 1;
-    auto kept = std::make_unique<AstronomyMarksSource>(astronomySettingsOf(settings),
-                                                       dayMarkRequestOf(settings));
+    const bool freshCache = state.range(0) == 1;
+    auto cache = std::make_unique<LunationCache>();
     QImage page;
     DayCellTable cells;
     for (auto _ : state) {
-        if (freshSource)
-            kept = std::make_unique<AstronomyMarksSource>(astronomySettingsOf(settings),
-                                                          dayMarkRequestOf(settings));
-        input.markSources = {kept.get()};
+        if (freshCache)
+            cache = std::make_unique<LunationCache>();
+        const AstronomyMarksSource source(astronomySettingsOf(settings), dayMarkRequestOf(settings),
+                                          *cache);
+        input.markSources = {&source};
         drawMonthColumns(page, input, cells);
         drawCursorFrame(page, input);
         benchmark::DoNotOptimize(page.constBits());

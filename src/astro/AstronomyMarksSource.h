@@ -9,12 +9,14 @@ namespace tp {
 
 struct ProgramSettings;
 
-// Moon phase, eclipse and lunar apsis marks of the day rows. The phase instants it finds are
-// kept for the next page, so paging through the calendar does not repeat the searches.
+// Moon phase, eclipse and lunar apsis marks of the day rows. The lunation instants it finds
+// go into the caller's cache, which outlives the page, so paging through the calendar does
+// not repeat the searches.
 class AstronomyMarksSource final : public DayMarksSource {
   public:
-    AstronomyMarksSource(const AstronomySettings& place, const DayMarkRequest& request)
-        : place_(place), request_(request) {}
+    AstronomyMarksSource(const AstronomySettings& place, const DayMarkRequest& request,
+                         LunationCache& cache)
+        : place_(place), request_(request), cache_(cache) {}
 
     void addMarks(DayNumber day, DayMarks& marks) const override;
 
@@ -25,7 +27,7 @@ class AstronomyMarksSource final : public DayMarksSource {
   private:
     AstronomySettings place_;
     DayMarkRequest request_;
-    mutable LunationCache cache_;
+    LunationCache& cache_;
 };
 
 // What the page shows: phases and the eclipses their searches find when "Mondphasen anzeigen"

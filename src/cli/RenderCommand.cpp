@@ -1,6 +1,8 @@
+#include "astro/AstronomyMarksSource.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageRenderer.h"
+#include "shell/PageInputOf.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -103,21 +105,21 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return kUsageError;
     const auto application = startGuiApplication();
 
-    const ProgramSettings& settings = request->settings;
-    ShiftSystem shifts;
-    shifts.calendarType = settings.calendarType;
-    shifts.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
+    // The program's state right after start-up with these settings, today being the date.
+    AppState state;
+    state.settings = request->settings;
+    state.shiftSystem.calendarType = state.settings.calendarType;
+    state.shiftSystem.earliestVacationStart = {state.settings.vacationStartMonth,
+                                               state.settings.vacationStartDay};
+    takeOverSettings(state);
+    showDayFirst(state.view, request->day);
+    const std::optional<QFont> font = pageFontFromSettings(state.settings);
+    state.units = unitsOfFont(font);
 
-    // As after start-up: the date's month first, the cursor on the date in column 0.
-    ViewPosition view;
-    showDayFirst(view, request->day);
-
-    const std::optional<QFont> font = pageFontFromSettings(settings);
-    PageInput input{settings, shifts, view};
-    input.lastColumnIndex = settings.lastColumnIndex;
-    input.showVacationBlock = settings.showVacationBlock;
-    input.font = font.value_or(QFont());
-    input.units = unitsOfFont(font);
+    LunationCache lunations;
+    const AstronomyMarksSource astronomyMarks(astronomySettingsOf(state.settings),
+                                              dayMarkRequestOf(state.settings), lunations);
+    const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
 
     // The window refuses a page larger than the desktop; here a sane bound stands in for it.
     constexpr int kLargestSide = 16384;

@@ -1,14 +1,17 @@
 #include "shell/MainWindow.h"
 
+#include "shell/PageInputOf.h"
+
 #include "astro/AstronomyLine.h"
+#include "astro/AstronomyMarksSource.h"
 #include "display/PageRenderer.h"
 #include "holidays/Holidays.h"
+#include "model/Today.h"
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
-#include "shell/SheetHours.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -183,8 +186,8 @@ void MainWindow::startUp() {
     relayout();
     applyFontToGadgets();
 
-    const LocalDateTime now = services_.clock->now();
-    state_.view = ViewPosition{now.year, now.month - 1, 0, now.day};
+    state_.view = ViewPosition{};
+    showDayFirst(state_.view, todayOf(*services_.clock));
     // Days 29..31 of the first column count as present until the first drawing says otherwise.
     cells_.resize(state_.lastColumnIndex + 1);
     for (int day = 29; day <= 31; ++day)
@@ -254,33 +257,24 @@ void MainWindow::fontDialog() {
         QStringLiteral("Der gewählte Zeichensatz war für den Bildschirm zu groß!"));
 }
 
-PageInput MainWindow::pageInput() const {
-    PageInput input{state_.settings, state_.shiftSystem, state_.view};
-    input.lastColumnIndex = state_.lastColumnIndex;
-    input.showVacationBlock = state_.showVacationBlock;
-    input.backgroundColour = state_.pageBackground;
-    input.font = pageFont_;
-    input.units = state_.units;
-    input.crewYearTotals = [this](int year) {
-        return plannedYearHoursOfCrews(state_.shiftSystem, year);
-    };
-    return input;
-}
-
 void MainWindow::rebuildPage(CursorMove move) {
     const bool sheet = !showsMonthColumns(state_.shiftSystem.calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);
 
+    const AstronomyMarksSource astronomyMarks(astronomySettingsOf(state_.settings),
+                                              dayMarkRequestOf(state_.settings), lunations_);
+    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks});
     if (sheet) {
         showSheetStatus();
-        drawShiftPlanSheet(page_, pageInput());
+        drawShiftPlanSheet(page_, input);
     } else {
         relayout();
         canvas_->setFocus();
-        drawMonthColumns(page_, pageInput(), cells_);
+        drawMonthColumns(page_, input, cells_);
         applyCursorMove(state_.view, state_.lastColumnIndex, move, cells_);
-        drawCursorFrame(page_, pageInput());
+        input.view = state_.view;
+        drawCursorFrame(page_, input);
         showStatusOfSelectedDay();
     }
     canvas_->setPixmap(QPixmap::fromImage(page_));
@@ -301,9 +295,9 @@ void MainWindow::showStatusOfSelectedDay() {
 }
 
 void MainWindow::showSheetStatus() {
-    const LocalDateTime now = services_.clock->now();
-    infoLine_->setText(QString::fromStdString(dayAndMonthText(now.day, now.month - 1)) +
-                       QStringLiteral(" ") + QString::number(now.year));
+    const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
+    infoLine_->setText(QString::fromStdString(dayAndMonthText(today.day, today.month - 1)) +
+                       QStringLiteral(" ") + QString::number(today.year));
     noteLine_->setText(QStringLiteral("Der Kalender kann mit der Taste 'Z' oder der rechten "
                                       "Maustaste in die Zwischenablage kopiert werden."));
     astronomyLine_->setText(

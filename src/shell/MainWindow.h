@@ -59,7 +59,6 @@ class MainWindow : public QWidget {
     void createShortcuts();
     void applyPageBackground();
     void setPageFont(const QFont& font);
-    PageInput pageInput() const;
     void showStatusOfSelectedDay();
     void showSheetStatus();
 

@@ -7,6 +7,8 @@
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
+
+#include "model/Today.h"
 #include "shell/PageCanvas.h"
 
 #include <QClipboard>
@@ -170,11 +172,11 @@ void MainWindow::runCommand(int command) {
 }
 
 void MainWindow::moveToToday() {
-    const LocalDateTime now = services_.clock->now();
-    const CursorMove toToday = selectToday(state_.view, CivilDate{now.year, now.month, now.day});
+    const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
+    const CursorMove toToday = selectToday(state_.view, today);
     // The sheet applies no cursor move, but the cursor must still name a day for later.
     if (!showsMonthColumns(state_.shiftSystem.calendarType))
-        state_.view.cursorDay = now.day;
+        state_.view.cursorDay = today.day;
     rebuildPage(toToday);
 }
 

@@ -25,8 +25,9 @@ struct AstronomyPage {
         settings.showMoonPhases = moonPhases;
         settings.showOrbitExtremes = apsides;
         shifts.calendarType = 1;
-        const AstronomyMarksSource source(astronomySettingsOf(settings),
-                                          dayMarkRequestOf(settings));
+        LunationCache cache;
+        const AstronomyMarksSource source(astronomySettingsOf(settings), dayMarkRequestOf(settings),
+                                          cache);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(10);
         PageInput input{settings, shifts, view};

@@ -1,4 +1,4 @@
-#include "shell/SheetHours.h"
+#include "accounts/PlannedYearHours.h"
 
 #include "accounts/YearlyCrewHours.h"
 
