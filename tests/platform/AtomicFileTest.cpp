@@ -1,6 +1,6 @@
 #include "platform/AtomicFile.h"
-#include "support/TemporaryFolder.h"
 #include "settings/DataFolders.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
