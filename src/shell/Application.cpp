@@ -11,8 +11,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <filesystem>
-
 namespace tp {
 
 namespace {
@@ -36,7 +34,7 @@ int runTurnoplaner(QApplication& application) {
     QtMessageBoxes messages;
     MainWindow window(state, desktopServices(clock, messages));
 
-    loadStartState(state, std::filesystem::current_path(), clock.now().year);
+    loadStartState(state, startFolderOfProgram(), clock.now().year);
     window.startUp();
     window.show();
     const int exitStatus = application.exec();

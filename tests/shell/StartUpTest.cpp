@@ -62,4 +62,24 @@ TEST(StartUp, UnwritableStartFolderRunsOnDefaults) {
     saveEndState(state); // writes nothing, and does not fail
 }
 
+// Started from a folder that was removed meanwhile: no data folders, but no abort either.
+TEST(StartUp, RemovedStartFolderRunsOnDefaults) {
+    test::TemporaryFolder start;
+    const auto previous = std::filesystem::current_path();
+    const auto removed = start.path() / "removed";
+    std::filesystem::create_directory(removed);
+    std::filesystem::current_path(removed);
+    std::filesystem::remove(removed);
+
+    const auto folder = startFolderOfProgram();
+    AppState state;
+    loadStartState(state, folder, 2016);
+    std::filesystem::current_path(previous);
+
+    EXPECT_TRUE(folder.empty());
+    EXPECT_TRUE(state.folders.userFolder.empty());
+    EXPECT_EQ(state.lastColumnIndex, 5);
+    saveEndState(state);
+}
+
 } // namespace
