@@ -46,7 +46,9 @@ void AstronomyMarksSource::addMarks(DayNumber day, DayMarks& marks) const {
 }
 
 DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings) {
-    return {settings.showMoonPhases, settings.showMoonPhases, settings.showOrbitExtremes};
+    // No switch hides the eclipses: they are marked wherever the day's own phase searches
+    // find a new or full moon near, whether or not the phase symbols are shown.
+    return {settings.showMoonPhases, true, settings.showOrbitExtremes};
 }
 
 } // namespace tp

@@ -30,8 +30,8 @@ class AstronomyMarksSource final : public DayMarksSource {
     LunationCache& cache_;
 };
 
-// What the page shows: phases and the eclipses their searches find when "Mondphasen anzeigen"
-// is on, the "F" and "N" letters when "Perihel und Aphel anzeigen" is on.
+// What the page shows: the phase symbols when "Mondphasen anzeigen" is on, the "F" and "N"
+// letters when "Perihel und Aphel anzeigen" is on, the eclipses always.
 DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings);
 
 } // namespace tp

@@ -49,6 +49,21 @@ TEST(AstroCommand, OptionsSetThePlace) {
     EXPECT_NE(utc.out.find("Sonnenfinsternis total: 11:04"), std::string::npos) << utc.out;
 }
 
+// Without options the place is the one the settings start with: 48.47 north, 12.52 east
+// (stored as -12.52), zone 1, automatic summer time, civil twilight.
+TEST(AstroCommand, DefaultsAreTheSettingsDefaults) {
+    const CommandRun plain = run({"astro", "1985-03-31", "1985-04-02"});
+    const CommandRun spelled = run({"astro", "1985-03-31", "1985-04-02", "--lat", "48.47", "--lon",
+                                    "-12.52", "--tz", "1", "--dst", "1", "--twilight", "0"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out, spelled.out);
+    for (const char* other : {"--dst=0", "--twilight=1", "--tz=2", "--lat=48", "--lon=-12"}) {
+        const CommandRun changed = run({"astro", "1985-03-31", "1985-04-02", other});
+        ASSERT_EQ(changed.status, 0) << other << changed.err;
+        EXPECT_NE(changed.out, plain.out) << other;
+    }
+}
+
 TEST(AstroCommand, BadArgumentsExitWithStatusTwoAndNoOutput) {
     const std::vector<std::vector<std::string>> mistakes = {
         {"astro"},

@@ -1,10 +1,12 @@
 #include "AstroTestSupport.h"
 #include "astro/AstroTime.h"
+#include "astro/AstronomyMarksSource.h"
 #include "astro/DayAstronomyMarks.h"
 #include "astro/Eclipses.h"
 #include "astro/Lunation.h"
 #include "astro/LunationCache.h"
 #include "astro/MoonPhases.h"
+#include "settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +209,31 @@ TEST(DayAstronomyMarks, MarksFollowTheTexts) {
     EXPECT_EQ(none.moonPhase, MoonPhaseMark::None);
     EXPECT_EQ(none.eclipse, EclipseMark::None);
     EXPECT_EQ(none.apsis, ApsisMark::None);
+}
+
+// "Mondphasen anzeigen" governs the phase symbols and "Perihel und Aphel anzeigen" the
+// apsis letters; eclipses are marked whatever the switches say.
+TEST(DayAstronomyMarks, SwitchesGovernPhasesAndLettersButNotEclipses) {
+    for (const bool moonPhases : {false, true}) {
+        for (const bool orbitExtremes : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << moonPhases << orbitExtremes);
+            ProgramSettings settings;
+            settings.showMoonPhases = moonPhases;
+            settings.showOrbitExtremes = orbitExtremes;
+            LunationCache cache;
+            const AstronomyMarksSource source(astronomySettingsOf(settings),
+                                              dayMarkRequestOf(settings), cache);
+            DayMarks solar;
+            source.addMarks(dayNumberOf(1999, 8, 11), solar);
+            EXPECT_EQ(solar.eclipse, EclipseSymbol::Solar);
+            EXPECT_EQ(solar.moonPhase, moonPhases ? 'N' : 0);
+            DayMarks lunar;
+            source.addMarks(dayNumberOf(2015, 9, 28), lunar);
+            EXPECT_EQ(lunar.eclipse, EclipseSymbol::Lunar);
+            EXPECT_EQ(lunar.moonPhase, moonPhases ? 'V' : 0);
+            EXPECT_EQ(lunar.lunarApsis, orbitExtremes ? 'N' : 0);
+        }
+    }
 }
 
 } // namespace
