@@ -75,9 +75,9 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
     const bool splitLateCircle = sunday && (cancelled & (1u << EarlyShift)) != 0;
     const QString markingLetter = QString::fromStdString(marks.markingLetter);
 
+    // The crew outside the rotation is drawn like the others first: its free week shows in
+    // the free-week slot, and its shift boxes lie under those of the crew on the same shift.
     for (int crew = 0; crew < kCrewCount; ++crew) {
-        if (crew == crewOutside)
-            continue;
         const int code = crews[static_cast<std::size_t>(crew)];
         const QColor& colour = crewColour(crew);
         const QColor textColour = crewTextColour(crew);

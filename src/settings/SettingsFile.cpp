@@ -87,8 +87,9 @@ void replaceUnusableValues(ProgramSettings& settings) {
         settings.vacationStartMonth = defaults.vacationStartMonth;
         settings.vacationStartDay = defaults.vacationStartDay;
     }
-    // Five rotations give the same order, so 7 is kept as 2.
-    settings.vacationCycle = positiveMod(settings.vacationCycle, kCrewCount);
+    // Five rotations give the same order, so 7 is kept as 2; a negative count means none.
+    settings.vacationCycle =
+        settings.vacationCycle < 0 ? defaults.vacationCycle : settings.vacationCycle % kCrewCount;
 
     if (!isWithin(settings.latitude, -90.0, 90.0))
         settings.latitude = defaults.latitude;

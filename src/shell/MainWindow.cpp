@@ -5,6 +5,7 @@
 #include "astro/AstronomyLine.h"
 #include "astro/AstronomyMarksSource.h"
 #include "display/PageRenderer.h"
+#include "display/SheetGeometry.h"
 #include "holidays/Holidays.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
@@ -268,6 +269,11 @@ void MainWindow::rebuildPage(CursorMove move) {
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);
+        // The sheet is narrower or lower than the page area; it sits in the middle of it.
+        const SheetFrame frame =
+            sheetFrameFor(pageImageSize(state_.units, pageWidthUnits(state_.lastColumnIndex)));
+        canvas_->setGeometry(frame.marginLeft, 2 * state_.units.h + frame.marginTop, page_.width(),
+                             page_.height());
     } else {
         relayout();
         canvas_->setFocus();

@@ -128,6 +128,8 @@ class PageRendererTest : public QObject {
                            if (crew == outside) {
                                if (code >= 1 && code <= 3)
                                    QVERIFY2(page.at(x + 2, y + 2) == colour, where);
+                               if (code == 0)
+                                   QVERIFY2(page.at(x + w, y + h / 2) == colour, where);
                                continue;
                            }
                            if (code >= 1 && code <= 3) {

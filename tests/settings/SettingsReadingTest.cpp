@@ -98,8 +98,8 @@ TEST(SettingsReading, LinesAreReadByTheFileRules) {
          [](auto&) {}},
         {"vacation cycle beyond five rotations", "[Programmeinstellungen]\r\nUrlaubZyklus = 7\r\n",
          [](auto& s) { s.vacationCycle = 2; }},
-        {"negative vacation cycle", "[Programmeinstellungen]\r\nUrlaubZyklus = -1\r\n",
-         [](auto& s) { s.vacationCycle = 4; }},
+        {"negative vacation cycle rotates nothing",
+         "[Programmeinstellungen]\r\nUrlaubZyklus = -1\r\n", [](auto& s) { s.vacationCycle = 0; }},
         {"29 February is a possible start",
          "[Programmeinstellungen]\r\nUrlaubStartMonat = 2\r\nUrlaubStartTag = 29\r\n",
          [](auto& s) {

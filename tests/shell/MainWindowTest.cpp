@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 using namespace tp;
@@ -215,6 +216,26 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.view, kStartView);
         h.press(Qt::Key_N);
         QVERIFY(h.window->gadget(Gadget::MonthBack)->isEnabled());
+    }
+
+    void sheetStandsInTheMiddleOfThePageArea() {
+        Harness h;
+        const int w = h.state.units.w;
+        const int h_ = h.state.units.h;
+        const QRect columnsCanvas = h.window->gadget(Gadget::Canvas)->geometry();
+        h.press(Qt::Key_X);
+        // Six columns make the area much wider than 1.44 times its height.
+        const int areaWidth = 108 * w;
+        const int areaHeight = 32 * h_ + 2;
+        const int cellWidth = static_cast<int>(std::lround(1.44 * areaHeight)) / 48;
+        const int cellHeight = areaHeight / 40;
+        const QRect sheet = h.window->gadget(Gadget::Canvas)->geometry();
+        QCOMPARE(sheet.size(), QSize(48 * cellWidth + 4, 40 * cellHeight + 4));
+        QCOMPARE(sheet.x(), (areaWidth - 48 * cellWidth) / 2);
+        QCOMPARE(sheet.y(), 2 * h_ + (areaHeight - 40 * cellHeight) / 2);
+        QVERIFY(sheet.x() > 0);
+        h.press(Qt::Key_N);
+        QCOMPARE(h.window->gadget(Gadget::Canvas)->geometry(), columnsCanvas);
     }
 
     void moreAndFewerColumns() {
