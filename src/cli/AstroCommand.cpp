@@ -11,10 +11,10 @@ namespace {
 // A real number within [low, high].
 bool readBoundedReal(const ParsedArguments& parsed, const char* name, double low, double high,
                      double& value) {
-    const auto it = parsed.options.find(name);
-    if (it == parsed.options.end())
+    const std::string* text = optionValue(parsed, name);
+    if (!text)
         return true;
-    const auto number = parseReal(it->second);
+    const auto number = parseReal(*text);
     if (!number || *number < low || *number > high)
         return false;
     value = *number;
@@ -49,16 +49,16 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
         err << "astro: --tz must be a number of hours from -12 to 14\n";
         return kUsageError;
     }
-    if (const auto it = parsed->options.find("dst"); it != parsed->options.end()) {
-        const auto dst = parseInteger(it->second, 0, 1);
+    if (const std::string* text = optionValue(*parsed, "dst")) {
+        const auto dst = parseInteger(*text, 0, 1);
         if (!dst) {
             err << "astro: --dst must be 0 or 1\n";
             return kUsageError;
         }
         settings.automaticSummerTime = *dst == 1;
     }
-    if (const auto it = parsed->options.find("twilight"); it != parsed->options.end()) {
-        const auto twilight = parseInteger(it->second, 0, 2);
+    if (const std::string* text = optionValue(*parsed, "twilight")) {
+        const auto twilight = parseInteger(*text, 0, 2);
         if (!twilight) {
             err << "astro: --twilight must be 0, 1 or 2\n";
             return kUsageError;

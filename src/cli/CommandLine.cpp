@@ -39,6 +39,11 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
     return parsed;
 }
 
+const std::string* optionValue(const ParsedArguments& parsed, const std::string& name) {
+    const auto it = parsed.options.find(name);
+    return it == parsed.options.end() ? nullptr : &it->second;
+}
+
 namespace {
 
 std::optional<int> parseDigits(const std::string& text, std::size_t from, std::size_t count) {

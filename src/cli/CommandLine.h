@@ -16,6 +16,9 @@ struct ParsedArguments {
     std::map<std::string, std::string> options;
 };
 
+// The value given for option `name`, or nothing when it was not given.
+const std::string* optionValue(const ParsedArguments& parsed, const std::string& name);
+
 // Splits `arguments`; an option not in `knownOptions` or without its value gives an error text.
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
                                               const std::set<std::string>& knownOptions,

@@ -34,16 +34,16 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
         return kUsageError;
     }
     ShiftSystem system;
-    if (const auto it = parsed->options.find("type"); it != parsed->options.end()) {
-        const auto type = parseInteger(it->second, 0, kCalendarTypeCount - 1);
+    if (const std::string* text = optionValue(*parsed, "type")) {
+        const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!type) {
             err << "days: --type must be 0..7\n";
             return kUsageError;
         }
         system.calendarType = *type;
     }
-    if (const auto it = parsed->options.find("vacation-start"); it != parsed->options.end()) {
-        const auto start = parseMonthDay(it->second);
+    if (const std::string* text = optionValue(*parsed, "vacation-start")) {
+        const auto start = parseMonthDay(*text);
         if (!start) {
             err << "days: --vacation-start must be MM-DD\n";
             return kUsageError;

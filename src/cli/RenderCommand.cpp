@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageRenderer.h"
+#include "settings/SettingsFile.h"
 #include "shell/PageInputOf.h"
 
 #include <QGuiApplication>
@@ -39,10 +40,7 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         return std::nullopt;
     }
     request.day = *day;
-    const auto option = [&](const char* name) -> const std::string* {
-        const auto it = parsed->options.find(name);
-        return it == parsed->options.end() ? nullptr : &it->second;
-    };
+    const auto option = [&](const char* name) { return optionValue(*parsed, name); };
     if (const std::string* text = option("type")) {
         const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!type) {
@@ -108,9 +106,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     // The program's state right after start-up with these settings, today being the date.
     AppState state;
     state.settings = request->settings;
-    state.shiftSystem.calendarType = state.settings.calendarType;
-    state.shiftSystem.earliestVacationStart = {state.settings.vacationStartMonth,
-                                               state.settings.vacationStartDay};
+    applySettingsToShiftSystem(state.settings, state.shiftSystem,
+                               civilFromDayNumber(request->day).year);
     takeOverSettings(state);
     showDayFirst(state.view, request->day);
     const std::optional<QFont> font = pageFontFromSettings(state.settings);

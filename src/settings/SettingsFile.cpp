@@ -184,7 +184,11 @@ void loadSettings(const std::filesystem::path& userFolder, ProgramSettings& sett
         bytes.clear();
 
     settings = settingsFromFileBytes(bytes, settings.dataRootPath);
+    applySettingsToShiftSystem(settings, system, calendarYear);
+}
 
+void applySettingsToShiftSystem(const ProgramSettings& settings, ShiftSystem& system,
+                                int calendarYear) {
     system.calendarType = settings.calendarType;
     system.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
     resetBlockCrewOrder(system.blockVacationTables, calendarYear);

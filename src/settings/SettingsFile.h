@@ -17,6 +17,11 @@ inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
 void loadSettings(const std::filesystem::path& userFolder, ProgramSettings& settings,
                   ShiftSystem& system, int calendarYear);
 
+// Hands the calendar type, the earliest vacation start and the vacation cycle of `settings` on
+// to `system`: the crew order of the vacation block of `calendarYear` is reset and rotated.
+void applySettingsToShiftSystem(const ProgramSettings& settings, ShiftSystem& system,
+                                int calendarYear);
+
 // Replaces "Einstellungen.dat" in `userFolder` with all values of `settings` and hides it.
 // False when the file could not be written; the caller need not report that.
 bool saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings);
