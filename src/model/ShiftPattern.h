@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CalendarType.h"
+
 #include <array>
 #include <cstdint>
 
@@ -15,7 +17,6 @@ enum ShiftCode : int {
     VacationFreeDay = 5, // free day of the crew on block vacation
 };
 
-inline constexpr int kCalendarTypeCount = 8;
 inline constexpr int kPatternLength = 35;
 
 // Duty at each position of a crew's cycle, stored column after column (35 positions each);
