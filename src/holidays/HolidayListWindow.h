@@ -6,6 +6,8 @@ namespace tp {
 
 // "Feiertage": the public holidays and the Easter feasts of one year; Escape closes it.
 class HolidayListWindow : public TwoColumnListWindow {
+    Q_OBJECT
+
   public:
     HolidayListWindow(int year, int unitW, int unitH, int backgroundColour,
                       QWidget* parent = nullptr);

@@ -6,6 +6,8 @@ namespace tp {
 
 // "Ferientermine": the six school holiday periods of one year; Escape closes it.
 class SchoolHolidayWindow : public TwoColumnListWindow {
+    Q_OBJECT
+
   public:
     SchoolHolidayWindow(int year, int unitW, int unitH, int backgroundColour,
                         QWidget* parent = nullptr);
