@@ -111,7 +111,8 @@ DataFolderMove moveDataFolder(const UserDataPlace& place, const fs::path& chosen
     // a folder inside itself it would never end.
     const fs::path oldFolder = resolved(place.dataFolder);
     const fs::path newFolder = resolved(userFolder);
-    if (isWithin(newFolder, oldFolder) || isWithin(oldFolder, newFolder))
+    if (isWithin(newFolder, oldFolder) || isWithin(oldFolder, newFolder) ||
+        fs::equivalent(userFolder, place.dataFolder, error))
         return {};
 
     if (!ensureHiddenFolder(targetRoot))

@@ -79,13 +79,8 @@ class DataFolderTest : public ::testing::Test {
     int recordSaves = 0;
 };
 
-TEST_F(DataFolderTest, DataRootSettingNeedsNoCheck) {
-    const ExternalFolderCheck check = checkExternalDataFolder(dataRoot, "Programm", settings);
-    EXPECT_EQ(check.dataFolder, userFolder);
-    EXPECT_TRUE(check.missingFolderMessage.empty());
-}
-
 TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
+    EXPECT_EQ(checkExternalDataFolder(dataRoot, "Programm", settings).dataFolder, userFolder);
     const fs::path external = other.path() / "Daten" / "TPDaten";
     fs::create_directories(external / "Programm");
     std::string generic = external.generic_string() + "/";
@@ -123,17 +118,6 @@ TEST_F(DataFolderTest, MoveToANewFolderCopiesEverythingAndNamesTheNewDataRoot) {
     EXPECT_EQ(read(target / "20261124.txt"), "note");
     EXPECT_EQ(settings.userDataFolder, folderPathText(other.path() / "Daten" / "TPDaten"));
     EXPECT_EQ(namesIn(other.path() / "Daten" / "TPDaten"), std::set<std::string>{"Programm"});
-}
-
-TEST_F(DataFolderTest, JoiningAnExistingFolderWithNoKeepsItsFiles) {
-    const fs::path target = other.path() / "Daten" / "TPDaten" / "Programm";
-    fs::create_directories(target);
-    writeFileAtomically(target / "20250101.txt", "theirs");
-
-    const DataFolderMove result = move(other.path() / "Daten", false);
-    ASSERT_TRUE(result.moved);
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(namesIn(target), std::set<std::string>{"20250101.txt"});
 }
 
 TEST_F(DataFolderTest, OverwritingReplacesNotesAndKeepsOtherFilesOfTheTarget) {

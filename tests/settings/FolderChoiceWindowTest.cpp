@@ -78,20 +78,6 @@ class FolderChoiceWindowTest : public QObject {
         QVERIFY(move.moved);
         QCOMPARE(saves, 1);
         QVERIFY(fs::exists(chosen / "TPDaten" / "Programm" / "20261124.txt"));
-        QCOMPARE(installation.settings.userDataFolder, folderPathText(chosen / "TPDaten"));
-        QVERIFY(installation.messages.shown.isEmpty());
-    }
-
-    void cancelMovesNothing() {
-        Installation installation;
-        whenWindowOpens([](FolderChoiceWindow& window) {
-            QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
-        });
-        QVERIFY(!chooseAndMoveDataFolder(nullptr, installation.messages, installation.place(),
-                                         installation.settings, {})
-                     .moved);
-        QVERIFY(installation.messages.shown.isEmpty());
-        QVERIFY(!fs::exists(installation.start.path() / "TPDaten" / "TPDaten"));
     }
 
     void existingFolderBringsTheQuestionAndTheFolderInUseIsRefused() {

@@ -94,6 +94,7 @@ class LoginWindowTest : public QObject {
     void newUserGetsHisFolderAndThePasswordGoesToTheNotes() {
         Installation installation;
         installation.settings.placeName = "Brelling";
+        installation.settings.vacationCycle = 3;
         whenWindowOpens([](LoginWindow& window) {
             QTest::keyClick(window.nameField(), Qt::Key_Return); // no name yet
             QVERIFY(window.isVisible());
@@ -113,6 +114,8 @@ class LoginWindowTest : public QObject {
         const ProgramSettings stored = settingsFromFileBytes(bytes, "");
         QCOMPARE(stored.userName, std::string("Anna"));
         QCOMPARE(stored.placeName, std::string("Brelling"));
+        QCOMPARE(stored.vacationCycle, 3);
+        QCOMPARE(stored.userDataFolder, installation.settings.dataRootPath);
         QCOMPARE(installation.settings.userName, std::string("Anna"));
     }
 

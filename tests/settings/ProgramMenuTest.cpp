@@ -73,16 +73,6 @@ class ProgramMenuTest : public QObject {
         QCOMPARE(chooseWithKey(CalendarType::BrellingKarton, Qt::Key_H),
                  ProgramMenuCommand::BackgroundColour);
     }
-
-    void clickChoosesToo() {
-        QTimer::singleShot(0, [] {
-            auto* menu = qobject_cast<ProgramMenu*>(QApplication::activeModalWidget());
-            QVERIFY(menu);
-            QTest::mouseClick(menu->button(ProgramMenuCommand::Settings), Qt::LeftButton);
-        });
-        QCOMPARE(chooseProgramMenuCommand(nullptr, CalendarType::WendringWerk),
-                 ProgramMenuCommand::Settings);
-    }
 };
 
 } // namespace tp

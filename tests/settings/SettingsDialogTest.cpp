@@ -75,16 +75,10 @@ class SettingsDialogTest : public QObject {
         QTest::addColumn<QString>("shown");
         QTest::newRow("decimal degrees") << 0 << "12.7"
                                          << "12.42";
-        QTest::newRow("comma") << 1 << "48,47"
-                               << "48.47";
         QTest::newRow("wrapped latitude") << 1 << "120"
                                           << "30.00";
-        QTest::newRow("wrapped longitude") << 0 << "210"
-                                           << "30.00";
         QTest::newRow("time zone cut") << 2 << "15"
                                        << "14.0";
-        QTest::newRow("half hour") << 2 << "5 5"
-                                   << "5.5";
     }
     void fieldsAreNormalisedWhenTheyLoseTheFocus() {
         QFETCH(int, field);
