@@ -54,9 +54,10 @@ struct ExternalFolderCheck {
     std::string missingFolderMessage;
 };
 
-// Follows "Anwenderverzeichnis" to the user's data folder. When it names a folder that is
-// gone (a network drive not connected), it is set back to the data root and the settings are
-// saved at once. The stored text is rewritten with this system's separators.
+// Follows "Anwenderverzeichnis" to the user's data folder (created, hidden, when only the
+// user's own folder is missing there). When it names a folder that is gone (a network drive
+// not connected), it is set back to the data root and the settings are saved at once. The
+// stored text is rewritten with this system's separators and a trailing one.
 ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoot,
                                             const std::string& userName, ProgramSettings& settings);
 
