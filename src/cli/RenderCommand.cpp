@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageRenderer.h"
-#include "settings/SettingsFile.h"
 #include "shell/PageInputOf.h"
 
 #include <QGuiApplication>
@@ -105,17 +104,15 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
     // The program's state right after start-up with these settings, today being the date.
     AppState state;
-    state.settings = request->settings;
-    applySettingsToShiftSystem(state.settings, state.shiftSystem,
-                               civilFromDayNumber(request->day).year);
-    takeOverSettings(state);
+    takeOverSettings(state, request->settings, civilFromDayNumber(request->day).year);
     showDayFirst(state.view, request->day);
-    const std::optional<QFont> font = pageFontFromSettings(state.settings);
+    const std::optional<QFont> font = pageFontOf(state.font);
     state.units = unitsOfFont(font);
 
     LunationCache lunations;
-    const AstronomyMarksSource astronomyMarks(astronomySettingsOf(state.settings),
-                                              dayMarkRequestOf(state.settings), lunations);
+    const AstronomyMarksSource astronomyMarks(
+        state.place, dayMarkRequestOf(state.switches.moonPhases, state.switches.orbitExtremes),
+        lunations);
     const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
 
     // The window refuses a page larger than the desktop; here a sane bound stands in for it.

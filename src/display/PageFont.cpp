@@ -15,19 +15,19 @@ constexpr int kLargestFontSize = 400;
 
 } // namespace
 
-std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings) {
-    if (settings.fontSize <= 0 || settings.fontSize > kLargestFontSize)
+std::optional<QFont> pageFontOf(const FontChoice& choice) {
+    if (choice.size <= 0 || choice.size > kLargestFontSize)
         return std::nullopt;
     QFont font;
-    if (settings.fontName.empty() || settings.fontName == "System")
+    if (choice.name.empty() || choice.name == "System")
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     else
-        font = QFont(QString::fromStdString(settings.fontName));
-    font.setPointSize(settings.fontSize);
-    font.setBold((settings.fontStyle & kStyleBold) != 0);
-    font.setItalic((settings.fontStyle & kStyleItalic) != 0);
-    font.setUnderline((settings.fontStyle & kStyleUnderline) != 0);
-    font.setStrikeOut((settings.fontStyle & kStyleStrikeOut) != 0);
+        font = QFont(QString::fromStdString(choice.name));
+    font.setPointSize(choice.size);
+    font.setBold((choice.style & kStyleBold) != 0);
+    font.setItalic((choice.style & kStyleItalic) != 0);
+    font.setUnderline((choice.style & kStyleUnderline) != 0);
+    font.setStrikeOut((choice.style & kStyleStrikeOut) != 0);
     return font;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "display/DayCellTable.h"
-#include "display/DayMarks.h"
 #include "display/PageGeometry.h"
+#include "display/PageOptions.h"
+#include "model/DayMarks.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
-#include "settings/ProgramSettings.h"
 
 #include <QFont>
 #include <QImage>
@@ -23,11 +23,11 @@ using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
 
 // Everything one page drawing reads.
 struct PageInput {
-    const ProgramSettings& settings;                  // display switches, target hours
-    const ShiftSystem& shifts;                        // calendarType decides columns or sheet
+    ShiftSystem shifts;                               // calendarType decides columns or sheet
     ViewPosition view;                                // first displayed month and the cursor
-    int lastColumnIndex = 5;                          // columns 0..lastColumnIndex
-    bool showVacationBlock = true;                    // the "UB" flag
+    int lastColumnIndex = kMinLastColumnIndex;        // columns 0..lastColumnIndex
+    PageSwitches switches{};                          // what the user chose to see
+    float targetHours38 = 1982.76f;                   // sheet only: yearly target hours
     int backgroundColour = 0xD8E9EC;                  // Windows colour value
     QFont font{};                                     // the page font
     LayoutUnits units{};                              // W and H of that font
@@ -35,10 +35,9 @@ struct PageInput {
     CrewYearTotals crewYearTotals{};                  // sheet only; empty leaves the figures out
 };
 
-// The page font from the settings: name ("System" is the desktop's default font), size in
-// points and the style bits 256 bold, 512 italic, 4 underline, 8 strike-out. Nothing when
-// the font cannot be made (then the units are kFallbackUnits).
-std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings);
+// The page font the user chose. Nothing when the font cannot be made (then the units are
+// kFallbackUnits).
+std::optional<QFont> pageFontOf(const FontChoice& choice);
 
 // Adds the drawn width and height of the characters "0".."z" of `font` to w and h, starting
 // from their previous values, then divides both by 74. Re-measuring the same font therefore

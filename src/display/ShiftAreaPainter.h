@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/DayMarks.h"
+#include "model/DayMarks.h"
 #include "display/PageGlyphs.h"
 #include "display/PageRenderer.h"
 #include "display/PixelFill.h"

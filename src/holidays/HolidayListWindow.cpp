@@ -28,7 +28,7 @@ template <typename Table>
 void addEasterRows(QTreeWidget* list, const Table& table, DayNumber easter) {
     for (const MovableHoliday& entry : table) {
         const CivilDate date = civilFromDayNumber(easter + entry.offset);
-        addRow(list, dayAndMonthText(date.day, date.month - 1), entry.name);
+        addRow(list, dayAndMonthText(date.day, date.month), entry.name);
     }
 }
 
@@ -53,7 +53,7 @@ HolidayListWindow::HolidayListWindow(int year, int unitW, int unitH, int backgro
     list_->setColumnWidth(1, 27 * unitW);
 
     for (const FixedHoliday& entry : FixedPublicHolidays)
-        addRow(list_, dayAndMonthText(entry.code % 100, entry.code / 100 - 1), entry.name);
+        addRow(list_, dayAndMonthText(entry.code % 100, entry.code / 100), entry.name);
     const DayNumber easter = easterSunday(year);
     addEmptyRow(list_);
     addEasterRows(list_, MovableFeastDays, easter);
