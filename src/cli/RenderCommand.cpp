@@ -49,8 +49,8 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         request.settings.calendarType = static_cast<std::int8_t>(*type);
     }
     if (const std::string* text = option("columns")) {
-        const auto columns = parseInteger(*text, kMinLastColumnIndex + 1, kMaxLastColumnIndex + 1);
-        if (!columns) {
+        const auto columns = parseInteger(*text, 1, kMaxLastColumnIndex + 1);
+        if (!columns || !isValidLastColumnIndex(*columns - 1)) {
             err << "render: --columns must be 6..24\n";
             return std::nullopt;
         }

@@ -25,7 +25,7 @@ using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
 struct PageInput {
     ShiftSystem shifts;                               // calendarType decides columns or sheet
     ViewPosition view;                                // first displayed month and the cursor
-    int lastColumnIndex = kMinLastColumnIndex;        // columns 0..lastColumnIndex
+    int lastColumnIndex = kDefaultLastColumnIndex;    // columns 0..lastColumnIndex
     PageSwitches switches{};                          // what the user chose to see
     float targetHours38 = 1982.76f;                   // sheet only: yearly target hours
     int backgroundColour = 0xD8E9EC;                  // Windows colour value
