@@ -25,7 +25,7 @@ void BM_PageMarks1985(benchmark::State& state) {
         LunationCache cache;
         int checksum = 0;
         for (int column = 0; column < kPageColumns; ++column) {
-            const WorkingDate first = firstOfMonth(1985 + column / 12, column % 12);
+            const WorkingDate first = firstOfMonth(1985 + column / 12, column % 12 + 1);
             for (int day = 0; day < 31; ++day) {
                 const DayAstronomyMarks marks = dayAstronomyMarks(
                     workingDateOf(first.dayNumber + day), settings, request, cache);
@@ -44,7 +44,7 @@ void BM_PageMarks1985WithoutCache(benchmark::State& state) {
     for (auto _ : state) {
         int checksum = 0;
         for (int column = 0; column < kPageColumns; ++column) {
-            const WorkingDate first = firstOfMonth(1985 + column / 12, column % 12);
+            const WorkingDate first = firstOfMonth(1985 + column / 12, column % 12 + 1);
             for (int day = 0; day < 31; ++day) {
                 const WorkingDate date = workingDateOf(first.dayNumber + day);
                 PhaseNearFlag flag = PhaseNearFlag::None;

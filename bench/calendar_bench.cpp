@@ -14,30 +14,18 @@ using namespace tp;
 void BM_AllDaysAllTypes(benchmark::State& state) {
     for (auto _ : state) {
         int checksum = 0;
-        for (int type = 0; type < kCalendarTypeCount; ++type) {
+        for (int number = 0; number < kCalendarTypeCount; ++number) {
             ShiftSystem system;
-            system.calendarType = type;
-            int blockYear = -1;
-            DayNumber blockStart = 0;
+            system.calendarType = *calendarTypeFromNumber(number);
             for (DayNumber day = kFirstSupportedDay; day <= kLastSupportedDay; ++day) {
                 const WorkingDate date = workingDateOf(day);
-                if (date.year != blockYear) {
-                    blockYear = date.year;
-                    blockStart = computeBlockVacationStart(system, date.year);
-                }
-                CrewShifts crews{};
-                if (isFourCrewType(type)) {
-                    for (int crew = 1; crew <= 4; ++crew)
-                        checksum += fourCrewShift(type, day, crew);
-                } else {
-                    checksum += computeCrewShifts(system, day, true, blockStart, crews);
-                    checksum += crews[0] + crews[4];
-                }
+                const CrewDuties duties = crewDutiesOfDay(system, day, true);
+                checksum += duties.crewOutside + duties.crews[0] + duties.crews[3];
                 for (int shift = 1; shift <= 3; ++shift)
                     checksum += isShiftCancelled(day, shift);
                 checksum += static_cast<int>(publicHolidayName(day).size());
                 checksum += static_cast<int>(holidayNameOfDay(day).size());
-                checksum += isSchoolHoliday(date.year, date.monthIndex, date.day);
+                checksum += isSchoolHoliday(date.year, date.month, date.day);
             }
         }
         benchmark::DoNotOptimize(checksum);
@@ -54,15 +42,14 @@ void BM_OnePageOfQuestions(benchmark::State& state) {
     const DayNumber first = dayNumberOf(2016, 1, 1);
     for (auto _ : state) {
         int checksum = 0;
-        const DayNumber blockStart = computeBlockVacationStart(system, 2016);
         for (DayNumber day = first; day < first + 24 * 31; ++day) {
             const WorkingDate date = workingDateOf(day);
-            CrewShifts crews{};
-            checksum += computeCrewShifts(system, day, true, blockStart, crews) + crews[2];
+            const CrewDuties duties = crewDutiesOfDay(system, day, true);
+            checksum += duties.crewOutside + duties.crews[2];
             for (int shift = 1; shift <= 3; ++shift)
                 checksum += isShiftCancelled(day, shift);
             checksum += static_cast<int>(publicHolidayName(day).size());
-            checksum += isSchoolHoliday(date.year, date.monthIndex, date.day);
+            checksum += isSchoolHoliday(date.year, date.month, date.day);
         }
         benchmark::DoNotOptimize(checksum);
     }

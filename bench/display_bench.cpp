@@ -15,13 +15,11 @@ namespace {
 using namespace tp;
 
 void BM_RebuildPage(benchmark::State& state) {
-    ProgramSettings settings;
-    settings.fontName = "DejaVu Sans";
     ShiftSystem shifts;
-    shifts.calendarType = static_cast<int>(state.range(1));
-    PageInput input{settings, shifts, ViewPosition{2026, 11, 0, 7}};
+    shifts.calendarType = *calendarTypeFromNumber(static_cast<int>(state.range(1)));
+    PageInput input{shifts, ViewPosition{2026, 12, 0, 7}};
     input.lastColumnIndex = static_cast<int>(state.range(0)) - 1;
-    const std::optional<QFont> font = pageFontFromSettings(settings);
+    const std::optional<QFont> font = pageFontOf({"DejaVu Sans"});
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
     QImage page;
@@ -45,15 +43,14 @@ BENCHMARK(BM_RebuildPage)
 // keeps them. range(1) = 1: moon phases and the apogee and perigee letters on; 0: the default
 // settings, where only the eclipse marks are looked for.
 void BM_RebuildPageWithAstronomy(benchmark::State& state) {
-    ProgramSettings settings;
-    settings.fontName = "DejaVu Sans";
-    settings.showMoonPhases = state.range(1) == 1;
-    settings.showOrbitExtremes = state.range(1) == 1;
+    const bool allMarks = state.range(1) == 1;
     ShiftSystem shifts;
-    shifts.calendarType = 1;
-    PageInput input{settings, shifts, ViewPosition{1985, 0, 0, 7}};
+    shifts.calendarType = CalendarType::WendringWerk;
+    PageInput input{shifts, ViewPosition{1985, 1, 0, 7}};
     input.lastColumnIndex = 23;
-    const std::optional<QFont> font = pageFontFromSettings(settings);
+    input.switches.moonPhases = allMarks;
+    input.switches.orbitExtremes = allMarks;
+    const std::optional<QFont> font = pageFontOf({"DejaVu Sans"});
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
     const bool freshCache = state.range(0) == 1;
@@ -63,7 +60,7 @@ void BM_RebuildPageWithAstronomy(benchmark::State& state) {
     for (auto _ : state) {
         if (freshCache)
             cache = std::make_unique<LunationCache>();
-        const AstronomyMarksSource source(astronomySettingsOf(settings), dayMarkRequestOf(settings),
+        const AstronomyMarksSource source(AstronomySettings{}, dayMarkRequestOf(allMarks, allMarks),
                                           *cache);
         input.markSources = {&source};
         drawMonthColumns(page, input, cells);
@@ -78,11 +75,10 @@ BENCHMARK(BM_RebuildPageWithAstronomy)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_ShiftPlanSheet(benchmark::State& state) {
-    ProgramSettings settings;
     ShiftSystem shifts;
-    shifts.calendarType = 5;
-    PageInput input{settings, shifts, ViewPosition{2026, 11, 0, 7}};
-    const std::optional<QFont> font = pageFontFromSettings(settings);
+    shifts.calendarType = CalendarType::WendringStandardSheet;
+    PageInput input{shifts, ViewPosition{2026, 12, 0, 7}};
+    const std::optional<QFont> font = pageFontOf(FontChoice{});
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
     QImage page;

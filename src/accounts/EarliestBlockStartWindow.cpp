@@ -1,7 +1,6 @@
 #include "accounts/EarliestBlockStartWindow.h"
 
 #include "model/DayNumber.h"
-#include "platform/MessageBoxes.h"
 
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -18,7 +17,7 @@ constexpr int kWidthInCharacters = 20;
 // 29 February shown in a year without it becomes the 28th.
 QDate dateInYear(MonthDay monthDay, int year) {
     const int month = std::clamp(monthDay.month, 1, 12);
-    const int day = std::clamp(monthDay.day, 1, monthLength(year, month - 1));
+    const int day = std::clamp(monthDay.day, 1, monthLength(year, month));
     return QDate(year, month, day);
 }
 
@@ -55,15 +54,10 @@ void EarliestBlockStartWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void editEarliestBlockStart(QWidget* parent, ProgramSettings& settings, ShiftSystem& system,
-                            int calendarYear, [[maybe_unused]] MessageBoxes& messages) {
-    EarliestBlockStartWindow window({settings.vacationStartMonth, settings.vacationStartDay},
-                                    calendarYear, parent);
+void editEarliestBlockStart(QWidget* parent, MonthDay& earliestStart, int calendarYear) {
+    EarliestBlockStartWindow window(earliestStart, calendarYear, parent);
     window.exec();
-    const MonthDay chosen = window.chosenStart();
-    settings.vacationStartMonth = chosen.month;
-    settings.vacationStartDay = chosen.day;
-    system.earliestVacationStart = chosen;
+    earliestStart = window.chosenStart();
 }
 
 } // namespace tp

@@ -21,14 +21,15 @@ bool isSunday(DayNumber day) {
 
 YearlyCrewHours computeYearlyCrewHours(const ShiftSystem& system, int year) {
     YearlyCrewHours hours{};
+    if (isFourCrew(system.calendarType))
+        return hours;
     const DayNumber blockStart = computeBlockVacationStart(system, year);
-    const bool sundaySupplement = system.calendarType != 2;
-    for (int monthIndex = 0; monthIndex < 12; ++monthIndex) {
-        const DayNumber firstDay = dayNumberOf(year, monthIndex + 1, 1);
-        for (DayNumber day = firstDay; day < firstDay + monthLength(year, monthIndex); ++day) {
-            CrewShifts crews;
-            crews.fill(FreeDay); // what the four-crew and two-shift calendars leave untouched
-            computeCrewShifts(system, day, true, blockStart, crews);
+    const bool sundaySupplement = system.calendarType != CalendarType::WendringTwoShift;
+    for (int month = 1; month <= 12; ++month) {
+        const auto column = static_cast<std::size_t>(month - 1);
+        const DayNumber firstDay = dayNumberOf(year, month, 1);
+        for (DayNumber day = firstDay; day < firstDay + monthLength(year, month); ++day) {
+            const CrewShifts crews = crewDutiesOfDay(system, day, true).crews;
             const bool inBlock = day >= blockStart && day < blockStart + kBlockVacationDays;
             const int dayHours =
                 kShiftHours + (sundaySupplement && isSunday(day) ? kSundaySupplementHours : 0);
@@ -36,7 +37,7 @@ YearlyCrewHours computeYearlyCrewHours(const ShiftSystem& system, int year) {
                 const bool onBlockVacation = inBlock && crews[crew] == FreeWeek;
                 if (!isShiftDay(crews[crew]) && !onBlockVacation)
                     continue;
-                hours[crew][static_cast<std::size_t>(monthIndex)] += dayHours;
+                hours[crew][column] += dayHours;
                 hours[crew][kYearTotalColumn] += dayHours;
             }
         }
@@ -46,18 +47,17 @@ YearlyCrewHours computeYearlyCrewHours(const ShiftSystem& system, int year) {
 
 TwoShiftYearlyCrewHours computeTwoShiftYearlyCrewHours(const ShiftSystem& system, int year) {
     ShiftSystem twoShift = system;
-    twoShift.calendarType = 2;
+    twoShift.calendarType = CalendarType::WendringTwoShift;
     TwoShiftYearlyCrewHours hours{};
-    for (int monthIndex = 0; monthIndex < 12; ++monthIndex) {
-        const DayNumber firstDay = dayNumberOf(year, monthIndex + 1, 1);
-        for (DayNumber day = firstDay; day < firstDay + monthLength(year, monthIndex); ++day) {
-            CrewShifts crews;
-            crews.fill(FreeDay);
-            computeCrewShifts(twoShift, day, false, 0, crews);
+    for (int month = 1; month <= 12; ++month) {
+        const auto column = static_cast<std::size_t>(month - 1);
+        const DayNumber firstDay = dayNumberOf(year, month, 1);
+        for (DayNumber day = firstDay; day < firstDay + monthLength(year, month); ++day) {
+            const CrewShifts crews = crewDutiesOfDay(twoShift, day, false).crews;
             for (std::size_t crew = 0; crew < hours.size(); ++crew) {
                 if (crews[crew] != EarlyShift && crews[crew] != LateShift)
                     continue;
-                hours[crew][static_cast<std::size_t>(monthIndex)] += kTwoShiftHours;
+                hours[crew][column] += kTwoShiftHours;
                 hours[crew][kYearTotalColumn] += kTwoShiftHours;
             }
         }

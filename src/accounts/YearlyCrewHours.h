@@ -6,7 +6,7 @@
 
 namespace tp {
 
-inline constexpr int kYearTotalColumn = 12; // after the months January (0) .. December (11)
+inline constexpr int kYearTotalColumn = 12; // after the months January .. December (0..11)
 inline constexpr int kTwoShiftCrewCount = 3;
 
 // Planned hours of crews 0..4 ("Rot" .. "Braun") per month and for the whole year.

@@ -9,9 +9,9 @@
 namespace tp {
 
 std::string dstChangeText(const WorkingDate& date) {
-    if (date.monthIndex == 2 && date.dayNumber == lastSundayOfMarch(date.year))
+    if (date.month == 3 && date.dayNumber == lastSundayOfMarch(date.year))
         return "Sommerzeit von 2:00 Uhr auf 3:00 Uhr";
-    if (date.monthIndex == 9 && date.dayNumber == lastSundayOfOctober(date.year))
+    if (date.month == 10 && date.dayNumber == lastSundayOfOctober(date.year))
         return "Winterzeit von 3:00 Uhr auf 2:00b Uhr";
     return {};
 }

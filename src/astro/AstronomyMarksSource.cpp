@@ -1,7 +1,5 @@
 #include "astro/AstronomyMarksSource.h"
 
-#include "settings/ProgramSettings.h"
-
 namespace tp {
 
 namespace {
@@ -45,10 +43,10 @@ void AstronomyMarksSource::addMarks(DayNumber day, DayMarks& marks) const {
     marks.lunarApsis = *apsisLetter(found.apsis);
 }
 
-DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings) {
+DayMarkRequest dayMarkRequestOf(bool showMoonPhases, bool showOrbitExtremes) {
     // No switch hides the eclipses: they are marked wherever the day's own phase searches
     // find a new or full moon near, whether or not the phase symbols are shown.
-    return {settings.showMoonPhases, true, settings.showOrbitExtremes};
+    return {showMoonPhases, true, showOrbitExtremes};
 }
 
 } // namespace tp

@@ -3,11 +3,9 @@
 #include "astro/AstronomySettings.h"
 #include "astro/DayAstronomyMarks.h"
 #include "astro/LunationCache.h"
-#include "display/DayMarks.h"
+#include "model/DayMarks.h"
 
 namespace tp {
-
-struct ProgramSettings;
 
 // Moon phase, eclipse and lunar apsis marks of the day rows. The lunation instants it finds
 // go into the caller's cache, which outlives the page, so paging through the calendar does
@@ -32,6 +30,6 @@ class AstronomyMarksSource final : public DayMarksSource {
 
 // What the page shows: the phase symbols when "Mondphasen anzeigen" is on, the "F" and "N"
 // letters when "Perihel und Aphel anzeigen" is on, the eclipses always.
-DayMarkRequest dayMarkRequestOf(const ProgramSettings& settings);
+DayMarkRequest dayMarkRequestOf(bool showMoonPhases, bool showOrbitExtremes);
 
 } // namespace tp

@@ -8,7 +8,7 @@
 namespace tp {
 
 double lunationEstimate(const WorkingDate& date, int offsetDays) {
-    return (date.year + (date.monthIndex * 30.4 + date.day + offsetDays) / 365 - 2000) * 12.3685;
+    return (date.year + ((date.month - 1) * 30.4 + date.day + offsetDays) / 365 - 2000) * 12.3685;
 }
 
 double meanPhaseJde(double k, double t) {

@@ -10,9 +10,10 @@ namespace tp {
 std::string seasonText(const WorkingDate& date, const AstronomySettings& settings) {
     static constexpr std::array<const char*, 4> prefixes{
         "Frühlingsanfang: ", "Sommeranfang: ", "Herbstanfang: ", "Winteranfang: "};
-    if (date.monthIndex % 3 != 2)
+    // The seasons begin in March, June, September and December.
+    if (date.month % 3 != 0)
         return {};
-    const auto season = static_cast<std::size_t>(date.monthIndex / 3);
+    const auto season = static_cast<std::size_t>(date.month / 3 - 1);
     const auto& c = season_tables::SeasonMeanInstants[season];
     const double y = (date.year - 2000) / 1000.0;
     const double meanJde = c[0] + c[1] * y + c[2] * y * y + c[3] * y * y * y + c[4] * y * y * y * y;

@@ -65,7 +65,7 @@ std::optional<DayNumber> parseSupportedDate(const std::string& text) {
     const auto month = parseDigits(text, 5, 2);
     const auto day = parseDigits(text, 8, 2);
     if (!year || !month || !day || *month < 1 || *month > 12 || *day < 1 ||
-        *day > monthLength(*year, *month - 1))
+        *day > monthLength(*year, *month))
         return std::nullopt;
     const DayNumber dayNumber = dayNumberOf(*year, *month, *day);
     if (!isSupportedDay(dayNumber))

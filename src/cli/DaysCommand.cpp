@@ -13,7 +13,7 @@ std::optional<MonthDay> parseMonthDay(const std::string& text) {
         return std::nullopt;
     const auto month = parseInteger(text.substr(0, 2), 1, 12);
     const auto day = parseInteger(text.substr(3, 2), 1, 31);
-    if (!month || !day || *day > monthLength(2000, *month - 1))
+    if (!month || !day || *day > monthLength(2000, *month))
         return std::nullopt;
     return MonthDay{*month, *day};
 }
@@ -35,7 +35,8 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
     }
     ShiftSystem system;
     if (const std::string* text = optionValue(*parsed, "type")) {
-        const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        const auto number = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        const auto type = number ? calendarTypeFromNumber(*number) : std::nullopt;
         if (!type) {
             err << "days: --type must be 0..7\n";
             return kUsageError;

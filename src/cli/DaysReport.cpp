@@ -24,20 +24,9 @@ std::string joinCodes(const int* codes, int count) {
 
 std::string daysReportRow(const ShiftSystem& system, DayNumber day) {
     const WorkingDate date = workingDateOf(day);
-    std::string crews;
-    int outside = -1;
-    if (isFourCrewType(system.calendarType)) {
-        std::array<int, 4> codes{};
-        for (int crew = 1; crew <= 4; ++crew)
-            codes[static_cast<std::size_t>(crew - 1)] =
-                fourCrewShift(system.calendarType, day, crew);
-        crews = joinCodes(codes.data(), 4);
-    } else {
-        CrewShifts codes{};
-        const DayNumber blockStart = computeBlockVacationStart(system, date.year);
-        outside = computeCrewShifts(system, day, true, blockStart, codes);
-        crews = joinCodes(codes.data(), system.calendarType == 2 ? 3 : kCrewCount);
-    }
+    const CrewDuties duties = crewDutiesOfDay(system, day, true);
+    const std::string crews = joinCodes(duties.crews.data(), crewCount(system.calendarType));
+    const int outside = duties.crewOutside;
     std::string cancelled;
     for (int shift = 1; shift <= 3; ++shift)
         cancelled += isShiftCancelled(day, shift) ? '1' : '0';
@@ -52,7 +41,7 @@ std::string daysReportRow(const ShiftSystem& system, DayNumber day) {
     row += publicHolidayName(day);
     row += '\t';
     row += holidayNameOfDay(day);
-    row += isSchoolHoliday(date.year, date.monthIndex, date.day) ? "\t1" : "\t0";
+    row += isSchoolHoliday(date.year, date.month, date.day) ? "\t1" : "\t0";
     row += '\t' + crews;
     row += '\t' + std::to_string(outside);
     row += '\t' + cancelled;

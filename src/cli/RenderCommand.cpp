@@ -3,7 +3,6 @@
 #include "cli/Commands.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
-#include "settings/SettingsFile.h"
 #include "shell/PageInputOf.h"
 
 #include <QGuiApplication>
@@ -51,8 +50,8 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         request.settings.calendarType = static_cast<std::int8_t>(*type);
     }
     if (const std::string* text = option("columns")) {
-        const auto columns = parseInteger(*text, kMinLastColumnIndex + 1, kMaxLastColumnIndex + 1);
-        if (!columns) {
+        const auto columns = parseInteger(*text, 1, kMaxLastColumnIndex + 1);
+        if (!columns || !isValidLastColumnIndex(*columns - 1)) {
             err << "render: --columns must be 6..24\n";
             return std::nullopt;
         }
@@ -106,17 +105,15 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
     // The program's state right after start-up with these settings, today being the date.
     AppState state;
-    state.settings = request->settings;
-    applySettingsToShiftSystem(state.settings, state.shiftSystem,
-                               civilFromDayNumber(request->day).year);
-    takeOverSettings(state);
+    takeOverSettings(state, request->settings, civilFromDayNumber(request->day).year);
     showDayFirst(state.view, request->day);
-    const std::optional<QFont> font = pageFontFromSettings(state.settings);
+    const std::optional<QFont> font = pageFontOf(state.font);
     state.units = unitsOfFont(font);
 
     LunationCache lunations;
-    const AstronomyMarksSource astronomyMarks(astronomySettingsOf(state.settings),
-                                              dayMarkRequestOf(state.settings), lunations);
+    const AstronomyMarksSource astronomyMarks(
+        state.place, dayMarkRequestOf(state.switches.moonPhases, state.switches.orbitExtremes),
+        lunations);
     const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
 
     // The window refuses a page larger than the desktop; here a sane bound stands in for it.

@@ -5,11 +5,13 @@
 
 namespace tp {
 
-// A day written as year × 10000 + month index × 100 + day (month index 0-based).
+// A day written as year × 10000 + month index × 100 + day with the 0-based month index that
+// the note files use (24 December 2016 is 20161124).
 using DateCode = std::int32_t;
 
-constexpr DateCode dayCellCode(int year, int monthIndex, int day) {
-    return year * 10000 + monthIndex * 100 + day;
+// The code of a date (month 1..12).
+constexpr DateCode dayCellCode(int year, int month, int day) {
+    return year * 10000 + (month - 1) * 100 + day;
 }
 
 // What the page drew in each day cell: 31 entries per month column, entry (column, day − 1).

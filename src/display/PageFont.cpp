@@ -12,19 +12,19 @@ constexpr int kLargestFontSize = 400;
 
 } // namespace
 
-std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings) {
-    if (settings.fontSize <= 0 || settings.fontSize > kLargestFontSize)
+std::optional<QFont> pageFontOf(const FontChoice& choice) {
+    if (choice.size <= 0 || choice.size > kLargestFontSize)
         return std::nullopt;
     QFont font;
-    if (settings.fontName.empty() || settings.fontName == "System")
+    if (choice.name.empty() || choice.name == "System")
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     else
-        font = QFont(QString::fromStdString(settings.fontName));
-    font.setPointSize(settings.fontSize);
-    font.setBold((settings.fontStyle & kFontStyleBold) != 0);
-    font.setItalic((settings.fontStyle & kFontStyleItalic) != 0);
-    font.setUnderline((settings.fontStyle & kFontStyleUnderline) != 0);
-    font.setStrikeOut((settings.fontStyle & kFontStyleStrikeOut) != 0);
+        font = QFont(QString::fromStdString(choice.name));
+    font.setPointSize(choice.size);
+    font.setBold((choice.style & kFontStyleBold) != 0);
+    font.setItalic((choice.style & kFontStyleItalic) != 0);
+    font.setUnderline((choice.style & kFontStyleUnderline) != 0);
+    font.setStrikeOut((choice.style & kFontStyleStrikeOut) != 0);
     return font;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/PageGeometry.h"
-#include "settings/ProgramSettings.h"
+#include "display/PageOptions.h"
 
 #include <QFont>
 
@@ -16,10 +16,10 @@ inline constexpr std::int32_t kFontStyleStrikeOut = 8;
 inline constexpr std::int32_t kFontStyleBold = 256;
 inline constexpr std::int32_t kFontStyleItalic = 512;
 
-// The page font from the settings: name ("System" is the desktop's default font), size in
-// points and the style bits. Nothing when the font cannot be made (then the units are
+// The page font the user chose: name ("System" is the desktop's default font), size in points
+// and the style bits. Nothing when the font cannot be made (then the units are
 // kFallbackUnits).
-std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings);
+std::optional<QFont> pageFontOf(const FontChoice& choice);
 
 // The style bits that describe `font` (bold, italic, underline, strike-out).
 std::int32_t fontStyleOf(const QFont& font);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MonthColumns.h"
+
 #include <array>
 #include <string_view>
 
@@ -17,8 +19,6 @@ struct LayoutUnits {
 inline constexpr LayoutUnits kFallbackUnits{8, 12};
 
 inline constexpr int kColumnWidthUnits = 18; // one month column
-inline constexpr int kMinLastColumnIndex = 5;
-inline constexpr int kMaxLastColumnIndex = 23;
 inline constexpr int kClientHeightRows = 40;
 
 // Page width PW in character-width units for columns 0..lastColumnIndex.

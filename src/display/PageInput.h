@@ -1,10 +1,11 @@
 #pragma once
 
-#include "display/DayMarks.h"
 #include "display/PageGeometry.h"
+#include "display/PageOptions.h"
+#include "model/DayMarks.h"
+#include "model/MonthColumns.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
-#include "settings/ProgramSettings.h"
 
 #include <QFont>
 
@@ -20,11 +21,11 @@ using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
 
 // Everything one page drawing reads.
 struct PageInput {
-    const ProgramSettings& settings;                  // display switches, target hours
-    const ShiftSystem& shifts;                        // calendarType decides columns or sheet
+    ShiftSystem shifts;                               // calendarType decides columns or sheet
     ViewPosition view;                                // first displayed month and the cursor
-    int lastColumnIndex = 5;                          // columns 0..lastColumnIndex
-    bool showVacationBlock = true;                    // the "UB" flag
+    int lastColumnIndex = kDefaultLastColumnIndex;    // columns 0..lastColumnIndex
+    PageSwitches switches{};                          // what the user chose to see
+    float targetHours38 = 1982.76f;                   // sheet only: yearly target hours
     int backgroundColour = 0xD8E9EC;                  // Windows colour value
     QFont font{};                                     // the page font
     LayoutUnits units{};                              // W and H of that font

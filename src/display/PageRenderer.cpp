@@ -40,12 +40,11 @@ class MonthColumnPainter {
           shiftArea_(painter, page, input, glyphs_, pixels_), w_(input.units.w), h_(input.units.h),
           ascent_(glyphs_.ascent()), background_(colourFromWindowsValue(input.backgroundColour)) {}
 
-    void drawColumn(int column, int year, int monthIndex) {
+    void drawColumn(int column, int year, int month) {
         const int x = w_ + kColumnWidthUnits * w_ * column;
         painter_.setPen(pagecolours::kText);
-        const std::string_view monthName = MonthNames[static_cast<std::size_t>(monthIndex)];
-        QString heading = qText(monthName);
-        if (monthIndex == 0 || column == 0)
+        QString heading = qText(monthName(month));
+        if (month == 1 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
         painter_.drawText(QPoint(x, ascent_), heading);
 
@@ -54,7 +53,7 @@ class MonthColumnPainter {
             blockVacationStart_ = computeBlockVacationStart(input_.shifts, year);
         }
         cells_.clearColumn(column);
-        WorkingDate date = firstOfMonth(year, monthIndex);
+        WorkingDate date = firstOfMonth(year, month);
         const int length = date.monthLength();
         for (int day = 1; day <= length; ++day) {
             date.day = day;
@@ -70,15 +69,15 @@ class MonthColumnPainter {
 
   private:
     void drawDayRow(int x, int y, int column, const WorkingDate& date, const DayMarks& marks) {
-        const ProgramSettings& settings = input_.settings;
+        const PageSwitches& switches = input_.switches;
         const int markLeft = x + 2 * w_;
         // The day part reaches from a third of a unit to 5.35 units further. It needs no
         // clearing of its own: the whole page was just filled with the background.
         const int dayPartRight = x + w_ / 3 + roundedTimes(5.35, w_);
-        cells_.set(column, date.day, dayCellCode(date.year, date.monthIndex, date.day));
+        cells_.set(column, date.day, dayCellCode(date.year, date.month, date.day));
 
         const bool schoolHoliday =
-            settings.showSchoolHolidays && isSchoolHoliday(date.year, date.monthIndex, date.day);
+            switches.schoolHolidays && isSchoolHoliday(date.year, date.month, date.day);
         if (schoolHoliday)
             pixels_.fill(markLeft, y, dayPartRight - markLeft, h_,
                          pagecolours::kSchoolHoliday.rgb());
@@ -100,11 +99,10 @@ class MonthColumnPainter {
                      glyphs_.weekdayLetters(weekday), textColour);
 
         const int symbolLeft = x + 5 * w_;
-        const bool moonDrawn = settings.showMoonPhases && drawMoonPhase(symbolLeft, y, marks);
+        const bool moonDrawn = switches.moonPhases && drawMoonPhase(symbolLeft, y, marks);
         drawEclipse(symbolLeft, y, marks.eclipse);
-        const bool apsisDrawn = settings.showOrbitExtremes && drawApsis(symbolLeft, y, marks);
-        if (settings.showWeekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn &&
-            !apsisDrawn) {
+        const bool apsisDrawn = switches.orbitExtremes && drawApsis(symbolLeft, y, marks);
+        if (switches.weekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn && !apsisDrawn) {
             const int week = isoWeekNumber(date);
             glyphs_.draw(pixels_, symbolLeft + (week < 10 ? w_ / 2 : 0), baseline,
                          glyphs_.number(week), pagecolours::kWeekNumber.rgb());
@@ -224,11 +222,11 @@ void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells)
     painter.setFont(input.font);
     MonthColumnPainter columns(painter, page, input, cells);
     int year = input.view.year;
-    int monthIndex = input.view.monthIndex;
+    int month = input.view.month;
     for (int column = 0; column < columnCount; ++column) {
-        columns.drawColumn(column, year, monthIndex);
-        if (++monthIndex == 12) {
-            monthIndex = 0;
+        columns.drawColumn(column, year, month);
+        if (++month == 13) {
+            month = 1;
             ++year;
         }
     }
@@ -247,7 +245,7 @@ void drawCursorFrame(QImage& page, const PageInput& input) {
 }
 
 void drawPage(QImage& page, const PageInput& input, DayCellTable& cells) {
-    if (input.shifts.calendarType == 5) {
+    if (isSheet(input.shifts.calendarType)) {
         drawShiftPlanSheet(page, input);
         return;
     }

@@ -22,9 +22,9 @@ struct SheetFrame {
 // The largest 1.44 : 1 sheet that fits `area`, cut into the 48 × 40 grid.
 SheetFrame sheetFrameFor(PixelSize area);
 
-// First month index (0 or 6) of the half year that holds `monthIndex`.
-constexpr int sheetFirstMonthIndex(int monthIndex) {
-    return monthIndex < 6 ? 0 : 6;
+// First month (1 or 7) of the half year that holds `month`.
+constexpr int sheetFirstMonth(int month) {
+    return month <= 6 ? 1 : 7;
 }
 
 // A crew's hour figure on the sheet: target minus the crew's yearly hours, two decimals with a

@@ -54,10 +54,10 @@ ShiftAreaPainter::ShiftAreaPainter(QPainter& painter, QImage& page, const PageIn
 
 void ShiftAreaPainter::draw(int x, int y, DayNumber day, DayNumber blockVacationStart,
                             const DayMarks& marks) {
-    const int type = input_.shifts.calendarType;
-    if (type == 2)
+    const CalendarType type = input_.shifts.calendarType;
+    if (type == CalendarType::WendringTwoShift)
         drawTwoShiftCells(x, y, day, marks);
-    else if (isFourCrewType(type))
+    else if (isFourCrew(type))
         drawFourCrewCells(x, y, day, marks);
     else
         drawFiveCrewCells(x, y, day, blockVacationStart, marks);
@@ -65,8 +65,9 @@ void ShiftAreaPainter::draw(int x, int y, DayNumber day, DayNumber blockVacation
 
 void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber blockVacationStart,
                                          const DayMarks& marks) {
-    CrewShifts crews{};
-    const int crewOutside = computeCrewShifts(input_.shifts, day, true, blockVacationStart, crews);
+    const CrewDuties duties = crewDutiesOfDay(input_.shifts, day, true);
+    const CrewShifts& crews = duties.crews;
+    const int crewOutside = duties.crewOutside;
     const bool inBlockVacation = day >= blockVacationStart && day < blockVacationStart + 140;
     const bool sunday = isSunday(day);
     // Sundays have no late shift: early and night crew work twelve hours and share its slot.
@@ -86,7 +87,7 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
             if (marks.markingColumn == 1) {
                 fillBox(x, y, 2 * w_, colour);
                 drawCentredText(x + w_, y, markingLetter, textColour);
-            } else if (inBlockVacation && input_.showVacationBlock) {
+            } else if (inBlockVacation && input_.switches.vacationBlock) {
                 fillBox(x, y, 2 * w_, colour);
                 drawCentredText(x + w_, y, glyphs_.character('U'), textColour);
             } else {
@@ -125,7 +126,7 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
 
     // In the changeover to the new rotation one crew keeps its old rhythm; it is shown apart
     // in the free-week slot, which no other crew uses then.
-    if (crewOutside >= 0 && input_.showVacationBlock) {
+    if (crewOutside >= 0 && input_.switches.vacationBlock) {
         const int code = crews[static_cast<std::size_t>(crewOutside)];
         if (code >= EarlyShift && code <= NightShift) {
             fillBox(x, y, 2 * w_, crewColour(crewOutside));
@@ -136,8 +137,7 @@ void ShiftAreaPainter::drawFiveCrewCells(int x, int y, DayNumber day, DayNumber 
 }
 
 void ShiftAreaPainter::drawTwoShiftCells(int x, int y, DayNumber day, const DayMarks& marks) {
-    CrewShifts crews{};
-    computeCrewShifts(input_.shifts, day, false, 0, crews);
+    const CrewShifts crews = crewDutiesOfDay(input_.shifts, day, false).crews;
     const unsigned cancelled = cancelledShiftsOf(day);
     const QString markingLetter = QString::fromStdString(marks.markingLetter);
     for (int crew = 0; crew < 3; ++crew) {
@@ -164,7 +164,8 @@ void ShiftAreaPainter::drawTwoShiftCells(int x, int y, DayNumber day, const DayM
 }
 
 void ShiftAreaPainter::drawFourCrewCells(int x, int y, DayNumber day, const DayMarks& marks) {
-    const int type = input_.shifts.calendarType;
+    const CalendarType type = input_.shifts.calendarType;
+    const CrewShifts crews = crewDutiesOfDay(input_.shifts, day, false).crews;
     for (int crew = 1; crew <= 4; ++crew) {
         const int centre = x + (2 * crew - 1) * w_;
         if (marks.markingColumn == crew) {
@@ -172,8 +173,8 @@ void ShiftAreaPainter::drawFourCrewCells(int x, int y, DayNumber day, const DayM
                             pagecolours::kMarkingOnFourCrew);
             continue;
         }
-        const int code = fourCrewShift(type, day, crew);
-        if (type == 6) {
+        const int code = crews[static_cast<std::size_t>(crew - 1)];
+        if (type == CalendarType::ValdorHalmstett) {
             if (code >= EarlyShift && code <= NightShift)
                 drawCentredText(centre, y, glyphs_.character(static_cast<char>('0' + code)),
                                 pagecolours::kText);

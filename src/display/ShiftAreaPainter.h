@@ -1,9 +1,9 @@
 #pragma once
 
-#include "display/DayMarks.h"
 #include "display/PageGlyphs.h"
 #include "display/PageInput.h"
 #include "display/PixelFill.h"
+#include "model/DayMarks.h"
 
 #include <QPainter>
 

@@ -122,7 +122,7 @@ class SheetPainter {
             painter_.setFont(monthFont);
             painter_.setPen(kBlack);
             painter_.drawText(cellRect(left, 0, 8, 1.5), Qt::AlignHCenter | Qt::AlignBottom,
-                              qText(MonthNames[static_cast<std::size_t>(firstMonth_ + month)]));
+                              qText(monthName(firstMonth_ + month)));
             painter_.setFont(headingFont);
             painter_.drawText(cellRect(left, 1.5, kDayColumnCells, 1.5), Qt::AlignCenter,
                               QStringLiteral("Tag"));
@@ -139,13 +139,12 @@ class SheetPainter {
     }
 
     void drawMonth(int month) {
-        const int monthIndex = firstMonth_ + month;
         const double left = 8.0 * month;
         const QFont dayFont = sheetFont(0.72, false);
         const QFont weekFont = sheetFont(0.55, false);
         const QFont shiftFont = sheetFont(0.68, true);
         const DayNumber blockVacationStart = computeBlockVacationStart(input_.shifts, year_);
-        WorkingDate date = firstOfMonth(year_, monthIndex);
+        WorkingDate date = firstOfMonth(year_, firstMonth_ + month);
         const int length = date.monthLength();
         for (int day = 1; day <= length; ++day) {
             date.day = day;
@@ -169,8 +168,7 @@ class SheetPainter {
                                   QString::number(isoWeekNumber(date)));
             }
 
-            CrewShifts crews{};
-            computeCrewShifts(input_.shifts, dayNumber, true, blockVacationStart, crews);
+            const CrewShifts crews = crewDutiesOfDay(input_.shifts, dayNumber, true).crews;
             const bool inBlockVacation =
                 dayNumber >= blockVacationStart && dayNumber < blockVacationStart + 140;
             painter_.setFont(shiftFont);
@@ -278,7 +276,7 @@ class SheetPainter {
             if (hours)
                 text(32.5, row,
                      QString::fromStdString(
-                         hourBalanceText(static_cast<double>(input_.settings.targetHours38),
+                         hourBalanceText(static_cast<double>(input_.targetHours38),
                                          (*hours)[static_cast<std::size_t>(crew)])),
                      Qt::AlignRight, bodyFont);
         }
@@ -345,8 +343,7 @@ void drawShiftPlanSheet(QImage& page, const PageInput& input) {
     if (frame.cellWidth <= 0 || frame.cellHeight <= 0)
         return;
     QPainter painter(&page);
-    SheetPainter sheet(painter, input, frame, input.view.year,
-                       sheetFirstMonthIndex(input.view.monthIndex));
+    SheetPainter sheet(painter, input, frame, input.view.year, sheetFirstMonth(input.view.month));
     sheet.draw();
 }
 

@@ -9,15 +9,11 @@ namespace tp {
 
 namespace {
 
-QString dateText(int day, int monthIndex) {
-    return QString::fromStdString(dayAndMonthText(day, monthIndex));
-}
-
 template <typename Table>
 void addEasterRows(TwoColumnListWindow& window, const Table& table, DayNumber easter) {
     for (const MovableHoliday& entry : table) {
         const CivilDate date = civilFromDayNumber(easter + entry.offset);
-        window.addRow(dateText(date.day, date.month - 1), qText(entry.name));
+        window.addRow(qText(dayAndMonthText(date.day, date.month)), qText(entry.name));
     }
 }
 
@@ -33,7 +29,7 @@ HolidayListWindow::HolidayListWindow(int year, int unitW, int unitH, int backgro
                            27},
                           unitW, unitH, backgroundColour, parent) {
     for (const FixedHoliday& entry : FixedPublicHolidays)
-        addRow(dateText(entry.code % 100, entry.code / 100 - 1), qText(entry.name));
+        addRow(qText(dayAndMonthText(entry.code % 100, entry.code / 100)), qText(entry.name));
     const DayNumber easter = easterSunday(year);
     addRow({}, {});
     addEasterRows(*this, MovableFeastDays, easter);

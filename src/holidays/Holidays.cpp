@@ -78,9 +78,8 @@ std::string_view holidayNameOfDay(DayNumber day) {
     return adventFeastName(day);
 }
 
-std::string dayAndMonthText(int day, int monthIndex) {
-    return std::to_string(day) + ". " +
-           std::string(MonthNames[static_cast<std::size_t>(monthIndex)]);
+std::string dayAndMonthText(int day, int month) {
+    return std::to_string(day) + ". " + std::string(monthName(month));
 }
 
 } // namespace tp

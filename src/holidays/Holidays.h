@@ -26,6 +26,6 @@ inline bool isPublicHoliday(DayNumber day) {
 std::string_view holidayNameOfDay(DayNumber day);
 
 // "24. Dezember": the form of the holiday and school-holiday lists.
-std::string dayAndMonthText(int day, int monthIndex);
+std::string dayAndMonthText(int day, int month);
 
 } // namespace tp

@@ -5,8 +5,8 @@
 
 namespace tp {
 
-std::string_view nameDayText(int year, int monthIndex, int day) {
-    int index = dayNumberOf(year, monthIndex + 1, day) - firstDayOfYear(year);
+std::string_view nameDayText(int year, int month, int day) {
+    int index = dayNumberOf(year, month, day) - firstDayOfYear(year);
     if (index > 58 && !isLeapYear(year))
         ++index; // 29 February's entry is skipped in common years
     return NameDayTable[static_cast<std::size_t>(index)];

@@ -4,7 +4,7 @@
 
 namespace tp {
 
-// Names commemorated on the date (month index 0..11); the same entry in common and leap years.
-std::string_view nameDayText(int year, int monthIndex, int day);
+// Names commemorated on the date (month 1..12); the same entry in common and leap years.
+std::string_view nameDayText(int year, int month, int day);
 
 } // namespace tp

@@ -6,8 +6,8 @@
 
 namespace tp {
 
-bool isSchoolHoliday(int year, int monthIndex, int day) {
-    const int key = year * 10000 + (monthIndex + 1) * 100 + day;
+bool isSchoolHoliday(int year, int month, int day) {
+    const int key = year * 10000 + month * 100 + day;
     // Periods are stored in date order and none is longer than a row's year plus the
     // following January, so only this year's row and the one before can hold the date.
     const int lastRow = year - kFirstSchoolHolidayYear;
@@ -22,8 +22,7 @@ bool isSchoolHoliday(int year, int monthIndex, int day) {
 std::string formatTableDate(int entry) {
     if (entry < 1)
         return "?";
-    const int month = entry / 100 % 100;
-    return dayAndMonthText(entry % 100, month - 1);
+    return dayAndMonthText(entry % 100, entry / 100 % 100);
 }
 
 std::optional<std::array<SchoolHolidayPeriod, 6>> schoolHolidaysOfYear(int year) {

@@ -7,8 +7,8 @@
 
 namespace tp {
 
-// Whether the date (month index 0..11) lies in one of the stored school holiday periods.
-bool isSchoolHoliday(int year, int monthIndex, int day);
+// Whether the date (month 1..12) lies in one of the stored school holiday periods.
+bool isSchoolHoliday(int year, int month, int day);
 
 // "24. Dezember" for a table entry, "?" for an entry not yet known.
 std::string formatTableDate(int entry);

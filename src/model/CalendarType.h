@@ -51,6 +51,11 @@ constexpr bool hasVacationBlock(CalendarType type) {
     return crewCount(type) == 5;
 }
 
+// The "UB" toggle switches the block's display on the month columns; the sheet has none.
+constexpr bool showsVacationBlockToggle(CalendarType type) {
+    return hasVacationBlock(type) && !isSheet(type);
+}
+
 // The hours and vacation accounts are kept for every type but the four-crew ones.
 constexpr bool hasAccounts(CalendarType type) {
     return !isFourCrew(type);
@@ -63,5 +68,7 @@ constexpr bool hasTransitionWindow(CalendarType type) {
 
 static_assert(crewCount(CalendarType::WendringTwoShift) == 3);
 static_assert(!hasVacationBlock(CalendarType::BrellingKarton));
+static_assert(hasVacationBlock(CalendarType::WendringStandardSheet));
+static_assert(!showsVacationBlockToggle(CalendarType::WendringStandardSheet));
 
 } // namespace tp

@@ -20,8 +20,8 @@ CalendarTypeDialog::CalendarTypeDialog(int unitW, int unitH, QWidget* parent) : 
     const int quarterRow = static_cast<int>(std::lround(0.25 * unitH));
 
     for (std::size_t index = 0; index < options_.size(); ++index) {
-        const int type = CalendarTypeOptionOrder[index];
-        const CalendarTypeInfo& info = CalendarTypes[static_cast<std::size_t>(type)];
+        const CalendarType type = CalendarTypeOptionOrder[index];
+        const CalendarTypeInfo& info = calendarTypeInfo(type);
         auto* option = new QRadioButton(qText(info.label), optionsPanel);
         option->setToolTip(qText(info.description));
         const int row = 2 * static_cast<int>(index) + 1;
@@ -36,12 +36,12 @@ CalendarTypeDialog::CalendarTypeDialog(int unitW, int unitH, QWidget* parent) : 
     scrollArea->setWidget(optionsPanel);
 }
 
-bool runCalendarTypeDialog(QWidget* parent, ShiftSystem& system, int unitW, int unitH) {
+bool runCalendarTypeDialog(QWidget* parent, CalendarType& type, int unitW, int unitH) {
     CalendarTypeDialog dialog(unitW, unitH, parent);
     dialog.exec();
     if (!dialog.chosenType())
         return false;
-    system.calendarType = *dialog.chosenType();
+    type = *dialog.chosenType();
     return true;
 }
 

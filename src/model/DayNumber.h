@@ -27,12 +27,12 @@ constexpr bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// Length of a month; monthIndex 0 = January.
-constexpr int monthLength(int year, int monthIndex) {
+// Length of a month (1..12).
+constexpr int monthLength(int year, int month) {
     constexpr std::array<int, 12> lengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (monthIndex == 1 && isLeapYear(year))
+    if (month == 2 && isLeapYear(year))
         return 29;
-    return lengths[static_cast<std::size_t>(monthIndex)];
+    return lengths[static_cast<std::size_t>(month - 1)];
 }
 
 // Day number of a Gregorian date (month 1..12); also valid outside the supported range.
@@ -96,6 +96,11 @@ inline constexpr std::array<std::string_view, 7> WeekdayNames{
 inline constexpr std::array<std::string_view, 12> MonthNames{
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+// The name of a month (1..12).
+constexpr std::string_view monthName(int month) {
+    return MonthNames[static_cast<std::size_t>(month - 1)];
+}
 
 static_assert(dayNumberOf(1970, 1, 1) == 0);
 static_assert(dayNumberOf(2015, 1, 1) == 16436);

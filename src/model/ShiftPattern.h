@@ -20,7 +20,7 @@ enum ShiftCode : int {
 inline constexpr int kPatternLength = 35;
 
 // Duty at each position of a crew's cycle, stored column after column (35 positions each);
-// column c serves the calendar types listed in calendarTypeColumn().
+// column c serves the calendar types named in its comment.
 inline constexpr std::array<std::int8_t, kPatternLength * kCalendarTypeCount> ShiftPatternBytes{
     // column 0: types 0 (transition window), 28 days
     1, 1, 2, 2, 3, 3, 3, 4, 4, 1, 1, 2, 2, 4, 2, 2, 4, 4, 1, 1, 1, 3, 3, 3, 3, 4, 4, 4, 0, 0, 0, 0,

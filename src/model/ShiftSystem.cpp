@@ -29,14 +29,14 @@ DayNumber computeBlockVacationStart(const ShiftSystem& system, int year) {
 
 namespace {
 
-int patternColumnOf(int calendarType) {
-    switch (calendarType) {
-    case 0:
+int patternColumnOf(CalendarType type) {
+    switch (type) {
+    case CalendarType::WendringPm1:
         return 1;
-    case 3:
+    case CalendarType::Pm1TwoNightBlock:
         return 4;
     default:
-        return calendarType;
+        return numberOf(type);
     }
 }
 
@@ -44,21 +44,22 @@ int patternColumnOf(int calendarType) {
 
 int computeCrewShifts(const ShiftSystem& system, DayNumber day, bool withBlockVacation,
                       DayNumber blockVacationStart, CrewShifts& crews) {
-    const int type = system.calendarType;
-    if (isFourCrewType(type))
+    const CalendarType type = system.calendarType;
+    if (isFourCrew(type))
         return -1;
-    if (type == 2) {
+    if (type == CalendarType::WendringTwoShift) {
         crews[0] = shiftPattern(positiveMod(day, 21), 2);
         crews[1] = shiftPattern(positiveMod(day + 14, 21), 2);
         crews[2] = shiftPattern(positiveMod(day + 7, 21), 2);
         return -1;
     }
-    if ((type == 0 || type == 3) && isInTransitionWindow(day)) {
-        crews[0] = shiftPattern(positiveMod(day + 10, 35), type + 1);
-        crews[1] = shiftPattern(positiveMod(day + 10, 28), type);
-        crews[2] = shiftPattern(positiveMod(day + 17, 28), type);
-        crews[3] = shiftPattern(positiveMod(day + 24, 28), type);
-        crews[4] = shiftPattern(positiveMod(day + 3, 28), type);
+    if (hasTransitionWindow(type) && isInTransitionWindow(day)) {
+        const int column = numberOf(type); // the 28-day column; the next one holds 35 days
+        crews[0] = shiftPattern(positiveMod(day + 10, 35), column + 1);
+        crews[1] = shiftPattern(positiveMod(day + 10, 28), column);
+        crews[2] = shiftPattern(positiveMod(day + 17, 28), column);
+        crews[3] = shiftPattern(positiveMod(day + 24, 28), column);
+        crews[4] = shiftPattern(positiveMod(day + 3, 28), column);
         return 0;
     }
     const int column = patternColumnOf(type);
@@ -90,12 +91,27 @@ void applyBlockVacation(const ShiftSystem& system, DayNumber day, DayNumber bloc
     }
 }
 
-int fourCrewShift(int calendarType, DayNumber day, int crew) {
-    static constexpr std::array<int, 4> type6Offsets{3, 24, 17, 10};
-    static constexpr std::array<int, 4> type7Offsets{3, 10, 17, 24};
-    const auto& offsets = calendarType == 6 ? type6Offsets : type7Offsets;
+int fourCrewShift(CalendarType type, DayNumber day, int crew) {
+    static constexpr std::array<int, 4> valdorOffsets{3, 24, 17, 10};
+    static constexpr std::array<int, 4> brellingOffsets{3, 10, 17, 24};
+    const auto& offsets = type == CalendarType::ValdorHalmstett ? valdorOffsets : brellingOffsets;
     return shiftPattern(positiveMod(day + offsets[static_cast<std::size_t>(crew - 1)], 28),
-                        calendarType);
+                        numberOf(type));
+}
+
+CrewDuties crewDutiesOfDay(const ShiftSystem& system, DayNumber day, bool withBlockVacation) {
+    CrewDuties duties;
+    if (isFourCrew(system.calendarType)) {
+        for (int crew = 1; crew <= 4; ++crew)
+            duties.crews[static_cast<std::size_t>(crew - 1)] =
+                fourCrewShift(system.calendarType, day, crew);
+        return duties;
+    }
+    const bool block = withBlockVacation && hasVacationBlock(system.calendarType);
+    const DayNumber blockStart =
+        block ? computeBlockVacationStart(system, civilFromDayNumber(day).year) : 0;
+    duties.crewOutside = computeCrewShifts(system, day, block, blockStart, duties.crews);
+    return duties;
 }
 
 bool isShiftCancelled(DayNumber day, int shift) {

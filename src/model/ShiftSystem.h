@@ -42,7 +42,7 @@ struct MonthDay {
 
 // Everything the shift computation reads besides the day itself.
 struct ShiftSystem {
-    int calendarType = 0;
+    CalendarType calendarType = CalendarType::WendringPm1;
     BlockVacationTables blockVacationTables = DefaultBlockVacationTables;
     MonthDay earliestVacationStart{};
 };
@@ -67,9 +67,10 @@ inline constexpr std::array<CalendarTypeInfo, kCalendarTypeCount> CalendarTypes{
     {"Brelling Karton", "Das Vierschichtsystem von Brelling Karton", 4, 28},
 }};
 
-constexpr bool isFourCrewType(int calendarType) {
-    return calendarType == 6 || calendarType == 7;
+inline const CalendarTypeInfo& calendarTypeInfo(CalendarType type) {
+    return CalendarTypes[static_cast<std::size_t>(numberOf(type))];
 }
+
 constexpr bool isInTransitionWindow(DayNumber day) {
     return day >= kTransitionWindowFirst && day <= kTransitionWindowLast;
 }
@@ -79,6 +80,18 @@ const BlockVacationTable& blockVacationTableOf(const BlockVacationTables& tables
 
 // First day of the 140-day block vacation period of `year`.
 DayNumber computeBlockVacationStart(const ShiftSystem& system, int year);
+
+// The duties of all crews of the system on one day.
+struct CrewDuties {
+    // Crews 0..crewCount − 1 of the type; the four-crew types put crews 1..4 at 0..3. The
+    // places of crews the system does not have hold FreeDay.
+    CrewShifts crews{FreeDay, FreeDay, FreeDay, FreeDay, FreeDay};
+    int crewOutside = -1; // the crew outside the common rotation (transition window), else -1
+};
+
+// What every crew does on `day` under the system's calendar type; the block vacation of the
+// day's year is applied where the type has one and `withBlockVacation` asks for it.
+CrewDuties crewDutiesOfDay(const ShiftSystem& system, DayNumber day, bool withBlockVacation);
 
 // Duties of the crews on `day` for types 0..5, written into `crews`. Returns the crew that
 // stands outside the common rotation: 0 in the transition window of types 0 and 3, else -1.
@@ -92,7 +105,7 @@ void applyBlockVacation(const ShiftSystem& system, DayNumber day, DayNumber bloc
                         CrewShifts& crews);
 
 // Duty of crew 1..4 under the four-crew types 6 and 7.
-int fourCrewShift(int calendarType, DayNumber day, int crew);
+int fourCrewShift(CalendarType type, DayNumber day, int crew);
 
 // Whether shift 1..3 does not take place on `day` because of a plant holiday.
 bool isShiftCancelled(DayNumber day, int shift);

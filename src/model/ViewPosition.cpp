@@ -5,17 +5,17 @@
 namespace tp {
 
 WorkingDate cursorMonth(const ViewPosition& view) {
-    const int months = view.year * 12 + view.monthIndex + view.cursorColumn;
-    return firstOfMonth(months / 12, months % 12);
+    const int months = view.year * 12 + (view.month - 1) + view.cursorColumn;
+    return firstOfMonth(months / 12, months % 12 + 1);
 }
 
 void moveViewByDays(ViewPosition& view, int days) {
-    WorkingDate date = firstOfMonth(view.year, view.monthIndex);
+    WorkingDate date = firstOfMonth(view.year, view.month);
     date.dayNumber = std::clamp(date.dayNumber + days, kFirstSupportedDay, kLastSupportedDay);
     setFromDayNumber(date);
     setFirstOfMonth(date);
     view.year = date.year;
-    view.monthIndex = date.monthIndex;
+    view.month = date.month;
     view.cursorDay = std::min(view.cursorDay, 28);
 }
 
@@ -23,7 +23,7 @@ void showDayFirst(ViewPosition& view, DayNumber dayNumber) {
     const WorkingDate date =
         workingDateOf(std::clamp(dayNumber, kFirstSupportedDay, kLastSupportedDay));
     view.year = date.year;
-    view.monthIndex = date.monthIndex;
+    view.month = date.month;
     view.cursorColumn = 0;
     view.cursorDay = date.day;
 }

@@ -7,7 +7,7 @@ namespace tp {
 // The first displayed month of the page and the cursor on it.
 struct ViewPosition {
     int year = 1970;
-    int monthIndex = 0;   // of the first displayed month
+    int month = 1;        // of the first displayed month, 1..12
     int cursorColumn = 0; // months after the first displayed month
     int cursorDay = 1;    // day of month of the selected day
 

@@ -6,13 +6,13 @@ namespace tp {
 
 void setFirstOfMonth(WorkingDate& date) {
     date.day = 1;
-    date.dayNumber = dayNumberOf(date.year, date.monthIndex + 1, 1);
+    date.dayNumber = dayNumberOf(date.year, date.month, 1);
 }
 
 void setFromDayNumber(WorkingDate& date) {
     const CivilDate civil = civilFromDayNumber(date.dayNumber);
     date.day = civil.day;
-    date.monthIndex = civil.month - 1;
+    date.month = civil.month;
     date.year = std::clamp(civil.year, kFirstSupportedYear, kLastSupportedYear);
 }
 
@@ -23,10 +23,10 @@ WorkingDate workingDateOf(DayNumber dayNumber) {
     return date;
 }
 
-WorkingDate firstOfMonth(int year, int monthIndex) {
+WorkingDate firstOfMonth(int year, int month) {
     WorkingDate date;
     date.year = year;
-    date.monthIndex = monthIndex;
+    date.month = month;
     setFirstOfMonth(date);
     return date;
 }

@@ -8,21 +8,21 @@ namespace tp {
 // The caller sets it before asking; the fields always describe the same day.
 struct WorkingDate {
     int year = 1970;
-    int monthIndex = 0; // 0 = January
+    int month = 1; // 1 = January
     int day = 1;
     DayNumber dayNumber = 0;
 
-    int monthLength() const { return tp::monthLength(year, monthIndex); }
+    int monthLength() const { return tp::monthLength(year, month); }
 };
 
-// day := 1 and the day number of the first of (year, monthIndex).
+// day := 1 and the day number of the first of (year, month).
 void setFirstOfMonth(WorkingDate& date);
 
 // Fills year, month and day from the day number; the year is clamped to 1970..2037.
 void setFromDayNumber(WorkingDate& date);
 
 WorkingDate workingDateOf(DayNumber dayNumber);
-WorkingDate firstOfMonth(int year, int monthIndex);
+WorkingDate firstOfMonth(int year, int month);
 
 // ISO 8601 week (1..53) of the working day.
 int isoWeekNumber(const WorkingDate& date);

@@ -13,7 +13,7 @@ std::string dayInfoLine(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
     std::string text(WeekdayNames[static_cast<std::size_t>(weekdaySundayBased(day))]);
     text += ", " + std::to_string(date.day) + ". ";
-    text += MonthNames[static_cast<std::size_t>(date.month - 1)];
+    text += monthName(date.month);
     text += " " + std::to_string(date.year);
     const std::string_view feast = holidayNameOfDay(day);
     if (!feast.empty()) {
@@ -21,7 +21,7 @@ std::string dayInfoLine(DayNumber day) {
         text += feast;
     }
     text += kNamedPartSeparator;
-    text += nameDayText(date.year, date.month - 1, date.day);
+    text += nameDayText(date.year, date.month, date.day);
     return text;
 }
 

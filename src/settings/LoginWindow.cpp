@@ -142,15 +142,14 @@ std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
 
 UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
                                const std::filesystem::path& dataRoot, ProgramSettings& settings,
-                               ShiftSystem& system, int calendarYear,
                                const std::function<void()>& saveOldUserData,
                                std::function<void(QWidget*)> showHelp) {
     UserLoginResult result;
     const std::optional<Login> login = askForLogin(parent, messages, std::move(showHelp));
     if (!login)
         return result;
-    const UserSwitch change = switchUser(dataRoot, login->userName.toStdString(), settings, system,
-                                         calendarYear, saveOldUserData);
+    const UserSwitch change =
+        switchUser(dataRoot, login->userName.toStdString(), settings, saveOldUserData);
     if (change.outcome != UserSwitchOutcome::Switched) {
         messages.inform(parent, kErrorTitle,
                         QStringLiteral("Es wurde kein neuer Anwender angemeldet!"));

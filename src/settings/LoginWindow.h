@@ -73,7 +73,6 @@ struct UserLoginResult {
 };
 UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
                                const std::filesystem::path& dataRoot, ProgramSettings& settings,
-                               ShiftSystem& system, int calendarYear,
                                const std::function<void()>& saveOldUserData,
                                std::function<void(QWidget*)> showHelp = {});
 

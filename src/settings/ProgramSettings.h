@@ -32,9 +32,6 @@ struct ProgramSettings {
     std::int8_t twilight = 0; // 0 civil, 1 nautical, 2 astronomical
     bool showMoonPhases = false;
     bool showOrbitExtremes = false;
-
-    // Not stored: the data root, ended by a separator; "Anwenderverzeichnis" falls back to it.
-    std::string dataRootPath;
 };
 
 } // namespace tp

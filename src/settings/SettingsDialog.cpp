@@ -263,9 +263,9 @@ void SettingsDialog::resetVacation() {
     crewOrder_->setCurrentIndex(0);
 }
 
-bool editProgramSettings(QWidget* parent, ProgramSettings& settings, ShiftSystem& system,
-                         int calendarYear, const std::filesystem::path& userFolder,
-                         MessageBoxes& messages, SettingsDialogHooks hooks) {
+bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
+                         const std::filesystem::path& userFolder, MessageBoxes& messages,
+                         SettingsDialogHooks hooks) {
     const auto callerHook = hooks.placeNameChanged;
     hooks.placeNameChanged = [&settings, callerHook](const QString& name, const QString& count) {
         settings.placeName = name.toStdString();
@@ -276,7 +276,7 @@ bool editProgramSettings(QWidget* parent, ProgramSettings& settings, ShiftSystem
                           std::move(hooks), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    applySettingsDialogValues(dialog.values(), settings, system, calendarYear);
+    applySettingsDialogValues(dialog.values(), settings);
     saveSettings(userFolder, settings);
     return true;
 }

@@ -100,11 +100,11 @@ class SettingsDialog : public QDialog {
 
 // Opens the dialog on the current settings. The place name is kept whatever way the dialog
 // is left (it is taken over while typed); on "Speichern" all values go into `settings` and
-// `system` (crew order of `calendarYear` reset and rotated) and the settings file in
-// `userFolder` is written. True when stored: the caller then redraws the page, the astronomy
-// line and the accounts.
-bool editProgramSettings(QWidget* parent, ProgramSettings& settings, ShiftSystem& system,
-                         int calendarYear, const std::filesystem::path& userFolder,
-                         MessageBoxes& messages, SettingsDialogHooks hooks = {});
+// the settings file in `userFolder` is written. True when stored: the caller then takes the
+// settings over and redraws the page, the astronomy line and the accounts. `calendarYear`
+// bounds the vacation start and names the crew orders.
+bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
+                         const std::filesystem::path& userFolder, MessageBoxes& messages,
+                         SettingsDialogHooks hooks = {});
 
 } // namespace tp

@@ -48,8 +48,7 @@ SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings) {
     return values;
 }
 
-void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings,
-                               ShiftSystem& system, int calendarYear) {
+void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings) {
     settings.placeName = values.placeName;
     settings.longitude = values.longitude;
     settings.latitude = values.latitude;
@@ -65,10 +64,6 @@ void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettin
     settings.vacationCycle = std::clamp(values.vacationCycle, 0, kCrewCount - 1);
     settings.targetHours38 = values.targetHours38;
     settings.targetHours40 = values.targetHours40;
-
-    system.earliestVacationStart = values.earliestVacationStart;
-    resetBlockCrewOrder(system.blockVacationTables, calendarYear);
-    rotateBlockCrewOrder(system.blockVacationTables, calendarYear, settings.vacationCycle);
 }
 
 double parseDegreesMinutes(std::string_view text, double limit) {

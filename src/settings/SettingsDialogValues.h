@@ -32,11 +32,10 @@ struct SettingsDialogValues {
 
 SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings);
 
-// Takes the values into the settings, and the earliest vacation start and the crew order
-// into the shift system: the crew table of `calendarYear` is reset and rotated by the cycle,
-// so storing the same choice twice gives the same order.
-void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings,
-                               ShiftSystem& system, int calendarYear);
+// Takes the values into the settings. The running program takes them over from there: the
+// crew table is reset and rotated by the chosen cycle, so storing the same choice twice gives
+// the same order.
+void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings);
 
 // Latitude (limit 90) or longitude (limit 180) as typed: degrees, then minutes after a point,
 // comma, blank or apostrophe ("48,47" is 48 degrees 47 minutes). Decimals of .60 and more are

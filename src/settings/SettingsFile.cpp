@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
-#include "accounts/BlockCrewOrder.h"
+#include "model/MonthColumns.h"
+#include "model/ShiftSystem.h"
 #include "platform/AtomicFile.h"
 #include "settings/SettingsNumbers.h"
 #include "settings/SettingsText.h"
@@ -60,24 +61,24 @@ template <typename Number> bool isWithin(Number value, Number lowest, Number hig
 
 bool isPossibleMonthDay(int month, int day) {
     constexpr int leapYear = 2000; // 29 February is a possible earliest start
-    return isWithin(month, 1, 12) && isWithin(day, 1, monthLength(leapYear, month - 1));
+    return isWithin(month, 1, 12) && isWithin(day, 1, monthLength(leapYear, month));
 }
 
 // Values that the rest of the program cannot work with go back to their defaults, so that
 // a damaged file never leads to an index out of range or a calendar without a date.
-void replaceUnusableValues(ProgramSettings& settings) {
+void replaceUnusableValues(ProgramSettings& settings, const std::string& dataRootPath) {
     const ProgramSettings defaults;
     if (settings.fontName.empty())
         settings.fontName = defaults.fontName;
     if (settings.fontSize <= 0)
         settings.fontSize = defaults.fontSize;
-    if (!isWithin<int>(settings.lastColumnIndex, 5, 23))
+    if (!isValidLastColumnIndex(settings.lastColumnIndex))
         settings.lastColumnIndex = defaults.lastColumnIndex;
     if (settings.userDataFolder.empty())
-        settings.userDataFolder = settings.dataRootPath;
+        settings.userDataFolder = dataRootPath;
     if (settings.userName.empty())
         settings.userName = defaults.userName;
-    if (!isWithin<int>(settings.calendarType, 0, kCalendarTypeCount - 1))
+    if (!calendarTypeFromNumber(settings.calendarType))
         settings.calendarType = defaults.calendarType;
     if (!std::isfinite(settings.targetHours38))
         settings.targetHours38 = defaults.targetHours38;
@@ -110,7 +111,6 @@ std::string integerText(std::int64_t value) {
 ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::string& dataRootPath) {
     const SettingsText text = SettingsText::parse(fileBytes);
     ProgramSettings settings;
-    settings.dataRootPath = dataRootPath;
 
     const GroupReader program(text, kProgramGroup);
     program.text("Fontname", settings.fontName);
@@ -139,7 +139,7 @@ ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::str
     astronomy.flag("Mondphasen anzeigen", settings.showMoonPhases);
     astronomy.flag("Perihel und Aphel anzeigen", settings.showOrbitExtremes);
 
-    replaceUnusableValues(settings);
+    replaceUnusableValues(settings, dataRootPath);
     return settings;
 }
 
@@ -174,8 +174,8 @@ std::string settingsFileBytes(const ProgramSettings& settings) {
     return writer.bytes();
 }
 
-void loadSettings(const std::filesystem::path& userFolder, ProgramSettings& settings,
-                  ShiftSystem& system, int calendarYear) {
+ProgramSettings loadSettings(const std::filesystem::path& userFolder,
+                             const std::string& dataRootPath) {
     const std::filesystem::path file = userFolder / kSettingsFileName;
     std::string bytes;
     std::error_code error;
@@ -183,16 +183,7 @@ void loadSettings(const std::filesystem::path& userFolder, ProgramSettings& sett
     if (error || size > kLargestReadableFile || !readWholeFile(file, bytes))
         bytes.clear();
 
-    settings = settingsFromFileBytes(bytes, settings.dataRootPath);
-    applySettingsToShiftSystem(settings, system, calendarYear);
-}
-
-void applySettingsToShiftSystem(const ProgramSettings& settings, ShiftSystem& system,
-                                int calendarYear) {
-    system.calendarType = settings.calendarType;
-    system.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
-    resetBlockCrewOrder(system.blockVacationTables, calendarYear);
-    rotateBlockCrewOrder(system.blockVacationTables, calendarYear, settings.vacationCycle);
+    return settingsFromFileBytes(bytes, dataRootPath);
 }
 
 bool saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/ShiftSystem.h"
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
@@ -10,17 +9,11 @@ namespace tp {
 
 inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
 
-// Fills `settings` from "Einstellungen.dat" in `userFolder`. A missing file, key or a value
-// that cannot be used gives the default; `settings.dataRootPath` is kept and stands in for
-// an empty user data folder. The calendar type, the earliest vacation start and the crew
-// order of the vacation block of `calendarYear` are handed on to `system`.
-void loadSettings(const std::filesystem::path& userFolder, ProgramSettings& settings,
-                  ShiftSystem& system, int calendarYear);
-
-// Hands the calendar type, the earliest vacation start and the vacation cycle of `settings` on
-// to `system`: the crew order of the vacation block of `calendarYear` is reset and rotated.
-void applySettingsToShiftSystem(const ProgramSettings& settings, ShiftSystem& system,
-                                int calendarYear);
+// The settings kept in "Einstellungen.dat" in `userFolder`. A missing file, key or a value
+// that cannot be used gives the default; `dataRootPath` (the data root, ended by a separator)
+// stands in for an empty user data folder.
+ProgramSettings loadSettings(const std::filesystem::path& userFolder,
+                             const std::string& dataRootPath);
 
 // Replaces "Einstellungen.dat" in `userFolder` with all values of `settings` and hides it.
 // False when the file could not be written; the caller need not report that.

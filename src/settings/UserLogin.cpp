@@ -60,8 +60,7 @@ void saveAllUserData(const UserDataPlace& place, const ProgramSettings& settings
 }
 
 UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
-                      ProgramSettings& settings, ShiftSystem& system, int calendarYear,
-                      const std::function<void()>& saveOldUserData) {
+                      ProgramSettings& settings, const std::function<void()>& saveOldUserData) {
     UserSwitch result;
     if (!isAllowedUserName(newName))
         return result;
@@ -85,7 +84,7 @@ UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& 
         return result;
     }
 
-    loadSettings(userFolder, settings, system, calendarYear);
+    settings = loadSettings(userFolder, folderPathText(dataRoot));
     settings.userName = newName; // the folder decides, whatever an old file says
     const ExternalFolderCheck check = checkExternalDataFolder(dataRoot, newName, settings);
     result.outcome = UserSwitchOutcome::Switched;

@@ -47,11 +47,10 @@ struct UserSwitch {
 // Logs in as `newName`: saves the old user's data (`saveOldUserData`, usually a call of
 // saveAllUserData), creates the new user's hidden folder with a complete settings file made
 // from the current values when the name is new, then reads that user's settings into
-// `settings` and `system` (crew order of `calendarYear`) and checks his data folder. The
+// `settings` (the caller takes them over) and checks his data folder. The
 // caller then loads notes, markings, bars and accounts from `place.dataFolder`, sets the
 // title and redraws.
 UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
-                      ProgramSettings& settings, ShiftSystem& system, int calendarYear,
-                      const std::function<void()>& saveOldUserData);
+                      ProgramSettings& settings, const std::function<void()>& saveOldUserData);
 
 } // namespace tp

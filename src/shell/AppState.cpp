@@ -1,21 +1,72 @@
 #include "shell/AppState.h"
 
+#include "accounts/BlockCrewOrder.h"
+
 namespace tp {
 
-void takeOverSettings(AppState& state) {
-    const ProgramSettings& settings = state.settings;
-    const bool columnsValid = settings.lastColumnIndex >= kMinLastColumnIndex &&
-                              settings.lastColumnIndex <= kMaxLastColumnIndex;
-    state.lastColumnIndex = columnsValid ? settings.lastColumnIndex : kInitialLastColumnIndex;
-    state.pageWidth = pageWidthUnits(state.lastColumnIndex);
-    state.showVacationBlock = settings.showVacationBlock;
+ShiftSystem shiftSystemOf(const AppState& state) {
+    ShiftSystem system;
+    system.calendarType = state.calendarType;
+    system.blockVacationTables = state.blockVacationTables;
+    system.earliestVacationStart = state.earliestVacationStart;
+    return system;
 }
 
-void storeStateInSettings(AppState& state) {
-    ProgramSettings& settings = state.settings;
+void takeOverSettings(AppState& state, const ProgramSettings& settings, int calendarYear) {
+    state.font = {settings.fontName, settings.fontSize, settings.fontStyle};
+    state.lastColumnIndex = settings.lastColumnIndex;
+    state.pageWidth = pageWidthUnits(state.lastColumnIndex);
+    state.switches.schoolHolidays = settings.showSchoolHolidays;
+    state.switches.weekNumbers = settings.showWeekNumbers;
+    state.userDataFolder = settings.userDataFolder;
+    state.userName = settings.userName;
+    state.calendarType =
+        calendarTypeFromNumber(settings.calendarType).value_or(CalendarType::WendringPm1);
+    state.switches.vacationBlock = settings.showVacationBlock;
+    state.targetHours38 = settings.targetHours38;
+    state.targetHours40 = settings.targetHours40;
+    state.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
+    state.vacationCycle = settings.vacationCycle;
+    resetBlockCrewOrder(state.blockVacationTables, calendarYear);
+    rotateBlockCrewOrder(state.blockVacationTables, calendarYear, settings.vacationCycle);
+
+    state.place.latitude = settings.latitude;
+    state.place.longitude = settings.longitude;
+    state.place.timeZone = settings.timeZone;
+    state.place.automaticSummerTime = settings.automaticSummerTime;
+    state.place.twilight = settings.twilight;
+    state.placeName = settings.placeName;
+    state.switches.moonPhases = settings.showMoonPhases;
+    state.switches.orbitExtremes = settings.showOrbitExtremes;
+}
+
+ProgramSettings settingsOf(const AppState& state) {
+    ProgramSettings settings;
+    settings.fontName = state.font.name;
+    settings.fontSize = state.font.size;
+    settings.fontStyle = state.font.style;
     settings.lastColumnIndex = static_cast<std::int8_t>(state.lastColumnIndex);
-    settings.calendarType = static_cast<std::int8_t>(state.shiftSystem.calendarType);
-    settings.showVacationBlock = state.showVacationBlock;
+    settings.showSchoolHolidays = state.switches.schoolHolidays;
+    settings.showWeekNumbers = state.switches.weekNumbers;
+    settings.userDataFolder = state.userDataFolder;
+    settings.userName = state.userName;
+    settings.calendarType = static_cast<std::int8_t>(numberOf(state.calendarType));
+    settings.showVacationBlock = state.switches.vacationBlock;
+    settings.targetHours38 = state.targetHours38;
+    settings.targetHours40 = state.targetHours40;
+    settings.vacationStartMonth = state.earliestVacationStart.month;
+    settings.vacationStartDay = state.earliestVacationStart.day;
+    settings.vacationCycle = state.vacationCycle;
+
+    settings.latitude = state.place.latitude;
+    settings.longitude = state.place.longitude;
+    settings.timeZone = state.place.timeZone;
+    settings.automaticSummerTime = state.place.automaticSummerTime;
+    settings.placeName = state.placeName;
+    settings.twilight = static_cast<std::int8_t>(state.place.twilight);
+    settings.showMoonPhases = state.switches.moonPhases;
+    settings.showOrbitExtremes = state.switches.orbitExtremes;
+    return settings;
 }
 
 } // namespace tp

@@ -1,39 +1,65 @@
 #pragma once
 
+#include "astro/AstronomySettings.h"
 #include "display/PageGeometry.h"
+#include "display/PageOptions.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
+#include <string>
+
 namespace tp {
 
 inline constexpr int kInitialPageBackground = 0xD8E9EC; // Windows colour value 0x00BBGGRR
-inline constexpr int kInitialLastColumnIndex = 5;
 
 // Everything the main window and its commands read and change during one run. Owned by the
-// start-up code and passed by reference to whoever needs it.
+// start-up code and passed by reference to whoever needs it. The user's settings are handed
+// over once when they are read (takeOverSettings) and built anew when they are written
+// (settingsOf); in between this is their only copy.
 struct AppState {
     int pageBackground = kInitialPageBackground;
-    int lastColumnIndex = kInitialLastColumnIndex; // the page shows columns 0..lastColumnIndex
-    int pageWidth = pageWidthUnits(kInitialLastColumnIndex); // in character-width units
+    int lastColumnIndex = kDefaultLastColumnIndex; // the page shows columns 0..lastColumnIndex
+    int pageWidth = pageWidthUnits(kDefaultLastColumnIndex); // in character-width units
     LayoutUnits units{0, 0};                                 // measured from the page font
     ViewPosition view;
     bool quit = false;
-    bool showVacationBlock = true; // the "UB" toggle
-    ShiftSystem shiftSystem;
-    ProgramSettings settings;
+
+    // The shift calendar.
+    CalendarType calendarType = CalendarType::WendringPm1;
+    MonthDay earliestVacationStart{};
+    int vacationCycle = 0; // rotations of the block's crew order the settings keep
+    BlockVacationTables blockVacationTables = DefaultBlockVacationTables;
+
+    // The page and the accounts.
+    FontChoice font;
+    PageSwitches switches;
+    float targetHours38 = 1982.76f;
+    float targetHours40 = 2088.0f;
+
+    // The place of the astronomy.
+    AstronomySettings place;
+    std::string placeName = "Wendring";
+
+    // The user and the data.
+    std::string userName = kDefaultUserName;
+    std::string userDataFolder; // "Anwenderverzeichnis", ended by a separator
     DataFolders folders;
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };
 
-// Copies the column count and the "UB" flag from the settings into the running program's
-// fields, and them and the calendar type back before the settings are written. A column
-// count out of range falls back to six columns.
-void takeOverSettings(AppState& state);
-void storeStateInSettings(AppState& state);
+// The shift system the running program computes with.
+ShiftSystem shiftSystemOf(const AppState& state);
 
-static_assert(pageWidthUnits(kInitialLastColumnIndex) == 108);
+// Takes the values read from the settings file into the running program; the crew order of
+// the vacation block that serves `calendarYear` is reset and rotated by the stored cycle.
+void takeOverSettings(AppState& state, const ProgramSettings& settings, int calendarYear);
+
+// The settings file's values for the running program.
+ProgramSettings settingsOf(const AppState& state);
+
+static_assert(pageWidthUnits(kDefaultLastColumnIndex) == 108);
 
 } // namespace tp

@@ -1,11 +1,12 @@
 #include "shell/CommandRules.h"
 
+#include "model/MonthColumns.h"
 #include "shell/MainCommands.h"
 
 namespace tp {
 
-std::optional<int> viewShiftDays(int command, int calendarType, int lastColumnIndex) {
-    const bool sheet = calendarType == kSheetCalendarType;
+std::optional<int> viewShiftDays(int command, CalendarType type, int lastColumnIndex) {
+    const bool sheet = isSheet(type);
     switch (command) {
     case YearBack:
         return -365;
@@ -26,27 +27,28 @@ std::optional<int> viewShiftDays(int command, int calendarType, int lastColumnIn
 
 std::optional<int> steppedLastColumnIndex(int lastColumnIndex, int delta) {
     const int stepped = lastColumnIndex + delta;
-    if (stepped < kFewestLastColumnIndex || stepped > kMostLastColumnIndex)
+    if (!isValidLastColumnIndex(stepped))
         return std::nullopt;
     return stepped;
 }
 
-int calendarTypeAfterCommand(int calendarType, int command) {
+CalendarType calendarTypeAfterCommand(CalendarType type, int command) {
+    using enum CalendarType;
     switch (command) {
     case TypeKeyN:
-        return calendarType == 0 ? 3 : 0;
+        return type == WendringPm1 ? Pm1TwoNightBlock : WendringPm1;
     case TypeKeyB:
-        return 2;
+        return WendringTwoShift;
     case TypeKeyM:
-        return calendarType == 1 ? 4 : 1;
+        return type == WendringWerk ? WerkTwoNightBlock : WendringWerk;
     case TypeKeyV:
-        return 6;
+        return ValdorHalmstett;
     case TypeKeyC:
-        return 7;
+        return BrellingKarton;
     case TypeKeyX:
-        return kSheetCalendarType;
+        return WendringStandardSheet;
     default:
-        return calendarType;
+        return type;
     }
 }
 

@@ -59,7 +59,7 @@ int placeCursorAtMouse(ViewPosition& view, int lastColumnIndex, LayoutUnits unit
 
 CursorMove selectToday(ViewPosition& view, const CivilDate& today) {
     view.year = today.year;
-    view.monthIndex = today.month - 1;
+    view.month = today.month;
     view.cursorColumn = 0;
     view.cursorDay = 0;
     return {0, today.day};

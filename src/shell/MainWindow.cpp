@@ -26,10 +26,8 @@ namespace tp {
 
 namespace {
 
-void storeFontInSettings(const QFont& font, ProgramSettings& settings) {
-    settings.fontName = font.family().toStdString();
-    settings.fontSize = font.pointSize();
-    settings.fontStyle = fontStyleOf(font);
+FontChoice fontChoiceOf(const QFont& font) {
+    return {font.family().toStdString(), font.pointSize(), fontStyleOf(font)};
 }
 
 // The buttons of the navigation row deliver the command of their key.
@@ -165,7 +163,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
-    const auto font = pageFontFromSettings(state_.settings);
+    const auto font = pageFontOf(state_.font);
     state_.units = unitsOfFont(font);
     setPageFont(font.value_or(QApplication::font()));
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
@@ -236,7 +234,7 @@ void MainWindow::fontDialog() {
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
     if (fitWindow()) {
         setPageFont(*chosen);
-        storeFontInSettings(*chosen, state_.settings);
+        state_.font = fontChoiceOf(*chosen);
         relayout();
         applyFontToGadgets();
         return;
@@ -251,12 +249,13 @@ void MainWindow::fontDialog() {
 }
 
 void MainWindow::rebuildPage(CursorMove move) {
-    const bool sheet = !showsMonthColumns(state_.shiftSystem.calendarType);
+    const bool sheet = !showsMonthColumns(state_.calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);
 
-    const AstronomyMarksSource astronomyMarks(astronomySettingsOf(state_.settings),
-                                              dayMarkRequestOf(state_.settings), lunations_);
+    const AstronomyMarksSource astronomyMarks(
+        state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
+        lunations_);
     PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks});
     if (sheet) {
         showSheetStatus();
@@ -283,8 +282,8 @@ void MainWindow::showStatusOfSelectedDay() {
     infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
     infoLine_->setCursorPosition(0);
     PhaseNearFlag phaseNear{};
-    astronomyLine_->setText(QString::fromStdString(astronomyLine(
-        workingDateOf(selectedDay), astronomySettingsOf(state_.settings), phaseNear, &lunations_)));
+    astronomyLine_->setText(QString::fromStdString(
+        astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)));
     astronomyLine_->setCursorPosition(0);
     // Notes and the accounts fill these once they exist.
     noteLine_->clear();
@@ -294,7 +293,7 @@ void MainWindow::showStatusOfSelectedDay() {
 
 void MainWindow::showSheetStatus() {
     const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
-    infoLine_->setText(QString::fromStdString(dayAndMonthText(today.day, today.month - 1)) +
+    infoLine_->setText(QString::fromStdString(dayAndMonthText(today.day, today.month)) +
                        QStringLiteral(" ") + QString::number(today.year));
     noteLine_->setText(QStringLiteral("Der Kalender kann mit der Taste 'Z' oder der rechten "
                                       "Maustaste in die Zwischenablage kopiert werden."));
@@ -306,16 +305,16 @@ void MainWindow::showSheetStatus() {
 }
 
 void MainWindow::updateVacationBlockToggle() {
-    vacationBlockToggle_->setChecked(state_.showVacationBlock);
-    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state_.shiftSystem.calendarType));
+    vacationBlockToggle_->setChecked(state_.switches.vacationBlock);
+    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state_.calendarType));
 }
 
 void MainWindow::toggleVacationBlock() {
-    if (showsVacationBlockToggle(state_.shiftSystem.calendarType)) {
-        state_.showVacationBlock = !state_.showVacationBlock;
+    if (showsVacationBlockToggle(state_.calendarType)) {
+        state_.switches.vacationBlock = !state_.switches.vacationBlock;
         rebuildPage(kNoCursorMove);
     }
-    vacationBlockToggle_->setChecked(state_.showVacationBlock);
+    vacationBlockToggle_->setChecked(state_.switches.vacationBlock);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

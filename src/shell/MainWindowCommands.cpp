@@ -98,7 +98,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::runCommand(int command) {
-    const int calendarType = state_.shiftSystem.calendarType;
+    const CalendarType calendarType = state_.calendarType;
     const bool columns = showsMonthColumns(calendarType);
     if (const auto days = viewShiftDays(command, calendarType, state_.lastColumnIndex)) {
         moveViewByDays(state_.view, *days);
@@ -156,12 +156,11 @@ void MainWindow::runCommand(int command) {
         return;
     case RotateVacationCycle:
         // In memory only: the stored order comes back with the next loading of the settings.
-        rotateBlockCrewOrder(state_.shiftSystem.blockVacationTables, state_.view.year, 1);
+        rotateBlockCrewOrder(state_.blockVacationTables, state_.view.year, 1);
         rebuildPage(kNoCursorMove);
         return;
     case EarliestVacationStart:
-        editEarliestBlockStart(this, state_.settings, state_.shiftSystem, state_.view.year,
-                               *services_.messages);
+        editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
         rebuildPage(kNoCursorMove);
         return;
     default:
@@ -175,7 +174,7 @@ void MainWindow::moveToToday() {
     const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
     const CursorMove toToday = selectToday(state_.view, today);
     // The sheet applies no cursor move, but the cursor must still name a day for later.
-    if (!showsMonthColumns(state_.shiftSystem.calendarType))
+    if (!showsMonthColumns(state_.calendarType))
         state_.view.cursorDay = today.day;
     rebuildPage(toToday);
 }
@@ -222,14 +221,13 @@ void MainWindow::copyPageToClipboard(bool askFirst) {
 }
 
 void MainWindow::chooseCalendarType() {
-    runCalendarTypeDialog(this, state_.shiftSystem, state_.units.w, state_.units.h);
+    runCalendarTypeDialog(this, state_.calendarType, state_.units.w, state_.units.h);
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::switchCalendarType(int command) {
-    state_.shiftSystem.calendarType =
-        calendarTypeAfterCommand(state_.shiftSystem.calendarType, command);
+    state_.calendarType = calendarTypeAfterCommand(state_.calendarType, command);
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);
 }

@@ -6,15 +6,17 @@ namespace tp {
 
 PageInput pageInputOf(const AppState& state, const QFont& font,
                       std::vector<const DayMarksSource*> markSources) {
-    PageInput input{state.settings, state.shiftSystem, state.view};
+    PageInput input{shiftSystemOf(state), state.view};
     input.lastColumnIndex = state.lastColumnIndex;
-    input.showVacationBlock = state.showVacationBlock;
+    input.switches = state.switches;
+    input.targetHours38 = state.targetHours38;
     input.backgroundColour = state.pageBackground;
     input.font = font;
     input.units = state.units;
     input.markSources = std::move(markSources);
-    const ShiftSystem& shifts = state.shiftSystem;
-    input.crewYearTotals = [&shifts](int year) { return plannedYearHoursOfCrews(shifts, year); };
+    input.crewYearTotals = [shifts = input.shifts](int year) {
+        return plannedYearHoursOfCrews(shifts, year);
+    };
     return input;
 }
 

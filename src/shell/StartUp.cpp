@@ -18,18 +18,17 @@ void loadStartState(AppState& state, const std::filesystem::path& startFolder, i
     // An empty start folder would be resolved against a current folder that is gone.
     const auto folders =
         startFolder.empty() ? std::nullopt : prepareDataFolders(startFolder, kDefaultUserName);
+    ProgramSettings settings;
     if (folders) {
         state.folders = *folders;
-        state.settings.dataRootPath = folderPathText(folders->dataRoot);
-        loadSettings(folders->userFolder, state.settings, state.shiftSystem, currentYear);
+        settings = loadSettings(folders->userFolder, folderPathText(folders->dataRoot));
     }
-    takeOverSettings(state);
+    takeOverSettings(state, settings, currentYear);
 }
 
-void saveEndState(AppState& state) {
-    storeStateInSettings(state);
+void saveEndState(const AppState& state) {
     if (!state.folders.userFolder.empty())
-        saveSettings(state.folders.userFolder, state.settings);
+        saveSettings(state.folders.userFolder, settingsOf(state));
 }
 
 } // namespace tp

@@ -16,6 +16,6 @@ std::filesystem::path startFolderOfProgram();
 void loadStartState(AppState& state, const std::filesystem::path& startFolder, int currentYear);
 
 // Writes the settings, including what the running program changed, into the user's folder.
-void saveEndState(AppState& state);
+void saveEndState(const AppState& state);
 
 } // namespace tp

@@ -48,7 +48,7 @@ TEST(BlockCrewOrder, YearChoosesTheTable) {
 
 TEST(BlockCrewOrder, RotatedOrderDecidesWhoIsOnLeave) {
     ShiftSystem system;
-    system.calendarType = 1;
+    system.calendarType = CalendarType::WendringWerk;
     const int year = 2026;
     const auto secondCrew = static_cast<std::size_t>(DefaultBlockVacationTables[1][year % 5][1]);
     rotateBlockCrewOrder(system.blockVacationTables, year, 1);

@@ -1,7 +1,5 @@
 #include "accounts/EarliestBlockStartWindow.h"
 
-#include "platform/MessageBoxes.h"
-
 #include <QApplication>
 #include <QDateEdit>
 #include <QTimer>
@@ -12,17 +10,6 @@
 namespace tp {
 
 namespace {
-
-class NoMessages final : public MessageBoxes {
-  public:
-    void inform(QWidget*, const QString& title, const QString& text) override {
-        QFAIL(qPrintable("unexpected message " + title + ": " + text));
-    }
-    bool ask(QWidget*, const QString& text) override {
-        qWarning() << "unexpected question" << text;
-        return false;
-    }
-};
 
 // Runs `userAction` on the window once it is open and modal.
 void whenWindowOpens(const std::function<void(EarliestBlockStartWindow&)>& userAction) {
@@ -72,9 +59,7 @@ class EarliestBlockStartWindowTest : public QObject {
     }
     void everyWayOfClosingKeepsTheDay() {
         QFETCH(int, closeKey);
-        ProgramSettings settings;
-        ShiftSystem system;
-        NoMessages messages;
+        MonthDay start{};
         whenWindowOpens([closeKey](EarliestBlockStartWindow& window) {
             QDateEdit* field = window.dateField();
             field->setSelectedSection(QDateTimeEdit::DaySection);
@@ -86,42 +71,29 @@ class EarliestBlockStartWindowTest : public QObject {
             else
                 window.close();
         });
-        editEarliestBlockStart(nullptr, settings, system, 2026, messages);
-        QCOMPARE(settings.vacationStartMonth, 5);
-        QCOMPARE(settings.vacationStartDay, 26);
-        QCOMPARE(system.earliestVacationStart.month, 5);
-        QCOMPARE(system.earliestVacationStart.day, 26);
+        editEarliestBlockStart(nullptr, start, 2026);
+        QCOMPARE(start, (MonthDay{5, 26}));
     }
 
     void typedDayIsKept() {
-        ProgramSettings settings;
-        ShiftSystem system;
-        NoMessages messages;
+        MonthDay start{};
         whenWindowOpens([](EarliestBlockStartWindow& window) {
             QDateEdit* field = window.dateField();
             field->setSelectedSection(QDateTimeEdit::DaySection);
             QTest::keyClicks(field, "0306");
             QTest::keyClick(field, Qt::Key_Return);
         });
-        editEarliestBlockStart(nullptr, settings, system, 2026, messages);
-        QCOMPARE(settings.vacationStartMonth, 6);
-        QCOMPARE(settings.vacationStartDay, 3);
-        QCOMPARE(system.earliestVacationStart, (MonthDay{6, 3}));
+        editEarliestBlockStart(nullptr, start, 2026);
+        QCOMPARE(start, (MonthDay{6, 3}));
     }
 
     void closingUnchangedKeepsTheStart() {
-        ProgramSettings settings;
-        settings.vacationStartMonth = 3;
-        settings.vacationStartDay = 9;
-        ShiftSystem system;
-        NoMessages messages;
+        MonthDay start{3, 9};
         whenWindowOpens([](EarliestBlockStartWindow& window) {
             QTest::keyClick(window.dateField(), Qt::Key_Escape);
         });
-        editEarliestBlockStart(nullptr, settings, system, 2026, messages);
-        QCOMPARE(settings.vacationStartMonth, 3);
-        QCOMPARE(settings.vacationStartDay, 9);
-        QCOMPARE(system.earliestVacationStart, (MonthDay{3, 9}));
+        editEarliestBlockStart(nullptr, start, 2026);
+        QCOMPARE(start, (MonthDay{3, 9}));
     }
 };
 

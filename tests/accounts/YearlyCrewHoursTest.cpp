@@ -25,7 +25,7 @@ std::array<int, kCrewCount> yearHoursWithoutBlock(const ShiftSystem& system, int
 TEST(YearlyCrewHours, MonthsAddUpToTheYear) {
     for (int type : kFiveCrewTypes) {
         ShiftSystem system;
-        system.calendarType = type;
+        system.calendarType = *calendarTypeFromNumber(type);
         for (int year = kFirstSupportedYear; year <= kLastSupportedYear; ++year) {
             const YearlyCrewHours hours = computeYearlyCrewHours(system, year);
             for (const auto& crew : hours)
@@ -41,13 +41,13 @@ TEST(YearlyCrewHours, MonthsAddUpToTheYear) {
 TEST(YearlyCrewHours, MonthsOutsideTheBlockHoldThreeShiftsADay) {
     for (int type : kFiveCrewTypes) {
         ShiftSystem system;
-        system.calendarType = type;
+        system.calendarType = *calendarTypeFromNumber(type);
         for (int year = kFirstSupportedYear; year <= kLastSupportedYear; ++year) {
             const YearlyCrewHours hours = computeYearlyCrewHours(system, year);
             const DayNumber blockStart = computeBlockVacationStart(system, year);
             for (int month = 0; month < 12; ++month) {
                 const DayNumber first = dayNumberOf(year, month + 1, 1);
-                const DayNumber end = first + monthLength(year, month);
+                const DayNumber end = first + monthLength(year, month + 1);
                 const bool touchesBlock = end > blockStart && first < blockStart + 140;
                 const bool inTransition = (type == 0 || type == 3) && isInTransitionWindow(first);
                 if (touchesBlock || inTransition)
@@ -65,7 +65,7 @@ TEST(YearlyCrewHours, MonthsOutsideTheBlockHoldThreeShiftsADay) {
 TEST(YearlyCrewHours, BlockVacationNeverCostsACrewHours) {
     for (int type : {1, 5}) {
         ShiftSystem system;
-        system.calendarType = type;
+        system.calendarType = *calendarTypeFromNumber(type);
         for (int year = kFirstSupportedYear; year <= kLastSupportedYear; ++year) {
             const YearlyCrewHours withBlock = computeYearlyCrewHours(system, year);
             const auto withoutBlock = yearHoursWithoutBlock(system, year);
@@ -78,7 +78,7 @@ TEST(YearlyCrewHours, BlockVacationNeverCostsACrewHours) {
 
 TEST(YearlyCrewHours, KnownYear) {
     ShiftSystem system;
-    system.calendarType = 5;
+    system.calendarType = CalendarType::WendringStandardSheet;
     const YearlyCrewHours hours = computeYearlyCrewHours(system, 2026);
     const std::array<int, kCrewCount> totals{1884, 1904, 1904, 1888, 1880};
     for (std::size_t crew = 0; crew < kCrewCount; ++crew)
@@ -91,21 +91,21 @@ TEST(YearlyCrewHours, KnownYear) {
 TEST(YearlyCrewHours, FourCrewCalendarsHaveNoFiveCrewHours) {
     for (int type : {6, 7}) {
         ShiftSystem system;
-        system.calendarType = type;
+        system.calendarType = *calendarTypeFromNumber(type);
         EXPECT_EQ(computeYearlyCrewHours(system, 2026), YearlyCrewHours{}) << type;
     }
 }
 
 TEST(YearlyCrewHours, TwoShiftCalendarHasTwoShiftsOfEightAndAHalfHours) {
     ShiftSystem system;
-    system.calendarType = 2;
+    system.calendarType = CalendarType::WendringTwoShift;
     for (int year : {1970, 2000, 2024, 2026, 2037}) {
         const TwoShiftYearlyCrewHours hours = computeTwoShiftYearlyCrewHours(system, year);
         for (int month = 0; month < 12; ++month) {
             float allCrews = 0;
             for (const auto& crew : hours)
                 allCrews += crew[static_cast<std::size_t>(month)];
-            EXPECT_EQ(allCrews, 17.0f * static_cast<float>(monthLength(year, month)))
+            EXPECT_EQ(allCrews, 17.0f * static_cast<float>(monthLength(year, month + 1)))
                 << year << "-" << month + 1;
         }
         float yearTotal = 0;

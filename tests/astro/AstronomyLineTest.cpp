@@ -2,7 +2,6 @@
 #include "AstroTestSupport.h"
 #include "astro/LunationCache.h"
 #include "astro/RiseSet.h"
-#include "settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -87,15 +86,13 @@ TEST(AstronomyLine, ShortcutsGiveTheSameLines) {
     }
 }
 
-TEST(AstronomyLine, OutOfRangeTwilightIsResetToCivil) {
-    ProgramSettings program;
-    program.twilight = 7;
-    const AstronomySettings settings = astronomySettingsOf(program);
-    EXPECT_EQ(program.twilight, 0);
-    EXPECT_EQ(settings.twilight, 0);
-    AstronomySettings wild;
-    wild.twilight = -3;
-    EXPECT_EQ(lineOf(dateOf(2016, 3, 18), wild), lineOf(dateOf(2016, 3, 18), AstronomySettings{}));
+TEST(AstronomyLine, OutOfRangeTwilightCountsAsCivil) {
+    for (const int twilight : {-3, 7}) {
+        AstronomySettings wild;
+        wild.twilight = twilight;
+        EXPECT_EQ(lineOf(dateOf(2016, 3, 18), wild),
+                  lineOf(dateOf(2016, 3, 18), AstronomySettings{}));
+    }
 }
 
 } // namespace

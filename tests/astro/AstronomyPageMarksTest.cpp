@@ -14,24 +14,22 @@ const QColor kWeekNumber(112, 104, 54);
 
 // A drawn page of six columns with the astronomy marks the settings ask for.
 struct AstronomyPage {
-    ProgramSettings settings;
     ShiftSystem shifts;
     QImage image;
     DayCellTable cells;
     LayoutUnits units;
     ViewPosition view;
 
-    AstronomyPage(int year, int monthIndex, bool moonPhases, bool apsides)
-        : view{year, monthIndex, 0, 1} {
-        settings.showMoonPhases = moonPhases;
-        settings.showOrbitExtremes = apsides;
-        shifts.calendarType = 1;
+    AstronomyPage(int year, int month, bool moonPhases, bool apsides) : view{year, month, 0, 1} {
+        shifts.calendarType = CalendarType::WendringWerk;
         LunationCache cache;
-        const AstronomyMarksSource source(astronomySettingsOf(settings), dayMarkRequestOf(settings),
-                                          cache);
+        const AstronomyMarksSource source(AstronomySettings{},
+                                          dayMarkRequestOf(moonPhases, apsides), cache);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(10);
-        PageInput input{settings, shifts, view};
+        PageInput input{shifts, view};
+        input.switches.moonPhases = moonPhases;
+        input.switches.orbitExtremes = apsides;
         input.font = font;
         input.units = unitsOfFont(font);
         input.markSources = {&source};
@@ -42,7 +40,7 @@ struct AstronomyPage {
     // The place of the moon symbol and of the week number in the row of `day`.
     QRect symbolArea(DayNumber day) const {
         const WorkingDate date = workingDateOf(day);
-        const int column = (date.year - view.year) * 12 + date.monthIndex - view.monthIndex;
+        const int column = (date.year - view.year) * 12 + date.month - view.month;
         const int x = units.w + 18 * units.w * column + 5 * units.w;
         return QRect(x, date.day * units.h + 1, 3 * units.w, units.h - 2);
     }
@@ -62,9 +60,8 @@ struct AstronomyPage {
 };
 
 DayAstronomyMarks marksOf(DayNumber day) {
-    ProgramSettings settings;
     LunationCache cache;
-    return dayAstronomyMarks(workingDateOf(day), astronomySettingsOf(settings),
+    return dayAstronomyMarks(workingDateOf(day), AstronomySettings{},
                              DayMarkRequest{true, true, true}, cache);
 }
 
@@ -83,7 +80,7 @@ class AstronomyPageMarksTest : public QObject {
 
   private slots:
     void fullMoonIsAYellowCircle() {
-        const AstronomyPage page(2016, 0, true, false);
+        const AstronomyPage page(2016, 1, true, false);
         const DayNumber fullMoon = firstDay([](DayNumber, const DayAstronomyMarks& m) {
             return m.moonPhase == MoonPhaseMark::FullMoon;
         });
@@ -97,7 +94,7 @@ class AstronomyPageMarksTest : public QObject {
     }
 
     void quartersAreHalfLit() {
-        const AstronomyPage page(2016, 0, true, false);
+        const AstronomyPage page(2016, 1, true, false);
         const DayNumber firstQuarter = firstDay([](DayNumber, const DayAstronomyMarks& m) {
             return m.moonPhase == MoonPhaseMark::FirstQuarter;
         });
@@ -111,15 +108,15 @@ class AstronomyPageMarksTest : public QObject {
     }
 
     void switchesOffDrawNoMoon() {
-        const AstronomyPage page(2016, 0, false, false);
+        const AstronomyPage page(2016, 1, false, false);
         for (DayNumber day = dayNumberOf(2016, 1, 1); day < dayNumberOf(2016, 7, 1); ++day)
             QCOMPARE(page.count(page.symbolArea(day), kMoonLight), 0);
     }
 
     // A Monday with a moon symbol shows no week number; a Monday without one shows it.
     void weekNumberGivesWayToTheMoon() {
-        const AstronomyPage withMoon(2016, 0, true, false);
-        const AstronomyPage withoutMoon(2016, 0, false, false);
+        const AstronomyPage withMoon(2016, 1, true, false);
+        const AstronomyPage withoutMoon(2016, 1, false, false);
         const DayNumber mondayWithPhase = firstDay([](DayNumber day, const DayAstronomyMarks& m) {
             return weekdaySundayBased(day) == 1 && m.moonPhase != MoonPhaseMark::None &&
                    m.eclipse == EclipseMark::None;
@@ -136,8 +133,8 @@ class AstronomyPageMarksTest : public QObject {
 
     // "F" and "N" are written in the week number's colour in the lower half of the row.
     void apogeeAndPerigeeLetters() {
-        const AstronomyPage page(2016, 0, false, true);
-        const AstronomyPage plain(2016, 0, false, false);
+        const AstronomyPage page(2016, 1, false, true);
+        const AstronomyPage plain(2016, 1, false, false);
         for (ApsisMark kind : {ApsisMark::Apogee, ApsisMark::Perigee}) {
             const DayNumber day = firstDay([kind](DayNumber d, const DayAstronomyMarks& m) {
                 return m.apsis == kind && weekdaySundayBased(d) != 1 && workingDateOf(d).day != 1;

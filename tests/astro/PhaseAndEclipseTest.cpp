@@ -6,7 +6,6 @@
 #include "astro/Lunation.h"
 #include "astro/LunationCache.h"
 #include "astro/MoonPhases.h"
-#include "settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -217,12 +216,9 @@ TEST(DayAstronomyMarks, SwitchesGovernPhasesAndLettersButNotEclipses) {
     for (const bool moonPhases : {false, true}) {
         for (const bool orbitExtremes : {false, true}) {
             SCOPED_TRACE(::testing::Message() << moonPhases << orbitExtremes);
-            ProgramSettings settings;
-            settings.showMoonPhases = moonPhases;
-            settings.showOrbitExtremes = orbitExtremes;
             LunationCache cache;
-            const AstronomyMarksSource source(astronomySettingsOf(settings),
-                                              dayMarkRequestOf(settings), cache);
+            const AstronomyMarksSource source(AstronomySettings{},
+                                              dayMarkRequestOf(moonPhases, orbitExtremes), cache);
             DayMarks solar;
             source.addMarks(dayNumberOf(1999, 8, 11), solar);
             EXPECT_EQ(solar.eclipse, EclipseSymbol::Solar);

@@ -49,11 +49,7 @@ class PageFontTest : public QObject {
 
     void fontFollowsNameSizeAndStyleBits() {
         QFETCH(int, style);
-        ProgramSettings settings;
-        settings.fontName = "DejaVu Serif";
-        settings.fontSize = 14;
-        settings.fontStyle = style;
-        const auto font = pageFontFromSettings(settings);
+        const auto font = pageFontOf({"DejaVu Serif", 14, style});
         QVERIFY(font.has_value());
         QCOMPARE(font->family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(font->pointSize(), 14);
@@ -64,8 +60,7 @@ class PageFontTest : public QObject {
     }
 
     void systemMeansTheDesktopFont() {
-        ProgramSettings settings; // "System", 10 points
-        const auto font = pageFontFromSettings(settings);
+        const auto font = pageFontOf(FontChoice{}); // "System", 10 points
         QVERIFY(font.has_value());
         QCOMPARE(font->family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
         QCOMPARE(font->pointSize(), 10);
@@ -73,9 +68,7 @@ class PageFontTest : public QObject {
 
     void unusableSizeFallsBackToEightByTwelve() {
         for (const int size : {0, -3, 100000}) {
-            ProgramSettings settings;
-            settings.fontSize = size;
-            const auto font = pageFontFromSettings(settings);
+            const auto font = pageFontOf({"System", size, 0});
             QVERIFY(!font.has_value());
             QCOMPARE(unitsOfFont(font), kFallbackUnits);
         }

@@ -88,7 +88,7 @@ TEST(PageGeometry, RoundsHalvesUp) {
 
 TEST(DayCellTable, KeepsDatesPerColumnAndReadsZeroOutside) {
     DayCellTable cells(2);
-    cells.set(1, 30, dayCellCode(2016, 10, 30));
+    cells.set(1, 30, dayCellCode(2016, 11, 30)); // the 0-based month of the note files
     EXPECT_EQ(cells.at(1, 30), 20161030);
     EXPECT_FALSE(cells.isPresent(1, 31));
     EXPECT_EQ(cells.at(2, 1), 0);
@@ -102,7 +102,7 @@ TEST(DayCellTable, KeepsDatesPerColumnAndReadsZeroOutside) {
 TEST(DayCellTable, CursorDayFallsBackToTheLastPresentDay) {
     DayCellTable cells(1);
     for (int day = 1; day <= 28; ++day)
-        cells.set(0, day, dayCellCode(2015, 1, day));
+        cells.set(0, day, dayCellCode(2015, 2, day));
     EXPECT_EQ(lastPresentDayAtOrBefore(cells, 0, 31), 28);
     EXPECT_EQ(lastPresentDayAtOrBefore(cells, 0, 12), 12);
 }
@@ -124,8 +124,8 @@ TEST(SheetGeometry, NarrowAreaGivesAFullWidthSheet) {
 }
 
 TEST(SheetGeometry, HalfYearAndHourFigure) {
-    EXPECT_EQ(sheetFirstMonthIndex(5), 0);
-    EXPECT_EQ(sheetFirstMonthIndex(6), 6);
+    EXPECT_EQ(sheetFirstMonth(6), 1);
+    EXPECT_EQ(sheetFirstMonth(7), 7);
     EXPECT_EQ(hourBalanceText(static_cast<double>(1982.76f), 1984.0), "-1.24");
     EXPECT_EQ(hourBalanceText(2000.0, 1984.5), "15.50");
     EXPECT_EQ(hourBalanceText(1984.001, 1984.0), "0.00");

@@ -21,21 +21,20 @@ QColor crewColour(int crew) {
 
 // One drawn page and the geometry to find its cells.
 struct RenderedPage {
-    ProgramSettings settings;
     ShiftSystem shifts;
     QImage image;
     DayCellTable cells;
     LayoutUnits units;
 
-    RenderedPage(int calendarType, int year, int monthIndex, bool vacationBlock = true,
+    RenderedPage(int calendarType, int year, int month, bool vacationBlock = true,
                  std::vector<const DayMarksSource*> sources = {}, bool schoolHolidays = true) {
-        shifts.calendarType = calendarType;
-        settings.showSchoolHolidays = schoolHolidays;
-        ViewPosition view{year, monthIndex, 0, 1};
+        shifts.calendarType = *calendarTypeFromNumber(calendarType);
+        ViewPosition view{year, month, 0, 1};
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(10);
-        PageInput input{settings, shifts, view};
-        input.showVacationBlock = vacationBlock;
+        PageInput input{shifts, view};
+        input.switches.schoolHolidays = schoolHolidays;
+        input.switches.vacationBlock = vacationBlock;
         input.font = font;
         input.units = unitsOfFont(font);
         input.markSources = std::move(sources);
@@ -58,11 +57,12 @@ struct RenderedPage {
     }
 };
 
-// Days of the six columns from (year, monthIndex) with their column.
-template <typename Visit> void forEachDay(int year, int monthIndex, Visit visit) {
+// Days of the six columns from (year, month) with their column.
+template <typename Visit> void forEachDay(int year, int month, Visit visit) {
     for (int column = 0; column < 6; ++column) {
+        const int monthsAfterJanuary = month - 1 + column;
         const WorkingDate first =
-            firstOfMonth(year + (monthIndex + column) / 12, (monthIndex + column) % 12);
+            firstOfMonth(year + monthsAfterJanuary / 12, monthsAfterJanuary % 12 + 1);
         for (int day = 1; day <= first.monthLength(); ++day)
             visit(column, day, first.dayNumber + day - 1, first);
     }
@@ -90,24 +90,24 @@ class PageRendererTest : public QObject {
     void fiveCrewColoursStandInTheirSlots_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("year");
-        QTest::addColumn<int>("monthIndex");
-        QTest::newRow("type 1 winter") << 1 << 2026 << 9;
-        QTest::newRow("type 1 block vacation") << 1 << 2016 << 3;
-        QTest::newRow("type 0 changeover") << 0 << 2014 << 11;
-        QTest::newRow("type 3 changeover") << 3 << 2014 << 11;
-        QTest::newRow("type 4 spring") << 4 << 2027 << 2;
+        QTest::addColumn<int>("month");
+        QTest::newRow("type 1 winter") << 1 << 2026 << 10;
+        QTest::newRow("type 1 block vacation") << 1 << 2016 << 4;
+        QTest::newRow("type 0 changeover") << 0 << 2014 << 12;
+        QTest::newRow("type 3 changeover") << 3 << 2014 << 12;
+        QTest::newRow("type 4 spring") << 4 << 2027 << 3;
     }
 
     void fiveCrewColoursStandInTheirSlots() {
         QFETCH(int, type);
         QFETCH(int, year);
-        QFETCH(int, monthIndex);
-        const RenderedPage page(type, year, monthIndex);
+        QFETCH(int, month);
+        const RenderedPage page(type, year, month);
         const int w = page.units.w;
         const int h = page.units.h;
         int blockYear = -1;
         DayNumber blockStart = 0;
-        forEachDay(year, monthIndex,
+        forEachDay(year, month,
                    [&](int column, int day, DayNumber dayNumber, const WorkingDate& first) {
                        if (first.year != blockYear) {
                            blockYear = first.year;
@@ -151,7 +151,7 @@ class PageRendererTest : public QObject {
     }
 
     void christmasEveShowsEarlyBoxAndCircles() {
-        const RenderedPage page(1, 2026, 11);
+        const RenderedPage page(1, 2026, 12);
         const DayNumber day = dayNumberOf(2026, 12, 24);
         CrewShifts crews{};
         computeCrewShifts(page.shifts, day, true, computeBlockVacationStart(page.shifts, 2026),
@@ -172,7 +172,7 @@ class PageRendererTest : public QObject {
 
     void sundayWithoutShiftsSplitsTheLateCircle() {
         // Easter Sunday 2027 (28 March): every shift cancelled.
-        const RenderedPage page(1, 2027, 2);
+        const RenderedPage page(1, 2027, 3);
         const DayNumber day = dayNumberOf(2027, 3, 28);
         CrewShifts crews{};
         computeCrewShifts(page.shifts, day, true, computeBlockVacationStart(page.shifts, 2027),
@@ -194,8 +194,8 @@ class PageRendererTest : public QObject {
     }
 
     void sundaysAndHolidaysHaveRedDayNumbers() {
-        const RenderedPage page(1, 2026, 11);
-        forEachDay(2026, 11, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
+        const RenderedPage page(1, 2026, 12);
+        forEachDay(2026, 12, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
             const QRect number(page.columnX(column), page.rowY(day), 2 * page.units.w,
                                page.units.h);
             const bool expected = weekdaySundayBased(dayNumber) == 0 || isPublicHoliday(dayNumber);
@@ -206,11 +206,11 @@ class PageRendererTest : public QObject {
 
     void schoolHolidayBoxFollowsTheTableAndTheSwitch() {
         for (const bool shown : {true, false}) {
-            const RenderedPage page(1, 2026, 11, true, {}, shown);
+            const RenderedPage page(1, 2026, 12, true, {}, shown);
             const QColor box(219, 214, 181);
             const int probeOffset = page.units.w / 3 + qRound(5.35 * page.units.w) - 2;
-            forEachDay(2026, 11, [&](int column, int day, DayNumber, const WorkingDate& first) {
-                const bool holiday = isSchoolHoliday(first.year, first.monthIndex, day);
+            forEachDay(2026, 12, [&](int column, int day, DayNumber, const WorkingDate& first) {
+                const bool holiday = isSchoolHoliday(first.year, first.month, day);
                 const QColor probe =
                     page.at(page.columnX(column) + probeOffset, page.rowY(day) + 1);
                 QCOMPARE(probe == box, shown && holiday);
@@ -219,7 +219,7 @@ class PageRendererTest : public QObject {
     }
 
     void dayCellTableHoldsDateCodesAndZerosPastTheMonthEnd() {
-        const RenderedPage page(1, 2026, 11); // December 2026 .. May 2027
+        const RenderedPage page(1, 2026, 12); // December 2026 .. May 2027
         QCOMPARE(page.cells.columnCount(), 6);
         QCOMPARE(page.cells.at(0, 7), 20261107);
         QCOMPARE(page.cells.at(0, 31), 20261131);
@@ -231,10 +231,10 @@ class PageRendererTest : public QObject {
     }
 
     void vacationBlockWithoutTheFlagShowsTheFreeWeekSquare() {
-        const RenderedPage page(1, 2016, 3, false);
+        const RenderedPage page(1, 2016, 4, false);
         const DayNumber blockStart = computeBlockVacationStart(page.shifts, 2016);
         const WorkingDate start = workingDateOf(blockStart + 3);
-        const int column = start.monthIndex - 3;
+        const int column = start.month - 4;
         CrewShifts crews{};
         computeCrewShifts(page.shifts, start.dayNumber, true, blockStart, crews);
         for (int crew = 0; crew < kCrewCount; ++crew) {
@@ -248,8 +248,8 @@ class PageRendererTest : public QObject {
     }
 
     void twoShiftCrewsUseEarlyAndLateSlots() {
-        const RenderedPage page(2, 2026, 11);
-        forEachDay(2026, 11, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
+        const RenderedPage page(2, 2026, 12);
+        forEachDay(2026, 12, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
             CrewShifts crews{};
             computeCrewShifts(page.shifts, dayNumber, false, 0, crews);
             for (int crew = 0; crew < 3; ++crew) {
@@ -267,10 +267,10 @@ class PageRendererTest : public QObject {
 
     void fourCrewTextsShowFreeDaysAndShifts() {
         for (const int type : {6, 7}) {
-            const RenderedPage page(type, 2026, 11);
-            forEachDay(2026, 11, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
+            const RenderedPage page(type, 2026, 12);
+            forEachDay(2026, 12, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
                 for (int crew = 1; crew <= 4; ++crew) {
-                    const int code = fourCrewShift(type, dayNumber, crew);
+                    const int code = fourCrewShift(*calendarTypeFromNumber(type), dayNumber, crew);
                     const QRect slot(page.shiftX(column) + 2 * (crew - 1) * page.units.w,
                                      page.rowY(day), 2 * page.units.w, page.units.h);
                     bool inked = false;
@@ -298,7 +298,7 @@ class PageRendererTest : public QObject {
         source.marks[marked].dayNote = true;
         source.marks[marked].markingColumn = 1;
         source.marks[marked].markingLetter.assign(1, 'U');
-        const RenderedPage page(1, 2026, 11, true, {&source});
+        const RenderedPage page(1, 2026, 12, true, {&source});
         const int probeX = page.columnX(0) + page.units.w / 3 + qRound(5.35 * page.units.w) - 2;
         QCOMPARE(page.at(probeX, page.rowY(8) + 1), QColor(255, 128, 10));
         QCOMPARE(page.at(probeX, page.rowY(28) + 1), QColor(235, 108, 0));
@@ -316,9 +316,8 @@ class PageRendererTest : public QObject {
     }
 
     void cursorFrameSurroundsTheCursorDay() {
-        RenderedPage page(1, 2026, 11);
-        ProgramSettings settings;
-        PageInput input{settings, page.shifts, ViewPosition{2026, 11, 2, 10}};
+        RenderedPage page(1, 2026, 12);
+        PageInput input{page.shifts, ViewPosition{2026, 12, 2, 10}};
         input.units = page.units;
         drawCursorFrame(page.image, input);
         const int left = 18 * page.units.w * 2;
@@ -329,7 +328,7 @@ class PageRendererTest : public QObject {
     }
 
     void pageImageTakesThePageSize() {
-        const RenderedPage page(1, 2026, 11);
+        const RenderedPage page(1, 2026, 12);
         QCOMPARE(page.image.width(), page.units.w * 108);
         QCOMPARE(page.image.height(), page.units.h * 32 + 2);
     }

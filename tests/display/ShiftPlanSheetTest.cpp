@@ -16,15 +16,14 @@ QColor crewColour(int crew) {
 
 // A sheet drawn with large cells, and where its cells are.
 struct RenderedSheet {
-    ProgramSettings settings;
     ShiftSystem shifts;
     QImage image;
     SheetFrame frame;
     std::vector<int> yearsAsked;
 
-    RenderedSheet(int year, int monthIndex) {
-        shifts.calendarType = 5;
-        PageInput input{settings, shifts, ViewPosition{year, monthIndex, 0, 1}};
+    RenderedSheet(int year, int month) {
+        shifts.calendarType = CalendarType::WendringStandardSheet;
+        PageInput input{shifts, ViewPosition{year, month, 0, 1}};
         input.lastColumnIndex = 11;
         input.units = {16, 32};
         input.font = QFont(QStringLiteral("DejaVu Sans"));
@@ -41,8 +40,9 @@ struct RenderedSheet {
         return 2 + static_cast<int>(std::lround(cells * frame.cellWidth));
     }
     int py(double rows) const { return 2 + static_cast<int>(std::lround(rows * frame.cellHeight)); }
-    QRect crewCell(int month, int crew, int day) const {
-        const double column = 8.0 * month + 3 + crew;
+    // The cell of `crew` on `day` in the sheet's month column 0..5.
+    QRect crewCell(int monthColumn, int crew, int day) const {
+        const double column = 8.0 * monthColumn + 3 + crew;
         const double row = 3 + day - 1;
         return QRect(QPoint(px(column), py(row)), QPoint(px(column + 1) - 1, py(row + 1) - 1));
     }
@@ -65,12 +65,12 @@ struct RenderedSheet {
     }
 };
 
-// Days of the half year's month `month` on which a crew shows a box of its colour.
-int mismatchedShiftBoxes(const RenderedSheet& sheet, int year, int firstMonthIndex) {
+// Days of the half year from `firstMonth` on which a crew shows no box of its colour.
+int mismatchedShiftBoxes(const RenderedSheet& sheet, int year, int firstMonth) {
     int mismatches = 0;
     const DayNumber blockStart = computeBlockVacationStart(sheet.shifts, year);
     for (int month = 0; month < 6; ++month) {
-        const WorkingDate first = firstOfMonth(year, firstMonthIndex + month);
+        const WorkingDate first = firstOfMonth(year, firstMonth + month);
         for (int day = 1; day <= first.monthLength(); ++day) {
             const DayNumber dayNumber = first.dayNumber + day - 1;
             CrewShifts crews{};
@@ -95,24 +95,24 @@ class ShiftPlanSheetTest : public QObject {
 
   private slots:
     void halfYearFollowsTheFirstDisplayedMonth_data() {
-        QTest::addColumn<int>("monthIndex");
+        QTest::addColumn<int>("month");
         QTest::addColumn<int>("firstShown");
-        QTest::newRow("January") << 0 << 0;
-        QTest::newRow("June") << 5 << 0;
-        QTest::newRow("July") << 6 << 6;
-        QTest::newRow("December") << 11 << 6;
+        QTest::newRow("January") << 1 << 1;
+        QTest::newRow("June") << 6 << 1;
+        QTest::newRow("July") << 7 << 7;
+        QTest::newRow("December") << 12 << 7;
     }
 
     void halfYearFollowsTheFirstDisplayedMonth() {
-        QFETCH(int, monthIndex);
+        QFETCH(int, month);
         QFETCH(int, firstShown);
-        const RenderedSheet sheet(2026, monthIndex);
+        const RenderedSheet sheet(2026, month);
         QCOMPARE(mismatchedShiftBoxes(sheet, 2026, firstShown), 0);
-        QVERIFY(mismatchedShiftBoxes(sheet, 2026, 6 - firstShown) > 20);
+        QVERIFY(mismatchedShiftBoxes(sheet, 2026, 8 - firstShown) > 20);
     }
 
     void christmasEveHasEarlyBoxAndLateAndNightCircles() {
-        const RenderedSheet sheet(2026, 11);
+        const RenderedSheet sheet(2026, 12);
         const DayNumber day = dayNumberOf(2026, 12, 24);
         CrewShifts crews{};
         computeCrewShifts(sheet.shifts, day, true, computeBlockVacationStart(sheet.shifts, 2026),
@@ -133,20 +133,20 @@ class ShiftPlanSheetTest : public QObject {
     }
 
     void sundayOfTheBlockVacationReadsUS() {
-        const RenderedSheet sheet(2026, 0);
+        const RenderedSheet sheet(2026, 1);
         const DayNumber blockStart = computeBlockVacationStart(sheet.shifts, 2026);
         QRect sundayCell;
         QRect weekdayCell;
         for (DayNumber day = blockStart; day < blockStart + 140; ++day) {
             const WorkingDate date = workingDateOf(day);
-            if (date.monthIndex >= 6)
+            if (date.month > 6)
                 break;
             CrewShifts crews{};
             computeCrewShifts(sheet.shifts, day, true, blockStart, crews);
             for (int crew = 0; crew < kCrewCount; ++crew) {
                 if (crews[static_cast<std::size_t>(crew)] != 0)
                     continue;
-                const QRect cell = sheet.crewCell(date.monthIndex, crew, date.day);
+                const QRect cell = sheet.crewCell(date.month - 1, crew, date.day);
                 QCOMPARE(sheet.at(cell.left() + 4, cell.top() + 4), crewColour(crew));
                 if (weekdaySundayBased(day) == 0)
                     sundayCell = cell;
@@ -160,13 +160,13 @@ class ShiftPlanSheetTest : public QObject {
     }
 
     void targetHoursAreAskedForTheSheetYear() {
-        const RenderedSheet sheet(2031, 8);
+        const RenderedSheet sheet(2031, 9);
         QVERIFY(!sheet.yearsAsked.empty());
         QCOMPARE(sheet.yearsAsked.front(), 2031);
     }
 
     void sheetHasItsSizeAndPicture() {
-        const RenderedSheet sheet(2026, 0);
+        const RenderedSheet sheet(2026, 1);
         QCOMPARE(sheet.image.size(),
                  QSize(sheet.frame.imageSize.width, sheet.frame.imageSize.height));
         const QPoint pictureCentre(sheet.px(0.4 + 3.9 / 2), sheet.py(34.7 + 4.8 / 2));

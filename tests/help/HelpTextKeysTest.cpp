@@ -65,7 +65,7 @@ std::set<int> keysNamedIn(const QString& text) {
 // A main window on 24 December 2016 with six columns and room for more.
 struct MainWindowHarness {
     MainWindowHarness() {
-        takeOverSettings(state);
+        takeOverSettings(state, ProgramSettings{}, 2016);
         ShellServices services;
         services.clock = &clock;
         services.messages = &messages;

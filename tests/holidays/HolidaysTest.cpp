@@ -93,9 +93,9 @@ TEST(Holidays, PublicHolidaysPerYear) {
 }
 
 TEST(Holidays, DayAndMonthText) {
-    EXPECT_EQ(dayAndMonthText(5, 0), "5. Januar");
-    EXPECT_EQ(dayAndMonthText(24, 11), "24. Dezember");
-    EXPECT_EQ(dayAndMonthText(1, 2), "1. März");
+    EXPECT_EQ(dayAndMonthText(5, 1), "5. Januar");
+    EXPECT_EQ(dayAndMonthText(24, 12), "24. Dezember");
+    EXPECT_EQ(dayAndMonthText(1, 3), "1. März");
 }
 
 } // namespace

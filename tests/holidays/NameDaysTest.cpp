@@ -8,13 +8,13 @@ namespace tp {
 namespace {
 
 TEST(NameDays, SameEntryInCommonAndLeapYears) {
-    EXPECT_EQ(nameDayText(2015, 2, 1), NameDayTable[60]);
-    EXPECT_EQ(nameDayText(2016, 2, 1), NameDayTable[60]);
-    EXPECT_EQ(nameDayText(2016, 1, 29), NameDayTable[59]);
-    EXPECT_EQ(nameDayText(2015, 1, 28), NameDayTable[58]);
-    EXPECT_EQ(nameDayText(2015, 11, 31), NameDayTable[365]);
-    EXPECT_EQ(nameDayText(2016, 11, 31), NameDayTable[365]);
-    EXPECT_EQ(nameDayText(2016, 0, 1), NameDayTable[0]);
+    EXPECT_EQ(nameDayText(2015, 3, 1), NameDayTable[60]);
+    EXPECT_EQ(nameDayText(2016, 3, 1), NameDayTable[60]);
+    EXPECT_EQ(nameDayText(2016, 2, 29), NameDayTable[59]);
+    EXPECT_EQ(nameDayText(2015, 2, 28), NameDayTable[58]);
+    EXPECT_EQ(nameDayText(2015, 12, 31), NameDayTable[365]);
+    EXPECT_EQ(nameDayText(2016, 12, 31), NameDayTable[365]);
+    EXPECT_EQ(nameDayText(2016, 1, 1), NameDayTable[0]);
 }
 
 TEST(NameDays, EntriesFitTheLayout) {

@@ -7,21 +7,21 @@ namespace tp {
 namespace {
 
 TEST(SchoolHolidays, DaysInsideAndOutsidePeriods) {
-    EXPECT_TRUE(isSchoolHoliday(2016, 1, 8));
-    EXPECT_TRUE(isSchoolHoliday(2016, 1, 12));
-    EXPECT_FALSE(isSchoolHoliday(2016, 1, 13));
-    EXPECT_FALSE(isSchoolHoliday(2016, 1, 7));
-    EXPECT_TRUE(isSchoolHoliday(2012, 0, 5)); // Christmas period of the 2011 row
-    EXPECT_FALSE(isSchoolHoliday(2010, 11, 28));
-    EXPECT_FALSE(isSchoolHoliday(2037, 6, 31));
+    EXPECT_TRUE(isSchoolHoliday(2016, 2, 8));
+    EXPECT_TRUE(isSchoolHoliday(2016, 2, 12));
+    EXPECT_FALSE(isSchoolHoliday(2016, 2, 13));
+    EXPECT_FALSE(isSchoolHoliday(2016, 2, 7));
+    EXPECT_TRUE(isSchoolHoliday(2012, 1, 5)); // Christmas period of the 2011 row
+    EXPECT_FALSE(isSchoolHoliday(2010, 12, 28));
+    EXPECT_FALSE(isSchoolHoliday(2037, 7, 31));
 }
 
 TEST(SchoolHolidays, CompletedAndAppendedYears) {
-    EXPECT_TRUE(isSchoolHoliday(2024, 9, 31));  // autumn 2024, now known
-    EXPECT_TRUE(isSchoolHoliday(2025, 0, 3));   // Christmas 2024 ends in 2025
-    EXPECT_TRUE(isSchoolHoliday(2026, 11, 24)); // Christmas 2026
-    EXPECT_TRUE(isSchoolHoliday(2030, 8, 9));   // summer 2030
-    EXPECT_FALSE(isSchoolHoliday(2030, 10, 1)); // autumn 2030 not yet known
+    EXPECT_TRUE(isSchoolHoliday(2024, 10, 31)); // autumn 2024, now known
+    EXPECT_TRUE(isSchoolHoliday(2025, 1, 3));   // Christmas 2024 ends in 2025
+    EXPECT_TRUE(isSchoolHoliday(2026, 12, 24)); // Christmas 2026
+    EXPECT_TRUE(isSchoolHoliday(2030, 9, 9));   // summer 2030
+    EXPECT_FALSE(isSchoolHoliday(2030, 11, 1)); // autumn 2030 not yet known
     ASSERT_TRUE(schoolHolidaysOfYear(2030).has_value());
     EXPECT_EQ(formatTableDate((*schoolHolidaysOfYear(2030))[4].start), "?");
     EXPECT_FALSE(schoolHolidaysOfYear(2010).has_value());
@@ -44,7 +44,7 @@ TEST(SchoolHolidays, TableIsConsistent) {
                 ASSERT_GE(month, 1);
                 ASSERT_LE(month, 12);
                 ASSERT_GE(entry % 100, 1);
-                ASSERT_LE(entry % 100, monthLength(entry / 10000, month - 1)) << entry;
+                ASSERT_LE(entry % 100, monthLength(entry / 10000, month)) << entry;
             }
             EXPECT_LE(period.start, period.end);
             EXPECT_GT(period.start, previousEnd);

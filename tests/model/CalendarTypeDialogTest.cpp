@@ -52,27 +52,26 @@ class CalendarTypeDialogTest : public QObject {
     void clickChoosesTheType() {
         QFETCH(int, option);
         QFETCH(int, type);
-        ShiftSystem system;
-        system.calendarType = type == 3 ? 4 : 3;
+        CalendarType chosen =
+            type == 3 ? CalendarType::WerkTwoNightBlock : CalendarType::Pm1TwoNightBlock;
         whenDialogOpens([option](CalendarTypeDialog* dialog) {
             QTest::mouseClick(dialog->option(option), Qt::LeftButton);
         });
-        QVERIFY(runCalendarTypeDialog(nullptr, system, kUnitW, kUnitH));
-        QCOMPARE(system.calendarType, type);
+        QVERIFY(runCalendarTypeDialog(nullptr, chosen, kUnitW, kUnitH));
+        QCOMPARE(numberOf(chosen), type);
     }
 
     void escapeAndCloseKeepTheType() {
         for (const bool viaEscape : {true, false}) {
-            ShiftSystem system;
-            system.calendarType = 6;
+            CalendarType chosen = CalendarType::ValdorHalmstett;
             whenDialogOpens([viaEscape](CalendarTypeDialog* dialog) {
                 if (viaEscape)
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 else
                     dialog->close();
             });
-            QVERIFY(!runCalendarTypeDialog(nullptr, system, kUnitW, kUnitH));
-            QCOMPARE(system.calendarType, 6);
+            QVERIFY(!runCalendarTypeDialog(nullptr, chosen, kUnitW, kUnitH));
+            QCOMPARE(chosen, CalendarType::ValdorHalmstett);
         }
     }
 };

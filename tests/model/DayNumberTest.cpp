@@ -23,9 +23,9 @@ TEST(DayNumber, RoundTripAndSequenceOverWholeRange) {
         const CivilDate date = civilFromDayNumber(day);
         ASSERT_EQ(dayNumberOf(date), day);
         ASSERT_GE(date.day, 1);
-        ASSERT_LE(date.day, monthLength(date.year, date.month - 1));
+        ASSERT_LE(date.day, monthLength(date.year, date.month));
         if (date.day == 1) {
-            ASSERT_EQ(previous.day, monthLength(previous.year, previous.month - 1));
+            ASSERT_EQ(previous.day, monthLength(previous.year, previous.month));
         } else {
             ASSERT_EQ(date.day, previous.day + 1);
         }
@@ -35,16 +35,17 @@ TEST(DayNumber, RoundTripAndSequenceOverWholeRange) {
 }
 
 TEST(DayNumber, LeapYears) {
-    EXPECT_EQ(monthLength(2000, 1), 29);
-    EXPECT_EQ(monthLength(2016, 1), 29);
-    EXPECT_EQ(monthLength(2015, 1), 28);
-    EXPECT_EQ(monthLength(2100, 1), 28);
+    EXPECT_EQ(monthLength(2000, 2), 29);
+    EXPECT_EQ(monthLength(2016, 2), 29);
+    EXPECT_EQ(monthLength(2015, 2), 28);
+    EXPECT_EQ(monthLength(2100, 2), 28);
+    EXPECT_EQ(monthLength(2015, 12), 31);
 }
 
 TEST(WorkingDate, SetFirstOfMonthAndFromDayNumber) {
     WorkingDate date;
     date.year = 2015;
-    date.monthIndex = 1;
+    date.month = 2;
     date.day = 17;
     setFirstOfMonth(date);
     EXPECT_EQ(date.day, 1);
@@ -54,7 +55,7 @@ TEST(WorkingDate, SetFirstOfMonthAndFromDayNumber) {
     date.dayNumber = 16494;
     setFromDayNumber(date);
     EXPECT_EQ(date.year, 2015);
-    EXPECT_EQ(date.monthIndex, 1);
+    EXPECT_EQ(date.month, 2);
     EXPECT_EQ(date.day, 28);
 
     date.dayNumber = dayNumberOf(2040, 3, 5);

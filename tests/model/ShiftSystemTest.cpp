@@ -7,9 +7,13 @@
 namespace tp {
 namespace {
 
+CalendarType typeNumber(int number) {
+    return *calendarTypeFromNumber(number);
+}
+
 CrewShifts shiftsOn(int type, DayNumber day, bool withBlock = false, MonthDay earliest = {}) {
     ShiftSystem system;
-    system.calendarType = type;
+    system.calendarType = typeNumber(type);
     system.earliestVacationStart = earliest;
     CrewShifts crews{-9, -9, -9, -9, -9};
     const int year = civilFromDayNumber(day).year;
@@ -54,7 +58,8 @@ TEST(CrewShifts, FourCrewSystemsOverWholeRange) {
         for (DayNumber day = kFirstSupportedDay; day <= kLastSupportedDay; ++day) {
             CrewShifts crews{};
             for (int crew = 1; crew <= 4; ++crew)
-                crews[static_cast<std::size_t>(crew - 1)] = fourCrewShift(type, day, crew);
+                crews[static_cast<std::size_t>(crew - 1)] =
+                    fourCrewShift(typeNumber(type), day, crew);
             if (weekdaySundayBased(day) == 0) {
                 ASSERT_EQ(countOf(crews, LateShift, 4), 0) << type << " " << day;
                 ASSERT_EQ(countOf(crews, FreeDay, 4), 2) << type << " " << day;
@@ -65,8 +70,9 @@ TEST(CrewShifts, FourCrewSystemsOverWholeRange) {
         }
     }
     // The two systems differ only in which crew follows which.
-    EXPECT_EQ(fourCrewShift(6, 100, 2), fourCrewShift(7, 100, 4));
-    EXPECT_EQ(fourCrewShift(6, 100, 4), fourCrewShift(7, 100, 2));
+    using enum CalendarType;
+    EXPECT_EQ(fourCrewShift(ValdorHalmstett, 100, 2), fourCrewShift(BrellingKarton, 100, 4));
+    EXPECT_EQ(fourCrewShift(ValdorHalmstett, 100, 4), fourCrewShift(BrellingKarton, 100, 2));
 }
 
 TEST(CrewShifts, TwoShiftSystemHasOneCrewOnEachCodeAndLeavesCrewsThreeAndFour) {
@@ -83,7 +89,7 @@ TEST(CrewShifts, TransitionWindowOfTypesZeroAndThree) {
     ShiftSystem system;
     CrewShifts crews{};
     for (int type : {0, 3}) {
-        system.calendarType = type;
+        system.calendarType = typeNumber(type);
         const int column = type == 0 ? 1 : 4;
         EXPECT_EQ(computeCrewShifts(system, 16435, true, 0, crews), -1);
         EXPECT_EQ(crews[1], shiftPattern((16435 + 17) % 35, column));
@@ -98,7 +104,7 @@ TEST(CrewShifts, TransitionWindowOfTypesZeroAndThree) {
         EXPECT_EQ(crews[3], shiftPattern((16495 + 31) % 35, column));
     }
     // Types 1 and 4 know no transition.
-    system.calendarType = 1;
+    system.calendarType = CalendarType::WendringWerk;
     EXPECT_EQ(computeCrewShifts(system, 16436, true, 0, crews), -1);
 }
 
@@ -135,7 +141,7 @@ TEST(BlockVacation, StartRulesForManyEarliestDates) {
 TEST(BlockVacation, SwapsTheVacationingCrewWithTheFreeWeekCrew) {
     for (int type : {0, 1, 3, 4, 5}) {
         ShiftSystem system;
-        system.calendarType = type;
+        system.calendarType = typeNumber(type);
         for (int year = 1970; year <= 2037; ++year) {
             const DayNumber start = computeBlockVacationStart(system, year);
             for (DayNumber day = start; day < start + 140; ++day) {
@@ -176,6 +182,72 @@ TEST(BlockVacation, SwapsTheVacationingCrewWithTheFreeWeekCrew) {
             ASSERT_EQ(plain, withBlock);
         }
     }
+}
+
+// One answer for every type: the crews it has, the block where it has one, the crew outside
+// the rotation, and a free day in the places of crews it does not have.
+TEST(CrewDutiesOfDay, AnswersForEveryType) {
+    const DayNumber blockDay = computeBlockVacationStart(ShiftSystem{}, 2016) + 3;
+    for (int number = 0; number < kCalendarTypeCount; ++number) {
+        ShiftSystem system;
+        system.calendarType = typeNumber(number);
+        const int crews = crewCount(system.calendarType);
+        for (const DayNumber day : {DayNumber{16436}, blockDay}) {
+            SCOPED_TRACE(::testing::Message() << "type " << number << " day " << day);
+            const CrewDuties duties = crewDutiesOfDay(system, day, true);
+            for (int crew = crews; crew < kCrewCount; ++crew)
+                EXPECT_EQ(duties.crews[static_cast<std::size_t>(crew)], FreeDay);
+            if (isFourCrew(system.calendarType)) {
+                for (int crew = 1; crew <= 4; ++crew)
+                    EXPECT_EQ(duties.crews[static_cast<std::size_t>(crew - 1)],
+                              fourCrewShift(system.calendarType, day, crew));
+                EXPECT_EQ(duties.crewOutside, -1);
+                continue;
+            }
+            const bool block = day == blockDay && hasVacationBlock(system.calendarType);
+            const CrewShifts expected = shiftsOn(number, day, block);
+            EXPECT_TRUE(
+                std::equal(expected.begin(), expected.begin() + crews, duties.crews.begin()));
+            const bool outside = day == 16436 && hasTransitionWindow(system.calendarType);
+            EXPECT_EQ(duties.crewOutside, outside ? 0 : -1);
+        }
+    }
+    // Without the block the plain rotation shows.
+    ShiftSystem sheet;
+    sheet.calendarType = CalendarType::WendringStandardSheet;
+    EXPECT_EQ(crewDutiesOfDay(sheet, blockDay, false).crews, shiftsOn(5, blockDay));
+    EXPECT_NE(crewDutiesOfDay(sheet, blockDay, true).crews, shiftsOn(5, blockDay));
+}
+
+TEST(CalendarType, QuestionsOfEveryType) {
+    struct Answers {
+        int crews;
+        bool sheet, block, toggle, accounts, transition;
+    };
+    constexpr std::array<Answers, kCalendarTypeCount> expected{{
+        {5, false, true, true, true, true},
+        {5, false, true, true, true, false},
+        {3, false, false, false, true, false},
+        {5, false, true, true, true, true},
+        {5, false, true, true, true, false},
+        {5, true, true, false, true, false},
+        {4, false, false, false, false, false},
+        {4, false, false, false, false, false},
+    }};
+    for (int number = 0; number < kCalendarTypeCount; ++number) {
+        const CalendarType type = typeNumber(number);
+        const Answers& a = expected[static_cast<std::size_t>(number)];
+        EXPECT_EQ(numberOf(type), number);
+        EXPECT_EQ(crewCount(type), a.crews) << number;
+        EXPECT_EQ(crewCount(type), calendarTypeInfo(type).crews) << number;
+        EXPECT_EQ(isSheet(type), a.sheet) << number;
+        EXPECT_EQ(hasVacationBlock(type), a.block) << number;
+        EXPECT_EQ(showsVacationBlockToggle(type), a.toggle) << number;
+        EXPECT_EQ(hasAccounts(type), a.accounts) << number;
+        EXPECT_EQ(hasTransitionWindow(type), a.transition) << number;
+    }
+    EXPECT_FALSE(calendarTypeFromNumber(-1));
+    EXPECT_FALSE(calendarTypeFromNumber(8));
 }
 
 TEST(BlockVacation, TablesChosenByYear) {

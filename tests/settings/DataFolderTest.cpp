@@ -43,8 +43,7 @@ class DataFolderTest : public ::testing::Test {
         dataRoot = start.path() / "TPDaten";
         userFolder = dataRoot / "Programm";
         fs::create_directories(userFolder);
-        settings.dataRootPath = folderPathText(dataRoot);
-        settings.userDataFolder = settings.dataRootPath;
+        settings.userDataFolder = folderPathText(dataRoot);
         writeFileAtomically(userFolder / "20261124.txt", "note");
         writeFileAtomically(userFolder / "Schichtmarkierung.dat", "marks");
         writeFileAtomically(userFolder / kSettingsFileName, "[Programmeinstellungen]\r\n");
@@ -102,9 +101,9 @@ TEST_F(DataFolderTest, MissingExternalFolderFallsBackAndIsSavedAtOnce) {
     EXPECT_EQ(check.missingFolderMessage, "Das externe Programmverzeichnis '" +
                                               (other.path() / "Netz").string() + S +
                                               "' wurde nicht gefunden!");
-    EXPECT_EQ(settings.userDataFolder, settings.dataRootPath);
+    EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
     const ProgramSettings stored = settingsFromFileBytes(read(userFolder / kSettingsFileName), "");
-    EXPECT_EQ(stored.userDataFolder, settings.dataRootPath);
+    EXPECT_EQ(stored.userDataFolder, folderPathText(dataRoot));
 }
 
 TEST_F(DataFolderTest, MoveToANewFolderCopiesEverythingAndNamesTheNewDataRoot) {
@@ -157,7 +156,7 @@ TEST_F(DataFolderTest, TheFolderInUseOrOneInsideItIsRefusedUntouched) {
     EXPECT_FALSE(fs::exists(inside / "TPDaten"));
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(recordSaves, 0);
-    EXPECT_EQ(settings.userDataFolder, settings.dataRootPath);
+    EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
 }
 
 TEST_F(DataFolderTest, TheExternalFolderInUseIsRefusedToo) {

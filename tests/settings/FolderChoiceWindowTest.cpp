@@ -48,8 +48,7 @@ class FolderChoiceWindowTest : public QObject {
         Installation() {
             fs::create_directories(userFolder);
             writeFileAtomically(userFolder / "20261124.txt", "note");
-            settings.dataRootPath = folderPathText(dataRoot);
-            settings.userDataFolder = settings.dataRootPath;
+            settings.userDataFolder = folderPathText(dataRoot);
         }
         UserDataPlace place() const { return {dataRoot, "Programm", userFolder}; }
     };

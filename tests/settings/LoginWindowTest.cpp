@@ -43,17 +43,15 @@ class LoginWindowTest : public QObject {
         test::TemporaryFolder start;
         fs::path dataRoot = start.path() / "TPDaten";
         ProgramSettings settings;
-        ShiftSystem system;
         test::RecordingMessageBoxes messages;
         int oldUserSaves = 0;
 
         Installation() {
             fs::create_directories(dataRoot / "Programm");
-            settings.dataRootPath = folderPathText(dataRoot);
-            settings.userDataFolder = settings.dataRootPath;
+            settings.userDataFolder = folderPathText(dataRoot);
         }
         UserLoginResult login() {
-            return loginAsNewUser(nullptr, messages, dataRoot, settings, system, 2026, [this] {
+            return loginAsNewUser(nullptr, messages, dataRoot, settings, [this] {
                 ++oldUserSaves;
                 saveAllUserData({dataRoot, settings.userName, dataRoot / "Programm"}, settings, {});
             });
@@ -115,7 +113,7 @@ class LoginWindowTest : public QObject {
         QCOMPARE(stored.userName, std::string("Anna"));
         QCOMPARE(stored.placeName, std::string("Brelling"));
         QCOMPARE(stored.vacationCycle, 3);
-        QCOMPARE(stored.userDataFolder, installation.settings.dataRootPath);
+        QCOMPARE(stored.userDataFolder, folderPathText(installation.dataRoot));
         QCOMPARE(installation.settings.userName, std::string("Anna"));
     }
 

@@ -41,21 +41,15 @@ TEST(CrewOrderTest, OrdersFollowTheCrewTableOfTheYear) {
     EXPECT_EQ(crewOrderTexts(2028)[0], "Blau, Gelb, Grün, Braun, Rot");
 }
 
-TEST(CrewOrderTest, StoringAChoiceGivesTheSameTableHoweverOftenItIsStored) {
+TEST(CrewOrderTest, StoringAChoiceKeepsTheCycleAndTheEarliestStart) {
     ProgramSettings settings;
-    ShiftSystem system;
     SettingsDialogValues values = settingsDialogValuesOf(settings);
     values.vacationCycle = 2;
     values.earliestVacationStart = {5, 3};
-    for (int time = 0; time < 3; ++time)
-        applySettingsDialogValues(values, settings, system, 2026);
-
-    BlockVacationTables expected = DefaultBlockVacationTables;
-    rotateBlockCrewOrder(expected, 2026, 2);
-    EXPECT_EQ(system.blockVacationTables, expected);
+    applySettingsDialogValues(values, settings);
     EXPECT_EQ(settings.vacationCycle, 2);
-    EXPECT_EQ(system.earliestVacationStart, (MonthDay{5, 3}));
     EXPECT_EQ(settings.vacationStartMonth, 5);
+    EXPECT_EQ(settings.vacationStartDay, 3);
 }
 
 } // namespace

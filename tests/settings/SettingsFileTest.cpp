@@ -1,6 +1,5 @@
 #include "settings/SettingsFile.h"
 
-#include "accounts/BlockCrewOrder.h"
 #include "platform/AtomicFile.h"
 #include "support/TemporaryFolder.h"
 
@@ -19,7 +18,6 @@ class SettingsFileTest : public ::testing::Test {
         dataRoot = folder.path() / "TPDaten";
         userFolder = dataRoot / "Programm";
         fs::create_directories(userFolder);
-        settings.dataRootPath = folderPathText(dataRoot);
     }
 
     void writeSettingsFile(const std::string& bytes) const {
@@ -30,13 +28,12 @@ class SettingsFileTest : public ::testing::Test {
         readWholeFile(userFolder / kSettingsFileName, bytes);
         return bytes;
     }
-    void load() { loadSettings(userFolder, settings, system, 2026); }
+    void load() { settings = loadSettings(userFolder, folderPathText(dataRoot)); }
 
     test::TemporaryFolder folder;
     fs::path dataRoot;
     fs::path userFolder;
     ProgramSettings settings;
-    ShiftSystem system;
 };
 
 TEST_F(SettingsFileTest, DefaultFileByteForByte) {
@@ -101,14 +98,11 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     ASSERT_TRUE(saveSettings(userFolder, settings));
     const std::string written = settingsFile();
 
-    ProgramSettings reread;
-    reread.dataRootPath = settings.dataRootPath;
-    loadSettings(userFolder, reread, system, 2026);
+    const ProgramSettings reread = loadSettings(userFolder, folderPathText(dataRoot));
     EXPECT_EQ(settingsFileBytes(reread), written);
     EXPECT_EQ(reread.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
-    EXPECT_EQ(system.calendarType, 5);
-    EXPECT_EQ(system.earliestVacationStart, (MonthDay{5, 2}));
+    EXPECT_EQ(reread.calendarType, 5);
 }
 
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
@@ -143,22 +137,6 @@ TEST_F(SettingsFileTest, OversizedFileReadsAsMissing) {
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + std::string(17 * 1024 * 1024, ' '));
     load();
     EXPECT_EQ(settings.latitude, 48.47);
-}
-
-TEST_F(SettingsFileTest, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
-    writeSettingsFile("[Programmeinstellungen]\r\nUrlaubZyklus = 7\r\n");
-    BlockVacationTables expected = DefaultBlockVacationTables;
-    rotateBlockCrewOrder(expected, 2026, 1);
-    rotateBlockCrewOrder(expected, 2026, 1);
-
-    rotateBlockCrewOrder(system.blockVacationTables, 2026, 1); // a "Y" press before loading
-    load();
-    EXPECT_EQ(system.blockVacationTables, expected);
-    load();
-    EXPECT_EQ(system.blockVacationTables, expected);
-    EXPECT_EQ(system.blockVacationTables[1][0], (std::array<int, 5>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(system.blockVacationTables[0], DefaultBlockVacationTables[0]);
-    EXPECT_EQ(settings.vacationCycle, 2);
 }
 
 TEST(FolderPathText, EndsWithOneSeparator) {

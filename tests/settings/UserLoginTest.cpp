@@ -49,12 +49,11 @@ class SwitchUserTest : public ::testing::Test {
     SwitchUserTest() {
         dataRoot = start.path() / "TPDaten";
         fs::create_directories(dataRoot / "Programm");
-        settings.dataRootPath = folderPathText(dataRoot);
-        settings.userDataFolder = settings.dataRootPath;
+        settings.userDataFolder = folderPathText(dataRoot);
     }
 
     UserSwitch switchTo(const std::string& name) {
-        return switchUser(dataRoot, name, settings, system, 2026, [this] {
+        return switchUser(dataRoot, name, settings, [this] {
             ++oldUserSaves;
             saveSettings(dataRoot / "Programm", settings);
         });
@@ -63,7 +62,6 @@ class SwitchUserTest : public ::testing::Test {
     test::TemporaryFolder start;
     fs::path dataRoot;
     ProgramSettings settings;
-    ShiftSystem system;
     int oldUserSaves = 0;
 };
 
@@ -72,8 +70,7 @@ TEST_F(SwitchUserTest, ExistingUserIsEnteredWithHisOwnSettings) {
     ProgramSettings berts;
     berts.placeName = "Brelling";
     berts.userName = "Bert";
-    berts.dataRootPath = settings.dataRootPath;
-    berts.userDataFolder = settings.dataRootPath;
+    berts.userDataFolder = folderPathText(dataRoot);
     ASSERT_TRUE(saveSettings(dataRoot / "Bert", berts));
 
     const UserSwitch result = switchTo("Bert");

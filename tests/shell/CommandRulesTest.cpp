@@ -7,6 +7,10 @@ using namespace tp;
 
 namespace {
 
+CalendarType typeNumber(int number) {
+    return *calendarTypeFromNumber(number);
+}
+
 TEST(ViewShiftDays, NavigationCommandsByCalendarType) {
     struct Case {
         int command;
@@ -25,7 +29,7 @@ TEST(ViewShiftDays, NavigationCommandsByCalendarType) {
         {Today, 0, 5, std::nullopt},     {CursorDown, 0, 5, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(viewShiftDays(c.command, c.calendarType, c.lastColumnIndex), c.days)
+        EXPECT_EQ(viewShiftDays(c.command, typeNumber(c.calendarType), c.lastColumnIndex), c.days)
             << "command " << c.command << " type " << c.calendarType;
 }
 
@@ -49,10 +53,13 @@ TEST(CalendarTypeKeys, EveryKeyFromEveryType) {
     const int keys[6] = {TypeKeyN, TypeKeyB, TypeKeyM, TypeKeyV, TypeKeyC, TypeKeyX};
     for (int type = 0; type < 8; ++type)
         for (int key = 0; key < 6; ++key)
-            EXPECT_EQ(calendarTypeAfterCommand(type, keys[key]), expected[type][key])
+            EXPECT_EQ(numberOf(calendarTypeAfterCommand(typeNumber(type), keys[key])),
+                      expected[type][key])
                 << "type " << type << " key " << key;
-    EXPECT_EQ(calendarTypeAfterCommand(calendarTypeAfterCommand(0, TypeKeyN), TypeKeyN), 0);
-    EXPECT_EQ(calendarTypeAfterCommand(4, CopyPage), 4);
+    using enum CalendarType;
+    EXPECT_EQ(calendarTypeAfterCommand(calendarTypeAfterCommand(WendringPm1, TypeKeyN), TypeKeyN),
+              WendringPm1);
+    EXPECT_EQ(calendarTypeAfterCommand(WerkTwoNightBlock, CopyPage), WerkTwoNightBlock);
 }
 
 } // namespace

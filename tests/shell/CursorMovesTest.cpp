@@ -10,15 +10,17 @@ namespace {
 DayCellTable drawnCells(const ViewPosition& view, int columns = 6) {
     DayCellTable cells(columns);
     for (int column = 0; column < columns; ++column) {
-        const int months = view.year * 12 + view.monthIndex + column;
-        for (int day = 1; day <= monthLength(months / 12, months % 12); ++day)
-            cells.set(column, day, dayCellCode(months / 12, months % 12, day));
+        const int months = view.year * 12 + view.month - 1 + column;
+        const int year = months / 12;
+        const int month = months % 12 + 1;
+        for (int day = 1; day <= monthLength(year, month); ++day)
+            cells.set(column, day, dayCellCode(year, month, day));
     }
     return cells;
 }
 
 // January 2015 first: columns hold 31, 28, 31, 30, 31 and 30 days.
-constexpr ViewPosition kFirstHalf2015{2015, 0, 0, 1};
+constexpr ViewPosition kFirstHalf2015{2015, 1, 0, 1};
 constexpr int kLast = 5;
 
 struct MoveCase {
@@ -43,7 +45,7 @@ TEST_P(CursorMoveTest, EndsOnTheExpectedDay) {
     EXPECT_EQ(view.cursorColumn, c.expectedColumn);
     EXPECT_EQ(view.cursorDay, c.expectedDay);
     EXPECT_EQ(view.year, 2015);
-    EXPECT_EQ(view.monthIndex, 0);
+    EXPECT_EQ(view.month, 1);
 }
 
 constexpr CursorMove kDown{0, 1}, kUp{0, -1}, kRight{1, 0}, kLeft{-1, 0};
@@ -73,16 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<MoveCase>& info) { return info.param.name; });
 
 TEST(CursorMove, LeapFebruaryKeepsThe29th) {
-    ViewPosition view{2016, 0, 1, 28};
+    ViewPosition view{2016, 1, 1, 28};
     applyCursorMove(view, kLast, kDown, drawnCells(view));
-    EXPECT_EQ(view, (ViewPosition{2016, 0, 1, 29}));
+    EXPECT_EQ(view, (ViewPosition{2016, 1, 1, 29}));
     applyCursorMove(view, kLast, kDown, drawnCells(view));
-    EXPECT_EQ(view, (ViewPosition{2016, 0, 2, 1}));
+    EXPECT_EQ(view, (ViewPosition{2016, 1, 2, 1}));
 }
 
 TEST(CursorMove, StartUpMarksOfColumn0Count) {
     // Right after start-up days 29..31 of column 0 count as present whatever the month.
-    ViewPosition view{2015, 1, 0, 28};
+    ViewPosition view{2015, 2, 0, 28};
     DayCellTable cells = drawnCells(view);
     for (int day = 29; day <= 31; ++day)
         cells.set(0, day, 1);
@@ -91,15 +93,15 @@ TEST(CursorMove, StartUpMarksOfColumn0Count) {
 }
 
 TEST(CursorMove, TodaySelectsTheDayInColumn0) {
-    ViewPosition view{2001, 5, 4, 17};
+    ViewPosition view{2001, 6, 4, 17};
     const CursorMove move = selectToday(view, CivilDate{2016, 2, 29});
     EXPECT_EQ(move, (CursorMove{0, 29}));
     applyCursorMove(view, kLast, move, drawnCells(view));
-    EXPECT_EQ(view, (ViewPosition{2016, 1, 0, 29}));
+    EXPECT_EQ(view, (ViewPosition{2016, 2, 0, 29}));
 
     const CursorMove lastDay = selectToday(view, CivilDate{2015, 12, 31});
     applyCursorMove(view, kLast, lastDay, drawnCells(view));
-    EXPECT_EQ(view, (ViewPosition{2015, 11, 0, 31}));
+    EXPECT_EQ(view, (ViewPosition{2015, 12, 0, 31}));
 }
 
 // Mouse: W = 8, H = 12, so a column is 144 pixels wide and day d starts at y = (d + 2) × 12.
@@ -163,11 +165,11 @@ TEST(MouseClick, DoubleClickIsAMoveThenASlot) {
 }
 
 TEST(MouseClick, BadInputLeavesTheCursor) {
-    ViewPosition view{2015, 0, 2, 10};
+    ViewPosition view{2015, 1, 2, 10};
     const DayCellTable cells = drawnCells(view);
     EXPECT_EQ(placeCursorAtMouse(view, kLast, LayoutUnits{0, 0}, 100, 100, cells), 0);
     EXPECT_EQ(placeCursorAtMouse(view, kLast, kUnits, -5, 100, cells), 0);
-    EXPECT_EQ(view, (ViewPosition{2015, 0, 2, 10}));
+    EXPECT_EQ(view, (ViewPosition{2015, 1, 2, 10}));
 }
 
 } // namespace

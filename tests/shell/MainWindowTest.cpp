@@ -25,8 +25,9 @@ namespace {
 struct Harness {
     explicit Harness(QSize desktopSize = QSize(5000, 3000), int lastColumnIndex = 5) {
         desktop = desktopSize;
-        state.settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
-        takeOverSettings(state);
+        ProgramSettings settings;
+        settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
+        takeOverSettings(state, settings, 2016);
         ShellServices services;
         services.clock = &clock;
         services.messages = &messages;
@@ -64,7 +65,7 @@ struct Harness {
     std::unique_ptr<MainWindow> window;
 };
 
-constexpr ViewPosition kStartView{2016, 11, 0, 24};
+constexpr ViewPosition kStartView{2016, 12, 0, 24};
 
 } // namespace
 
@@ -152,18 +153,18 @@ class MainWindowTest : public QObject {
     void navigationKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<ViewPosition>("expected");
-        QTest::newRow("Down") << int(Qt::Key_Down) << ViewPosition{2016, 11, 0, 25};
-        QTest::newRow("Up") << int(Qt::Key_Up) << ViewPosition{2016, 11, 0, 23};
-        QTest::newRow("Right") << int(Qt::Key_Right) << ViewPosition{2016, 11, 1, 24};
+        QTest::newRow("Down") << int(Qt::Key_Down) << ViewPosition{2016, 12, 0, 25};
+        QTest::newRow("Up") << int(Qt::Key_Up) << ViewPosition{2016, 12, 0, 23};
+        QTest::newRow("Right") << int(Qt::Key_Right) << ViewPosition{2016, 12, 1, 24};
         QTest::newRow("Left on column 0") << int(Qt::Key_Left) << kStartView;
-        QTest::newRow("F1") << int(Qt::Key_F1) << ViewPosition{2015, 11, 0, 24};
-        QTest::newRow("F2") << int(Qt::Key_F2) << ViewPosition{2016, 10, 0, 24};
-        QTest::newRow("F3") << int(Qt::Key_F3) << ViewPosition{2017, 0, 0, 24};
-        QTest::newRow("F4") << int(Qt::Key_F4) << ViewPosition{2017, 11, 0, 24};
-        QTest::newRow("F5") << int(Qt::Key_F5) << ViewPosition{2016, 5, 0, 24};
-        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << ViewPosition{2016, 5, 0, 24};
-        QTest::newRow("F7") << int(Qt::Key_F7) << ViewPosition{2017, 4, 0, 24};
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << ViewPosition{2017, 4, 0, 24};
+        QTest::newRow("F1") << int(Qt::Key_F1) << ViewPosition{2015, 12, 0, 24};
+        QTest::newRow("F2") << int(Qt::Key_F2) << ViewPosition{2016, 11, 0, 24};
+        QTest::newRow("F3") << int(Qt::Key_F3) << ViewPosition{2017, 1, 0, 24};
+        QTest::newRow("F4") << int(Qt::Key_F4) << ViewPosition{2017, 12, 0, 24};
+        QTest::newRow("F5") << int(Qt::Key_F5) << ViewPosition{2016, 6, 0, 24};
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << ViewPosition{2016, 6, 0, 24};
+        QTest::newRow("F7") << int(Qt::Key_F7) << ViewPosition{2017, 5, 0, 24};
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << ViewPosition{2017, 5, 0, 24};
     }
     void navigationKeys() {
         QFETCH(int, key);
@@ -188,28 +189,28 @@ class MainWindowTest : public QObject {
         Harness h;
         QWidget* toggle = h.window->gadget(Gadget::VacationBlockToggle);
         h.press(Qt::Key_N);
-        QCOMPARE(h.state.shiftSystem.calendarType, 3);
+        QCOMPARE(numberOf(h.state.calendarType), 3);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_N);
-        QCOMPARE(h.state.shiftSystem.calendarType, 0);
+        QCOMPARE(numberOf(h.state.calendarType), 0);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_B);
-        QCOMPARE(h.state.shiftSystem.calendarType, 2);
+        QCOMPARE(numberOf(h.state.calendarType), 2);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_M);
-        QCOMPARE(h.state.shiftSystem.calendarType, 1);
+        QCOMPARE(numberOf(h.state.calendarType), 1);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_M);
-        QCOMPARE(h.state.shiftSystem.calendarType, 4);
+        QCOMPARE(numberOf(h.state.calendarType), 4);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_V);
-        QCOMPARE(h.state.shiftSystem.calendarType, 6);
+        QCOMPARE(numberOf(h.state.calendarType), 6);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_C);
-        QCOMPARE(h.state.shiftSystem.calendarType, 7);
+        QCOMPARE(numberOf(h.state.calendarType), 7);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_X);
-        QCOMPARE(h.state.shiftSystem.calendarType, 5);
+        QCOMPARE(numberOf(h.state.calendarType), 5);
         QVERIFY(!toggle->isVisible());
     }
 
@@ -221,19 +222,19 @@ class MainWindowTest : public QObject {
             QTest::mouseClick(dialog->option(6), Qt::LeftButton); // "Valdor Halmstett"
         });
         h.window->chooseCalendarType();
-        QCOMPARE(h.state.shiftSystem.calendarType, 6);
+        QCOMPARE(numberOf(h.state.calendarType), 6);
         QVERIFY(!h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
     }
 
     void vacationBlockToggleFlipsTheFlag() {
         Harness h;
         auto* toggle = static_cast<QPushButton*>(h.window->gadget(Gadget::VacationBlockToggle));
-        QVERIFY(h.state.showVacationBlock && toggle->isChecked());
+        QVERIFY(h.state.switches.vacationBlock && toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!h.state.showVacationBlock);
+        QVERIFY(!h.state.switches.vacationBlock);
         QVERIFY(!toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(h.state.showVacationBlock);
+        QVERIFY(h.state.switches.vacationBlock);
     }
 
     void sheetTypeIgnoresColumnCommands() {
@@ -250,9 +251,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.view, kStartView);
         QVERIFY(!h.offeredColour);
         h.press(Qt::Key_F5);
-        QCOMPARE(h.state.view, (ViewPosition{2016, 5, 0, 24})); // 155 days back
+        QCOMPARE(h.state.view, (ViewPosition{2016, 6, 0, 24})); // 155 days back
         h.press(Qt::Key_F7);
-        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 0, 24})); // 186 days on
+        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 0, 24})); // 186 days on
         h.press(Qt::Key_Home);
         QCOMPARE(h.state.view, kStartView);
         h.press(Qt::Key_N);
@@ -352,8 +353,8 @@ class MainWindowTest : public QObject {
         h.press(Qt::Key_S);
         QCOMPARE(h.window->pageFont(), bigger);
         QVERIFY(h.state.units.h > heightBefore);
-        QCOMPARE(h.state.settings.fontSize, bigger.pointSize());
-        QCOMPARE(h.state.settings.fontStyle, 256);
+        QCOMPARE(h.state.font.size, bigger.pointSize());
+        QCOMPARE(h.state.font.style, 256);
         QCOMPARE(h.window->gadget(Gadget::InfoLine)->font(), bigger);
         QCOMPARE(h.window->height(), 40 * h.state.units.h);
     }
@@ -397,12 +398,12 @@ class MainWindowTest : public QObject {
         Harness h;
         QWidget* canvas = h.window->gadget(Gadget::Canvas);
         QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(2, 17));
-        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 2, 17}));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 2, 17}));
         QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(h.dayCell(4, 0).x(), 2));
-        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 4, 1}));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 4, 1}));
         // On the cursor day a click on a shift slot leaves the cursor where it is.
         QTest::mouseDClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
-        QCOMPARE(h.state.view, (ViewPosition{2016, 11, 1, 9}));
+        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 1, 9}));
     }
 
     void dateKeyOpensTheDateEntry() {
@@ -415,7 +416,7 @@ class MainWindowTest : public QObject {
                 QTest::keyClick(dialog->dateField(), Qt::Key_Escape);
             });
             h.press(key);
-            QCOMPARE(h.state.view, (ViewPosition{2020, 1, 0, 29}));
+            QCOMPARE(h.state.view, (ViewPosition{2020, 2, 0, 29}));
         }
     }
 
@@ -426,21 +427,21 @@ class MainWindowTest : public QObject {
                                   Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12})
             h.press(key);
         QCOMPARE(h.state.view, kStartView);
-        QCOMPARE(h.state.shiftSystem.calendarType, 0);
+        QCOMPARE(numberOf(h.state.calendarType), 0);
         QVERIFY(h.messages.shown.isEmpty());
         QVERIFY(h.window->isVisible());
     }
 
     void vacationCycleKeyRotatesTheDisplayedYearOnly() {
         Harness h;
-        const BlockVacationTables before = h.state.shiftSystem.blockVacationTables;
+        const BlockVacationTables before = h.state.blockVacationTables;
         h.press(Qt::Key_Y);
-        const auto& after = h.state.shiftSystem.blockVacationTables;
+        const auto& after = h.state.blockVacationTables;
         // 2016 is served by the first table; its rows move left by one period.
         QCOMPARE(after[0][0][0], before[0][0][1]);
         QCOMPARE(after[0][0][4], before[0][0][0]);
         QVERIFY(after[1] == before[1] && after[2] == before[2]);
-        QCOMPARE(h.state.settings.vacationCycle, 0); // in memory only
+        QCOMPARE(h.state.vacationCycle, 0); // in memory only
     }
 
     void earliestVacationStartKeyOpensItsWindow() {
@@ -455,8 +456,7 @@ class MainWindowTest : public QObject {
             QTest::keyClick(field, Qt::Key_Escape);
         });
         h.press(Qt::Key_F);
-        QCOMPARE(h.state.shiftSystem.earliestVacationStart, (MonthDay{5, 2}));
-        QCOMPARE(h.state.settings.vacationStartMonth, 5);
+        QCOMPARE(h.state.earliestVacationStart, (MonthDay{5, 2}));
     }
 
     void statusFieldsHandTheFocusBack() {

@@ -1,6 +1,8 @@
 #include "shell/StartUp.h"
 
 #include "TemporaryFolder.h"
+#include "accounts/BlockCrewOrder.h"
+#include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,10 @@ TEST(StartUp, FirstStartCreatesTheFoldersAndUsesDefaults) {
     EXPECT_EQ(state.lastColumnIndex, 5);
     EXPECT_EQ(state.pageWidth, 108);
     EXPECT_EQ(state.pageBackground, 0xD8E9EC);
-    EXPECT_TRUE(state.showVacationBlock);
+    EXPECT_TRUE(state.switches.vacationBlock);
     EXPECT_FALSE(state.quit);
+    EXPECT_EQ(state.userDataFolder, folderPathText(state.folders.dataRoot));
+    EXPECT_EQ(state.calendarType, CalendarType::WendringPm1);
 }
 
 TEST(StartUp, WhatTheProgramChangedIsThereNextTime) {
@@ -29,26 +33,76 @@ TEST(StartUp, WhatTheProgramChangedIsThereNextTime) {
     AppState first;
     loadStartState(first, start.path(), 2016);
     first.lastColumnIndex = 11;
-    first.shiftSystem.calendarType = 6;
-    first.showVacationBlock = false;
+    first.calendarType = CalendarType::ValdorHalmstett;
+    first.switches.vacationBlock = false;
+    first.earliestVacationStart = {5, 2};
+    first.font = {"DejaVu Sans", 12, 256};
     saveEndState(first);
 
     AppState second;
     loadStartState(second, start.path(), 2016);
     EXPECT_EQ(second.lastColumnIndex, 11);
     EXPECT_EQ(second.pageWidth, 216);
-    EXPECT_EQ(second.shiftSystem.calendarType, 6);
-    EXPECT_FALSE(second.showVacationBlock);
+    EXPECT_EQ(second.calendarType, CalendarType::ValdorHalmstett);
+    EXPECT_FALSE(second.switches.vacationBlock);
+    EXPECT_EQ(shiftSystemOf(second).earliestVacationStart, (MonthDay{5, 2}));
+    EXPECT_EQ(second.font.name, "DejaVu Sans");
+    EXPECT_EQ(second.font.style, 256);
 }
 
-TEST(StartUp, ColumnCountOutOfRangeFallsBackToSix) {
-    for (const int stored : {2, 24, -1}) {
-        AppState state;
-        state.settings.lastColumnIndex = static_cast<std::int8_t>(stored);
-        takeOverSettings(state);
-        EXPECT_EQ(state.lastColumnIndex, 5) << stored;
-        EXPECT_EQ(state.pageWidth, 108) << stored;
-    }
+// Every stored value comes back unchanged from the running program.
+TEST(StartUp, HandOverKeepsEveryStoredValue) {
+    const ProgramSettings stored = settingsFromFileBytes("[Programmeinstellungen]\r\n"
+                                                         "Fontname = Liberation Serif\r\n"
+                                                         "Fontgr\xF6\xDF"
+                                                         "e = 14\r\n"
+                                                         "Fontstil = 768\r\n"
+                                                         "Schichtspalten = 11\r\n"
+                                                         "Schulferien anzeigen = 0\r\n"
+                                                         "Wochennummer anzeigen = 0\r\n"
+                                                         "Anwenderverzeichnis = /mnt/daten/\r\n"
+                                                         "Anwendername = Meier\r\n"
+                                                         "Schichtart = 4\r\n"
+                                                         "UrlaubBlockAnzeige = 0\r\n"
+                                                         "Sollstunden_38 = 1950.5\r\n"
+                                                         "Sollstunden_40 = 2000.25\r\n"
+                                                         "UrlaubStartMonat = 5\r\n"
+                                                         "UrlaubStartTag = 3\r\n"
+                                                         "UrlaubZyklus = 3\r\n"
+                                                         "[Astronomie]\r\n"
+                                                         "Breite = 52.31\r\n"
+                                                         "L\xE4nge = -13.24\r\n"
+                                                         "Zeitzone = 2\r\n"
+                                                         "Sommerzeit automatisch = 0\r\n"
+                                                         "Ortsname = Anderswo\r\n"
+                                                         "D\xE4mmerung = 2\r\n"
+                                                         "Mondphasen anzeigen = 1\r\n"
+                                                         "Perihel und Aphel anzeigen = 1\r\n",
+                                                         "/daten/TPDaten/");
+    AppState state;
+    takeOverSettings(state, stored, 2026);
+    EXPECT_EQ(settingsFileBytes(settingsOf(state)), settingsFileBytes(stored));
+    EXPECT_EQ(state.lastColumnIndex, 11);
+    EXPECT_EQ(state.pageWidth, 216);
+    EXPECT_EQ(state.calendarType, CalendarType::WerkTwoNightBlock);
+}
+
+// The stored cycle rotates the crew order of the current year's table from its initial
+// order, however often the settings are handed over.
+TEST(StartUp, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
+    ProgramSettings stored;
+    stored.vacationCycle = 2;
+    BlockVacationTables expected = DefaultBlockVacationTables;
+    rotateBlockCrewOrder(expected, 2026, 2);
+
+    AppState state;
+    rotateBlockCrewOrder(state.blockVacationTables, 2026, 1); // a "Y" press before loading
+    takeOverSettings(state, stored, 2026);
+    EXPECT_EQ(state.blockVacationTables, expected);
+    takeOverSettings(state, stored, 2026);
+    EXPECT_EQ(shiftSystemOf(state).blockVacationTables, expected);
+    EXPECT_EQ(state.blockVacationTables[1][0], (std::array<int, 5>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(state.blockVacationTables[0], DefaultBlockVacationTables[0]);
 }
 
 TEST(StartUp, UnwritableStartFolderRunsOnDefaults) {
