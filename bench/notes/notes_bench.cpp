@@ -1,8 +1,12 @@
 // Cost of the note questions: rebuilding the indexes of a full note folder, the note marks of a
 // 24-column page and the overview of such a page.
+#include "display/PageRenderer.h"
 #include "notes/NoteCipher.h"
+#include "notes/NoteMarksSource.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
+
+#include <QGuiApplication>
 
 #include <chrono>
 #include <fstream>
@@ -81,6 +85,33 @@ void BM_NoteMarksOfPage(benchmark::State& state) {
 }
 BENCHMARK(BM_NoteMarksOfPage)->Unit(benchmark::kMicrosecond);
 
+// The 24-column page with the note marks of a full note folder.
+void BM_RebuildPageWithNoteMarks(benchmark::State& state) {
+    const NoteFolder folder;
+    fillTypicalFolder(folder);
+    const NoteIndexes indexes = readNoteIndexes(folder.path());
+    const NoteMarksSource notes(indexes);
+    ProgramSettings settings;
+    settings.fontName = "DejaVu Sans";
+    ShiftSystem shifts;
+    PageInput input{settings, shifts, ViewPosition{kFirstYear + 5, 0, 0, 7}};
+    input.lastColumnIndex = kColumns - 1;
+    const std::optional<QFont> font = pageFontFromSettings(settings);
+    input.font = font.value_or(QFont());
+    input.units = unitsOfFont(font);
+    QImage page;
+    DayCellTable cells;
+    for (auto _ : state) {
+        input.markSources = state.range(0) == 1 ? std::vector<const DayMarksSource*>{&notes}
+                                                : std::vector<const DayMarksSource*>{};
+        drawMonthColumns(page, input, cells);
+        drawCursorFrame(page, input);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+// range(0) = 0: the same page without notes, for comparison.
+BENCHMARK(BM_RebuildPageWithNoteMarks)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // range(0) = 1: the notes are enciphered.
 void BM_NotesOverviewOfPage(benchmark::State& state) {
     const NoteFolder folder;
@@ -100,3 +131,14 @@ void BM_NotesOverviewOfPage(benchmark::State& state) {
 BENCHMARK(BM_NotesOverviewOfPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Fonts need a GUI application; no screen is needed.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

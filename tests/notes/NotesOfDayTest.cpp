@@ -1,4 +1,5 @@
 #include "notes/NotesOfDay.h"
+#include "notes/NoteMarksSource.h"
 #include "support/TemporaryFolder.h"
 
 #include <fstream>
@@ -85,6 +86,24 @@ TEST_F(NotesOfDayTest, FourthAndLastWeekdayCanCoincide) {
     put("11254.wmt", "letzter Freitag");
     EXPECT_EQ(weekdayNoteMarks(indexes, dayNumberOf(2015, 1, 30)), 1);
     EXPECT_EQ(window(dayNumberOf(2015, 1, 30)), "letzter Freitag");
+}
+
+TEST_F(NotesOfDayTest, PageMarksOfADay) {
+    put("20150124.txt", "Tag");
+    put("11224.wmt", "letzter Dienstag");
+    const NoteMarksSource source(indexes);
+    DayMarks marks;
+    source.addMarks(dayNumberOf(2015, 2, 24), marks);
+    EXPECT_TRUE(marks.dayNote);
+    EXPECT_FALSE(marks.periodicNote);
+    EXPECT_EQ(marks.weekdayNote, WeekdayNoteMark::Full);
+    // A fourth and a last weekday note on one day share the mark's place.
+    put("11223.wmt", "vierter Dienstag");
+    source.addMarks(dayNumberOf(2015, 2, 24), marks);
+    EXPECT_EQ(marks.weekdayNote, WeekdayNoteMark::Half);
+    source.addMarks(dayNumberOf(2015, 2, 25), marks);
+    EXPECT_FALSE(marks.dayNote);
+    EXPECT_EQ(marks.weekdayNote, WeekdayNoteMark::None);
 }
 
 TEST_F(NotesOfDayTest, YearlyNotesFillInTheElapsedYears) {
