@@ -10,6 +10,13 @@ namespace tp::cli {
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
                                               const std::set<std::string>& knownOptions,
                                               std::string& error) {
+    return parseArguments(arguments, knownOptions, {}, error);
+}
+
+std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
+                                              const std::set<std::string>& knownOptions,
+                                              const std::set<std::string>& knownFlags,
+                                              std::string& error) {
     ParsedArguments parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
@@ -18,6 +25,10 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
             continue;
         }
         std::string name = word.substr(2);
+        if (knownFlags.contains(name)) {
+            parsed.flags.insert(name);
+            continue;
+        }
         std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string::npos) {
             value = name.substr(equals + 1);
@@ -37,6 +48,10 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
         parsed.options[name] = *value;
     }
     return parsed;
+}
+
+bool hasFlag(const ParsedArguments& parsed, const std::string& name) {
+    return parsed.flags.contains(name);
 }
 
 const std::string* optionValue(const ParsedArguments& parsed, const std::string& name) {

@@ -14,6 +14,7 @@ namespace tp::cli {
 struct ParsedArguments {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
+    std::set<std::string> flags; // options without a value that were given
 };
 
 // The value given for option `name`, or nothing when it was not given.
@@ -23,6 +24,14 @@ const std::string* optionValue(const ParsedArguments& parsed, const std::string&
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
                                               const std::set<std::string>& knownOptions,
                                               std::string& error);
+
+// As above, and `knownFlags` are options that take no value ("--name").
+std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
+                                              const std::set<std::string>& knownOptions,
+                                              const std::set<std::string>& knownFlags,
+                                              std::string& error);
+
+bool hasFlag(const ParsedArguments& parsed, const std::string& name);
 
 // "YYYY-MM-DD" of a real date inside 1970-01-01 .. 2037-07-31.
 std::optional<DayNumber> parseSupportedDate(const std::string& text);

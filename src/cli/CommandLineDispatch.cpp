@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <sstream>
 
@@ -34,6 +35,16 @@ Usage:
       it as PNG (default page.png) and prints the units and the image size as
       "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
       NAME and PT (points) replace the default font "System" 10.
+  turnoplaner-cli notes DATE --data DIR [--password-stdin] [--status-line]
+      The notes of DATE as the notes window shows them, read from the user's data
+      folder DIR (nothing in it changes): UTF-8 with the notes' CR LF line breaks,
+      no newline added; nothing when the day has no note. --password-stdin reads
+      the note password from the first line of standard input; --status-line
+      prints the form of the status line instead.
+  turnoplaner-cli note-marks FROM TO --data DIR
+      One tab-separated row per day from FROM to TO with the note marks of the
+      page: day note 0/1, the number of periodic notes, yearly note 0/1 and the
+      weekday-in-month mark 0..3.
   turnoplaner-cli --help
       This text.
 
@@ -47,6 +58,9 @@ const std::map<std::string, Command>& commands() {
         {"days", runDaysCommand},
         {"astro", runAstroCommand},
         {"render", runRenderCommand},
+        {"notes", [](const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) { return runNotesCommand(arguments, std::cin, out, err); }},
+        {"note-marks", runNoteMarksCommand},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
                     std::ostream& err);
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err);
+// `in` gives the password for --password-stdin.
+int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                    std::ostream& err);
+int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

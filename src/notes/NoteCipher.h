@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tp {
+
+constexpr std::uint8_t xorByte(std::uint8_t a, std::uint8_t b) {
+    return static_cast<std::uint8_t>(a ^ b);
+}
+
+// Notes are stored enciphered with the login password: each Windows-1252 character of the text
+// is combined with the password character at its position (the password repeated, starting
+// afresh for every note) and written as three decimal digits. An empty password stores the text
+// as it is. A wrong password gives other characters, never an error.
+class NoteCipher {
+  public:
+    // The password as typed (UTF-8); it is used as Windows-1252, blanks included.
+    explicit NoteCipher(std::string_view passwordUtf8);
+
+    bool hasPassword() const { return !key_.empty(); }
+
+    // Both sides are Windows-1252 bytes.
+    std::string encipherNote(std::string_view text) const;
+    std::string decipherNote(std::string_view stored) const;
+
+  private:
+    std::string key_;
+};
+
+} // namespace tp

@@ -1,0 +1,54 @@
+#include "notes/NoteEditing.h"
+
+#include <algorithm>
+
+namespace tp {
+
+namespace {
+
+bool isInLastWeekOfMonth(const CivilDate& date) {
+    const DayNumber nextFirst = date.month == 12 ? dayNumberOf(date.year + 1, 1, 1)
+                                                 : dayNumberOf(date.year, date.month + 1, 1);
+    return dayNumberOf(date) + 7 >= nextFirst;
+}
+
+} // namespace
+
+std::string withoutTrailingControls(std::string text) {
+    while (!text.empty() && static_cast<unsigned char>(text.back()) < 32)
+        text.pop_back();
+    return text;
+}
+
+int periodOfPeriodicFileName(const std::string& fileName) {
+    const std::size_t dot = fileName.find('.');
+    return dot == std::string::npos ? 0 : leadingNumber(std::string_view(fileName).substr(dot + 1));
+}
+
+std::vector<std::int32_t> weekdayNoteCodesOfDay(const NoteIndexes& indexes, DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    const int weekday = weekdaySundayBased(day);
+    const int occurrence = occurrenceOfDay(date.day);
+    const bool alsoLast = occurrence == 3 && isInLastWeekOfMonth(date);
+    const auto matches = [&](std::int32_t code) {
+        for (const int month : {date.month, kEveryMonth}) {
+            if (code == weekdayNoteCode({month, weekday, occurrence}))
+                return true;
+            if (alsoLast && code == weekdayNoteCode({month, weekday, kLastOccurrence}))
+                return true;
+        }
+        return false;
+    };
+    std::vector<std::int32_t> codes;
+    std::copy_if(indexes.weekdayNotes.begin(), indexes.weekdayNotes.end(),
+                 std::back_inserter(codes), matches);
+    return codes;
+}
+
+WeekdayNoteRule proposedWeekdayRule(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    return {date.month, weekdaySundayBased(day),
+            isInLastWeekOfMonth(date) ? kLastOccurrence : occurrenceOfDay(date.day)};
+}
+
+} // namespace tp

@@ -1,0 +1,115 @@
+#include "cli/Commands.h"
+#include "notes/NoteFiles.h"
+#include "support/TemporaryFolder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tp::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class NotesCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        NoteIndexes indexes;
+        const auto write = [&](NoteKind kind, const std::string& name, const std::string& text,
+                               const std::string& password) {
+            ASSERT_TRUE(writeNoteFile(folder.path(), indexes, kind, name, text, password).ok);
+        };
+        write(NoteKind::Day, "20150124.txt", "Zahnarzt\r\n10 Uhr", "geheim");
+        write(NoteKind::Yearly, "124.jnt", "Anna <1980>. Geburtstag", "geheim");
+        write(NoteKind::Periodic, "26.14.tnt", "Müll", "geheim"); // 2015-02-24 is day 16490
+        write(NoteKind::WeekdayInMonth, "11224.wmt", "letzter Dienstag", "geheim");
+    }
+
+    CliRun notes(std::vector<std::string> arguments, const std::string& input = "") {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        const int status = runNotesCommand(arguments, in, out, err);
+        return {status, out.str(), err.str()};
+    }
+    CliRun run(std::vector<std::string> arguments) {
+        std::ostringstream out, err;
+        const int status = runCommandLine(arguments, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::string data() const { return folder.path().string(); }
+
+    test::TemporaryFolder folder;
+};
+
+TEST_F(NotesCommandTest, PrintsTheNotesOfTheDayExactly) {
+    const CliRun window =
+        notes({"2015-02-24", "--data", data(), "--password-stdin"}, "geheim\nmore");
+    ASSERT_EQ(window.status, 0) << window.err;
+    EXPECT_EQ(window.out, "Zahnarzt\r\n10 Uhr\r\n\r\nMüll\r\n\r\nAnna 35. Geburtstag\r\n\r\n"
+                          "letzter Dienstag");
+
+    const CliRun status = notes(
+        {"2015-02-24", "--status-line", "--data=" + data(), "--password-stdin"}, "geheim\r\n");
+    EXPECT_EQ(status.out, "Zahnarzt\u00A0»\u00A010 Uhr\u00A0|\u00A0Müll\u00A0|\u00A0"
+                          "Anna 35. Geburtstag\u00A0|\u00A0letzter Dienstag");
+
+    const CliRun empty = notes({"2015-02-23", "--data", data()});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+    // Without the password the stored digits show: 'A' ^ 'g' = 38.
+    EXPECT_EQ(notes({"2016-02-24", "--data", data()}).out.substr(0, 3), "038");
+}
+
+TEST_F(NotesCommandTest, MarksOnePerDay) {
+    const CliRun result = run({"note-marks", "2015-02-23", "2015-02-25", "--data", data()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "date\tday_note\tperiodic\tyearly\tweekday\n"
+                          "2015-02-23\t0\t0\t0\t0\n"
+                          "2015-02-24\t1\t1\t1\t2\n"
+                          "2015-02-25\t0\t0\t0\t0\n");
+}
+
+TEST_F(NotesCommandTest, ReadsOnly) {
+    const auto snapshot = [&] {
+        std::string all;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            all += entry.path().filename().string() + ":" +
+                   std::string(std::istreambuf_iterator<char>(in), {}) + "\n";
+        }
+        return all;
+    };
+    const std::string before = snapshot();
+    notes({"2015-02-24", "--data", data(), "--password-stdin"}, "geheim\n");
+    run({"note-marks", "2015-01-01", "2015-12-31", "--data", data()});
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(NotesCommandTest, MistakesGiveOneLineAndStatusTwo) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"notes", "2015-02-24"},
+        {"notes", "2015-02-24", "--data", data() + "/20150124.txt"},
+        {"notes", "2015-02-24", "--data", data() + "/missing"},
+        {"notes", "2015-02-30", "--data", data()},
+        {"notes", "--data", data()},
+        {"notes", "2015-02-24", "--data", data(), "--password"},
+        {"note-marks", "2015-02-25", "2015-02-24", "--data", data()},
+        {"note-marks", "2015-02-24", "--data", data()},
+        {"note-marks", "2015-02-24", "2015-02-25", "--data", data(), "--status-line"},
+    };
+    for (const auto& arguments : mistakes) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, kUsageError) << arguments[1];
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+} // namespace
+} // namespace tp::cli

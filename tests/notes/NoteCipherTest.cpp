@@ -1,0 +1,61 @@
+#include "notes/NoteCipher.h"
+
+#include <gtest/gtest.h>
+
+namespace tp {
+namespace {
+
+TEST(NoteCipher, EmptyPasswordStoresThePlainText) {
+    const NoteCipher plain("");
+    EXPECT_FALSE(plain.hasPassword());
+    EXPECT_EQ(plain.encipherNote("Arzt\r\n9 Uhr"), "Arzt\r\n9 Uhr");
+    EXPECT_EQ(plain.decipherNote("072101"), "072101");
+}
+
+TEST(NoteCipher, ThreeDigitsPerCharacterWithTheRepeatedPassword) {
+    const NoteCipher cipher("abc");
+    // 'a' ^ 'a' = 0, 'b' ^ 'b' = 0, 'c' ^ 'c' = 0, then the password starts again.
+    EXPECT_EQ(cipher.encipherNote("abca"), "000000000000");
+    // 'H' ^ 'a' = 41, 'e' ^ 'b' = 7, 'y' ^ 'c' = 26, '!' ^ 'a' = 64.
+    EXPECT_EQ(cipher.encipherNote("Hey!"), "041007026064");
+    // Every note starts at the first password character.
+    EXPECT_EQ(cipher.encipherNote("H"), "041");
+    // 'ä' (228) ^ 'a' (97) = 133.
+    EXPECT_EQ(cipher.encipherNote("\xE4"), "133");
+}
+
+TEST(NoteCipher, RoundTripsEveryCodeWithPasswordsOfAnyLength) {
+    std::string text;
+    for (int code = 1; code <= 255; ++code)
+        text += static_cast<char>(code);
+    for (const char* password :
+         {"x", "Geheim", "  blank ", "€uro-ß", "a-very-long-password-32-chars!!"}) {
+        const NoteCipher cipher(password);
+        const std::string stored = cipher.encipherNote(text);
+        ASSERT_EQ(stored.size(), 3 * text.size());
+        EXPECT_EQ(stored.find_first_not_of("0123456789"), std::string::npos);
+        EXPECT_EQ(cipher.decipherNote(stored), text) << password;
+    }
+}
+
+TEST(NoteCipher, PasswordIsTakenAsWindows1252AndNotTrimmed) {
+    // '€' is 0x80 in Windows-1252: 'A' (65) ^ 128 = 193.
+    EXPECT_EQ(NoteCipher("€").encipherNote("A"), "193");
+    // A blank password differs from the empty one: 'A' ^ ' ' = 97.
+    EXPECT_EQ(NoteCipher(" ").encipherNote("A"), "097");
+}
+
+TEST(NoteCipher, DamagedStoredTextsStillGiveCharacters) {
+    const NoteCipher cipher("a");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"041", "H"},    {"04100", "Ha"}, // a short last group: 0 ^ 'a'
+        {"-56", "\xA9"},                  // -56 reads as 200; 200 ^ 97 = 169
+        {"097041", "H"},                  // 97 ^ 'a' = 0 is dropped
+        {"Arzt", "aa"}, // a plain note read with a password: both groups read as 0
+    };
+    for (const auto& [stored, text] : cases)
+        EXPECT_EQ(cipher.decipherNote(stored), text) << stored;
+}
+
+} // namespace
+} // namespace tp

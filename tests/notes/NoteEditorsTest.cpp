@@ -1,0 +1,245 @@
+#include "notes/DayNoteEditor.h"
+#include "notes/PeriodicNoteEditor.h"
+#include "notes/WeekdayNoteEditor.h"
+#include "notes/YearlyNoteEditor.h"
+#include "shell/RecordingMessageBoxes.h"
+#include "support/TemporaryFolder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <fstream>
+
+using namespace tp;
+
+namespace {
+
+class Notes {
+  public:
+    NoteEditorContext context(DayNumber day) {
+        return {folder.path(), indexes, "", messages, day, 8, 16};
+    }
+    void put(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder.path() / name, std::ios::binary) << bytes;
+        indexes = readNoteIndexes(folder.path());
+    }
+    std::string bytesOf(const std::string& name) const {
+        std::ifstream in(folder.path() / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    QStringList files() const {
+        QStringList names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.append(QString::fromStdString(entry.path().filename().string()));
+        names.sort();
+        return names;
+    }
+
+    test::TemporaryFolder folder;
+    NoteIndexes indexes;
+    test::RecordingMessageBoxes messages;
+};
+
+const DayNumber kChristmasEve = dayNumberOf(2016, 12, 24);
+
+} // namespace
+
+class NoteEditorsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void dayEditorSavesWithoutTrailingBreaks() {
+        Notes notes;
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Notizen für den 24.12.2016"));
+        QCOMPARE(editor.textField()->geometry(), QRect(8, 16, 25 * 8, 60 * 16));
+        QCOMPARE(editor.saveButton()->toolTip(),
+                 QStringLiteral("Speichert die Notiz und verlässt das Eingabefenster"));
+        editor.textField()->setPlainText(QStringLiteral("Bescherung\num 18 € „pünktlich“\n\n"));
+        editor.saveButton()->click();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(notes.bytesOf("20161124.txt"),
+                 std::string("Bescherung\r\num 18 \x80 \x84p\xFCnktlich\x93"));
+        QCOMPARE(notes.indexes.dayNotes, std::vector<std::int32_t>{20161124});
+
+        DayNoteEditor again(notes.context(kChristmasEve));
+        QCOMPARE(again.text(), QStringLiteral("Bescherung\r\num 18 € „pünktlich“"));
+        again.deleteNoteButton()->click();
+        QVERIFY(notes.files().isEmpty());
+    }
+
+    void leavingWithChangesAsks_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("Ja") << true << QStringList{QStringLiteral("20161124.txt")};
+        QTest::newRow("Nein") << false << QStringList{};
+    }
+    void leavingWithChangesAsks() {
+        QFETCH(bool, answer);
+        QFETCH(QStringList, files);
+        Notes notes;
+        notes.messages.answer = answer;
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.reject(); // unchanged: no question, nothing written
+        QVERIFY(notes.messages.shown.isEmpty());
+        QVERIFY(notes.files().isEmpty());
+
+        DayNoteEditor changed(notes.context(kChristmasEve));
+        changed.textField()->setPlainText(QStringLiteral("neu"));
+        changed.reject();
+        QCOMPARE(notes.messages.shown,
+                 QStringList{QStringLiteral("Frage: Sollen die Änderungen gespeichert werden?")});
+        QCOMPARE(notes.files(), files);
+    }
+
+    void undoAllAndClearText() {
+        Notes notes;
+        DayNoteEditor fresh(notes.context(kChristmasEve));
+        fresh.textField()->setPlainText(QStringLiteral("x"));
+        fresh.undoAllButton()->click(); // nothing was loaded: nothing happens
+        QCOMPARE(fresh.text(), QStringLiteral("x"));
+
+        notes.put("20161124.txt", "alt\r\nText");
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.textField()->setPlainText(QStringLiteral("anders"));
+        editor.undoAllButton()->click();
+        QCOMPARE(editor.text(), QStringLiteral("alt\r\nText"));
+        editor.clearTextButton()->click();
+        QCOMPARE(editor.text(), QString());
+        QCOMPARE(editor.result(), int(QDialog::Rejected)); // still open
+    }
+
+    void overlongTextIsCut() {
+        Notes notes;
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.textField()->setPlainText(QString(kNoteLengthLimit + 1, QLatin1Char('a')));
+        QCOMPARE(editor.text().size(), kNoteLengthLimit);
+        QCOMPARE(notes.messages.shown,
+                 QStringList{QStringLiteral("Info: Die Länge der Notiz wurde auf 8191 Zeichen "
+                                            "gekürzt!")});
+    }
+
+    void failedSaveKeepsTheEditorOpen() {
+        Notes notes;
+        std::filesystem::create_directories(notes.folder.path() / "20161124.txt" / "x");
+        notes.indexes = readNoteIndexes(notes.folder.path());
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.show();
+        editor.textField()->setPlainText(QStringLiteral("wichtig"));
+        editor.saveButton()->click();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.text(), QStringLiteral("wichtig"));
+        QCOMPARE(notes.messages.shown.size(), 1);
+        QVERIFY(notes.messages.shown[0].startsWith(
+            QStringLiteral("Fehler: Die Tagesnotiz für den 24.12.2016 wurde nicht gespeichert.")));
+    }
+
+    void periodicEditorStepsAndSavesUnderANewPeriod() {
+        Notes notes;
+        const DayNumber day = 17000; // 17000 mod 7 = 4, mod 14 = 4
+        PeriodicNoteEditor fresh(notes.context(day));
+        QCOMPARE(fresh.stepControls().entry->text(), QStringLiteral("Eintrag 1 von insgesamt 0"));
+        QCOMPARE(fresh.periodField()->value(), 7);
+
+        notes.put("11.7.tnt", "Woche");
+        notes.put("18.14.tnt", "Zwei Wochen");
+        PeriodicNoteEditor editor(notes.context(day));
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Periodische Notizen am 18.07.2016"));
+        QCOMPARE(editor.stepControls().entry->text(), QStringLiteral("Eintrag 1 von insgesamt 2"));
+        QCOMPARE(editor.text(), QStringLiteral("Woche"));
+        editor.stepControls().next->click();
+        QCOMPARE(editor.text(), QStringLiteral("Zwei Wochen"));
+        QCOMPARE(editor.periodField()->value(), 14);
+        editor.stepControls().previous->click();
+        QCOMPARE(editor.periodField()->value(), 7);
+
+        // A new period stores the text under a new name; the old note stays.
+        editor.periodField()->setValue(21);
+        editor.saveButton()->click();
+        QCOMPARE(notes.files(),
+                 (QStringList{QStringLiteral("11.7.tnt"), QStringLiteral("18.14.tnt"),
+                              QStringLiteral("32.21.tnt")}));
+        QCOMPARE(notes.bytesOf("32.21.tnt"), std::string("Woche"));
+        QVERIFY(notes.messages.shown.isEmpty());
+    }
+
+    void periodicOverwriteDeclinedSavesNothing() {
+        Notes notes;
+        notes.put("11.7.tnt", "Woche");
+        notes.put("18.14.tnt", "bleibt");
+        notes.messages.answer = false;
+        PeriodicNoteEditor editor(notes.context(17000));
+        editor.stepControls().previous->click(); // nothing before the first
+        QCOMPARE(editor.text(), QStringLiteral("Woche"));
+        editor.clearTextButton()->click();
+        editor.periodField()->setValue(14);
+        editor.saveButton()->click();
+        QCOMPARE(notes.messages.shown.size(), 1);
+        QCOMPARE(notes.bytesOf("18.14.tnt"), std::string("bleibt"));
+        QCOMPARE(notes.bytesOf("11.7.tnt"), std::string("Woche"));
+    }
+
+    void yearlyEditorInsertsThePlaceholder() {
+        Notes notes;
+        YearlyNoteEditor editor(notes.context(dayNumberOf(2016, 2, 29)));
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Jährliche Notizen für den 29.02.2016"));
+        editor.textField()->setPlainText(QStringLiteral("Anna"));
+        editor.yearField()->setValue(1980);
+        editor.insertButton()->click();
+        editor.saveButton()->click();
+        QCOMPARE(notes.bytesOf("129.jnt"), std::string("Anna\r\n<1980>. Geburtstag "));
+    }
+
+    void weekdayEditorProposesTheLastWeekday_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("occurrence");
+        QTest::addColumn<std::string>("file");
+        QTest::newRow("24th of 28") << 24 << QStringLiteral("letzten") << std::string("10124.wmt");
+        QTest::newRow("10th") << 10 << QStringLiteral("zweiten") << std::string("10121.wmt");
+    }
+    void weekdayEditorProposesTheLastWeekday() {
+        QFETCH(int, day);
+        QFETCH(QString, occurrence);
+        QFETCH(std::string, file);
+        Notes notes;
+        WeekdayNoteEditor editor(notes.context(dayNumberOf(2015, 2, day)));
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Wochentag im Monat"));
+        QCOMPARE(editor.occurrenceList()->currentText(), occurrence);
+        QCOMPARE(editor.monthList()->currentText(), QStringLiteral("Februar"));
+        QCOMPARE(editor.stepControls().entry->text(), QStringLiteral("Eintrag 1 von insgesamt 0"));
+        editor.textField()->setPlainText(QStringLiteral("Dienstag"));
+        editor.saveButton()->click();
+        QCOMPARE(notes.bytesOf(file), std::string("Dienstag"));
+    }
+
+    void weekdayEditorStepsThroughTheNotesOfTheDay() {
+        Notes notes;
+        notes.put("10123.wmt", "vierter Dienstag im Februar");
+        notes.put("11224.wmt", "letzter Dienstag");
+        notes.put("11221.wmt", "anderer Tag");
+        WeekdayNoteEditor editor(notes.context(dayNumberOf(2015, 2, 24)));
+        QCOMPARE(editor.stepControls().entry->text(), QStringLiteral("Eintrag 1 von insgesamt 2"));
+        QCOMPARE(editor.occurrenceList()->currentText(), QStringLiteral("vierten"));
+        editor.stepControls().next->click();
+        QCOMPARE(editor.text(), QStringLiteral("letzter Dienstag"));
+        QCOMPARE(editor.occurrenceList()->currentText(), QStringLiteral("letzten"));
+        QCOMPARE(editor.monthList()->currentText(), QStringLiteral("Monat"));
+
+        // Moving it onto the fourth-Tuesday note asks; Nein keeps both as they are.
+        notes.messages.answer = false;
+        editor.monthList()->setCurrentIndex(0);
+        editor.occurrenceList()->setCurrentIndex(3);
+        editor.saveButton()->click();
+        QCOMPARE(notes.messages.shown,
+                 QStringList{QStringLiteral("Frage: Eine Datei mit der gewählten Wiederholung "
+                                            "existiert bereits!\nSoll sie überschrieben werden?")});
+        QCOMPARE(notes.bytesOf("10123.wmt"), std::string("vierter Dienstag im Februar"));
+    }
+};
+
+QTEST_MAIN(NoteEditorsTest)
+#include "NoteEditorsTest.moc"
