@@ -11,7 +11,7 @@ namespace {
 
 // Room for the window icon and the close box, and the title bar's own margins, in lines of
 // the title font.
-constexpr int kTitleBarExtraLines = 5;
+constexpr int kTitleBarExtraLines = 8;
 
 } // namespace
 

@@ -253,8 +253,8 @@ void MainWindow::keepOnDesktop() {
     const int width = std::min(client.width, desktop.width());
     const int height = std::min(client.height, desktop.height());
     setFixedSize(width, height);
-    setGeometry(std::max(0, (desktop.width() - width) / 2),
-                std::max(0, (desktop.height() - height) / 2), width, height);
+    // Placed by its frame, so that the title bar is on the desktop too.
+    move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
 }
 
 void MainWindow::relayout() {
