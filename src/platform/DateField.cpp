@@ -23,4 +23,10 @@ void DateField::focusInEvent(QFocusEvent* event) {
     QDateEdit::focusInEvent(event);
 }
 
+void DateField::mousePressEvent(QMouseEvent* event) {
+    // A section chosen with the mouse is not one the field moved on to.
+    movedOnByItself_ = false;
+    QDateEdit::mousePressEvent(event);
+}
+
 } // namespace tp

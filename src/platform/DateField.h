@@ -16,6 +16,7 @@ class DateField : public QDateEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     bool movedOnByItself_ = false;
