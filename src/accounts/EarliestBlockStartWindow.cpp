@@ -1,6 +1,8 @@
 #include "accounts/EarliestBlockStartWindow.h"
 
 #include "model/DayNumber.h"
+#include "platform/DateField.h"
+#include "platform/TitleWidth.h"
 
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -28,7 +30,7 @@ EarliestBlockStartWindow::EarliestBlockStartWindow(MonthDay earliestStart, int c
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Frühester Urlaubsbeginn"));
 
-    dateField_ = new QDateEdit(this);
+    dateField_ = new DateField(this);
     dateField_->setDisplayFormat(QStringLiteral("dd.MM."));
     // The field shows no year, so it must not wander into another one.
     dateField_->setDateRange(QDate(calendarYear, 1, 1), QDate(calendarYear, 12, 31));
@@ -37,6 +39,7 @@ EarliestBlockStartWindow::EarliestBlockStartWindow(MonthDay earliestStart, int c
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dateField_);
     setFixedWidth(kWidthInCharacters * fontMetrics().averageCharWidth());
+    widenToTitle(*this);
     dateField_->setFocus();
 }
 

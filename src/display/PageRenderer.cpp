@@ -95,17 +95,23 @@ class MonthColumnPainter {
         const GlyphText& dayNumber = glyphs_.number(date.day);
         const QRgb textColour = red ? pagecolours::kHoliday.rgb() : pagecolours::kText.rgb();
         glyphs_.draw(pixels_, markLeft - dayNumber.width, baseline, dayNumber, textColour);
-        glyphs_.draw(pixels_, markLeft + roundedTimes(0.35, w_), baseline,
-                     glyphs_.weekdayLetters(weekday), textColour);
+        const int lettersLeft = markLeft + roundedTimes(0.35, w_);
+        const GlyphText& letters = glyphs_.weekdayLetters(weekday);
+        glyphs_.draw(pixels_, lettersLeft, baseline, letters, textColour);
 
         const int symbolLeft = x + 5 * w_;
         const bool moonDrawn = switches.moonPhases && drawMoonPhase(symbolLeft, y, marks);
-        drawEclipse(symbolLeft, y, marks.eclipse);
+        const bool eclipseDrawn = drawEclipse(symbolLeft, y, marks.eclipse);
         const bool apsisDrawn = switches.orbitExtremes && drawApsis(symbolLeft, y, marks);
-        if (switches.weekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn && !apsisDrawn) {
+        if (switches.weekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn &&
+            !eclipseDrawn && !apsisDrawn) {
             const int week = isoWeekNumber(date);
-            glyphs_.draw(pixels_, symbolLeft + (week < 10 ? w_ / 2 : 0), baseline,
-                         glyphs_.number(week), pagecolours::kWeekNumber.rgb());
+            // With some fonts the weekday letters reach the week number's place; the number
+            // then keeps a small gap after them.
+            const int clearOfLetters = lettersLeft + letters.width + std::max(2, w_ / 6);
+            const int left = std::max(symbolLeft + (week < 10 ? w_ / 2 : 0), clearOfLetters);
+            glyphs_.draw(pixels_, left, baseline, glyphs_.number(week),
+                         pagecolours::kWeekNumber.rgb());
         }
     }
 
@@ -159,9 +165,9 @@ class MonthColumnPainter {
         return true;
     }
 
-    void drawEclipse(int left, int y, EclipseSymbol eclipse) {
+    bool drawEclipse(int left, int y, EclipseSymbol eclipse) {
         if (eclipse == EclipseSymbol::None)
-            return;
+            return false;
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setPen(pagecolours::kMoonOutline);
@@ -169,6 +175,7 @@ class MonthColumnPainter {
                                                           : pagecolours::kLunarEclipse);
         painter_.drawEllipse(symbolRect(left, y));
         painter_.restore();
+        return true;
     }
 
     bool drawApsis(int left, int y, const DayMarks& marks) {

@@ -1,6 +1,7 @@
 #include "model/CalendarTypeDialog.h"
 
 #include "platform/QtText.h"
+#include "platform/TitleWidth.h"
 
 #include <QRadioButton>
 #include <QScrollArea>
@@ -13,9 +14,10 @@ CalendarTypeDialog::CalendarTypeDialog(int unitW, int unitH, QWidget* parent) : 
     setWindowTitle(QStringLiteral("Kalender"));
     const int height = static_cast<int>(std::lround(11.5 * unitH));
     setFixedSize(25 * unitW, height);
+    widenToTitle(*this);
 
     auto* scrollArea = new QScrollArea(this);
-    scrollArea->setGeometry(0, 0, 25 * unitW, height);
+    scrollArea->setGeometry(0, 0, width(), height);
     auto* optionsPanel = new QWidget;
     const int quarterRow = static_cast<int>(std::lround(0.25 * unitH));
 

@@ -1,5 +1,8 @@
 #include "model/DateEntryDialog.h"
 
+#include "platform/DateField.h"
+#include "platform/TitleWidth.h"
+
 #include <QDate>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -32,9 +35,12 @@ DateEntryDialog::DateEntryDialog(const ViewPosition& view, int unitW, int unitH,
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Datum eingeben"));
     setFixedSize(20 * unitW, static_cast<int>(std::lround(3.5 * unitH)));
+    widenToTitle(*this);
 
-    dateField_ = new QDateEdit(this);
-    dateField_->setGeometry(unitW, unitH, 18 * unitW, static_cast<int>(std::lround(1.5 * unitH)));
+    dateField_ = new DateField(this);
+    // One unit of margin on either side, also when the title made the window wider.
+    dateField_->setGeometry(unitW, unitH, width() - 2 * unitW,
+                            static_cast<int>(std::lround(1.5 * unitH)));
     dateField_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     dateField_->setDateRange(qDateOf(kFirstSupportedDay), qDateOf(kLastSupportedDay));
     dateField_->setDate(

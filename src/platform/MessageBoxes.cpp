@@ -5,7 +5,11 @@
 namespace tp {
 
 void QtMessageBoxes::inform(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::information(parent, title, text);
+    // An error shows the warning sign, not the information sign.
+    if (title == QStringLiteral("Fehler"))
+        QMessageBox::warning(parent, title, text);
+    else
+        QMessageBox::information(parent, title, text);
 }
 
 bool QtMessageBoxes::ask(QWidget* parent, const QString& text) {

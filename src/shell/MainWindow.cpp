@@ -21,6 +21,9 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tp {
 
@@ -64,6 +67,27 @@ int commandOfButton(Gadget gadget) {
     default:
         return 0;
     }
+}
+
+QString toolTipOf(Gadget gadget) {
+    for (const GadgetLayout& entry : mainWindowLayout(kFallbackUnits, pageWidthUnits(5)))
+        if (entry.gadget == gadget)
+            return qText(entry.toolTip);
+    return {};
+}
+
+// A line longer than its field ends in an ellipsis; the whole line is then the tool tip.
+void showElided(QLineEdit& field, const QString& text, const QString& toolTip) {
+    const int frame =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field)
+                         : 0;
+    const QMargins margins = field.textMargins();
+    // The field keeps two pixels free on either side of its text.
+    const int room = field.width() - 2 * frame - margins.left() - margins.right() - 2 * 2 - 1;
+    const QString shown = field.fontMetrics().elidedText(text, Qt::ElideRight, room);
+    field.setText(shown);
+    field.setCursorPosition(0);
+    field.setToolTip(shown == text ? toolTip : text);
 }
 
 // Buttons that only make sense beside month columns.
@@ -122,6 +146,8 @@ void MainWindow::createGadgets() {
         case GadgetKind::ReadOnlyField: {
             auto* field = new QLineEdit(this);
             field->setReadOnly(true);
+            // A field with the focus would swallow the arrow keys that move the cursor.
+            field->setFocusPolicy(Qt::NoFocus);
             widget = field;
             break;
         }
@@ -134,7 +160,7 @@ void MainWindow::createGadgets() {
     astronomyLine_ = static_cast<QLineEdit*>(gadget(Gadget::AstronomyLine));
     hoursField_ = static_cast<QLineEdit*>(gadget(Gadget::HoursField));
     vacationField_ = static_cast<QLineEdit*>(gadget(Gadget::VacationField));
-    for (QLineEdit* field : {noteLine_, hoursField_, vacationField_})
+    for (QLineEdit* field : {infoLine_, noteLine_, astronomyLine_, hoursField_, vacationField_})
         field->installEventFilter(this);
 }
 
@@ -152,11 +178,12 @@ void MainWindow::applyPageBackground() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The note line and the two account fields are entry points, not places to type in:
-    // the focus goes back to the info line.
+    // The status fields are entry points, not places to type in: the keyboard stays with the
+    // page, whose keys move the cursor.
     if (event->type() == QEvent::FocusIn &&
-        (watched == noteLine_ || watched == hoursField_ || watched == vacationField_)) {
-        QMetaObject::invokeMethod(infoLine_, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
+        (watched == infoLine_ || watched == noteLine_ || watched == astronomyLine_ ||
+         watched == hoursField_ || watched == vacationField_)) {
+        QMetaObject::invokeMethod(canvas_, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
         return false;
     }
     return QWidget::eventFilter(watched, event);
@@ -186,6 +213,10 @@ void MainWindow::startUp() {
     rebuildPage(kNoCursorMove);
 
     if (fontTooLarge) {
+        // The page comes first, then the warning; the window stays on the desktop, even if
+        // the page does not fit on it.
+        keepOnDesktop();
+        show();
         services_.messages->inform(
             this, QStringLiteral("Fehler"),
             QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
@@ -204,6 +235,16 @@ bool MainWindow::fitWindow() {
     setFixedSize(client.width, client.height);
     setGeometry(client.x, client.y, client.width, client.height);
     return true;
+}
+
+void MainWindow::keepOnDesktop() {
+    const QSize desktop = services_.desktopSize();
+    const PixelSize client = clientSize(state_.units, state_.pageWidth);
+    const int width = std::min(client.width, desktop.width());
+    const int height = std::min(client.height, desktop.height());
+    setFixedSize(width, height);
+    // Placed by its frame, so that the title bar is on the desktop too.
+    move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
 }
 
 void MainWindow::relayout() {
@@ -230,6 +271,7 @@ void MainWindow::fontDialog() {
     if (!chosen)
         return;
     const QFont previous = pageFont_;
+    const LayoutUnits previousUnits = state_.units;
     measureUnits(*chosen, state_.units.w, state_.units.h);
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
     if (fitWindow()) {
@@ -239,7 +281,13 @@ void MainWindow::fontDialog() {
         applyFontToGadgets();
         return;
     }
+    // Measured again, the previous font gives slightly larger units than before: the window
+    // grows with them, or keeps the units it had where the desktop has no room for that.
     measureUnits(previous, state_.units.w, state_.units.h);
+    if (!fitWindow()) {
+        state_.units = previousUnits;
+        fitWindow();
+    }
     setPageFont(previous);
     relayout();
     applyFontToGadgets();
@@ -282,9 +330,10 @@ void MainWindow::showStatusOfSelectedDay() {
     infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
     infoLine_->setCursorPosition(0);
     PhaseNearFlag phaseNear{};
-    astronomyLine_->setText(QString::fromStdString(
-        astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)));
-    astronomyLine_->setCursorPosition(0);
+    showElided(*astronomyLine_,
+               QString::fromStdString(
+                   astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)),
+               toolTipOf(Gadget::AstronomyLine));
     // Notes and the accounts fill these once they exist.
     noteLine_->clear();
     hoursField_->clear();
@@ -297,9 +346,11 @@ void MainWindow::showSheetStatus() {
                        QStringLiteral(" ") + QString::number(today.year));
     noteLine_->setText(QStringLiteral("Der Kalender kann mit der Taste 'Z' oder der rechten "
                                       "Maustaste in die Zwischenablage kopiert werden."));
-    astronomyLine_->setText(
+    showElided(
+        *astronomyLine_,
         QStringLiteral("Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter "
-                       "'Prog.' -> 'Schriftart') angepasst werden."));
+                       "'Prog.' -> 'Schriftart') angepasst werden."),
+        toolTipOf(Gadget::AstronomyLine));
     hoursField_->clear();
     vacationField_->clear();
 }

@@ -40,6 +40,8 @@ class MainWindow : public QWidget {
 
     // Resizes and centres the window for the current units and page width, if it fits.
     bool fitWindow();
+    // For a page larger than the desktop: as much of it as the desktop holds, on the desktop.
+    void keepOnDesktop();
     void relayout();
     void applyFontToGadgets();
     void fontDialog();

@@ -34,7 +34,7 @@ class EarliestBlockStartWindowTest : public QObject {
         QCOMPARE(window.dateField()->text(), QStringLiteral("25.04."));
         QCOMPARE(window.dateField()->minimumDate(), QDate(2026, 1, 1));
         QCOMPARE(window.dateField()->maximumDate(), QDate(2026, 12, 31));
-        QCOMPARE(window.width(), 20 * window.fontMetrics().averageCharWidth());
+        QVERIFY(window.width() >= 20 * window.fontMetrics().averageCharWidth());
     }
 
     void leapDayIsShownInEveryYear_data() {

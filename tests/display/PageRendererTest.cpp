@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <array>
 #include <map>
 
 namespace tp {
@@ -25,20 +26,27 @@ struct RenderedPage {
     QImage image;
     DayCellTable cells;
     LayoutUnits units;
+    PageSwitches switches;
 
     RenderedPage(int calendarType, int year, int month, bool vacationBlock = true,
-                 std::vector<const DayMarksSource*> sources = {}, bool schoolHolidays = true) {
+                 std::vector<const DayMarksSource*> sources = {}, bool schoolHolidays = true,
+                 int pointSize = 10)
+        : view_{year, month, 0, 1}, sources_(std::move(sources)) {
         shifts.calendarType = *calendarTypeFromNumber(calendarType);
-        ViewPosition view{year, month, 0, 1};
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSize(10);
-        PageInput input{shifts, view};
-        input.switches.schoolHolidays = schoolHolidays;
-        input.switches.vacationBlock = vacationBlock;
-        input.font = font;
-        input.units = unitsOfFont(font);
-        input.markSources = std::move(sources);
-        units = input.units;
+        switches.schoolHolidays = schoolHolidays;
+        switches.vacationBlock = vacationBlock;
+        font_.setPointSize(pointSize);
+        units = unitsOfFont(font_);
+        redraw();
+    }
+
+    // Draws the page again, as after a change of the switches.
+    void redraw() {
+        PageInput input{shifts, view_};
+        input.switches = switches;
+        input.font = font_;
+        input.units = units;
+        input.markSources = sources_;
         drawMonthColumns(image, input, cells);
     }
 
@@ -55,6 +63,11 @@ struct RenderedPage {
                     return true;
         return false;
     }
+
+  private:
+    ViewPosition view_;
+    std::vector<const DayMarksSource*> sources_;
+    QFont font_{QStringLiteral("DejaVu Sans")};
 };
 
 // Days of the six columns from (year, month) with their column.
@@ -66,6 +79,12 @@ template <typename Visit> void forEachDay(int year, int month, Visit visit) {
         for (int day = 1; day <= first.monthLength(); ++day)
             visit(column, day, first.dayNumber + day - 1, first);
     }
+}
+
+// The week number's brown, also where its edges blend into the background.
+bool isWeekNumberInk(const QColor& colour) {
+    return colour.red() - colour.blue() > 30 && colour.green() - colour.blue() > 25 &&
+           colour.red() < 215;
 }
 
 bool isReddish(const QColor& colour) {
@@ -313,6 +332,65 @@ class PageRendererTest : public QObject {
         const int freeCrew =
             static_cast<int>(std::find(crews.begin(), crews.end(), 0) - crews.begin());
         QCOMPARE(page.at(page.shiftX(0) + 2, page.rowY(9) + 2), crewColour(freeCrew));
+    }
+
+    // The week number of a Monday or a 1st gives way to an eclipse mark as to a moon phase.
+    void eclipseMarkReplacesTheWeekNumber() {
+        FakeMarks source;
+        source.marks[dayNumberOf(2027, 8, 2)].eclipse = EclipseSymbol::Solar;
+        source.marks[dayNumberOf(2030, 6, 1)].eclipse = EclipseSymbol::Lunar;
+        for (const auto [year, month, eclipseDay, plainMonday] :
+             {std::array{2027, 8, 2, 9}, std::array{2030, 6, 1, 3}}) {
+            const RenderedPage page(1, year, month, true, {&source}, false);
+            const auto weekNumberIn = [&](int day) {
+                const QRect symbolPlace(page.columnX(0) + 5 * page.units.w, page.rowY(day),
+                                        3 * page.units.w, page.units.h);
+                return page.any(symbolPlace, isWeekNumberInk);
+            };
+            QVERIFY(!weekNumberIn(eclipseDay));
+            QVERIFY(weekNumberIn(plainMonday));
+        }
+    }
+
+    // Weekday letters and week number stay apart at every size, two clean pixels at least, and
+    // the number stays out of the shift area.
+    void weekNumberKeepsClearOfTheWeekday_data() {
+        QTest::addColumn<int>("pointSize");
+        for (const int size : {8, 10, 12, 14, 20})
+            QTest::addRow("%d pt", size) << size;
+    }
+    void weekNumberKeepsClearOfTheWeekday() {
+        QFETCH(int, pointSize);
+        const RenderedPage withNumbers(1, 2027, 3, true, {}, false, pointSize);
+        RenderedPage withoutNumbers(1, 2027, 3, true, {}, false, pointSize);
+        withoutNumbers.switches.weekNumbers = false;
+        withoutNumbers.redraw();
+        QStringList touching;
+        int weekNumbers = 0;
+        forEachDay(2027, 3, [&](int column, int day, DayNumber, const WorkingDate& first) {
+            const int left = withNumbers.columnX(column) + 2 * withNumbers.units.w;
+            const int right = withNumbers.shiftX(column);
+            int lastLetter = -1;
+            int firstNumber = -1;
+            int lastNumber = -1;
+            for (int x = left; x < right; ++x) {
+                for (int y = withNumbers.rowY(day); y < withNumbers.rowY(day + 1); ++y) {
+                    if (withoutNumbers.at(x, y) != kBackground)
+                        lastLetter = x;
+                    if (withNumbers.at(x, y) != withoutNumbers.at(x, y)) {
+                        firstNumber = firstNumber < 0 ? x : firstNumber;
+                        lastNumber = x;
+                    }
+                }
+            }
+            if (firstNumber < 0)
+                return;
+            ++weekNumbers;
+            if (firstNumber <= lastLetter + 2 || lastNumber >= right)
+                touching.append(QStringLiteral("%1.%2.").arg(day).arg(first.month));
+        });
+        QVERIFY(weekNumbers > 25);
+        QCOMPARE(touching, QStringList());
     }
 
     void cursorFrameSurroundsTheCursorDay() {

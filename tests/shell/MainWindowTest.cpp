@@ -323,17 +323,28 @@ class MainWindowTest : public QObject {
     }
 
     void startUpFallsBackToSixColumnsThenWarns() {
-        // Wide enough for nothing: the column count drops to six, then the font warning.
+        // Wide enough for nothing: the column count drops to six, then the font warning over
+        // the page already on show, which stays on the desktop.
         Harness h(QSize(300, 200), 11);
         QCOMPARE(h.state.lastColumnIndex, 5);
         QCOMPARE(h.messages.shown,
                  QStringList{"Fehler: Der Zeichensatz ist für den Bildschirm zu groß!"});
+        QCOMPARE(h.messages.parentVisible, QList<bool>{true});
+        QCOMPARE(h.window->size(), QSize(300, 200));
+        QVERIFY(h.window->frameGeometry().left() >= 0 && h.window->frameGeometry().top() >= 0);
     }
 
+    // The previous font comes back and the window fits it again: nothing is cut off.
+    void fontTooLargeIsRefused_data() {
+        QTest::addColumn<int>("room");
+        QTest::newRow("desktop just large enough") << 1;
+        QTest::newRow("room to spare") << 200;
+    }
     void fontTooLargeIsRefused() {
+        QFETCH(int, room);
         Harness h;
         const QFont before = h.window->pageFont();
-        h.desktop = h.window->size() + QSize(1, 1);
+        h.desktop = h.window->size() + QSize(room, room);
         QFont huge = before;
         huge.setPointSize(before.pointSize() * 4);
         h.fontAnswer = huge;
@@ -341,6 +352,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.window->pageFont(), before);
         QCOMPARE(h.messages.shown,
                  QStringList{"Fehler: Der gewählte Zeichensatz war für den Bildschirm zu groß!"});
+        QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
+        for (const Gadget last : {Gadget::FewerColumns, Gadget::VacationBlockToggle})
+            QVERIFY(h.window->rect().contains(h.window->gadget(last)->geometry()));
     }
 
     void fontThatFitsIsTaken() {
@@ -459,12 +473,33 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.earliestVacationStart, (MonthDay{5, 2}));
     }
 
-    void statusFieldsHandTheFocusBack() {
-        Harness h;
-        for (const Gadget field : {Gadget::NoteLine, Gadget::HoursField, Gadget::VacationField}) {
+    // After a click on a status field the arrow keys still move the cursor.
+    void statusFieldsLeaveTheKeysToThePage() {
+        for (const Gadget field : {Gadget::InfoLine, Gadget::NoteLine, Gadget::AstronomyLine,
+                                   Gadget::HoursField, Gadget::VacationField}) {
+            Harness h;
+            QTest::mouseClick(h.window->gadget(field), Qt::LeftButton);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QCOMPARE(h.state.view.cursorColumn, 1);
             h.window->gadget(field)->setFocus();
-            QTRY_VERIFY(h.window->gadget(Gadget::InfoLine)->hasFocus());
+            QTRY_VERIFY(!h.window->gadget(field)->hasFocus());
         }
+    }
+
+    // A line longer than its field ends visibly cut, and shows whole as its tool tip.
+    void longAstronomyLineIsElided() {
+        Harness h;
+        auto* field = static_cast<QLineEdit*>(h.window->gadget(Gadget::AstronomyLine));
+        QFont large = h.window->pageFont();
+        large.setPointSize(30);
+        field->setFont(large);
+        h.press(Qt::Key_Down);
+        QVERIFY(field->text().endsWith(QChar(0x2026)));
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) < field->width());
+        const QString whole = field->toolTip();
+        QVERIFY(whole.startsWith(QStringLiteral("Dämmerung: ")));
+        QVERIFY(whole.startsWith(field->text().chopped(1)));
+        QVERIFY(whole.length() > field->text().length());
     }
 
     void escapeAndCloseBoxQuit() {

@@ -3,14 +3,16 @@
 #include "platform/MessageBoxes.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace tp::test {
 
 // Answers every question with `answer` and keeps what was shown as "title: text".
 class RecordingMessageBoxes final : public MessageBoxes {
   public:
-    void inform(QWidget*, const QString& title, const QString& text) override {
+    void inform(QWidget* parent, const QString& title, const QString& text) override {
         shown.append(title + QStringLiteral(": ") + text);
+        parentVisible.append(parent && parent->isVisible());
     }
     bool ask(QWidget*, const QString& text) override {
         shown.append(QStringLiteral("Frage: ") + text);
@@ -19,6 +21,7 @@ class RecordingMessageBoxes final : public MessageBoxes {
 
     bool answer = true;
     QStringList shown;
+    QList<bool> parentVisible; // for each message of `inform`: whether its window was on show
 };
 
 } // namespace tp::test
