@@ -15,6 +15,10 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
                     std::ostream& err);
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err);
+int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err);
+int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
