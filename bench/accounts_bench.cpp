@@ -1,11 +1,8 @@
-// Cost of what every page draw adds for the markings: both account fields, the yearly hours
-// table, and a 24-column page with many markings and bars.
+// Cost of what every page draw adds for the markings: both account fields and the look-ups
+// of the day rows; and of the yearly hours table.
 #include "accounts/AccountBalances.h"
 #include "accounts/YearlyCrewHours.h"
-#include "display/PageRenderer.h"
 #include "markings/MarkingsMarksSource.h"
-
-#include <QGuiApplication>
 
 #include <random>
 
@@ -55,41 +52,6 @@ void BM_YearlyCrewHours(benchmark::State& state) {
 }
 BENCHMARK(BM_YearlyCrewHours)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-// 24 columns from January 1985 with 10,000 markings (1971..1998, one a day) and 500 bars
-// of 1 to 14 days spread over the same years. range(0) = 0: the page without them.
-void BM_RebuildPageWithMarkings(benchmark::State& state) {
-    ProgramSettings settings;
-    settings.fontName = "DejaVu Sans";
-    ShiftSystem shifts;
-    shifts.calendarType = 1;
-    PageInput input{settings, shifts, ViewPosition{1985, 0, 0, 7}};
-    input.lastColumnIndex = 23;
-    const std::optional<QFont> font = pageFontFromSettings(settings);
-    input.font = font.value_or(QFont());
-    input.units = unitsOfFont(font);
-
-    const ShiftMarkingList markings = spreadMarkings(dayNumberOf(1971, 1, 1), 10000, 1);
-    std::mt19937 random(5);
-    std::vector<CalendarBar> bars;
-    for (int i = 0; i < 500; ++i) {
-        const DayNumber start = dayNumberOf(1971, 1, 1) + i * 20;
-        bars.push_back({start, start + static_cast<DayNumber>(random() % 14),
-                        static_cast<std::uint32_t>(random() & 0xFFFFFF) | 0x010101u});
-    }
-    const CalendarBarList barList(bars);
-    const MarkingsMarksSource source(markings, barList, CalendarType::WendringWerk);
-    if (state.range(0) == 1)
-        input.markSources = {&source};
-    QImage page;
-    DayCellTable cells;
-    for (auto _ : state) {
-        drawMonthColumns(page, input, cells);
-        drawCursorFrame(page, input);
-        benchmark::DoNotOptimize(page.constBits());
-    }
-}
-BENCHMARK(BM_RebuildPageWithMarkings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
 // The look-ups alone for the 744 days of 24 columns from January 1985.
 void BM_MarkingAndBarLookups(benchmark::State& state) {
     const ShiftMarkingList markings = spreadMarkings(dayNumberOf(1971, 1, 1), 10000, 1);
@@ -112,14 +74,3 @@ void BM_MarkingAndBarLookups(benchmark::State& state) {
 BENCHMARK(BM_MarkingAndBarLookups)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-// Fonts need a GUI application; no screen is needed.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

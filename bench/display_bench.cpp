@@ -1,6 +1,8 @@
 // Cost of one page rebuild: background, every month column and the cursor frame.
 #include "astro/AstronomyMarksSource.h"
+#include "display/PageFont.h"
 #include "display/PageRenderer.h"
+#include "display/ShiftPlanSheet.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,7 @@
 #include "astro/AstronomyMarksSource.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "settings/SettingsFile.h"
 #include "shell/PageInputOf.h"

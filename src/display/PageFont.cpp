@@ -1,16 +1,13 @@
-#include "display/PageRenderer.h"
+#include "display/PageFont.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
 
 namespace tp {
 
 namespace {
 
-constexpr int kStyleUnderline = 4;
-constexpr int kStyleStrikeOut = 8;
-constexpr int kStyleBold = 256;
-constexpr int kStyleItalic = 512;
 constexpr int kLargestFontSize = 400;
 
 } // namespace
@@ -24,11 +21,17 @@ std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings) {
     else
         font = QFont(QString::fromStdString(settings.fontName));
     font.setPointSize(settings.fontSize);
-    font.setBold((settings.fontStyle & kStyleBold) != 0);
-    font.setItalic((settings.fontStyle & kStyleItalic) != 0);
-    font.setUnderline((settings.fontStyle & kStyleUnderline) != 0);
-    font.setStrikeOut((settings.fontStyle & kStyleStrikeOut) != 0);
+    font.setBold((settings.fontStyle & kFontStyleBold) != 0);
+    font.setItalic((settings.fontStyle & kFontStyleItalic) != 0);
+    font.setUnderline((settings.fontStyle & kFontStyleUnderline) != 0);
+    font.setStrikeOut((settings.fontStyle & kFontStyleStrikeOut) != 0);
     return font;
+}
+
+std::int32_t fontStyleOf(const QFont& font) {
+    return (font.bold() ? kFontStyleBold : 0) | (font.italic() ? kFontStyleItalic : 0) |
+           (font.underline() ? kFontStyleUnderline : 0) |
+           (font.strikeOut() ? kFontStyleStrikeOut : 0);
 }
 
 void measureUnits(const QFont& font, int& w, int& h) {

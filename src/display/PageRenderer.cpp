@@ -4,10 +4,12 @@
 #include "display/PageGlyphs.h"
 #include "display/PixelFill.h"
 #include "display/ShiftAreaPainter.h"
+#include "display/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"
 #include "platform/Colour.h"
+#include "platform/QtText.h"
 
 #include <QPainter>
 
@@ -42,8 +44,7 @@ class MonthColumnPainter {
         const int x = w_ + kColumnWidthUnits * w_ * column;
         painter_.setPen(pagecolours::kText);
         const std::string_view monthName = MonthNames[static_cast<std::size_t>(monthIndex)];
-        QString heading =
-            QString::fromUtf8(monthName.data(), static_cast<qsizetype>(monthName.size()));
+        QString heading = qText(monthName);
         if (monthIndex == 0 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
         painter_.drawText(QPoint(x, ascent_), heading);

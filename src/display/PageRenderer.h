@@ -1,52 +1,11 @@
 #pragma once
 
 #include "display/DayCellTable.h"
-#include "display/DayMarks.h"
-#include "display/PageGeometry.h"
-#include "model/ShiftSystem.h"
-#include "model/ViewPosition.h"
-#include "settings/ProgramSettings.h"
+#include "display/PageInput.h"
 
-#include <QFont>
 #include <QImage>
 
-#include <array>
-#include <functional>
-#include <optional>
-#include <vector>
-
 namespace tp {
-
-// Yearly hours of crews 0..4 under the five-crew rotation, for the target-hour figures of the
-// shift plan sheet.
-using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
-
-// Everything one page drawing reads.
-struct PageInput {
-    const ProgramSettings& settings;                  // display switches, target hours
-    const ShiftSystem& shifts;                        // calendarType decides columns or sheet
-    ViewPosition view;                                // first displayed month and the cursor
-    int lastColumnIndex = 5;                          // columns 0..lastColumnIndex
-    bool showVacationBlock = true;                    // the "UB" flag
-    int backgroundColour = 0xD8E9EC;                  // Windows colour value
-    QFont font{};                                     // the page font
-    LayoutUnits units{};                              // W and H of that font
-    std::vector<const DayMarksSource*> markSources{}; // notes, markings, bars, astronomy
-    CrewYearTotals crewYearTotals{};                  // sheet only; empty leaves the figures out
-};
-
-// The page font from the settings: name ("System" is the desktop's default font), size in
-// points and the style bits 256 bold, 512 italic, 4 underline, 8 strike-out. Nothing when
-// the font cannot be made (then the units are kFallbackUnits).
-std::optional<QFont> pageFontFromSettings(const ProgramSettings& settings);
-
-// Adds the drawn width and height of the characters "0".."z" of `font` to w and h, starting
-// from their previous values, then divides both by 74. Re-measuring the same font therefore
-// grows the units a little; the window layout has always been built on this.
-void measureUnits(const QFont& font, int& w, int& h);
-
-// The units of a freshly loaded font (measured from zero), or kFallbackUnits without one.
-LayoutUnits unitsOfFont(const std::optional<QFont>& font);
 
 // Month-column page: resizes `page` to the page size if needed, fills it with the background
 // colour and draws every column; `cells` is resized to the column count and filled.
@@ -54,10 +13,6 @@ void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells)
 
 // The black rounded frame around the cursor day of input.view.
 void drawCursorFrame(QImage& page, const PageInput& input);
-
-// The half-year shift plan sheet of the half year holding the first displayed month;
-// `page` is resized to the sheet's image size.
-void drawShiftPlanSheet(QImage& page, const PageInput& input);
 
 // What the main window shows after a rebuild without a cursor move: the sheet for the
 // sheet calendar type, else the columns and the cursor frame.

@@ -2,7 +2,7 @@
 
 #include "display/DayMarks.h"
 #include "display/PageGlyphs.h"
-#include "display/PageRenderer.h"
+#include "display/PageInput.h"
 #include "display/PixelFill.h"
 
 #include <QPainter>

@@ -1,10 +1,11 @@
-#include "display/PageRenderer.h"
+#include "display/ShiftPlanSheet.h"
 
 #include "display/SheetGeometry.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"
 #include "platform/Colour.h"
+#include "platform/QtText.h"
 
 #include <QPainter>
 
@@ -28,10 +29,6 @@ const QColor kWeekNumberColour(112, 104, 54);
 
 constexpr int kDayColumnCells = 3; // day column of a month; the five crews take one cell each
 constexpr int kFirstDayRow = 3;
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor crewColour(int crew) {
     return colourFromWindowsValue(CrewColours[static_cast<std::size_t>(crew)]);
@@ -125,7 +122,7 @@ class SheetPainter {
             painter_.setFont(monthFont);
             painter_.setPen(kBlack);
             painter_.drawText(cellRect(left, 0, 8, 1.5), Qt::AlignHCenter | Qt::AlignBottom,
-                              utf8(MonthNames[static_cast<std::size_t>(firstMonth_ + month)]));
+                              qText(MonthNames[static_cast<std::size_t>(firstMonth_ + month)]));
             painter_.setFont(headingFont);
             painter_.drawText(cellRect(left, 1.5, kDayColumnCells, 1.5), Qt::AlignCenter,
                               QStringLiteral("Tag"));
@@ -162,7 +159,7 @@ class SheetPainter {
             painter_.setFont(dayFont);
             painter_.setPen(rowColour);
             painter_.drawText(dayCell.adjusted(cw_ / 5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                              QStringLiteral("%1 %2").arg(day).arg(utf8(
+                              QStringLiteral("%1 %2").arg(day).arg(qText(
                                   WeekdayNames[static_cast<std::size_t>(weekday)].substr(0, 2))));
             if (weekday == 1 || day == 1) {
                 painter_.setFont(weekFont);

@@ -3,32 +3,21 @@
 #include "holidays/HolidayTables.h"
 #include "holidays/Holidays.h"
 #include "model/WorkingDate.h"
-#include "platform/Colour.h"
-
-#include <QHeaderView>
-#include <QTreeWidget>
+#include "platform/QtText.h"
 
 namespace tp {
 
 namespace {
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void addRow(QTreeWidget* list, const std::string& date, std::string_view name) {
-    new QTreeWidgetItem(list, {QString::fromStdString(date), qText(name)});
-}
-
-void addEmptyRow(QTreeWidget* list) {
-    new QTreeWidgetItem(list, {QString(), QString()});
+QString dateText(int day, int monthIndex) {
+    return QString::fromStdString(dayAndMonthText(day, monthIndex));
 }
 
 template <typename Table>
-void addEasterRows(QTreeWidget* list, const Table& table, DayNumber easter) {
+void addEasterRows(TwoColumnListWindow& window, const Table& table, DayNumber easter) {
     for (const MovableHoliday& entry : table) {
         const CivilDate date = civilFromDayNumber(easter + entry.offset);
-        addRow(list, dayAndMonthText(date.day, date.month - 1), entry.name);
+        window.addRow(dateText(date.day, date.month - 1), qText(entry.name));
     }
 }
 
@@ -36,29 +25,20 @@ void addEasterRows(QTreeWidget* list, const Table& table, DayNumber easter) {
 
 HolidayListWindow::HolidayListWindow(int year, int unitW, int unitH, int backgroundColour,
                                      QWidget* parent)
-    : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Feiertage"));
-    setFixedSize(50 * unitW, 33 * unitH);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, colourFromWindowsValue(backgroundColour));
-    setPalette(background);
-    setAutoFillBackground(true);
-
-    list_ = new QTreeWidget(this);
-    list_->setGeometry(unitW, unitH, 48 * unitW, 31 * unitH);
-    list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QString::number(year), QStringLiteral("Feiertag")});
-    list_->header()->setStretchLastSection(false);
-    list_->setColumnWidth(0, 16 * unitW);
-    list_->setColumnWidth(1, 27 * unitW);
-
+    : TwoColumnListWindow({QStringLiteral("Feiertage"),
+                           {50, 33},
+                           {48, 31},
+                           {QString::number(year), QStringLiteral("Feiertag")},
+                           16,
+                           27},
+                          unitW, unitH, backgroundColour, parent) {
     for (const FixedHoliday& entry : FixedPublicHolidays)
-        addRow(list_, dayAndMonthText(entry.code % 100, entry.code / 100 - 1), entry.name);
+        addRow(dateText(entry.code % 100, entry.code / 100 - 1), qText(entry.name));
     const DayNumber easter = easterSunday(year);
-    addEmptyRow(list_);
-    addEasterRows(list_, MovableFeastDays, easter);
-    addEmptyRow(list_);
-    addEasterRows(list_, MovablePublicHolidays, easter);
+    addRow({}, {});
+    addEasterRows(*this, MovableFeastDays, easter);
+    addRow({}, {});
+    addEasterRows(*this, MovablePublicHolidays, easter);
 }
 
 void showHolidayList(QWidget* parent, int year, int unitW, int unitH, int backgroundColour) {

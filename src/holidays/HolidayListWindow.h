@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QDialog>
-
-class QTreeWidget;
+#include "holidays/TwoColumnListWindow.h"
 
 namespace tp {
 
 // "Feiertage": the public holidays and the Easter feasts of one year; Escape closes it.
-class HolidayListWindow : public QDialog {
+class HolidayListWindow : public TwoColumnListWindow {
     Q_OBJECT
 
   public:
     HolidayListWindow(int year, int unitW, int unitH, int backgroundColour,
                       QWidget* parent = nullptr);
-
-    QTreeWidget* list() const { return list_; }
-
-  private:
-    QTreeWidget* list_ = nullptr;
 };
 
 // Shows the list for `year` (the year of the page's first column) and waits until it is closed.

@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QDialog>
-
-class QTreeWidget;
+#include "holidays/TwoColumnListWindow.h"
 
 namespace tp {
 
 // "Ferientermine": the six school holiday periods of one year; Escape closes it.
-class SchoolHolidayWindow : public QDialog {
+class SchoolHolidayWindow : public TwoColumnListWindow {
     Q_OBJECT
 
   public:
     SchoolHolidayWindow(int year, int unitW, int unitH, int backgroundColour,
                         QWidget* parent = nullptr);
-
-    QTreeWidget* list() const { return list_; }
-
-  private:
-    QTreeWidget* list_ = nullptr;
 };
 
 // Shows the periods of `year` (empty for a year the table does not hold) and waits.

@@ -1,19 +1,13 @@
 #include "model/CalendarTypeDialog.h"
 
+#include "platform/QtText.h"
+
 #include <QRadioButton>
 #include <QScrollArea>
 
 #include <cmath>
 
 namespace tp {
-
-namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CalendarTypeDialog::CalendarTypeDialog(int unitW, int unitH, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Kalender"));

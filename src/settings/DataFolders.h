@@ -1,8 +1,11 @@
 #pragma once
 
+#include "settings/ProgramSettings.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tp {
 
@@ -14,9 +17,48 @@ struct DataFolders {
     std::filesystem::path userFolder; // one folder per user name inside the data root
 };
 
+// Where the logged-in user's files are: the settings always in data root + user name, the
+// other data files in `dataFolder` (the same folder, or one in an external "TPDaten").
+struct UserDataPlace {
+    std::filesystem::path dataRoot;
+    std::string userName; // UTF-8
+    std::filesystem::path dataFolder;
+};
+
 // Creates (or reuses) the hidden data root in `startFolder` and the hidden folder of
 // `userName` in it. Nothing when a folder cannot be created.
 std::optional<DataFolders> prepareDataFolders(const std::filesystem::path& startFolder,
                                               const std::string& userName);
+
+// The folder of `userName` (UTF-8) in the data root; it holds "Einstellungen.dat".
+std::filesystem::path userFolderOf(const std::filesystem::path& dataRoot,
+                                   const std::string& userName);
+
+// Creates `folder` (and what leads to it) unless it is there, and hides it. False when it is
+// no folder afterwards.
+bool ensureHiddenFolder(const std::filesystem::path& folder);
+
+// A stored folder with '/' or '\' separators, written with this system's separator and ended
+// by one: "D:/Daten/TPDaten" becomes "D:\Daten\TPDaten\" on Windows.
+std::string storedFolderText(std::string_view stored);
+
+// The folder above a folder written with a trailing separator: "C:\A\B\" gives "C:\A\".
+// Empty when there is none.
+std::string parentFolder(std::string_view folder);
+
+// What the data check at every load of a user's data decided.
+struct ExternalFolderCheck {
+    std::filesystem::path dataFolder; // the folder of the user's data files from now on
+    // Empty, or the message that the configured external folder is gone; the data root is
+    // then in use and the settings were saved with it.
+    std::string missingFolderMessage;
+};
+
+// Follows "Anwenderverzeichnis" to the user's data folder (created, hidden, when only the
+// user's own folder is missing there). When it names a folder that is gone (a network drive
+// not connected), it is set back to the data root and the settings are saved at once. The
+// stored text is rewritten with this system's separators and a trailing one.
+ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoot,
+                                            const std::string& userName, ProgramSettings& settings);
 
 } // namespace tp

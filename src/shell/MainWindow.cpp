@@ -4,12 +4,15 @@
 
 #include "astro/AstronomyLine.h"
 #include "astro/AstronomyMarksSource.h"
+#include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "display/SheetGeometry.h"
+#include "display/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
+#include "platform/QtText.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
@@ -23,21 +26,10 @@ namespace tp {
 
 namespace {
 
-constexpr int kStyleUnderline = 4;
-constexpr int kStyleStrikeOut = 8;
-constexpr int kStyleBold = 256;
-constexpr int kStyleItalic = 512;
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void storeFontInSettings(const QFont& font, ProgramSettings& settings) {
     settings.fontName = font.family().toStdString();
     settings.fontSize = font.pointSize();
-    settings.fontStyle = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |
-                         (font.underline() ? kStyleUnderline : 0) |
-                         (font.strikeOut() ? kStyleStrikeOut : 0);
+    settings.fontStyle = fontStyleOf(font);
 }
 
 // The buttons of the navigation row deliver the command of their key.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/PageRenderer.h"
+#include "display/PageInput.h"
 #include "shell/AppState.h"
 
 namespace tp {

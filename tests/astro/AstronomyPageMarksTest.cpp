@@ -1,4 +1,5 @@
 #include "astro/AstronomyMarksSource.h"
+#include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "model/WorkingDate.h"
 #include "platform/Colour.h"

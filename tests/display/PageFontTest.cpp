@@ -1,4 +1,4 @@
-#include "display/PageRenderer.h"
+#include "display/PageFont.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

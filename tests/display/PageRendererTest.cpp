@@ -1,4 +1,6 @@
 #include "display/PageRenderer.h"
+
+#include "display/PageFont.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"

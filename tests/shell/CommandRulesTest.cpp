@@ -55,10 +55,4 @@ TEST(CalendarTypeKeys, EveryKeyFromEveryType) {
     EXPECT_EQ(calendarTypeAfterCommand(4, CopyPage), 4);
 }
 
-TEST(CalendarTypeKeys, VacationBlockToggleOnlyForRotatingBlockTypes) {
-    for (int type = 0; type < 8; ++type)
-        EXPECT_EQ(showsVacationBlockToggle(type), type == 0 || type == 1 || type == 3 || type == 4)
-            << type;
-}
-
 } // namespace

@@ -1,9 +1,7 @@
 #include "shell/MainWindow.h"
-#include "astro/AstronomyLine.h"
 #include "display/PageGeometry.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
-#include "notes/DayInfoLine.h"
 #include "shell/PageCanvas.h"
 
 #include "RecordingMessageBoxes.h"
@@ -83,32 +81,72 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.pageWidth, 108);
         QVERIFY(h.state.units.w > 0 && h.state.units.h > 0);
         QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
-        QCOMPARE(h.text(Gadget::InfoLine),
-                 QString::fromStdString(dayInfoLine(dayNumberOf(2016, 12, 24))));
-        PhaseNearFlag flag{};
-        const std::string astronomy =
-            astronomyLine(workingDateOf(dayNumberOf(2016, 12, 24)),
-                          astronomySettingsOf(h.state.settings), flag, nullptr);
-        QVERIFY(!astronomy.empty());
-        QCOMPARE(h.text(Gadget::AstronomyLine), QString::fromStdString(astronomy));
+        QCOMPARE(
+            h.text(Gadget::InfoLine),
+            QStringLiteral(
+                "Samstag, 24. Dezember 2016\u00A0-\u00A0Heiliger Abend\u00A0-\u00A0Adam, Eva"));
+        QCOMPARE(h.text(Gadget::AstronomyLine),
+                 QStringLiteral(
+                     "Dämmerung: 7:24 - 16:56,\u00A0Sonne: 8:00 - 16:19,\u00A0Mond: 3:00 - 13:46"));
         QVERIFY(h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
         QVERIFY(h.messages.shown.isEmpty());
     }
 
-    void gadgetsStandWhereTheLayoutPutsThem() {
+    void gadgetsStandAroundThePage() {
         Harness h;
-        const MainWindowLayout layout = mainWindowLayout(h.state.units, h.state.pageWidth);
-        for (const GadgetLayout& entry : layout) {
-            const QWidget* widget = h.window->gadget(entry.gadget);
-            const PixelRect& r = entry.rect;
-            QCOMPARE(widget->geometry(), QRect(r.x, r.y, r.width, r.height));
-            QCOMPARE(widget->toolTip(),
-                     QString::fromUtf8(entry.toolTip.data(), qsizetype(entry.toolTip.size())));
-            QCOMPARE(widget->font(), h.window->pageFont());
+        const int w = h.state.units.w;
+        const int rowHeight = h.state.units.h;
+        const int windowWidth = h.window->width();
+        const auto at = [&](Gadget gadget) { return h.window->gadget(gadget)->geometry(); };
+
+        // The page spans the window two rows below its top.
+        const QRect page = at(Gadget::Canvas);
+        QCOMPARE(page, QRect(0, 2 * rowHeight, windowWidth, 32 * rowHeight + 2));
+
+        // Above it one row of buttons: "+", F1 .. F12 in key order, "-"; one unit spare on
+        // either side.
+        const Gadget buttons[] = {Gadget::MoreColumns,  Gadget::YearBack,    Gadget::MonthBack,
+                                  Gadget::MonthForward, Gadget::YearForward, Gadget::PageBack,
+                                  Gadget::Today,        Gadget::PageForward, Gadget::Date,
+                                  Gadget::Note,         Gadget::ProgramMenu, Gadget::User,
+                                  Gadget::Info,         Gadget::FewerColumns};
+        QCOMPARE(at(Gadget::MoreColumns).left(), w);
+        QCOMPARE(windowWidth - (at(Gadget::FewerColumns).right() + 1), w);
+        for (int index = 1; index < 14; ++index) {
+            const QRect button = at(buttons[index]);
+            QCOMPARE(button.top(), at(Gadget::MoreColumns).top());
+            QVERIFY(button.bottom() < page.top());
+            QVERIFY(at(buttons[index - 1]).right() < button.left());
+            if (index < 13)
+                QVERIFY(h.window->gadget(buttons[index])
+                            ->toolTip()
+                            .startsWith(QStringLiteral("[F%1] ").arg(index)));
         }
-        QCOMPARE(static_cast<QPushButton*>(h.window->gadget(Gadget::Today))->text(), "Heute");
-        // The navigation row is centred: x0 = 5 W for six columns.
-        QCOMPARE(h.window->gadget(Gadget::YearBack)->x(), 5 * h.state.units.w);
+
+        // Below it the three status lines, one unit in from the left, each with its field at
+        // the right, one unit before the window's edge.
+        const std::pair<Gadget, Gadget> lines[] = {
+            {Gadget::InfoLine, Gadget::HoursField},
+            {Gadget::NoteLine, Gadget::VacationField},
+            {Gadget::AstronomyLine, Gadget::VacationBlockToggle},
+        };
+        int above = page.bottom();
+        for (const auto& [line, field] : lines) {
+            QCOMPARE(at(line).left(), w);
+            QVERIFY(at(line).top() > above);
+            QVERIFY(at(line).right() < at(field).left());
+            QCOMPARE(windowWidth - (at(field).right() + 1), w);
+            above = at(line).bottom();
+        }
+        QVERIFY(above < h.window->height());
+
+        auto* today = static_cast<QPushButton*>(h.window->gadget(Gadget::Today));
+        QCOMPARE(today->text(), QStringLiteral("Heute"));
+        QCOMPARE(today->toolTip(), QStringLiteral("[F6] Setzt den Kursor auf den heutigen Tag"));
+        QCOMPARE(h.window->gadget(Gadget::VacationBlockToggle)->toolTip(),
+                 QStringLiteral("Urlaubsblockanzeige ein- und ausschalten"));
+        for (const Gadget gadget : buttons)
+            QCOMPARE(h.window->gadget(gadget)->font(), h.window->pageFont());
     }
 
     void navigationKeys_data() {
@@ -154,6 +192,7 @@ class MainWindowTest : public QObject {
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_N);
         QCOMPARE(h.state.shiftSystem.calendarType, 0);
+        QVERIFY(toggle->isVisible());
         h.press(Qt::Key_B);
         QCOMPARE(h.state.shiftSystem.calendarType, 2);
         QVERIFY(!toggle->isVisible());
@@ -162,11 +201,13 @@ class MainWindowTest : public QObject {
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_M);
         QCOMPARE(h.state.shiftSystem.calendarType, 4);
+        QVERIFY(toggle->isVisible());
         h.press(Qt::Key_V);
         QCOMPARE(h.state.shiftSystem.calendarType, 6);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_C);
         QCOMPARE(h.state.shiftSystem.calendarType, 7);
+        QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_X);
         QCOMPARE(h.state.shiftSystem.calendarType, 5);
         QVERIFY(!toggle->isVisible());

@@ -1,0 +1,11 @@
+#include "cli/Commands.h"
+
+namespace tp::cli {
+
+// A build without Qt has every report but cannot draw the page.
+int runRenderCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+    err << "render: this build of turnoplaner-cli has no drawing (built without Qt)\n";
+    return kUsageError;
+}
+
+} // namespace tp::cli

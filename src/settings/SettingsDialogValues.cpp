@@ -1,0 +1,111 @@
+#include "settings/SettingsDialogValues.h"
+
+#include "accounts/BlockCrewOrder.h"
+#include "settings/SettingsNumbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tp {
+
+namespace {
+
+constexpr std::array<std::string_view, kCrewCount> kCrewNames{"Rot", "Blau", "Gelb", "Grün",
+                                                              "Braun"};
+
+// Comma, blank and apostrophe all separate degrees from minutes (or hours from decimals).
+std::string withDecimalPoint(std::string_view text) {
+    std::string normalised(text);
+    for (char& c : normalised)
+        if (c == ',' || c == ' ' || c == '\'')
+            c = '.';
+    return normalised;
+}
+
+// Typed text never means infinity or not-a-number.
+double finiteOrZero(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
+SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings) {
+    SettingsDialogValues values;
+    values.placeName = settings.placeName;
+    values.longitude = settings.longitude;
+    values.latitude = settings.latitude;
+    values.timeZone = settings.timeZone;
+    values.automaticSummerTime = settings.automaticSummerTime;
+    values.twilight = settings.twilight;
+    values.showMoonPhases = settings.showMoonPhases;
+    values.showOrbitExtremes = settings.showOrbitExtremes;
+    values.showWeekNumbers = settings.showWeekNumbers;
+    values.showSchoolHolidays = settings.showSchoolHolidays;
+    values.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
+    values.vacationCycle = settings.vacationCycle;
+    values.targetHours38 = settings.targetHours38;
+    values.targetHours40 = settings.targetHours40;
+    return values;
+}
+
+void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings,
+                               ShiftSystem& system, int calendarYear) {
+    settings.placeName = values.placeName;
+    settings.longitude = values.longitude;
+    settings.latitude = values.latitude;
+    settings.timeZone = values.timeZone;
+    settings.automaticSummerTime = values.automaticSummerTime;
+    settings.twilight = static_cast<std::int8_t>(std::clamp(values.twilight, 0, 2));
+    settings.showMoonPhases = values.showMoonPhases;
+    settings.showOrbitExtremes = values.showOrbitExtremes;
+    settings.showWeekNumbers = values.showWeekNumbers;
+    settings.showSchoolHolidays = values.showSchoolHolidays;
+    settings.vacationStartMonth = values.earliestVacationStart.month;
+    settings.vacationStartDay = values.earliestVacationStart.day;
+    settings.vacationCycle = std::clamp(values.vacationCycle, 0, kCrewCount - 1);
+    settings.targetHours38 = values.targetHours38;
+    settings.targetHours40 = values.targetHours40;
+
+    system.earliestVacationStart = values.earliestVacationStart;
+    resetBlockCrewOrder(system.blockVacationTables, calendarYear);
+    rotateBlockCrewOrder(system.blockVacationTables, calendarYear, settings.vacationCycle);
+}
+
+double parseDegreesMinutes(std::string_view text, double limit) {
+    double value = finiteOrZero(readSettingsDouble(withDecimalPoint(text)));
+    double whole = std::trunc(value);
+    if (std::fabs(value - whole) >= 0.599) // no minute value: decimal degrees
+        value = whole + (value - whole) * 0.6;
+    whole = std::trunc(value);
+    if (std::fabs(value) > limit)
+        value = std::fmod(whole, limit) + (value - whole);
+    // A small allowance, so that 12.42 (held as 12.41999...) is not cut to 12.41.
+    return std::trunc(value * 100.0 + std::copysign(1e-6, value)) / 100.0;
+}
+
+double parseTimeZone(std::string_view text) {
+    const double hours = finiteOrZero(readSettingsDouble(withDecimalPoint(text)));
+    return std::clamp(hours, -12.0, 14.0);
+}
+
+float parseTargetHours(std::string_view text) {
+    std::string normalised(text);
+    std::replace(normalised.begin(), normalised.end(), ',', '.');
+    const float hours = readSettingsFloat(normalised);
+    return std::isfinite(hours) ? hours : 0.0f;
+}
+
+std::array<std::string, kCrewCount> crewOrderTexts(int calendarYear) {
+    const auto& firstRow = blockVacationTableOf(DefaultBlockVacationTables, calendarYear)[0];
+    std::array<std::string, kCrewCount> texts;
+    for (int rotation = 0; rotation < kCrewCount; ++rotation) {
+        for (int period = 0; period < kCrewCount; ++period) {
+            if (period > 0)
+                texts[rotation] += ", ";
+            texts[rotation] += kCrewNames[firstRow[(period + rotation) % kCrewCount]];
+        }
+    }
+    return texts;
+}
+
+} // namespace tp

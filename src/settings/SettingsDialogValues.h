@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/ShiftSystem.h"
+#include "settings/ProgramSettings.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tp {
+
+inline constexpr int kMaxPlaceNameLength = 50; // characters
+
+// What the dialog "Programmeinstellungen" shows and changes, with the signs already applied.
+struct SettingsDialogValues {
+    std::string placeName; // UTF-8
+    double longitude = 0;  // degrees.minutes, west positive
+    double latitude = 0;   // degrees.minutes, north positive
+    double timeZone = 0;   // hours, east positive
+    bool automaticSummerTime = true;
+    int twilight = 0; // 0 civil, 1 nautical, 2 astronomical
+    bool showMoonPhases = false;
+    bool showOrbitExtremes = false;
+    bool showWeekNumbers = true;
+    bool showSchoolHolidays = true;
+    MonthDay earliestVacationStart{};
+    int vacationCycle = 0; // 0..4, the chosen crew order
+    float targetHours38 = 0;
+    float targetHours40 = 0;
+};
+
+SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings);
+
+// Takes the values into the settings, and the earliest vacation start and the crew order
+// into the shift system: the crew table of `calendarYear` is reset and rotated by the cycle,
+// so storing the same choice twice gives the same order.
+void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings,
+                               ShiftSystem& system, int calendarYear);
+
+// Latitude (limit 90) or longitude (limit 180) as typed: degrees, then minutes after a point,
+// comma, blank or apostrophe ("48,47" is 48 degrees 47 minutes). Decimals of .60 and more are
+// taken as decimal degrees (12.7 becomes 12.42); a value beyond the limit wraps around
+// (120 becomes 30). Cut to two decimals; no number gives 0.
+double parseDegreesMinutes(std::string_view text, double limit);
+
+// A time zone as typed, in decimal hours, kept within -12 and 14.
+double parseTimeZone(std::string_view text);
+
+// Target hours as typed with a decimal comma; no number gives 0.
+float parseTargetHours(std::string_view text);
+
+// The five crew orders the dialog offers for `calendarYear`: entry k is the order of the
+// crews in the block periods of a year with year mod 5 = 0 after k rotations, such as
+// "Rot, Blau, Gelb, Grün, Braun".
+std::array<std::string, kCrewCount> crewOrderTexts(int calendarYear);
+
+} // namespace tp

@@ -1,0 +1,129 @@
+#include "settings/SharedDataMerge.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tp {
+
+namespace {
+
+DayNumber keyOf(const MarkingRecord& marking) {
+    return marking.day;
+}
+DayNumber keyOf(const BarRecord& bar) {
+    return bar.start;
+}
+
+// Sorted by key, the first entry of a key kept (as the files are read and written).
+template <typename Record> std::vector<Record> sortedByKey(std::vector<Record> records) {
+    std::stable_sort(records.begin(), records.end(),
+                     [](const Record& a, const Record& b) { return keyOf(a) < keyOf(b); });
+    records.erase(
+        std::unique(records.begin(), records.end(),
+                    [](const Record& a, const Record& b) { return keyOf(a) == keyOf(b); }),
+        records.end());
+    return records;
+}
+
+// Walks a sorted list key by key.
+template <typename Record> class KeyCursor {
+  public:
+    explicit KeyCursor(const std::vector<Record>& records) : records_(records) {}
+
+    std::optional<DayNumber> key() const {
+        if (next_ == records_.size())
+            return std::nullopt;
+        return keyOf(records_[next_]);
+    }
+    // The entry of `key`, moving past it; nothing when the list has none.
+    std::optional<Record> take(DayNumber key) {
+        if (next_ == records_.size() || keyOf(records_[next_]) != key)
+            return std::nullopt;
+        return records_[next_++];
+    }
+
+  private:
+    const std::vector<Record>& records_;
+    std::size_t next_ = 0;
+};
+
+template <typename Record, typename Keep>
+int mergeByKey(const std::vector<Record>& loaded, const std::vector<Record>& edited,
+               const std::vector<Record>& onDisk, Keep keep) {
+    const std::vector<Record> base = sortedByKey(loaded);
+    const std::vector<Record> mine = sortedByKey(edited);
+    const std::vector<Record> theirs = sortedByKey(onDisk);
+    KeyCursor<Record> baseCursor(base), mineCursor(mine), theirCursor(theirs);
+
+    int replaced = 0;
+    for (;;) {
+        std::optional<DayNumber> key;
+        for (const auto& candidate : {baseCursor.key(), mineCursor.key(), theirCursor.key()})
+            if (candidate && (!key || *candidate < *key))
+                key = candidate;
+        if (!key)
+            break;
+        const std::optional<Record> was = baseCursor.take(*key);
+        const std::optional<Record> ours = mineCursor.take(*key);
+        const std::optional<Record> other = theirCursor.take(*key);
+
+        if (ours == was) { // unchanged here: whatever is on disk now
+            if (other)
+                keep(*other, false);
+        } else if (other == was || other == ours) { // changed only here, or both alike
+            if (ours)
+                keep(*ours, true);
+        } else { // both changed it, differently: this installation's entry wins
+            ++replaced;
+            if (ours)
+                keep(*ours, true);
+        }
+    }
+    return replaced;
+}
+
+bool overlaps(const BarRecord& a, const BarRecord& b) {
+    return a.start <= b.end && b.start <= a.end;
+}
+
+} // namespace
+
+MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loaded,
+                                           const std::vector<MarkingRecord>& edited,
+                                           const std::vector<MarkingRecord>& onDisk) {
+    MergedRecords<MarkingRecord> result;
+    result.records.reserve(std::max(edited.size(), onDisk.size()));
+    result.replacedEntries =
+        mergeByKey(loaded, edited, onDisk,
+                   [&](const MarkingRecord& marking, bool) { result.records.push_back(marking); });
+    return result;
+}
+
+MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
+                                   const std::vector<BarRecord>& edited,
+                                   const std::vector<BarRecord>& onDisk) {
+    std::vector<BarRecord> ours, others;
+    MergedRecords<BarRecord> result;
+    result.replacedEntries =
+        mergeByKey(loaded, edited, onDisk, [&](const BarRecord& bar, bool fromThisInstallation) {
+            (fromThisInstallation ? ours : others).push_back(bar);
+        });
+
+    // A bar from disk enters only where it overlaps none of this installation's bars. A user
+    // keeps a few hundred bars at most, so the plain search is quick enough.
+    result.records = ours;
+    for (const BarRecord& other : others) {
+        const auto clash = std::find_if(ours.begin(), ours.end(),
+                                        [&](const BarRecord& bar) { return overlaps(bar, other); });
+        if (clash != ours.end()) {
+            ++result.replacedEntries;
+            continue;
+        }
+        result.records.push_back(other);
+    }
+    std::stable_sort(result.records.begin(), result.records.end(),
+                     [](const BarRecord& a, const BarRecord& b) { return a.start < b.start; });
+    return result;
+}
+
+} // namespace tp

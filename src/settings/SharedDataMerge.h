@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/DayNumber.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tp {
+
+// Markings and bars are written whole. When a second installation shares the data folder,
+// the file may have changed on disk since it was loaded here; these functions combine the
+// three states (as loaded, as edited here, as found on disk) before the file is written, so
+// that neither installation silently wipes out what the other entered.
+
+struct MarkingRecord {
+    DayNumber day = 0;
+    std::uint8_t column = 0;
+    std::uint8_t code = 0;
+    friend bool operator==(const MarkingRecord&, const MarkingRecord&) = default;
+};
+
+struct BarRecord {
+    DayNumber start = 0;
+    DayNumber end = 0;
+    int colour = 0;
+    friend bool operator==(const BarRecord&, const BarRecord&) = default;
+};
+
+template <typename Record> struct MergedRecords {
+    std::vector<Record> records; // sorted ascending by day (markings) or start (bars)
+    // Entries of the other installation that gave way to this one's where both had changed
+    // the same day or overlapping days. The user is told this number when it is not 0.
+    int replacedEntries = 0;
+};
+
+// One marking per day. A day changed only on disk takes the disk's entry, a day changed only
+// here keeps this installation's; where both changed it differently, this one wins.
+// The inputs need not be sorted; a day listed twice counts with its first entry.
+MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loaded,
+                                           const std::vector<MarkingRecord>& edited,
+                                           const std::vector<MarkingRecord>& onDisk);
+
+// Bars are told apart by their first day; otherwise like the markings. A bar added on disk
+// that overlaps one kept from this installation gives way to it, as bars must not overlap.
+MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
+                                   const std::vector<BarRecord>& edited,
+                                   const std::vector<BarRecord>& onDisk);
+
+} // namespace tp

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/ShiftSystem.h"
+#include "settings/DataFolders.h"
+#include "settings/ProgramSettings.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tp {
+
+inline constexpr int kMaxUserNameLength = 32; // characters
+inline constexpr int kMaxPasswordLength = 32;
+
+// Characters a file name cannot hold: control characters and " * / : < > ? \ |
+bool isForbiddenFileNameCharacter(char32_t c);
+
+// A name that may become a user's folder: 1 to 32 characters, none forbidden in a file name,
+// and not one that names another folder ("." or "..") or that Windows would store under a
+// different name (ending in a blank or a dot). `name` is UTF-8.
+bool isAllowedUserName(std::string_view name);
+
+// The main window's title: the start form, or the form after a login (two blanks before the
+// dash there).
+std::string mainWindowTitle(const std::string& userName, bool afterLogin);
+
+// Writes what the current user changed: the markings and bars through
+// `saveChangedMarkingsAndBars` (which writes each only when it changed), then the settings
+// into the user's folder. Used at every login and at the end of the program.
+void saveAllUserData(const UserDataPlace& place, const ProgramSettings& settings,
+                     const std::function<void()>& saveChangedMarkingsAndBars);
+
+enum class UserSwitchOutcome {
+    Switched,
+    NameNotAllowed,   // nothing was saved, created or changed
+    FolderNotCreated, // the old user's data were saved; the old user stays logged in
+};
+
+struct UserSwitch {
+    UserSwitchOutcome outcome = UserSwitchOutcome::NameNotAllowed;
+    UserDataPlace place;              // the new user's, when switched
+    bool newUser = false;             // the user's folder was created now
+    std::string missingFolderMessage; // see checkExternalDataFolder
+};
+
+// Logs in as `newName`: saves the old user's data (`saveOldUserData`, usually a call of
+// saveAllUserData), creates the new user's hidden folder with a complete settings file made
+// from the current values when the name is new, then reads that user's settings into
+// `settings` and `system` (crew order of `calendarYear`) and checks his data folder. The
+// caller then loads notes, markings, bars and accounts from `place.dataFolder`, sets the
+// title and redraws.
+UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
+                      ProgramSettings& settings, ShiftSystem& system, int calendarYear,
+                      const std::function<void()>& saveOldUserData);
+
+} // namespace tp

@@ -1,0 +1,81 @@
+#include "settings/ProgramMenu.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace tp {
+
+class ProgramMenuTest : public QObject {
+    Q_OBJECT
+
+    // Opens the menu, lets `key` be pressed in it once it is up, returns what was chosen.
+    static ProgramMenuCommand chooseWithKey(CalendarType type, int key) {
+        QTimer::singleShot(0, [key] {
+            QWidget* menu = QApplication::activeModalWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key(key));
+            // A disabled key leaves the menu open; close it as the user would.
+            if (QApplication::activeModalWidget() == menu)
+                QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        const ProgramMenuCommand chosen = chooseProgramMenuCommand(nullptr, type);
+        // The command runs once the menu is gone.
+        if (QApplication::activeModalWidget() != nullptr)
+            qWarning("the menu is still open");
+        return chosen;
+    }
+
+  private slots:
+    void lettersChooseTheirCommands_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("toolTip");
+        const auto row = [](const char* name, int key, ProgramMenuCommand command,
+                            const char* label, const char* toolTip) {
+            QTest::newRow(name) << key << int(command) << QString::fromUtf8(label)
+                                << QString::fromUtf8(toolTip);
+        };
+        using C = ProgramMenuCommand;
+        row("K", Qt::Key_K, C::CalendarChoice, "Kalender", "Wähle die Art des Turnoplaners");
+        row("V", Qt::Key_V, C::DataFolder, "Verzeichnis", "Ein neues Programmverzeichnis wählen");
+        row("S", Qt::Key_S, C::Font, "Schriftart", "Neue Schriftart wählen");
+        row("H", Qt::Key_H, C::BackgroundColour, "Hintergrundfarbe",
+            "Hintergrundfarbe zum Ausdrucken einer Bilschirmkopie ändern");
+        row("I", Qt::Key_I, C::Help, "Info", "Informationstext zur Programmbedienung");
+        row("E", Qt::Key_E, C::Settings, "Einstellungen", "Ändern der Programmeinstellungen");
+        row("P", Qt::Key_P, C::Hours, "Stunden", "Eingabe der Minus- bzw. Plusstunden");
+        row("U", Qt::Key_U, C::Vacation, "Urlaub", "Eingabe des Resturlaubs");
+        row("Escape", Qt::Key_Escape, C::None, "", "");
+    }
+    void lettersChooseTheirCommands() {
+        QFETCH(int, key);
+        QFETCH(int, command);
+        QFETCH(QString, label);
+        QFETCH(QString, toolTip);
+        QCOMPARE(int(chooseWithKey(CalendarType::WendringPm1, key)), command);
+        if (!label.isEmpty()) {
+            ProgramMenu menu(CalendarType::WendringPm1);
+            QCOMPARE(menu.windowTitle(), QStringLiteral("Programm"));
+            QPushButton* button = menu.button(ProgramMenuCommand(command));
+            QCOMPARE(button->text(), label);
+            QCOMPARE(button->toolTip(), toolTip);
+        }
+    }
+
+    void backgroundColourIsOffForTheSheetOnly() {
+        ProgramMenu sheetMenu(CalendarType::WendringStandardSheet);
+        QVERIFY(!sheetMenu.button(ProgramMenuCommand::BackgroundColour)->isEnabled());
+        QCOMPARE(chooseWithKey(CalendarType::WendringStandardSheet, Qt::Key_H),
+                 ProgramMenuCommand::None);
+        QCOMPARE(chooseWithKey(CalendarType::BrellingKarton, Qt::Key_H),
+                 ProgramMenuCommand::BackgroundColour);
+    }
+};
+
+} // namespace tp
+
+QTEST_MAIN(tp::ProgramMenuTest)
+#include "ProgramMenuTest.moc"

@@ -1,0 +1,177 @@
+#include "settings/SettingsDialog.h"
+
+#include "TemporaryFolder.h"
+#include "accounts/BlockCrewOrder.h"
+#include "platform/AtomicFile.h"
+#include "settings/SettingsFile.h"
+#include "shell/RecordingMessageBoxes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace tp {
+
+namespace {
+
+void whenDialogOpens(const std::function<void(SettingsDialog&)>& userAction) {
+    QTimer::singleShot(0, [userAction] {
+        auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        userAction(*dialog);
+    });
+}
+
+void typeInto(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(field, &leave);
+}
+
+ProgramSettings storedSettings(const std::filesystem::path& folder) {
+    std::string bytes;
+    readWholeFile(folder / kSettingsFileName, bytes);
+    return settingsFromFileBytes(bytes, "");
+}
+
+} // namespace
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void showsTheSettingsWithMagnitudesAndOptions() {
+        test::RecordingMessageBoxes messages;
+        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Programmeinstellungen"));
+        QCOMPARE(dialog.placeNameField()->text(), QStringLiteral("Wendring"));
+        QCOMPARE(dialog.longitudeField()->text(), QStringLiteral("12.52"));
+        QVERIFY(dialog.longitudeEastOption()->isChecked());
+        QCOMPARE(dialog.latitudeField()->text(), QStringLiteral("48.47"));
+        QVERIFY(dialog.latitudeNorthOption()->isChecked());
+        QCOMPARE(dialog.timeZoneField()->text(), QStringLiteral("1.0"));
+        QVERIFY(dialog.timeZoneEastOption()->isChecked());
+        QCOMPARE(dialog.vacationStartField()->text(), QStringLiteral("25.04."));
+        QCOMPARE(dialog.crewOrderList()->count(), 5);
+        QCOMPARE(dialog.crewOrderList()->itemText(0),
+                 QStringLiteral("Grün, Braun, Rot, Blau, Gelb"));
+        QCOMPARE(dialog.targetHours38Field()->text(), QStringLiteral("1982,76"));
+        QCOMPARE(dialog.targetHours40Field()->text(), QStringLiteral("2088,00"));
+        QCOMPARE(dialog.saveButton()->toolTip(),
+                 QStringLiteral("Speichert Koordinaten und verlässt das Eingabefenster"));
+    }
+
+    void fieldsAreNormalisedWhenTheyLoseTheFocus_data() {
+        QTest::addColumn<int>("field"); // 0 longitude, 1 latitude, 2 time zone
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal degrees") << 0 << "12.7"
+                                         << "12.42";
+        QTest::newRow("wrapped latitude") << 1 << "120"
+                                          << "30.00";
+        QTest::newRow("time zone cut") << 2 << "15"
+                                       << "14.0";
+    }
+    void fieldsAreNormalisedWhenTheyLoseTheFocus() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        test::RecordingMessageBoxes messages;
+        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        QLineEdit* fields[] = {dialog.longitudeField(), dialog.latitudeField(),
+                               dialog.timeZoneField()};
+        typeInto(fields[field], typed);
+        QCOMPARE(fields[field]->text(), shown);
+    }
+
+    void speichernStoresEverythingAndRotatesTheCrewTableAfresh() {
+        test::TemporaryFolder folder;
+        test::RecordingMessageBoxes messages;
+        ProgramSettings settings;
+        settings.vacationCycle = 4;
+        ShiftSystem system;
+        rotateBlockCrewOrder(system.blockVacationTables, 2026, 4);
+
+        whenDialogOpens([](SettingsDialog& dialog) {
+            typeInto(dialog.latitudeField(), "48,75");
+            dialog.latitudeSouthOption()->click();
+            typeInto(dialog.longitudeField(), "10");
+            dialog.longitudeWestOption()->click();
+            typeInto(dialog.timeZoneField(), "13");
+            dialog.timeZoneWestOption()->click();
+            dialog.crewOrderList()->setCurrentIndex(2);
+            typeInto(dialog.targetHours38Field(), "1900,5");
+            typeInto(dialog.targetHours40Field(), "viele");
+            QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
+        });
+        QVERIFY(editProgramSettings(nullptr, settings, system, 2026, folder.path(), messages));
+
+        const ProgramSettings stored = storedSettings(folder.path());
+        QCOMPARE(stored.latitude, -48.45);
+        QCOMPARE(stored.longitude, 10.0);
+        QCOMPARE(stored.timeZone, -12.0);
+        QCOMPARE(stored.vacationCycle, 2);
+        QCOMPARE(stored.targetHours38, 1900.5f);
+        QCOMPARE(stored.targetHours40, 0.0f);
+        BlockVacationTables expected = DefaultBlockVacationTables;
+        rotateBlockCrewOrder(expected, 2026, 2);
+        QVERIFY(system.blockVacationTables == expected);
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void resetButtonSetsTheVacationFieldsBackInTheDialogOnly() {
+        test::RecordingMessageBoxes messages;
+        ProgramSettings settings;
+        settings.vacationStartMonth = 6;
+        settings.vacationStartDay = 2;
+        settings.vacationCycle = 3;
+        SettingsDialog dialog(settingsDialogValuesOf(settings), 2026, messages);
+        QCOMPARE(dialog.crewOrderList()->currentIndex(), 3);
+        dialog.resetVacationButton()->click();
+        QCOMPARE(dialog.vacationStartField()->date(), QDate(2026, 4, 25));
+        QCOMPARE(dialog.crewOrderList()->currentIndex(), 0);
+        QCOMPARE(settings.vacationCycle, 3);
+    }
+
+    void placeNameIsTakenOverWhileTypedAndCutAtFifty() {
+        test::TemporaryFolder folder;
+        test::RecordingMessageBoxes messages;
+        ProgramSettings settings;
+        ShiftSystem system;
+        QString lastCount;
+        int helpShown = 0;
+        SettingsDialogHooks hooks;
+        hooks.placeNameChanged = [&](const QString&, const QString& count) { lastCount = count; };
+        hooks.showHelp = [&](QWidget*) { ++helpShown; };
+
+        whenDialogOpens([&](SettingsDialog& dialog) {
+            dialog.placeNameField()->clear();
+            QTest::keyClicks(dialog.placeNameField(), QString(51, QLatin1Char('x')));
+            QCOMPARE(dialog.placeNameField()->text(), QString(50, QLatin1Char('x')));
+            dialog.infoButton()->click();
+            QVERIFY(dialog.isVisible()); // "Info" keeps the dialog open
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QVERIFY(
+            !editProgramSettings(nullptr, settings, system, 2026, folder.path(), messages, hooks));
+        QCOMPARE(messages.shown, QStringList{QStringLiteral(
+                                     "Info: Die Länge des Namens wurde auf 50 Zeichen gekürzt!")});
+        QCOMPARE(lastCount, QStringLiteral("50 von max. 50 Zeichen."));
+        QCOMPARE(settings.placeName, std::string(50, 'x'));
+        QCOMPARE(helpShown, 1);
+        QVERIFY(!std::filesystem::exists(folder.path() / kSettingsFileName));
+    }
+};
+
+} // namespace tp
+
+QTEST_MAIN(tp::SettingsDialogTest)
+#include "SettingsDialogTest.moc"
