@@ -11,6 +11,8 @@ DayNumber blockVacationStartOfYear(const ShiftSystem& system, int year) {
 }
 
 int crewDutyOfDay(const ShiftSystem& system, DayNumber day, int crew) {
+    if (crew < 0 || crew >= kCrewCount)
+        return FreeWeek;
     CrewShifts crews;
     crews.fill(FreeWeek);
     const int year = civilFromDayNumber(day).year;
