@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tp {
@@ -97,9 +98,11 @@ HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent)
     layout->addWidget(blockBox_);
     addSaveAndCancel(this, layout, QStringLiteral("Speichert die Stunden"));
 
+    // 60 characters wide and 10.5 rows high, but never so low that the controls overlap.
     const QFontMetrics metrics = fontMetrics();
+    const int height = static_cast<int>(std::lround(kHoursWindowHeightInRows * metrics.height()));
     setFixedSize(kWidthInCharacters * metrics.averageCharWidth(),
-                 static_cast<int>(std::lround(kHoursWindowHeightInRows * metrics.height())));
+                 std::max(height, minimumSizeHint().height()));
     hoursField_->setFocus();
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace tp {
 namespace {
 
@@ -129,6 +131,26 @@ TEST(ShiftMarkingEntry, DeleteUpToADaySavesTheRest) {
     const std::vector<ShiftMarking> rest{{300, 1, Sick}};
     EXPECT_EQ(list.entries(), rest);
     EXPECT_EQ(loadShiftMarkings(folder.path()).entries(), rest);
+}
+
+} // namespace
+} // namespace tp
+
+namespace tp {
+namespace {
+
+// Whatever a file holds, loading gives a list that saves and loads back unchanged.
+TEST(ShiftMarkingFile, AnyBytesLoadIntoAListThatSurvivesARoundTrip) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(random() % 100, '\0');
+        for (char& byte : bytes)
+            byte = static_cast<char>(random() % 4 == 0 ? random() : random() % 3);
+        const ShiftMarkingList loaded = shiftMarkingsFromFileBytes(bytes);
+        const std::string saved = shiftMarkingFileBytes(loaded);
+        EXPECT_EQ(shiftMarkingsFromFileBytes(saved).entries(), loaded.entries());
+        EXPECT_EQ(shiftMarkingFileBytes(shiftMarkingsFromFileBytes(saved)), saved);
+    }
 }
 
 } // namespace
