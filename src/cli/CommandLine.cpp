@@ -97,6 +97,16 @@ std::optional<int> parseInteger(const std::string& text, int low, int high) {
     return value;
 }
 
+std::optional<MonthDay> parseMonthDay(const std::string& text) {
+    if (text.size() != 5 || text[2] != '-')
+        return std::nullopt;
+    const auto month = parseInteger(text.substr(0, 2), 1, 12);
+    const auto day = parseInteger(text.substr(3, 2), 1, 31);
+    if (!month || !day || *day > monthLength(2000, *month))
+        return std::nullopt;
+    return MonthDay{*month, *day};
+}
+
 std::optional<double> parseReal(const std::string& text) {
     if (text.empty())
         return std::nullopt;

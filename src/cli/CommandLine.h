@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/DayNumber.h"
+#include "model/ShiftSystem.h"
 
 namespace tp::cli {
 
@@ -38,6 +39,9 @@ std::optional<DayNumber> parseSupportedDate(const std::string& text);
 
 // A whole number written in decimal, within [low, high].
 std::optional<int> parseInteger(const std::string& text, int low, int high);
+
+// "MM-DD" of a day that exists in a leap year.
+std::optional<MonthDay> parseMonthDay(const std::string& text);
 
 // A real number written in decimal.
 std::optional<double> parseReal(const std::string& text);

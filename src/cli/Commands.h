@@ -21,6 +21,10 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
                     std::ostream& err);
 int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err);
+int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err);
+int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
