@@ -8,6 +8,7 @@
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
+#include <filesystem>
 #include <string>
 
 namespace tp {
@@ -46,6 +47,9 @@ struct AppState {
     std::string userName = kDefaultUserName;
     std::string userDataFolder; // "Anwenderverzeichnis", ended by a separator
     DataFolders folders;
+    // The folder of the user's data files: his own folder, or the external data folder his
+    // settings name. Empty when the program runs without data folders.
+    std::filesystem::path dataFolder;
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };

@@ -39,6 +39,7 @@ int runTurnoplaner(QApplication& application) {
     window.show();
     const int exitStatus = application.exec();
 
+    window.saveUserData();
     saveEndState(state);
     return exitStatus;
 }

@@ -190,6 +190,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
+    loadUserData();
     const auto font = pageFontOf(state_.font);
     state_.units = unitsOfFont(font);
     setPageFont(font.value_or(QApplication::font()));

@@ -21,6 +21,7 @@ void loadStartState(AppState& state, const std::filesystem::path& startFolder, i
     ProgramSettings settings;
     if (folders) {
         state.folders = *folders;
+        state.dataFolder = folders->userFolder;
         settings = loadSettings(folders->userFolder, folderPathText(folders->dataRoot));
     }
     takeOverSettings(state, settings, currentYear);
