@@ -3,8 +3,11 @@
 #include "astro/AstronomySettings.h"
 #include "display/PageGeometry.h"
 #include "display/PageOptions.h"
+#include "markings/CalendarBars.h"
+#include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "notes/NoteFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -50,8 +53,14 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    ShiftMarkingList shiftMarkings;
+    CalendarBarList calendarBars;
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
+    // What the note folder holds, and the password its notes are enciphered with: the one
+    // given at login, empty before.
+    NoteIndexes noteIndexes;
+    std::string notePassword;
 };
 
 // The shift system the running program computes with.

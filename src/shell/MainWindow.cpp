@@ -11,6 +11,7 @@
 #include "holidays/Holidays.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
+#include "notes/NoteMarksSource.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
 #include "shell/CommandRules.h"
@@ -186,6 +187,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(canvas_, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
         return false;
     }
+    if (watched == noteLine_ && noteLineClicked(event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -212,6 +215,7 @@ void MainWindow::startUp() {
     for (int day = 29; day <= 31; ++day)
         cells_.set(0, day, 1);
     rebuildPage(kNoCursorMove);
+    showNotesOfSelectedDay(false);
 
     if (fontTooLarge) {
         // The page comes first, then the warning; the window stays on the desktop, even if
@@ -305,7 +309,8 @@ void MainWindow::rebuildPage(CursorMove move) {
     const AstronomyMarksSource astronomyMarks(
         state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
         lunations_);
-    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks});
+    const NoteMarksSource noteMarks(state_.noteIndexes);
+    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks, &noteMarks});
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);
@@ -335,8 +340,8 @@ void MainWindow::showStatusOfSelectedDay() {
                QString::fromStdString(
                    astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
-    // Notes and the accounts fill these once they exist.
-    noteLine_->clear();
+    showElided(*noteLine_, noteLineText(), toolTipOf(Gadget::NoteLine));
+    // The accounts fill these once they exist.
     hoursField_->clear();
     vacationField_->clear();
 }

@@ -3,6 +3,7 @@
 #include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
 #include "display/PageGeometry.h"
+#include "notes/NoteKind.h"
 #include "shell/AppState.h"
 #include "shell/CursorMoves.h"
 #include "shell/ShellServices.h"
@@ -43,6 +44,9 @@ class MainWindow : public QWidget {
     // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
     void chooseCalendarType();
     void rebuildPage(CursorMove move);
+    // The notes window of the selected day; unasked (at start-up, after a login) it opens only
+    // when the day has notes.
+    void showNotesOfSelectedDay(bool explicitRequest);
 
     // Resizes and centres the window for the current units and page width, if it fits.
     bool fitWindow();
@@ -79,6 +83,18 @@ class MainWindow : public QWidget {
     void updateVacationBlockToggle();
     void canvasClicked(QPoint position);
     void canvasDoubleClicked(QPoint position);
+
+    // The notes (MainWindowNotes.cpp).
+    DayNumber selectedDay() const;
+    void loadNotes();
+    bool runNoteCommand(int command);
+    void openNoteMenu();
+    void editNote(NoteKind kind);
+    void showNotesOverview();
+    void deleteNotesAndMarkings();
+    QString noteLineText() const;
+    // A click on the note line opens the notes window; true for the mouse events it takes.
+    bool noteLineClicked(QEvent* event);
 
     AppState& state_;
     ShellServices services_;

@@ -105,6 +105,8 @@ void MainWindow::runCommand(int command) {
         rebuildPage(kNoCursorMove);
         return;
     }
+    if (runNoteCommand(command))
+        return;
     switch (command) {
     case Quit:
         state_.quit = true;

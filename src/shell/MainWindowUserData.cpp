@@ -2,7 +2,9 @@
 
 namespace tp {
 
-void MainWindow::loadUserData() {}
+void MainWindow::loadUserData() {
+    loadNotes();
+}
 
 void MainWindow::saveUserData() {}
 

@@ -1,0 +1,99 @@
+// The main window's page rebuild at 24 columns in 1985 with every astronomy mark, a full note
+// folder and the status lines of the selected day.
+#include "shell/MainWindow.h"
+
+#include "notes/NoteNames.h"
+
+#include <QApplication>
+
+#include <chrono>
+#include <fstream>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tp;
+namespace fs = std::filesystem;
+
+// Answers nothing: the benchmark opens no window that asks.
+class SilentMessageBoxes final : public MessageBoxes {
+  public:
+    void inform(QWidget*, const QString&, const QString&) override {}
+    bool ask(QWidget*, const QString&) override { return false; }
+};
+
+class NoteFolder {
+  public:
+    NoteFolder() {
+        path_ = fs::temp_directory_path() /
+                ("turnoplaner-bench-" +
+                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        fs::create_directories(path_);
+    }
+    ~NoteFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    void put(const std::string& name, const std::string& text) const {
+        std::ofstream(path_ / name, std::ios::binary) << text;
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// 10,000 day notes on consecutive days from 1971 on (so every day of the page has one) and 50
+// notes of each other kind.
+void fillFolder(const NoteFolder& folder) {
+    const DayNumber first = dayNumberOf(1971, 1, 1);
+    for (int i = 0; i < 10000; ++i)
+        folder.put(dayNoteFileName(dateCodeOf(first + i)), "Notiz " + std::to_string(i));
+    for (int i = 0; i < 50; ++i) {
+        folder.put(periodicNoteFileNameFor(first + i, 20 + i), "periodisch");
+        folder.put(yearlyNoteFileName(yearlyCodeOf(civilFromDayNumber(first + 7 * i))),
+                   "Geburtstag <1970>");
+        folder.put(weekdayNoteFileName(weekdayNoteCode({i % 13, i % 7, i % 5})), "Wochentag");
+    }
+}
+
+// range(0) = 1: with the note folder; 0: the same page without notes.
+void BM_MainWindowRebuild1985(benchmark::State& state) {
+    const NoteFolder folder;
+    if (state.range(0) == 1)
+        fillFolder(folder);
+    AppState app;
+    ProgramSettings settings;
+    settings.lastColumnIndex = 23;
+    takeOverSettings(app, settings, 1985);
+    app.font = {"DejaVu Sans"};
+    app.switches.moonPhases = true;
+    app.switches.orbitExtremes = true;
+    app.dataFolder = folder.path();
+    const FixedClock clock(LocalDateTime{1985, 3, 7, 12, 0, 0});
+    SilentMessageBoxes messages;
+    ShellServices services;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.desktopSize = [] { return QSize(20000, 5000); };
+    MainWindow window(app, services);
+    window.startUp();
+    for (auto _ : state) {
+        window.rebuildPage(kNoCursorMove);
+        benchmark::DoNotOptimize(window.pageImage().constBits());
+    }
+}
+BENCHMARK(BM_MainWindowRebuild1985)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,234 @@
+#include "shell/MainWindow.h"
+
+#include "notes/BulkDeletionDialog.h"
+#include "notes/NoteCipher.h"
+#include "notes/NoteEditorDialog.h"
+#include "notes/NoteMenuDialog.h"
+#include "notes/NotesTextWindow.h"
+
+#include "RecordingMessageBoxes.h"
+#include "support/TemporaryFolder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+using namespace tp;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kPassword = "Geheim";
+
+// Answers the windows the main window opens: each new modal window gets the next step, or is
+// closed when no step is left. Every title is kept.
+class DialogScript : public QObject {
+  public:
+    DialogScript() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == last_)
+                return;
+            last_ = modal;
+            titles.append(modal->windowTitle());
+            if (steps.empty())
+                static_cast<QDialog*>(modal)->reject();
+            else
+                steps.takeFirst()(modal);
+        });
+        timer_.start(5);
+    }
+    QList<std::function<void(QWidget*)>> steps;
+    QStringList titles;
+
+  private:
+    QTimer timer_;
+    QPointer<QWidget> last_;
+};
+
+using NoteFiles = std::vector<std::pair<std::string, std::string>>;
+
+// A main window on Saturday 24 December 2016 whose user keeps his data in a temporary folder.
+struct NotesHarness {
+    explicit NotesHarness(const NoteFiles& notes = {}) {
+        for (const auto& [name, text] : notes)
+            put(name, NoteCipher(kPassword).encipherNote(text));
+        takeOverSettings(state, ProgramSettings{}, 2016);
+        state.dataFolder = folder.path();
+        state.notePassword = kPassword;
+        state.switches.schoolHolidays = false;
+        ShellServices services;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.desktopSize = [] { return QSize(5000, 3000); };
+        window = std::make_unique<MainWindow>(state, services);
+        window->startUp();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(folder.path() / name, std::ios::binary) << bytes;
+    }
+    std::string stored(const std::string& name) const {
+        std::ifstream in(folder.path() / name, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        return NoteCipher(kPassword).decipherNote(bytes);
+    }
+    // The main window is active again once a modal window has closed.
+    void press(Qt::Key key) {
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(window.get(), key);
+    }
+    QString noteLine() const {
+        return static_cast<QLineEdit*>(window->gadget(Gadget::NoteLine))->text();
+    }
+    // Whether `colour` shows between `fromUnits` and `toUnits` left of where the number of day
+    // `day` of column `column` ends.
+    bool markShows(int column, int day, double fromUnits, double toUnits, QColor colour) const {
+        const int w = state.units.w;
+        const int numberEnd = w + 18 * w * column + 2 * w;
+        const QImage& page = window->pageImage();
+        for (int y = day * state.units.h; y < (day + 1) * state.units.h; ++y)
+            for (int x = numberEnd - int(toUnits * w); x < numberEnd - int(fromUnits * w); ++x)
+                if (page.pixelColor(x, y) == colour)
+                    return true;
+        return false;
+    }
+
+    test::TemporaryFolder folder;
+    AppState state;
+    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
+    test::RecordingMessageBoxes messages;
+    DialogScript script;
+    std::unique_ptr<MainWindow> window;
+};
+
+const QColor kDayNote(199, 194, 201), kPeriodic(219, 214, 181), kYearly(239, 194, 161),
+    kWeekday(179, 214, 141);
+
+} // namespace
+
+class MainWindowNotesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startUpShowsTheNotesOfTodayAndEveryMark() {
+        NotesHarness h({{"20161124.txt", "Bescherung\r\num 18 Uhr"},
+                        {"393.365.tnt", "Zahnarzt"},
+                        {"1124.jnt", "Hochzeit <1990>"},
+                        {"20170128.txt", "Abgabe"},
+                        {"11223.wmt", "vierter Dienstag"},
+                        {"11224.wmt", "letzter Dienstag"}});
+        QCOMPARE(h.script.titles, QStringList{"Notizen für den 24.12.2016"});
+        QCOMPARE(h.noteLine(), "Bescherung\u00A0»\u00A0um 18 Uhr\u00A0|\u00A0Hochzeit 26");
+
+        struct Case {
+            int column, day;
+            QColor right, left; // in the last 1.25 units before the number's end, and before
+        };
+        const Case cases[] = {{0, 24, kYearly, kYearly},     // day note, then yearly note
+                              {1, 17, kPeriodic, kPeriodic}, // every 365 days
+                              {1, 24, kWeekday, kWeekday},   // the fourth Tuesday only
+                              {2, 28, kWeekday, kDayNote}};  // fourth and last: half a mark
+        for (const Case& c : cases) {
+            QVERIFY2(h.markShows(c.column, c.day, 0, 1.2, c.right), qPrintable(c.right.name()));
+            QVERIFY2(h.markShows(c.column, c.day, 1.3, 2.5, c.left), qPrintable(c.left.name()));
+        }
+        QVERIFY(!h.markShows(0, 24, 0, 2.5, kDayNote)); // covered by the yearly mark
+        QVERIFY(!h.markShows(0, 23, 0, 2.5, kDayNote));
+    }
+
+    void noteKeysOpenTheirEditorsAndSaveAtOnce() {
+        const std::pair<Qt::Key, std::string> editors[] = {{Qt::Key_T, "20161124.txt"},
+                                                           {Qt::Key_P, "9.7.tnt"},
+                                                           {Qt::Key_J, "1124.jnt"},
+                                                           {Qt::Key_W, "11163.wmt"}};
+        NotesHarness h;
+        for (const auto& [key, file] : editors) {
+            h.script.steps.append([](QWidget* editor) {
+                auto* dialog = static_cast<NoteEditorDialog*>(editor);
+                dialog->textField()->setPlainText(QStringLiteral("Frühschicht\nTausch"));
+                dialog->saveButton()->click();
+            });
+            h.press(key);
+            QCOMPARE(h.stored(file), std::string("Fr\xFChschicht\r\nTausch"));
+        }
+        QCOMPARE(h.script.titles.size(), 4);
+        QVERIFY(h.noteLine().startsWith("Frühschicht\u00A0»\u00A0Tausch\u00A0|\u00A0"));
+        QVERIFY(h.markShows(0, 24, 0, 1.2, kWeekday));
+    }
+
+    void menuLineAndOverviewReachTheNotes() {
+        NotesHarness h(NoteFiles{{"20161125.txt", "Besuch"}});
+        QVERIFY(h.script.titles.isEmpty()); // no notes today, no window
+        QTest::mouseClick(h.window->gadget(Gadget::NoteLine), Qt::LeftButton);
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Information: Für den gewählten Tag sind keine Notizen vorhanden!"});
+
+        h.script.steps.append([](QWidget* menu) {
+            static_cast<NoteMenuDialog*>(menu)->button(NoteMenuAction::Overview)->click();
+        });
+        static_cast<QPushButton*>(h.window->gadget(Gadget::Note))->click();
+        h.script.steps.append([](QWidget* overview) {
+            auto* window = static_cast<NotesTextWindow*>(overview);
+            QCOMPARE(window->textField()->toPlainText(), "25.12.2016\nBesuch");
+            window->close();
+        });
+        h.press(Qt::Key_U);
+        QCOMPARE(h.script.titles, (QStringList{"Notiz",
+                                               "Übersicht der Notizen für die "
+                                               "angezeigten Monate",
+                                               "Übersicht der Notizen für die angezeigten "
+                                               "Monate"}));
+
+        h.press(Qt::Key_Down);
+        QTest::mouseClick(h.window->gadget(Gadget::NoteLine), Qt::LeftButton);
+        QCOMPARE(h.script.titles.last(), QStringLiteral("Notizen für den 25.12.2016"));
+
+        h.press(Qt::Key_X); // the shift plan sheet has no "Notiz" menu
+        h.press(Qt::Key_F9);
+        QCOMPARE(h.script.titles.size(), 4);
+    }
+
+    void bulkDeletionTakesNotesMarkingsAndBars() {
+        NotesHarness h(
+            {{"20161120.txt", "alt"}, {"20161125.txt", "neu"}, {"1124.jnt", "jährlich"}});
+        h.state.shiftMarkings = ShiftMarkingList(
+            {{dayNumberOf(2016, 12, 22), 2, 1}, {dayNumberOf(2016, 12, 30), 3, 2}});
+        h.state.calendarBars = CalendarBarList(
+            {{dayNumberOf(2016, 12, 20), dayNumberOf(2017, 1, 5), 0xFF}, {17170, 17172, 0xFF00}});
+        h.script.steps.append([](QWidget* dialog) {
+            auto* deletion = static_cast<BulkDeletionDialog*>(dialog);
+            for (QCheckBox* box : {deletion->dayNotesBox(), deletion->shiftMarkingsBox(),
+                                   deletion->calendarBarsBox(), deletion->yearlyNotesBox()})
+                box->setChecked(true);
+            deletion->deleteButton()->click();
+        });
+        h.press(Qt::Key_L);
+
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Frage: Sollen die Notizen wirklich alle gelöscht werden?"});
+        QVERIFY(!fs::exists(h.folder.path() / "20161120.txt"));
+        QVERIFY(!fs::exists(h.folder.path() / "1124.jnt"));
+        QCOMPARE(h.stored("20161125.txt"), std::string("neu"));
+        QCOMPARE(fs::file_size(h.folder.path() / "Schichtmarkierung.dat"), 6u);
+        QCOMPARE(h.state.shiftMarkings.entries().size(), 1u);
+        QCOMPARE(h.state.calendarBars.bars().size(), 1u);
+        QVERIFY(h.state.calendarBarsChanged);
+        QVERIFY(!h.markShows(0, 20, 0, 2.5, kDayNote));
+        QVERIFY(h.markShows(0, 25, 0, 2.5, kDayNote));
+    }
+};
+
+QTEST_MAIN(MainWindowNotesTest)
+#include "MainWindowNotesTest.moc"
