@@ -3,6 +3,7 @@
 #include "display/PageGeometry.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -24,6 +25,7 @@ struct AppState {
     ShiftSystem shiftSystem;
     ProgramSettings settings;
     DataFolders folders;
+    StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsFile.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace tp {
@@ -14,22 +15,40 @@ std::filesystem::path startFolderOfProgram() {
     return folder;
 }
 
-void loadStartState(AppState& state, const std::filesystem::path& startFolder, int currentYear) {
+std::vector<std::string> loadStartState(AppState& state, const std::filesystem::path& startFolder,
+                                        int currentYear) {
+    std::vector<std::string> problems;
     // An empty start folder would be resolved against a current folder that is gone.
-    const auto folders =
-        startFolder.empty() ? std::nullopt : prepareDataFolders(startFolder, kDefaultUserName);
-    if (folders) {
-        state.folders = *folders;
-        state.settings.dataRootPath = folderPathText(folders->dataRoot);
-        loadSettings(folders->userFolder, state.settings, state.shiftSystem, currentYear);
+    if (!startFolder.empty()) {
+        // Folders that cannot be made keep their names, so that the failed save at the end
+        // can say which file was not written.
+        const auto folders = prepareDataFolders(startFolder, kDefaultUserName);
+        std::error_code error;
+        const auto dataRoot = std::filesystem::absolute(startFolder / kDataRootName, error);
+        state.folders = folders.value_or(DataFolders{dataRoot, dataRoot / kDefaultUserName});
+        state.settings.dataRootPath = folderPathText(state.folders.dataRoot);
+        const ReadResult read =
+            loadSettings(state.folders.userFolder, state.settings, state.shiftSystem, currentYear);
+        state.storedFiles.noteRead(state.folders.userFolder / kSettingsFileName, read);
+        if (read == ReadResult::Unreadable)
+            problems.push_back(kSettingsUnreadableMessage);
     }
     takeOverSettings(state);
+    return problems;
 }
 
-void saveEndState(AppState& state) {
+std::vector<std::string> saveEndState(AppState& state) {
     storeStateInSettings(state);
-    if (!state.folders.userFolder.empty())
-        saveSettings(state.folders.userFolder, state.settings);
+    const std::filesystem::path file = state.folders.userFolder / kSettingsFileName;
+    if (!state.storedFiles.mayReplace(file))
+        return {};
+    const WriteResult result = state.folders.userFolder.empty()
+                                   ? WriteResult{false, systemErrorText(ENOENT), ENOENT}
+                                   : saveSettings(state.folders.userFolder, state.settings);
+    std::vector<std::string> problems;
+    if (auto message = state.storedFiles.failureToReport(file, result))
+        problems.push_back(*message);
+    return problems;
 }
 
 } // namespace tp

@@ -139,10 +139,24 @@ TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
     EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
 }
 
-TEST_F(SettingsFileTest, OversizedFileReadsAsMissing) {
+TEST_F(SettingsFileTest, MissingAndUnreadableFilesAreToldApart) {
+    EXPECT_EQ(loadSettings(userFolder, settings, system, 2026), ReadResult::Missing);
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
+    EXPECT_EQ(loadSettings(userFolder, settings, system, 2026), ReadResult::Read);
+    // Far too large to be a settings file: the defaults, and the file is not to be replaced.
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + std::string(17 * 1024 * 1024, ' '));
-    load();
+    EXPECT_EQ(loadSettings(userFolder, settings, system, 2026), ReadResult::Unreadable);
     EXPECT_EQ(settings.latitude, 48.47);
+}
+
+// The largest file that is read at all, full of lines: read once, quickly, first line counting.
+TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
+    std::string bytes = "[Astronomie]\r\n";
+    while (bytes.size() < 16 * 1024 * 1024 - 64)
+        bytes += "breite = 12\r\n[astronomie]\r\n";
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + bytes);
+    EXPECT_EQ(loadSettings(userFolder, settings, system, 2026), ReadResult::Read);
+    EXPECT_EQ(settings.latitude, 50.0);
 }
 
 TEST_F(SettingsFileTest, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
