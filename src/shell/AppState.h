@@ -5,6 +5,7 @@
 #include "display/PageOptions.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -50,6 +51,7 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };
