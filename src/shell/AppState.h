@@ -8,6 +8,7 @@
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
 #include "notes/NoteFiles.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -53,6 +54,7 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    StoredFiles storedFiles; // files not to replace, failures already told
     ShiftMarkingList shiftMarkings;
     CalendarBarList calendarBars;
     bool shiftMarkingsChanged = false;
