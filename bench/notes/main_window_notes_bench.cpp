@@ -70,7 +70,6 @@ void BM_MainWindowRebuild1985(benchmark::State& state) {
     app.font = {"DejaVu Sans"};
     app.switches.moonPhases = true;
     app.switches.orbitExtremes = true;
-    app.dataFolder = folder.path();
     const FixedClock clock(LocalDateTime{1985, 3, 7, 12, 0, 0});
     SilentMessageBoxes messages;
     ShellServices services;
@@ -78,7 +77,10 @@ void BM_MainWindowRebuild1985(benchmark::State& state) {
     services.messages = &messages;
     services.desktopSize = [] { return QSize(20000, 5000); };
     MainWindow window(app, services);
+    // The notes come after the start, which would show the day's notes in a window.
     window.startUp();
+    app.dataFolder = folder.path();
+    window.loadUserData();
     for (auto _ : state) {
         window.rebuildPage(kNoCursorMove);
         benchmark::DoNotOptimize(window.pageImage().constBits());
