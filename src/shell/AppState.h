@@ -50,6 +50,8 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    // The password of the last login: the key of the note cipher, held only in memory.
+    std::string notePassword;
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };

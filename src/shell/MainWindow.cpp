@@ -13,6 +13,7 @@
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
+#include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
@@ -98,7 +99,7 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     : QWidget(parent), state_(state), services_(std::move(services)) {
-    setWindowTitle(QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(848, 540);
@@ -190,20 +191,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
+    checkDataFolder();
     loadUserData();
-    const auto font = pageFontOf(state_.font);
-    state_.units = unitsOfFont(font);
-    setPageFont(font.value_or(QApplication::font()));
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
-
-    bool fontTooLarge = !fitWindow();
-    if (fontTooLarge && state_.lastColumnIndex > kMinLastColumnIndex) {
-        state_.lastColumnIndex = kMinLastColumnIndex;
-        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
-        fontTooLarge = !fitWindow();
-    }
-    relayout();
-    applyFontToGadgets();
+    const bool fontTooLarge = !fitToUserFont();
 
     state_.view = ViewPosition{};
     showDayFirst(state_.view, todayOf(*services_.clock));
@@ -213,18 +203,37 @@ void MainWindow::startUp() {
         cells_.set(0, day, 1);
     rebuildPage(kNoCursorMove);
 
-    if (fontTooLarge) {
-        // The page comes first, then the warning; the window stays on the desktop, even if
-        // the page does not fit on it.
-        keepOnDesktop();
-        show();
-        services_.messages->inform(
-            this, QStringLiteral("Fehler"),
-            QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
-        fontDialog();
-        rebuildPage(kNoCursorMove);
-    }
+    if (fontTooLarge)
+        warnFontTooLarge();
     updateVacationBlockToggle();
+}
+
+bool MainWindow::fitToUserFont() {
+    const auto font = pageFontOf(state_.font);
+    state_.units = unitsOfFont(font);
+    setPageFont(font.value_or(QApplication::font()));
+    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+
+    bool fits = fitWindow();
+    if (!fits && state_.lastColumnIndex > kMinLastColumnIndex) {
+        state_.lastColumnIndex = kMinLastColumnIndex;
+        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+        fits = fitWindow();
+    }
+    relayout();
+    applyFontToGadgets();
+    return fits;
+}
+
+void MainWindow::warnFontTooLarge() {
+    // The page comes first, then the warning; the window stays on the desktop, even if the
+    // page does not fit on it.
+    keepOnDesktop();
+    show();
+    services_.messages->inform(this, QStringLiteral("Fehler"),
+                               QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
+    fontDialog();
+    rebuildPage(kNoCursorMove);
 }
 
 bool MainWindow::fitWindow() {

@@ -3,6 +3,8 @@
 #include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
 #include "display/PageGeometry.h"
+#include "help/HelpTopic.h"
+#include "help/HelpWindowLook.h"
 #include "shell/AppState.h"
 #include "shell/CursorMoves.h"
 #include "shell/ShellServices.h"
@@ -46,6 +48,11 @@ class MainWindow : public QWidget {
 
     // Resizes and centres the window for the current units and page width, if it fits.
     bool fitWindow();
+    // Measures the page font of the settings and fits the window to it, with six columns if
+    // need be; false when even that is too large for the desktop.
+    bool fitToUserFont();
+    // The warning about a font too large for the desktop, then the font dialog.
+    void warnFontTooLarge();
     // For a page larger than the desktop: as much of it as the desktop holds, on the desktop.
     void keepOnDesktop();
     void relayout();
@@ -79,6 +86,19 @@ class MainWindow : public QWidget {
     void updateVacationBlockToggle();
     void canvasClicked(QPoint position);
     void canvasDoubleClicked(QPoint position);
+
+    // Users, settings, data folder and help (MainWindowUsers.cpp).
+    void checkDataFolder();
+    void runProgramMenu();
+    void logInAsNewUser();
+    void editSettings();
+    void chooseDataFolder();
+    void editHours();
+    void editVacation();
+    void openInfoWindow();
+    void showHelp(HelpTopic topic);
+    HelpWindowLook helpLook() const;
+    UserDataPlace userDataPlace() const;
 
     AppState& state_;
     ShellServices services_;

@@ -163,9 +163,26 @@ void MainWindow::runCommand(int command) {
         editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
         rebuildPage(kNoCursorMove);
         return;
+    case ProgramMenu:
+        runProgramMenu();
+        return;
+    case NewUser:
+    case NewUserKey:
+        logInAsNewUser();
+        return;
+    case InfoWindow:
+        openInfoWindow();
+        return;
+    case HelpWindow:
+    case HelpAlternative:
+        showHelp(HelpTopic::ProgramInfo);
+        return;
+    case SettingsDialog:
+        editSettings();
+        return;
     default:
-        // The notes, markings, accounts, users, settings and help windows answer the other
-        // commands; until a window is part of the program its command does nothing.
+        // The notes, markings and accounts windows answer the other commands; until a window
+        // is part of the program its command does nothing.
         return;
     }
 }

@@ -23,6 +23,7 @@ void loadStartState(AppState& state, const std::filesystem::path& startFolder, i
         state.folders = *folders;
         state.dataFolder = folders->userFolder;
         settings = loadSettings(folders->userFolder, folderPathText(folders->dataRoot));
+        settings.userName = kDefaultUserName; // every run starts with this user's folder
     }
     takeOverSettings(state, settings, currentYear);
 }

@@ -437,8 +437,7 @@ class MainWindowTest : public QObject {
     void keysOfLaterWindowsChangeNothing() {
         Harness h;
         for (const Qt::Key key : {Qt::Key_T, Qt::Key_P, Qt::Key_J, Qt::Key_W, Qt::Key_U, Qt::Key_K,
-                                  Qt::Key_L, Qt::Key_E, Qt::Key_I, Qt::Key_A, Qt::Key_1, Qt::Key_4,
-                                  Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12})
+                                  Qt::Key_L, Qt::Key_1, Qt::Key_4, Qt::Key_F9})
             h.press(key);
         QCOMPARE(h.state.view, kStartView);
         QCOMPARE(numberOf(h.state.calendarType), 0);
