@@ -5,6 +5,7 @@
 #include "display/PageOptions.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -52,6 +53,7 @@ struct AppState {
     std::filesystem::path dataFolder;
     // The password of the last login: the key of the note cipher, held only in memory.
     std::string notePassword;
+    StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };

@@ -209,9 +209,8 @@ void MainWindow::startUp() {
 }
 
 bool MainWindow::fitToUserFont() {
-    const auto font = pageFontOf(state_.font);
+    auto font = pageFontOf(state_.font);
     state_.units = unitsOfFont(font);
-    setPageFont(font.value_or(QApplication::font()));
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
 
     bool fits = fitWindow();
@@ -220,6 +219,15 @@ bool MainWindow::fitToUserFont() {
         state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
         fits = fitWindow();
     }
+    if (!fits) {
+        // No page larger than the screen is drawn: the size goes back to the default before
+        // anything is drawn, and the warning and the font dialog appear in that font.
+        state_.font.size = FontChoice{}.size;
+        font = pageFontOf(state_.font);
+        state_.units = unitsOfFont(font);
+        fitWindow();
+    }
+    setPageFont(font.value_or(QApplication::font()));
     relayout();
     applyFontToGadgets();
     return fits;

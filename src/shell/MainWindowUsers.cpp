@@ -11,8 +11,10 @@
 #include "settings/LoginWindow.h"
 #include "settings/ProgramMenu.h"
 #include "settings/SettingsDialog.h"
+#include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
+#include "shell/StartUp.h"
 
 #include <QLineEdit>
 
@@ -89,8 +91,11 @@ void MainWindow::logInAsNewUser() {
     if (state_.folders.dataRoot.empty())
         return; // without a data root there is no folder to keep a user in
     ProgramSettings settings = settingsOf(state_);
+    // The old user's data are saved as at the end of the program.
     const auto saveOldUserData = [this] {
-        saveAllUserData(userDataPlace(), settingsOf(state_), [this] { saveUserData(); });
+        saveUserData();
+        for (const std::string& problem : saveEndState(state_))
+            services_.messages->inform(this, kErrorTitle, QString::fromStdString(problem));
     };
     const UserLoginResult login = loginAsNewUser(
         this, *services_.messages, state_.folders.dataRoot, settings, saveOldUserData,
@@ -101,10 +106,14 @@ void MainWindow::logInAsNewUser() {
     state_.notePassword = login.notePassword.toStdString();
     takeOverSettings(state_, settings, civilFromDayNumber(todayOf(*services_.clock)).year);
     state_.folders.userFolder = userFolderOf(login.place->dataRoot, login.place->userName);
+    state_.storedFiles.noteRead(state_.folders.userFolder / kSettingsFileName, login.settingsRead);
     state_.dataFolder = login.place->dataFolder;
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
     setWindowTitle(QString::fromStdString(mainWindowTitle(state_.userName, true)));
 
+    if (login.settingsRead == ReadResult::Unreadable)
+        services_.messages->inform(this, kErrorTitle,
+                                   QString::fromUtf8(kSettingsUnreadableMessage));
     loadUserData();
     const bool fontTooLarge = !fitToUserFont();
     updateVacationBlockToggle();
