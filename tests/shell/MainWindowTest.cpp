@@ -417,8 +417,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.view, (ViewPosition{2016, 12, 4, 1}));
         // On the cursor day a click on a shift slot leaves the cursor where it is (and opens
         // the marking window, left at once).
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        auto markingWindowOpened = std::make_shared<bool>(false);
+        QTimer::singleShot(0, [markingWindowOpened] {
+            if (QWidget* window = QApplication::activeModalWidget()) {
+                *markingWindowOpened = true;
+                window->close();
+            }
+        });
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
         QTest::mouseDClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
+        QVERIFY(*markingWindowOpened);
         QCOMPARE(h.state.view, (ViewPosition{2016, 12, 1, 9}));
     }
 

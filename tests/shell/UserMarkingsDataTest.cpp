@@ -120,7 +120,8 @@ TEST(SharedMarkingFile, WhatCouldNotBeReadIsNotReplaced) {
 
 TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedAndTheEntriesStay) {
     test::TemporaryFolder shared;
-    AppState state = startedOn(shared.path() / "gone");
+    AppState state;
+    state.dataFolder = shared.path() / "gone";
     mark(state, 17000, 2, Vacation);
     const UserDataReport report = saveMarkingsAndBars(state);
     ASSERT_EQ(report.errors.size(), 1u);
