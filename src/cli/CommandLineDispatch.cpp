@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -82,6 +84,20 @@ const std::map<std::string, Command>& commands() {
     return table;
 }
 
+// A report cut short by a full disk or a closed pipe must not look like a whole one.
+int writeReport(std::string_view report, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    out.flush();
+    if (out)
+        return 0;
+    const int errorNumber = errno;
+    err << "turnoplaner-cli: the report could not be written"
+        << (errorNumber != 0 ? std::string(": ") + std::strerror(errorNumber) : std::string())
+        << '\n';
+    return kWriteError;
+}
+
 } // namespace
 
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
@@ -90,10 +106,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         err << "turnoplaner-cli: no command given; see turnoplaner-cli --help\n";
         return kUsageError;
     }
-    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
-        out << kHelpText;
-        return 0;
-    }
+    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help")
+        return writeReport(kHelpText, out, err);
     const auto command = commands().find(arguments[0]);
     if (command == commands().end()) {
         err << "turnoplaner-cli: unknown command '" << arguments[0]
@@ -104,9 +118,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     std::ostringstream buffered;
     const int status = command->second(
         std::vector<std::string>(arguments.begin() + 1, arguments.end()), buffered, err);
-    if (status == 0)
-        out << buffered.str();
-    return status;
+    if (status != 0)
+        return status;
+    return writeReport(buffered.view(), out, err);
 }
 
 } // namespace tp::cli

@@ -3,11 +3,14 @@
 #include "cli/Commands.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
+#include "platform/AtomicFile.h"
 #include "shell/PageInputOf.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cstring>
 #include <memory>
 
 namespace tp::cli {
@@ -116,10 +119,9 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         lunations);
     const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
 
-    // The window refuses a page larger than the desktop; here a sane bound stands in for it.
-    constexpr int kLargestSide = 16384;
+    // The window refuses a page larger than the desktop; here the drawing limit stands in for it.
     const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
-    if (size.width > kLargestSide || size.height > kLargestSide) {
+    if (!pageWithinDrawingLimit(input.units, pageWidthUnits(input.lastColumnIndex))) {
         err << "render: the page would be " << size.width << " x " << size.height
             << " pixels; choose a smaller font or fewer columns\n";
         return kUsageError;
@@ -128,9 +130,22 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     QImage page;
     DayCellTable cells;
     drawPage(page, input, cells);
-    if (!page.save(QString::fromStdString(request->outputPath), "PNG")) {
-        err << "render: cannot write " << request->outputPath << '\n';
-        return 1;
+    // Encoded first and then put in place whole: an old image is only ever replaced by a
+    // complete one.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!page.save(&buffer, "PNG")) {
+        err << "render: the page could not be encoded as PNG\n";
+        return kWriteError;
+    }
+    const WriteResult written = writeFileAtomically(
+        std::filesystem::path(request->outputPath),
+        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    if (!written) {
+        err << "render: cannot write " << request->outputPath << ": "
+            << std::strerror(written.errorNumber) << '\n';
+        return kWriteError;
     }
     out << "unit_w=" << input.units.w << " unit_h=" << input.units.h << " width=" << page.width()
         << " height=" << page.height() << '\n';

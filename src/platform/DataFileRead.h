@@ -1,18 +1,17 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
 namespace tp {
 
-// What became of reading a personal data file. A file that exists but could not be read
-// must never be written over: the caller keeps it as it is and tells the user.
-enum class DataFileStatus {
-    Read,
-    Missing,
-    Unreadable, // no permission, an I/O error, not a plain file, or an absurd size
-};
+// What became of reading a personal data file. A file that exists but could not be read (no
+// permission, an I/O error, not a plain file, or an absurd size) must never be written over:
+// the caller keeps it as it is and tells the user.
+using DataFileStatus = ReadResult;
 
 struct DataFileBytes {
     DataFileStatus status = DataFileStatus::Missing;

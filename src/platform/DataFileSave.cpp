@@ -19,11 +19,13 @@ SaveResult saveDataFile(const std::filesystem::path& path, std::string_view byte
         std::error_code error;
         std::filesystem::remove(path, error);
         if (error)
-            return {false, "Die Datei " + quotedName(path) + " konnte nicht gelöscht werden."};
+            return {false, "Die Datei " + quotedName(path) +
+                               " konnte nicht gelöscht werden: " + systemErrorText(error.value())};
         return {};
     }
-    if (!writeFileAtomically(path, bytes))
-        return {false, "Die Datei " + quotedName(path) + " konnte nicht geschrieben werden."};
+    if (const WriteResult written = writeFileAtomically(path, bytes); !written)
+        return {false, "Die Datei " + quotedName(path) +
+                           " konnte nicht geschrieben werden: " + written.reason};
     if (hidden)
         setHiddenAttribute(path);
     return {};

@@ -8,6 +8,7 @@
 #include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -54,6 +55,7 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 
