@@ -89,35 +89,6 @@ TEST(SharedMarkingFile, SameDayChangedOnBothSidesKeepsThisOneAndSaysHowMany) {
               std::vector<CalendarBar>({{17104, 17120, 0x00FF00}}));
 }
 
-TEST(SharedMarkingFile, UnchangedListsAreNotWritten) {
-    test::TemporaryFolder shared;
-    AppState idle = startedOn(shared.path());
-    AppState busy = startedOn(shared.path());
-    mark(busy, 17000, 2, Vacation);
-    ASSERT_TRUE(saveMarkingsAndBars(busy).errors.empty());
-    EXPECT_TRUE(saveMarkingsAndBars(idle).errors.empty());
-    EXPECT_EQ(loadShiftMarkings(shared.path()).entries().size(), 1u);
-}
-
-TEST(SharedMarkingFile, WhatCouldNotBeReadIsNotReplaced) {
-    test::TemporaryFolder shared;
-    // Not a plain file: neither list can be read.
-    std::filesystem::create_directory(shared.path() / kShiftMarkingFileName);
-    std::filesystem::create_directory(shared.path() / kCalendarBarFileName);
-    AppState state;
-    state.dataFolder = shared.path();
-    EXPECT_EQ(loadMarkingsAndAccounts(state, kToday).errors.size(), 2u);
-    mark(state, 17000, 2, Vacation);
-    addBar(state, 17100, 17110, 0x0000FF);
-
-    const UserDataReport report = saveMarkingsAndBars(state);
-    ASSERT_EQ(report.errors.size(), 2u);
-    EXPECT_EQ(report.errors[0], "Die Datei \"Schichtmarkierung.dat\" konnte nicht gelesen werden "
-                                "und wird nicht überschrieben.");
-    EXPECT_TRUE(std::filesystem::is_directory(shared.path() / kShiftMarkingFileName));
-    EXPECT_TRUE(state.shiftMarkingsChanged); // still to be saved
-}
-
 TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedAndTheEntriesStay) {
     test::TemporaryFolder shared;
     AppState state;
@@ -128,21 +99,6 @@ TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedAndTheEntriesStay) {
     EXPECT_NE(report.errors[0].find("konnte nicht geschrieben werden"), std::string::npos);
     EXPECT_EQ(state.shiftMarkings.entries().size(), 1u);
     EXPECT_TRUE(state.shiftMarkingsChanged);
-}
-
-TEST(UserAccounts, ReadAtLoadingAndAnewLaterUnlessUnreadable) {
-    test::TemporaryFolder folder;
-    ASSERT_TRUE(saveHoursAccount(folder.path(), {kToday - 10, 12.5f, false, 3, false}).ok);
-    AppState state = startedOn(folder.path());
-    EXPECT_EQ(state.hoursAccount.baseCrew, 3);
-    // The vacation file was missing: the new year starts it afresh, at once on disk.
-    EXPECT_EQ(state.vacationAccount.startDay, dayNumberOf(2016, 1, 1));
-    EXPECT_EQ(loadVacationAccount(folder.path()).account.startDay, dayNumberOf(2016, 1, 1));
-
-    std::filesystem::remove(folder.path() / kHoursAccountFileName);
-    std::filesystem::create_directory(folder.path() / kHoursAccountFileName);
-    refreshAccounts(state);
-    EXPECT_EQ(state.hoursAccount.hours, 12.5f);
 }
 
 } // namespace
