@@ -163,6 +163,15 @@ void MainWindow::runCommand(int command) {
         editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
         rebuildPage(kNoCursorMove);
         return;
+    case ShiftMarking1:
+    case ShiftMarking2:
+    case ShiftMarking3:
+    case ShiftMarking4:
+        enterShiftMarkingAtCursor(command);
+        return;
+    case CalendarBarEntry:
+        editCalendarBarAtCursor();
+        return;
     case ProgramMenu:
         runProgramMenu();
         return;
@@ -181,8 +190,8 @@ void MainWindow::runCommand(int command) {
         editSettings();
         return;
     default:
-        // The notes, markings and accounts windows answer the other commands; until a window
-        // is part of the program its command does nothing.
+        // The notes windows answer the other commands; until they are part of the program
+        // their commands do nothing.
         return;
     }
 }

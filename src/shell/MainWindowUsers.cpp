@@ -2,7 +2,6 @@
 
 #include "shell/MainWindow.h"
 
-#include "accounts/AccountEntryWindows.h"
 #include "accounts/YearlyHoursWindow.h"
 #include "help/HelpTextWindow.h"
 #include "help/InfoWindow.h"
@@ -78,10 +77,10 @@ void MainWindow::runProgramMenu() {
         editSettings();
         return;
     case ProgramMenuCommand::Hours:
-        editHours();
+        openHoursEntry();
         return;
     case ProgramMenuCommand::Vacation:
-        editVacation();
+        openVacationEntry();
         return;
     }
     rebuildPage(kNoCursorMove);
@@ -152,20 +151,6 @@ void MainWindow::chooseDataFolder() {
     state_.userDataFolder = settings.userDataFolder;
     state_.dataFolder = move.dataFolder;
     loadUserData();
-    rebuildPage(kNoCursorMove);
-}
-
-void MainWindow::editHours() {
-    if (state_.dataFolder.empty())
-        return;
-    editHoursAccount(this, state_.dataFolder, *services_.messages);
-    rebuildPage(kNoCursorMove);
-}
-
-void MainWindow::editVacation() {
-    if (state_.dataFolder.empty())
-        return;
-    editVacationAccount(this, state_.dataFolder, todayOf(*services_.clock), *services_.messages);
     rebuildPage(kNoCursorMove);
 }
 

@@ -122,6 +122,7 @@ class MainWindowUsersTest : public QObject {
 
     void namesOfOtherFoldersAreRefused() {
         Installation app;
+        const int filesBefore = entriesIn(app.dataRoot() / "Programm");
         whenOpen<LoginWindow>([](LoginWindow& login) {
             for (const char* name : {"..", ".", "a."}) {
                 login.nameField()->clear();
@@ -133,7 +134,8 @@ class MainWindowUsersTest : public QObject {
         app.press(Qt::Key_F11);
         QCOMPARE(app.messages.shown.size(), 3);
         QCOMPARE(entriesIn(app.dataRoot()), 1);
-        QCOMPARE(entriesIn(app.dataRoot() / "Programm"), 0);
+        QCOMPARE(entriesIn(app.dataRoot() / "Programm"), filesBefore);
+        QVERIFY(!fs::exists(app.dataRoot() / "Programm" / kSettingsFileName));
         QCOMPARE(app.window->windowTitle(),
                  QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
     }
