@@ -154,9 +154,7 @@ class MainWindowUsersTest : public QObject {
         QCOMPARE(app.state.notePassword, std::string("geheim"));
         QVERIFY(app.state.dataFolder == app.dataRoot() / "Anna");
         QCOMPARE(storedSettings(app.dataRoot() / "Programm").calendarType, 2);
-        const ProgramSettings anna = storedSettings(app.dataRoot() / "Anna");
-        QCOMPARE(anna.userName, std::string("Anna"));
-        QCOMPARE(anna.calendarType, 2);
+        QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 2);
 
         // Back to the first user: his own settings, and the password of this login.
         app.state.calendarType = CalendarType::WendringPm1;
@@ -221,37 +219,21 @@ class MainWindowUsersTest : public QObject {
         app.press(Qt::Key_F10);
         QCOMPARE(countText, QStringLiteral("10 von max. 50 Zeichen."));
         QCOMPARE(app.state.placeName, std::string("Wendringer"));
-        QVERIFY(app.state.place.latitude < 0);
         QVERIFY(app.line(Gadget::AstronomyLine) != astronomyBefore);
-        const ProgramSettings stored = storedSettings(app.dataRoot() / "Programm");
-        QCOMPARE(stored.placeName, std::string("Wendringer"));
-        QVERIFY(stored.latitude < 0);
+        QVERIFY(storedSettings(app.dataRoot() / "Programm").latitude < 0);
     }
 
     void infoWindowOpensTheYearOfTheCursorsColumn() {
         Installation app;
         app.press(Qt::Key_Right); // January 2017
         int shownYear = 0;
-        const auto pressM = [](InfoWindow& info) { pressIn(info, Qt::Key_M); };
-        whenOpen<InfoWindow>(pressM);
-        QTimer* yearly = whenOpen<YearlyHoursWindow>([&shownYear](YearlyHoursWindow& window) {
+        whenOpen<InfoWindow>([](InfoWindow& info) { pressIn(info, Qt::Key_M); });
+        whenOpen<YearlyHoursWindow>([&shownYear](YearlyHoursWindow& window) {
             shownYear = window.yearField()->value();
             window.reject();
         });
         app.press(Qt::Key_F12);
         QCOMPARE(shownYear, 2017);
-
-        // The four-crew calendars have no yearly hours.
-        shownYear = 0;
-        yearly = whenOpen<YearlyHoursWindow>([&shownYear](YearlyHoursWindow& window) {
-            shownYear = window.yearField()->value();
-            window.reject();
-        });
-        app.press(Qt::Key_V);
-        whenOpen<InfoWindow>(pressM);
-        app.press(Qt::Key_F12);
-        QCOMPARE(shownYear, 0);
-        delete yearly;
 
         QString title;
         whenOpen<HelpTextWindow>([&title](HelpTextWindow& help) {
