@@ -29,12 +29,13 @@ Usage:
       of Greenwich (default 1), --dst automatic summer time (default 1),
       --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
   turnoplaner-cli render DATE [--type T] [--columns N] [--font NAME] [--size PT]
-                         [--out FILE.png]
+                         [--out FILE.png|FILE.pdf]
       Draws the page as the main window shows it after start-up with DATE's month
       first and the cursor on DATE (type 5: the half-year shift plan sheet), writes
       it as PNG (default page.png) and prints the units and the image size as
       "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
-      NAME and PT (points) replace the default font "System" 10.
+      NAME and PT (points) replace the default font "System" 10. A FILE ending in
+      .pdf gets the page as printed: one A4 landscape sheet on white.
   turnoplaner-cli notes DATE --data DIR [--password-stdin] [--status-line]
       The notes of DATE as the notes window shows them, read from the user's data
       folder DIR (nothing in it changes): UTF-8 with the notes' CR LF line breaks,

@@ -2,7 +2,9 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageFont.h"
+#include "display/PagePrinting.h"
 #include "display/PageRenderer.h"
+#include "platform/AtomicFile.h"
 #include "shell/PageInputOf.h"
 
 #include <QGuiApplication>
@@ -13,6 +15,10 @@
 namespace tp::cli {
 
 namespace {
+
+bool outputIsPdf(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive);
+}
 
 struct RenderRequest {
     DayNumber day = 0;
@@ -79,6 +85,11 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         }
         request.outputPath = *text;
     }
+    if (!outputIsPdf(request.outputPath) &&
+        !QString::fromStdString(request.outputPath).endsWith(".png", Qt::CaseInsensitive)) {
+        err << "render: --out must name a .png or a .pdf file\n";
+        return std::nullopt;
+    }
     return request;
 }
 
@@ -128,7 +139,13 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     QImage page;
     DayCellTable cells;
     drawPage(page, input, cells);
-    if (!page.save(QString::fromStdString(request->outputPath), "PNG")) {
+    if (outputIsPdf(request->outputPath)) {
+        const QByteArray pdf = pagePdf(input);
+        if (!writeFileAtomically(request->outputPath, std::string_view(pdf.data(), pdf.size()))) {
+            err << "render: cannot write " << request->outputPath << '\n';
+            return 1;
+        }
+    } else if (!page.save(QString::fromStdString(request->outputPath), "PNG")) {
         err << "render: cannot write " << request->outputPath << '\n';
         return 1;
     }
