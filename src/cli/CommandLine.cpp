@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace tp::cli {
 
@@ -20,9 +20,13 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
     ParsedArguments parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
-        if (!word.starts_with("--")) {
+        if (!word.starts_with("-") || word == "-") {
             parsed.positional.push_back(word);
             continue;
+        }
+        if (!word.starts_with("--")) {
+            error = "unknown option: " + word;
+            return std::nullopt;
         }
         std::string name = word.substr(2);
         if (knownFlags.contains(name)) {
@@ -35,7 +39,11 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
             name.resize(equals);
         }
         if (!knownOptions.contains(name)) {
-            error = "unknown option: " + word;
+            error = "unknown option: --" + name;
+            return std::nullopt;
+        }
+        if (parsed.options.contains(name)) {
+            error = "option --" + name + " given more than once";
             return std::nullopt;
         }
         if (!value) {
@@ -45,7 +53,7 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
             }
             value = arguments[++i];
         }
-        parsed.options[name] = *value;
+        parsed.options.emplace(name, *value);
     }
     return parsed;
 }
@@ -88,21 +96,55 @@ std::optional<DayNumber> parseSupportedDate(const std::string& text) {
     return dayNumber;
 }
 
+namespace {
+
+// Decimal digits only, after an optional '-': no blanks, no '+', no other bases.
+bool isPlainDecimal(std::string_view text, bool withFraction) {
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    bool digits = false;
+    bool point = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c == '.' && withFraction && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+} // namespace
+
 std::optional<int> parseInteger(const std::string& text, int low, int high) {
+    if (!isPlainDecimal(text, false))
+        return std::nullopt;
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [rest, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || rest != end || value < low || value > high)
+    if (error != std::errc() || rest != end || value < low || value > high)
         return std::nullopt;
     return value;
 }
 
-std::optional<double> parseReal(const std::string& text) {
-    if (text.empty())
+std::optional<MonthDay> parseMonthDay(const std::string& text) {
+    if (text.size() != 5 || text[2] != '-')
         return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value))
+    const auto month = parseInteger(text.substr(0, 2), 1, 12);
+    const auto day = parseInteger(text.substr(3, 2), 1, 31);
+    if (!month || !day || *day > monthLength(2000, *month))
+        return std::nullopt;
+    return MonthDay{*month, *day};
+}
+
+std::optional<double> parseReal(const std::string& text) {
+    if (!isPlainDecimal(text, true))
+        return std::nullopt;
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (error != std::errc() || rest != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/DayNumber.h"
+#include "model/ShiftSystem.h"
 
 namespace tp::cli {
 
@@ -20,7 +21,8 @@ struct ParsedArguments {
 // The value given for option `name`, or nothing when it was not given.
 const std::string* optionValue(const ParsedArguments& parsed, const std::string& name);
 
-// Splits `arguments`; an option not in `knownOptions` or without its value gives an error text.
+// Splits `arguments`; an option not in `knownOptions`, given twice or without its value gives an
+// error text, and so does any other word that begins with '-'.
 std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& arguments,
                                               const std::set<std::string>& knownOptions,
                                               std::string& error);
@@ -36,10 +38,13 @@ bool hasFlag(const ParsedArguments& parsed, const std::string& name);
 // "YYYY-MM-DD" of a real date inside 1970-01-01 .. 2037-07-31.
 std::optional<DayNumber> parseSupportedDate(const std::string& text);
 
-// A whole number written in decimal, within [low, high].
+// A whole number written in plain decimal digits (with an optional '-'), within [low, high].
 std::optional<int> parseInteger(const std::string& text, int low, int high);
 
-// A real number written in decimal.
+// "MM-DD" of a day that exists in a leap year.
+std::optional<MonthDay> parseMonthDay(const std::string& text);
+
+// A real number written in plain decimal digits with an optional '-' and decimal point.
 std::optional<double> parseReal(const std::string& text);
 
 std::string isoDateText(DayNumber day);

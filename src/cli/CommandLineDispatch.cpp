@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -46,6 +48,21 @@ Usage:
       One tab-separated row per day from FROM to TO with the note marks of the
       page: day note 0/1, the number of periodic notes, yearly note 0/1 and the
       weekday-in-month mark 0..3.
+  turnoplaner-cli accounts --data DIR --today YYYY-MM-DD [--type T]
+                           [--vacation-start MM-DD] [--cycle N]
+      The hours and the vacation field of the status panel for the user whose
+      data folder is DIR ("Minusstunden.dat", "Urlaubstage.dat",
+      "Schichtmarkierung.dat") on the day --today: "hours", the field's text
+      and its colour (black, darkred or darkgreen), then "vacation" and the
+      field's text, tab-separated. Types 6 and 7 keep no accounts: both texts
+      are empty. N is the crew order of the vacation block (setting
+      "UrlaubZyklus", default 0). Nothing in DIR is written.
+  turnoplaner-cli yearly YEAR [--type T] [--target38 H] [--target40 H]
+      The table of the window "Jahresstunden" for YEAR (1968..2047) as
+      tab-separated UTF-8: "Monat" and the crews, then the twelve months,
+      "Summe", "Soll" and "Ist" as the window shows them. H are the yearly
+      target hours (default 1982.76 for the five-crew systems, 2088 for the
+      two-shift system 2). Types 6 and 7 have no table: nothing is printed.
   turnoplaner-cli --help
       This text.
 
@@ -62,8 +79,24 @@ const std::map<std::string, Command>& commands() {
         {"notes", [](const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err) { return runNotesCommand(arguments, std::cin, out, err); }},
         {"note-marks", runNoteMarksCommand},
+        {"accounts", runAccountsCommand},
+        {"yearly", runYearlyCommand},
     };
     return table;
+}
+
+// A report cut short by a full disk or a closed pipe must not look like a whole one.
+int writeReport(std::string_view report, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    out.flush();
+    if (out)
+        return 0;
+    const int errorNumber = errno;
+    err << "turnoplaner-cli: the report could not be written"
+        << (errorNumber != 0 ? std::string(": ") + std::strerror(errorNumber) : std::string())
+        << '\n';
+    return kWriteError;
 }
 
 } // namespace
@@ -74,10 +107,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         err << "turnoplaner-cli: no command given; see turnoplaner-cli --help\n";
         return kUsageError;
     }
-    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
-        out << kHelpText;
-        return 0;
-    }
+    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help")
+        return writeReport(kHelpText, out, err);
     const auto command = commands().find(arguments[0]);
     if (command == commands().end()) {
         err << "turnoplaner-cli: unknown command '" << arguments[0]
@@ -88,9 +119,9 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     std::ostringstream buffered;
     const int status = command->second(
         std::vector<std::string>(arguments.begin() + 1, arguments.end()), buffered, err);
-    if (status == 0)
-        out << buffered.str();
-    return status;
+    if (status != 0)
+        return status;
+    return writeReport(buffered.view(), out, err);
 }
 
 } // namespace tp::cli

@@ -9,6 +9,8 @@ namespace tp::cli {
 
 // Exit status of a command line mistake: message on stderr, nothing on stdout.
 inline constexpr int kUsageError = 2;
+// Exit status when the output could not be written: one line on stderr.
+inline constexpr int kWriteError = 1;
 
 // Each command reads its arguments (after the command word) and returns the exit status.
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
@@ -21,6 +23,10 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
                     std::ostream& err);
 int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err);
+int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err);
+int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

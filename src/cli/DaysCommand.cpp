@@ -6,20 +6,6 @@
 
 namespace tp::cli {
 
-namespace {
-
-std::optional<MonthDay> parseMonthDay(const std::string& text) {
-    if (text.size() != 5 || text[2] != '-')
-        return std::nullopt;
-    const auto month = parseInteger(text.substr(0, 2), 1, 12);
-    const auto day = parseInteger(text.substr(3, 2), 1, 31);
-    if (!month || !day || *day > monthLength(2000, *month))
-        return std::nullopt;
-    return MonthDay{*month, *day};
-}
-
-} // namespace
-
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
     std::string error;

@@ -7,9 +7,11 @@
 #include "platform/AtomicFile.h"
 #include "shell/PageInputOf.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cstring>
 #include <memory>
 
 namespace tp::cli {
@@ -127,10 +129,9 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         lunations);
     const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
 
-    // The window refuses a page larger than the desktop; here a sane bound stands in for it.
-    constexpr int kLargestSide = 16384;
+    // The window refuses a page larger than the desktop; here the drawing limit stands in for it.
     const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
-    if (size.width > kLargestSide || size.height > kLargestSide) {
+    if (!pageWithinDrawingLimit(input.units, pageWidthUnits(input.lastColumnIndex))) {
         err << "render: the page would be " << size.width << " x " << size.height
             << " pixels; choose a smaller font or fewer columns\n";
         return kUsageError;
@@ -139,15 +140,26 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     QImage page;
     DayCellTable cells;
     drawPage(page, input, cells);
+    // Encoded first and then put in place whole: an old file is only ever replaced by a
+    // complete one.
+    QByteArray encoded;
     if (outputIsPdf(request->outputPath)) {
-        const QByteArray pdf = pagePdf(input);
-        if (!writeFileAtomically(request->outputPath, std::string_view(pdf.data(), pdf.size()))) {
-            err << "render: cannot write " << request->outputPath << '\n';
-            return 1;
+        encoded = pagePdf(input);
+    } else {
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        if (!page.save(&buffer, "PNG")) {
+            err << "render: the page could not be encoded as PNG\n";
+            return kWriteError;
         }
-    } else if (!page.save(QString::fromStdString(request->outputPath), "PNG")) {
-        err << "render: cannot write " << request->outputPath << '\n';
-        return 1;
+    }
+    const WriteResult written = writeFileAtomically(
+        std::filesystem::path(request->outputPath),
+        std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
+    if (!written) {
+        err << "render: cannot write " << request->outputPath << ": "
+            << std::strerror(written.errorNumber) << '\n';
+        return kWriteError;
     }
     out << "unit_w=" << input.units.w << " unit_h=" << input.units.h << " width=" << page.width()
         << " height=" << page.height() << '\n';

@@ -1,5 +1,7 @@
 #include "display/PageGeometry.h"
 
+#include <cstdint>
+
 namespace tp {
 
 MainWindowLayout mainWindowLayout(LayoutUnits units, int pageWidth) {
@@ -75,7 +77,16 @@ PixelRect canvasRect(LayoutUnits units, int pageWidth) {
     return {0, 2 * units.h, page.width, page.height};
 }
 
+bool pageWithinDrawingLimit(LayoutUnits units, int pageWidth) {
+    // In 64 bits: the units of a huge font times the page width may not fit an int.
+    const std::int64_t width = std::int64_t{units.w} * pageWidth;
+    const std::int64_t height = 32 * std::int64_t{units.h} + 2;
+    return width <= kLargestPageSide && height <= kLargestPageSide;
+}
+
 bool clientFitsDesktop(LayoutUnits units, int pageWidth, PixelSize desktop) {
+    if (!pageWithinDrawingLimit(units, pageWidth))
+        return false;
     const PixelSize client = clientSize(units, pageWidth);
     return desktop.width > client.width && desktop.height > client.height;
 }

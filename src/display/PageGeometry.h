@@ -92,7 +92,14 @@ PixelSize pageImageSize(LayoutUnits units, int pageWidth);
 // The canvas: at (0, 2H), the size of the page image.
 PixelRect canvasRect(LayoutUnits units, int pageWidth);
 
-// Whether the client area fits strictly inside the desktop.
+// The largest side of a page image the program draws: whatever the screen claims, a larger
+// page would take gigabytes and minutes before anything could be said about it.
+inline constexpr int kLargestPageSide = 16384;
+
+// Whether the page image for these units and page width stays within kLargestPageSide.
+bool pageWithinDrawingLimit(LayoutUnits units, int pageWidth);
+
+// Whether the client area fits strictly inside the desktop (and its page within the limit).
 bool clientFitsDesktop(LayoutUnits units, int pageWidth, PixelSize desktop);
 
 // Top-left corner of the client area centred on the desktop.

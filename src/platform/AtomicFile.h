@@ -1,16 +1,42 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tp {
 
-// Replaces `path` with `bytes`: written to a temporary file beside it, then renamed over it,
-// so a crash never leaves half a file. Returns false when the file could not be written.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// The outcome of replacing a file; `reason` says why it was not written (German, for the user).
+struct WriteResult {
+    bool written = false;
+    std::string reason;
+    int errorNumber = 0; // the operating system's error number
+    explicit operator bool() const { return written; }
+};
+
+// Replaces `path` with `bytes`: written to a new temporary file of a unique name beside it
+// (created exclusively, never through a link), flushed to the disk, then renamed over it, so
+// a crash or a full disk never leaves half a file and the old file stays when anything fails.
+// The old file's permissions are kept.
+WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+enum class ReadResult {
+    Read,      // the bytes are the whole file
+    Missing,   // there is no such file; the bytes are empty
+    Unreadable // the file exists but could not be read (or is larger than allowed)
+};
+
+// Reads a whole file of at most `largestSize` bytes. Anything but a missing file that cannot
+// be read is Unreadable, so that the caller can keep from replacing it.
+ReadResult readFile(const std::filesystem::path& path, std::string& bytes,
+                    std::uintmax_t largestSize);
 
 // The whole file, or nothing when it cannot be read.
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+// The German text of an operating system error number.
+std::string systemErrorText(int errorNumber);
 
 // Marks a file or folder hidden where the file system knows the attribute (Windows);
 // elsewhere nothing happens.

@@ -66,9 +66,11 @@ std::string windows1252FromUtf8(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = 1;
+        std::size_t length = 1;
         char32_t cp = lead;
-        if (lead >= 0xF0) {
+        if (lead >= 0xF8) {
+            length = 0; // no UTF-8 lead byte
+        } else if (lead >= 0xF0) {
             length = 4;
             cp = lead & 0x07;
         } else if (lead >= 0xE0) {
@@ -78,19 +80,23 @@ std::string windows1252FromUtf8(std::string_view utf8) {
             length = 2;
             cp = lead & 0x1F;
         } else if (lead >= 0x80) {
-            out += '?'; // stray continuation byte
-            ++i;
+            length = 0; // stray continuation byte
+        }
+        // A broken sequence becomes one '?'; the byte that broke it (a line end, say) is read
+        // again as the start of what follows.
+        std::size_t k = 1;
+        while (k < length && i + k < utf8.size() &&
+               (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80) {
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            ++k;
+        }
+        if (length == 0 || k < length) {
+            out += '?';
+            i += k;
             continue;
         }
-        if (i + static_cast<std::size_t>(length) > utf8.size()) {
-            out += '?';
-            break;
-        }
-        for (int k = 1; k < length; ++k)
-            cp = (cp << 6) |
-                 (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
         out += byteOfCodePoint(cp);
-        i += static_cast<std::size_t>(length);
+        i += length;
     }
     return out;
 }

@@ -3,11 +3,14 @@
 #include "model/MonthColumns.h"
 #include "model/ShiftSystem.h"
 #include "platform/AtomicFile.h"
+#include "platform/Windows1252.h"
 #include "settings/SettingsNumbers.h"
 #include "settings/SettingsText.h"
 
+#include <array>
 #include <cmath>
 #include <system_error>
+#include <variant>
 
 namespace tp {
 
@@ -19,41 +22,87 @@ constexpr std::string_view kAstronomyGroup = "Astronomie";
 // A settings file is a few hundred bytes; anything far larger is not one and is not read.
 constexpr std::uintmax_t kLargestReadableFile = 16 * 1024 * 1024;
 
-// Reads the values of one group; a missing key leaves the field at its default.
-class GroupReader {
-  public:
-    GroupReader(const SettingsText& text, std::string_view group) : text_(text), group_(group) {}
+// Where a value of the file is kept in ProgramSettings; the field's type says how it is read and
+// written. The defaults are those of ProgramSettings.
+using SettingsField = std::variant<std::string ProgramSettings::*, std::int32_t ProgramSettings::*,
+                                   std::int8_t ProgramSettings::*, bool ProgramSettings::*,
+                                   float ProgramSettings::*, double ProgramSettings::*>;
 
-    void text(std::string_view key, std::string& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = *value;
-    }
-    void int32(std::string_view key, std::int32_t& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = static_cast<std::int32_t>(readSettingsInteger(*value));
-    }
-    void byte(std::string_view key, std::int8_t& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = static_cast<std::int8_t>(readSettingsInteger(*value));
-    }
-    // Kept in a byte like the other small numbers: 256 switches off.
-    void flag(std::string_view key, bool& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = static_cast<std::int8_t>(readSettingsInteger(*value)) != 0;
-    }
-    void real(std::string_view key, float& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = readSettingsFloat(*value);
-    }
-    void real(std::string_view key, double& field) const {
-        if (const auto value = text_.find(group_, key))
-            field = readSettingsDouble(*value);
-    }
-
-  private:
-    const SettingsText& text_;
-    std::string_view group_;
+struct SettingsKey {
+    std::string_view group;
+    std::string_view key; // UTF-8
+    SettingsField field;
 };
+
+// Every key of the file, in the order it is written. The groups follow each other with an
+// empty comment line between them.
+constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
+    {kProgramGroup, "Fontname", &ProgramSettings::fontName},
+    {kProgramGroup, "Fontgröße", &ProgramSettings::fontSize},
+    {kProgramGroup, "Fontstil", &ProgramSettings::fontStyle},
+    {kProgramGroup, "Schichtspalten", &ProgramSettings::lastColumnIndex},
+    {kProgramGroup, "Schulferien anzeigen", &ProgramSettings::showSchoolHolidays},
+    {kProgramGroup, "Wochennummer anzeigen", &ProgramSettings::showWeekNumbers},
+    {kProgramGroup, "Anwenderverzeichnis", &ProgramSettings::userDataFolder},
+    {kProgramGroup, "Anwendername", &ProgramSettings::userName},
+    {kProgramGroup, "Schichtart", &ProgramSettings::calendarType},
+    {kProgramGroup, "UrlaubBlockAnzeige", &ProgramSettings::showVacationBlock},
+    {kProgramGroup, "Sollstunden_38", &ProgramSettings::targetHours38},
+    {kProgramGroup, "Sollstunden_40", &ProgramSettings::targetHours40},
+    {kProgramGroup, "UrlaubStartMonat", &ProgramSettings::vacationStartMonth},
+    {kProgramGroup, "UrlaubStartTag", &ProgramSettings::vacationStartDay},
+    {kProgramGroup, "UrlaubZyklus", &ProgramSettings::vacationCycle},
+    {kAstronomyGroup, "Breite", &ProgramSettings::latitude},
+    {kAstronomyGroup, "Länge", &ProgramSettings::longitude},
+    {kAstronomyGroup, "Zeitzone", &ProgramSettings::timeZone},
+    {kAstronomyGroup, "Sommerzeit automatisch", &ProgramSettings::automaticSummerTime},
+    {kAstronomyGroup, "Ortsname", &ProgramSettings::placeName},
+    {kAstronomyGroup, "Dämmerung", &ProgramSettings::twilight},
+    {kAstronomyGroup, "Mondphasen anzeigen", &ProgramSettings::showMoonPhases},
+    {kAstronomyGroup, "Perihel und Aphel anzeigen", &ProgramSettings::showOrbitExtremes},
+});
+
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// Stores the value text of a line (Windows-1252) in the field of its key.
+void readValue(ProgramSettings& settings, const SettingsField& field, std::string_view value) {
+    std::visit(
+        Overloaded{
+            [&](std::string ProgramSettings::*text) {
+                settings.*text = utf8FromWindows1252(value);
+            },
+            [&](std::int32_t ProgramSettings::*number) {
+                settings.*number = static_cast<std::int32_t>(readSettingsInteger(value));
+            },
+            [&](std::int8_t ProgramSettings::*number) {
+                settings.*number = static_cast<std::int8_t>(readSettingsInteger(value));
+            },
+            // Kept in a byte like the other small numbers: 256 switches off.
+            [&](bool ProgramSettings::*flag) {
+                settings.*flag = static_cast<std::int8_t>(readSettingsInteger(value)) != 0;
+            },
+            [&](float ProgramSettings::*number) { settings.*number = readSettingsFloat(value); },
+            [&](double ProgramSettings::*number) { settings.*number = readSettingsDouble(value); },
+        },
+        field);
+}
+
+// The value text of a field as the file holds it (UTF-8 until written).
+std::string valueText(const ProgramSettings& settings, const SettingsField& field) {
+    return std::visit(
+        Overloaded{
+            [&](std::string ProgramSettings::*text) { return settings.*text; },
+            [&](std::int32_t ProgramSettings::*number) { return std::to_string(settings.*number); },
+            [&](std::int8_t ProgramSettings::*number) {
+                return std::to_string(static_cast<int>(settings.*number));
+            },
+            [&](bool ProgramSettings::*flag) { return std::string(settings.*flag ? "1" : "0"); },
+            [&](float ProgramSettings::*number) { return formatSettingsFloat(settings.*number); },
+            [&](double ProgramSettings::*number) { return formatSettingsDouble(settings.*number); },
+        },
+        field);
+}
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {
     return value >= lowest && value <= highest; // false for NaN
@@ -102,42 +151,31 @@ void replaceUnusableValues(ProgramSettings& settings, const std::string& dataRoo
         settings.twilight = defaults.twilight;
 }
 
-std::string integerText(std::int64_t value) {
-    return std::to_string(value);
-}
-
 } // namespace
 
 ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::string& dataRootPath) {
-    const SettingsText text = SettingsText::parse(fileBytes);
     ProgramSettings settings;
 
-    const GroupReader program(text, kProgramGroup);
-    program.text("Fontname", settings.fontName);
-    program.int32("Fontgröße", settings.fontSize);
-    program.int32("Fontstil", settings.fontStyle);
-    program.byte("Schichtspalten", settings.lastColumnIndex);
-    program.flag("Schulferien anzeigen", settings.showSchoolHolidays);
-    program.flag("Wochennummer anzeigen", settings.showWeekNumbers);
-    program.text("Anwenderverzeichnis", settings.userDataFolder);
-    program.text("Anwendername", settings.userName);
-    program.byte("Schichtart", settings.calendarType);
-    program.flag("UrlaubBlockAnzeige", settings.showVacationBlock);
-    program.real("Sollstunden_38", settings.targetHours38);
-    program.real("Sollstunden_40", settings.targetHours40);
-    program.int32("UrlaubStartMonat", settings.vacationStartMonth);
-    program.int32("UrlaubStartTag", settings.vacationStartDay);
-    program.int32("UrlaubZyklus", settings.vacationCycle);
-
-    const GroupReader astronomy(text, kAstronomyGroup);
-    astronomy.real("Breite", settings.latitude);
-    astronomy.real("Länge", settings.longitude);
-    astronomy.real("Zeitzone", settings.timeZone);
-    astronomy.flag("Sommerzeit automatisch", settings.automaticSummerTime);
-    astronomy.text("Ortsname", settings.placeName);
-    astronomy.byte("Dämmerung", settings.twilight);
-    astronomy.flag("Mondphasen anzeigen", settings.showMoonPhases);
-    astronomy.flag("Perihel und Aphel anzeigen", settings.showOrbitExtremes);
+    struct FoldedKey {
+        std::string group;
+        std::string key;
+        bool seen = false; // the first line of a key counts
+    };
+    std::array<FoldedKey, kSettingsKeys.size()> keys;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i].group = foldSettingsName(windows1252FromUtf8(kSettingsKeys[i].group));
+        keys[i].key = foldSettingsName(windows1252FromUtf8(kSettingsKeys[i].key));
+    }
+    scanSettingsText(fileBytes, [&](const SettingsValueLine& line) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!keys[i].seen && keys[i].key == line.foldedKey &&
+                keys[i].group == line.foldedGroup) {
+                keys[i].seen = true;
+                readValue(settings, kSettingsKeys[i].field, line.value);
+                return;
+            }
+        }
+    });
 
     replaceUnusableValues(settings, dataRootPath);
     return settings;
@@ -145,53 +183,42 @@ ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::str
 
 std::string settingsFileBytes(const ProgramSettings& settings) {
     SettingsTextWriter writer;
-    writer.group(kProgramGroup);
-    writer.value("Fontname", settings.fontName);
-    writer.value("Fontgröße", integerText(settings.fontSize));
-    writer.value("Fontstil", integerText(settings.fontStyle));
-    writer.value("Schichtspalten", integerText(settings.lastColumnIndex));
-    writer.value("Schulferien anzeigen", integerText(settings.showSchoolHolidays));
-    writer.value("Wochennummer anzeigen", integerText(settings.showWeekNumbers));
-    writer.value("Anwenderverzeichnis", settings.userDataFolder);
-    writer.value("Anwendername", settings.userName);
-    writer.value("Schichtart", integerText(settings.calendarType));
-    writer.value("UrlaubBlockAnzeige", integerText(settings.showVacationBlock));
-    writer.value("Sollstunden_38", formatSettingsFloat(settings.targetHours38));
-    writer.value("Sollstunden_40", formatSettingsFloat(settings.targetHours40));
-    writer.value("UrlaubStartMonat", integerText(settings.vacationStartMonth));
-    writer.value("UrlaubStartTag", integerText(settings.vacationStartDay));
-    writer.value("UrlaubZyklus", integerText(settings.vacationCycle));
-    writer.comment("");
-    writer.group(kAstronomyGroup);
-    writer.value("Breite", formatSettingsDouble(settings.latitude));
-    writer.value("Länge", formatSettingsDouble(settings.longitude));
-    writer.value("Zeitzone", formatSettingsDouble(settings.timeZone));
-    writer.value("Sommerzeit automatisch", integerText(settings.automaticSummerTime));
-    writer.value("Ortsname", settings.placeName);
-    writer.value("Dämmerung", integerText(settings.twilight));
-    writer.value("Mondphasen anzeigen", integerText(settings.showMoonPhases));
-    writer.value("Perihel und Aphel anzeigen", integerText(settings.showOrbitExtremes));
+    std::string_view group;
+    for (const SettingsKey& key : kSettingsKeys) {
+        if (key.group != group) {
+            if (!group.empty())
+                writer.comment("");
+            group = key.group;
+            writer.group(group);
+        }
+        writer.value(key.key, valueText(settings, key.field));
+    }
     return writer.bytes();
 }
 
-ProgramSettings loadSettings(const std::filesystem::path& userFolder,
-                             const std::string& dataRootPath) {
-    const std::filesystem::path file = userFolder / kSettingsFileName;
-    std::string bytes;
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size > kLargestReadableFile || !readWholeFile(file, bytes))
-        bytes.clear();
-
-    return settingsFromFileBytes(bytes, dataRootPath);
+LoadedSettings loadSettings(const std::filesystem::path& userFolder,
+                            const std::string& dataRootPath) {
+    LoadedSettings loaded;
+    try {
+        std::string bytes;
+        loaded.read = readFile(userFolder / kSettingsFileName, bytes, kLargestReadableFile);
+        loaded.settings =
+            settingsFromFileBytes(loaded.read == ReadResult::Read ? bytes : "", dataRootPath);
+    } catch (const std::exception&) {
+        // Out of memory on a large file: the run goes on with the defaults.
+        loaded.read = ReadResult::Unreadable;
+        loaded.settings = ProgramSettings{};
+        replaceUnusableValues(loaded.settings, dataRootPath);
+    }
+    return loaded;
 }
 
-bool saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings) {
+WriteResult saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings) {
     const std::filesystem::path file = userFolder / kSettingsFileName;
-    if (!writeFileAtomically(file, settingsFileBytes(settings)))
-        return false;
-    setHiddenAttribute(file);
-    return true;
+    WriteResult result = writeFileAtomically(file, settingsFileBytes(settings));
+    if (result)
+        setHiddenAttribute(file);
+    return result;
 }
 
 std::string folderPathText(const std::filesystem::path& folder) {

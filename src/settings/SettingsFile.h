@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
@@ -9,15 +10,23 @@ namespace tp {
 
 inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
 
+// What "Einstellungen.dat" gave: the settings, and whether the file was read.
+struct LoadedSettings {
+    ProgramSettings settings;
+    ReadResult read = ReadResult::Missing;
+};
+
 // The settings kept in "Einstellungen.dat" in `userFolder`. A missing file, key or a value
 // that cannot be used gives the default; `dataRootPath` (the data root, ended by a separator)
-// stands in for an empty user data folder.
-ProgramSettings loadSettings(const std::filesystem::path& userFolder,
-                             const std::string& dataRootPath);
+// stands in for an empty user data folder. A file that exists but cannot be read (or is far
+// too large to be a settings file) gives the defaults too and is reported as Unreadable: it
+// must then not be replaced. Nothing is thrown.
+LoadedSettings loadSettings(const std::filesystem::path& userFolder,
+                            const std::string& dataRootPath);
 
 // Replaces "Einstellungen.dat" in `userFolder` with all values of `settings` and hides it.
-// False when the file could not be written; the caller need not report that.
-bool saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings);
+// When it could not be written, the old file stays and the result says why.
+WriteResult saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings);
 
 // What "Einstellungen.dat" holds for `settings` (Windows-1252, CR LF).
 std::string settingsFileBytes(const ProgramSettings& settings);

@@ -53,59 +53,49 @@ std::string withoutLineEnds(std::string_view text) {
     return cleaned;
 }
 
-// Keys are compared in Windows-1252, where every letter is one byte.
-std::string foldCaseWindows1252(std::string_view text) {
-    std::string folded(text);
+} // namespace
+
+std::string foldSettingsName(std::string_view windows1252) {
+    std::string folded(windows1252);
     for (char& c : folded)
         c = foldByte(c);
     return folded;
 }
 
-} // namespace
-
-SettingsText SettingsText::parse(std::string_view fileBytes) {
+void scanSettingsText(std::string_view fileBytes,
+                      const std::function<void(const SettingsValueLine&)>& onValueLine) {
+    const bool utf8 = fileBytes.starts_with(kUtf8ByteOrderMark);
+    if (utf8)
+        fileBytes.remove_prefix(kUtf8ByteOrderMark.size());
+    std::string group;
     std::string converted;
-    if (fileBytes.starts_with(kUtf8ByteOrderMark)) {
-        converted = windows1252FromUtf8(fileBytes.substr(kUtf8ByteOrderMark.size()));
-        fileBytes = converted;
-    }
-    SettingsText text;
-    std::string currentGroup;
     std::size_t lineStart = 0;
     while (lineStart < fileBytes.size()) {
+        // Line ends are found in the bytes as they stand, so that nothing before a line end
+        // (a broken UTF-8 sequence, say) can carry a value into the next line.
         std::size_t lineEnd = fileBytes.find_first_of("\r\n", lineStart);
         if (lineEnd == std::string_view::npos)
             lineEnd = fileBytes.size();
-        const std::string_view line =
-            skipLeadingBlanks(fileBytes.substr(lineStart, lineEnd - lineStart));
+        std::string_view line = fileBytes.substr(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
-
+        if (utf8) {
+            converted = windows1252FromUtf8(line);
+            line = converted;
+        }
+        line = skipLeadingBlanks(line);
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            currentGroup =
-                foldCaseWindows1252(line.substr(1, close == line.npos ? line.npos : close - 1));
+            group = foldSettingsName(line.substr(1, close == line.npos ? line.npos : close - 1));
             continue;
         }
         const std::size_t equals = line.find('=');
-        const std::string_view key = dropTrailingBlanks(line.substr(0, equals));
+        const std::string key = foldSettingsName(dropTrailingBlanks(line.substr(0, equals)));
         const std::string_view value =
             equals == line.npos ? std::string_view{} : skipLeadingBlanks(line.substr(equals + 1));
-        text.entries_.push_back(
-            {currentGroup, foldCaseWindows1252(key), utf8FromWindows1252(value)});
+        onValueLine({group, key, value});
     }
-    return text;
-}
-
-std::optional<std::string_view> SettingsText::find(std::string_view group,
-                                                   std::string_view key) const {
-    const std::string foldedGroup = foldCaseWindows1252(windows1252FromUtf8(group));
-    const std::string foldedKey = foldCaseWindows1252(windows1252FromUtf8(key));
-    for (const Entry& entry : entries_)
-        if (entry.foldedGroup == foldedGroup && entry.foldedKey == foldedKey)
-            return entry.value;
-    return std::nullopt;
 }
 
 void SettingsTextWriter::group(std::string_view name) {

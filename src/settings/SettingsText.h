@@ -1,32 +1,28 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tp {
 
-// The group and value lines of a settings file (Windows-1252 bytes) as UTF-8 strings.
-// Lookups compare group names and keys without regard to letter case, accented letters
-// included.
-class SettingsText {
-  public:
-    // Reads lines ended by CR LF, LF or CR; a leading UTF-8 byte-order mark makes the
-    // rest be read as UTF-8 and converted to Windows-1252.
-    static SettingsText parse(std::string_view fileBytes);
-
-    // The value of the first line with `key` in `group`; nothing when there is none.
-    std::optional<std::string_view> find(std::string_view group, std::string_view key) const;
-
-  private:
-    struct Entry {
-        std::string foldedGroup;
-        std::string foldedKey;
-        std::string value;
-    };
-    std::vector<Entry> entries_;
+// One value line of a settings file: the group it stands in and its key, both folded for
+// comparing (see foldSettingsName), and its value as Windows-1252 bytes.
+struct SettingsValueLine {
+    std::string_view foldedGroup;
+    std::string_view foldedKey;
+    std::string_view value;
 };
+
+// Reads the lines of a settings file (ended by CR LF, LF or CR) one at a time and hands each
+// value line to `onValueLine`; nothing of a line is kept after it. A leading UTF-8 byte-order
+// mark makes every line be read as UTF-8 and converted to Windows-1252 first.
+void scanSettingsText(std::string_view fileBytes,
+                      const std::function<void(const SettingsValueLine&)>& onValueLine);
+
+// A group name or key in Windows-1252, folded so that names compare without regard to letter
+// case, accented letters included.
+std::string foldSettingsName(std::string_view windows1252);
 
 // Builds a settings file from UTF-8 text: Windows-1252 bytes, lines ended by CR LF.
 class SettingsTextWriter {

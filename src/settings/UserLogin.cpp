@@ -84,7 +84,9 @@ UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& 
         return result;
     }
 
-    settings = loadSettings(userFolder, folderPathText(dataRoot));
+    const LoadedSettings loaded = loadSettings(userFolder, folderPathText(dataRoot));
+    settings = loaded.settings;
+    result.settingsRead = loaded.read;
     settings.userName = newName; // the folder decides, whatever an old file says
     const ExternalFolderCheck check = checkExternalDataFolder(dataRoot, newName, settings);
     result.outcome = UserSwitchOutcome::Switched;

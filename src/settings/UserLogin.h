@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ShiftSystem.h"
+#include "platform/AtomicFile.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -42,6 +43,9 @@ struct UserSwitch {
     UserDataPlace place;              // the new user's, when switched
     bool newUser = false;             // the user's folder was created now
     std::string missingFolderMessage; // see checkExternalDataFolder
+    // Unreadable: the new user's settings file exists but could not be read; he runs on the
+    // defaults and the file must not be replaced.
+    ReadResult settingsRead = ReadResult::Missing;
 };
 
 // Logs in as `newName`: saves the old user's data (`saveOldUserData`, usually a call of

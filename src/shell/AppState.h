@@ -5,9 +5,11 @@
 #include "display/PageOptions.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
+#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
+#include <filesystem>
 #include <string>
 
 namespace tp {
@@ -46,6 +48,10 @@ struct AppState {
     std::string userName = kDefaultUserName;
     std::string userDataFolder; // "Anwenderverzeichnis", ended by a separator
     DataFolders folders;
+    // The folder of the user's data files: his own folder, or the external data folder his
+    // settings name. Empty when the program runs without data folders.
+    std::filesystem::path dataFolder;
+    StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
 };

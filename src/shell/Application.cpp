@@ -3,12 +3,17 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "shell/AppState.h"
+#include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/SessionEnd.h"
 #include "shell/StartUp.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
 
 namespace tp {
@@ -22,7 +27,48 @@ void installGermanQtTranslation(QApplication& application, QTranslator& translat
         application.installTranslator(&translator);
 }
 
+void tellProblems(MessageBoxes& messages, QWidget* parent,
+                  const std::vector<std::string>& problems) {
+    for (const std::string& problem : problems)
+        messages.inform(parent, QStringLiteral("Fehler"), QString::fromStdString(problem));
+}
+
+// Once the session ends, every dialog is left as by its close box: the one open now, and any
+// that the interrupted command opens after it, so that nothing waits for an answer.
+class DialogCloser : public QObject {
+  public:
+    using QObject::QObject;
+
+    static void closeOpenDialogs() {
+        for (int nested = 0; nested < 16; ++nested) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->close())
+                return;
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isModal())
+                QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+        return false;
+    }
+};
+
 } // namespace
+
+void quitLikeEscape(MainWindow& window) {
+    const QString closerName = QStringLiteral("sessionEndDialogCloser");
+    if (!window.findChild<QObject*>(closerName, Qt::FindDirectChildrenOnly)) {
+        // Lives as long as the window, and watches the dialogs of the whole application.
+        auto* closer = new DialogCloser(&window);
+        closer->setObjectName(closerName);
+        QApplication::instance()->installEventFilter(closer);
+    }
+    DialogCloser::closeOpenDialogs();
+    window.runCommand(Quit);
+}
 
 int runTurnoplaner(QApplication& application) {
     QTranslator qtTranslator;
@@ -34,12 +80,27 @@ int runTurnoplaner(QApplication& application) {
     QtMessageBoxes messages;
     MainWindow window(state, desktopServices(clock, messages));
 
-    loadStartState(state, startFolderOfProgram(), clock.now().year);
-    window.startUp();
-    window.show();
-    const int exitStatus = application.exec();
+    // The end of the session quits the way Escape does, so that everything is saved; from the
+    // start on, as the first dialogs may already be open when it comes.
+    SessionEndWatcher sessionEnd([&window] { quitLikeEscape(window); });
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { quitLikeEscape(window); });
+#endif
 
-    saveEndState(state);
+    const std::vector<std::string> loadProblems =
+        loadStartState(state, startFolderOfProgram(), clock.now().year);
+    window.startUp();
+    int exitStatus = 0;
+    if (!state.quit) { // the session may have ended during the start-up dialogs
+        window.show();
+        // Told inside the event loop, so that the end of the session can still end it.
+        QTimer::singleShot(0, &window, [&] { tellProblems(messages, &window, loadProblems); });
+        exitStatus = application.exec();
+    }
+
+    window.saveUserData();
+    tellProblems(messages, nullptr, saveEndState(state));
     return exitStatus;
 }
 

@@ -190,9 +190,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
-    const auto font = pageFontOf(state_.font);
+    loadUserData();
+    auto font = pageFontOf(state_.font);
     state_.units = unitsOfFont(font);
-    setPageFont(font.value_or(QApplication::font()));
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
 
     bool fontTooLarge = !fitWindow();
@@ -201,6 +201,15 @@ void MainWindow::startUp() {
         state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
         fontTooLarge = !fitWindow();
     }
+    if (fontTooLarge) {
+        // No page larger than the screen is drawn: the size goes back to the default before
+        // anything is drawn, and the warning and the font dialog appear in that font.
+        state_.font.size = FontChoice{}.size;
+        font = pageFontOf(state_.font);
+        state_.units = unitsOfFont(font);
+        fitWindow();
+    }
+    setPageFont(font.value_or(QApplication::font()));
     relayout();
     applyFontToGadgets();
 

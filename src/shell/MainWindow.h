@@ -34,6 +34,12 @@ class MainWindow : public QWidget {
     void startUp();
 
     void runCommand(int command);
+
+    // The user's notes, markings, bars and accounts: read from state.dataFolder at start-up,
+    // after a login and after a move of the data folder; what changed is written at a login,
+    // a move and the end of the program.
+    void loadUserData();
+    void saveUserData();
     // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
     void chooseCalendarType();
     void rebuildPage(CursorMove move);

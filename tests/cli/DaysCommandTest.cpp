@@ -116,6 +116,65 @@ TEST(DaysCommand, BadArgumentsGiveStatusTwoAndNoOutput) {
     }
 }
 
+// Numbers are plain decimal, options come once, and a stray option is named.
+TEST(CommandLine, StrictArgumentsNameTheMistake) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* error;
+    } cases[] = {
+        {{"astro", "2016-03-01", "2016-03-01", "--lat", "0x10"},
+         "astro: --lat must be a number from -90 to 90\n"},
+        {{"astro", "2016-03-01", "2016-03-01", "--lat", " 12"},
+         "astro: --lat must be a number from -90 to 90\n"},
+        {{"astro", "2016-03-01", "2016-03-01", "--lat", "1e1"},
+         "astro: --lat must be a number from -90 to 90\n"},
+        {{"astro", "2016-03-01", "2016-03-01", "--tz", "+1"},
+         "astro: --tz must be a number of hours from -12 to 14\n"},
+        {{"days", "2016-03-01", "2016-03-01", "--type", "0x1"}, "days: --type must be 0..7\n"},
+        {{"days", "2016-03-01", "2016-03-01", "--type", "1", "--type=2"},
+         "days: option --type given more than once\n"},
+        {{"days", "2016-03-01", "2016-03-01", "-x"}, "days: unknown option: -x\n"},
+        {{"days", "2016-03-01", "2016-03-01", "--x=1"}, "days: unknown option: --x\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.error;
+        EXPECT_EQ(result.err, c.error);
+        EXPECT_TRUE(result.out.empty());
+    }
+    // Negative decimal numbers stay what they are.
+    EXPECT_EQ(run({"astro", "2016-03-01", "2016-03-01", "--lon", "-12.5", "--tz=-1"}).status, 0);
+}
+
+// A stream that takes `room` bytes, then fails like a full disk.
+class FullDisk : public std::streambuf {
+  public:
+    explicit FullDisk(std::size_t room) : room_(room) {}
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0)
+            return traits_type::eof();
+        --room_;
+        return c;
+    }
+
+  private:
+    std::size_t room_;
+};
+
+TEST(CommandLine, ReportCutShortFailsLoudly) {
+    for (const std::size_t room : {std::size_t{0}, std::size_t{5000}}) {
+        FullDisk disk(room);
+        std::ostream out(&disk);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine({"days", "1970-01-01", "1970-12-31"}, out, err), 1);
+        const std::string message = err.str();
+        EXPECT_TRUE(message.starts_with("turnoplaner-cli: the report could not be written"));
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
+    }
+}
+
 TEST(DaysCommand, HelpExplainsTheCommands) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);

@@ -155,10 +155,26 @@ class RenderCommandTest : public QObject {
         QCOMPARE(screenBackground, 0);
     }
 
-    void unwritableFileIsAnError() {
+    void unwritableFileIsAnErrorWithItsReason() {
         const Run run = render({"2026-12-07", "--out", "/nonexistent-folder/seite.png"});
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.empty());
+        QCOMPARE(QString::fromStdString(run.err),
+                 QStringLiteral("render: cannot write /nonexistent-folder/seite.png: No such "
+                                "file or directory\n"));
+    }
+
+    // An existing image is replaced by a whole one, with nothing left beside it.
+    void existingImageIsReplacedWhole() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("seite.png"));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QCOMPARE(render({"2026-12-07", "--out", file.toStdString()}).status, 0);
+        QVERIFY(QImage(file).width() > 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"seite.png"});
     }
 };
 

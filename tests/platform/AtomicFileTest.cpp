@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace tp {
 namespace {
 
@@ -23,11 +30,113 @@ TEST(AtomicFile, WritesAndReplaces) {
               1);
 }
 
-TEST(AtomicFile, FailureLeavesTheOldFile) {
-    test::TemporaryFolder folder;
+namespace fs = std::filesystem;
+
+std::string contentOf(const fs::path& path) {
     std::string bytes;
-    EXPECT_FALSE(writeFileAtomically(folder.path() / "missing" / "x.dat", "data"));
-    EXPECT_FALSE(readWholeFile(folder.path() / "missing.dat", bytes));
+    readWholeFile(path, bytes);
+    return bytes;
+}
+
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(AtomicFile, FailureSaysWhyAndLeavesTheOldFile) {
+    test::TemporaryFolder folder;
+    const WriteResult missingFolder = writeFileAtomically(folder.path() / "missing" / "x.dat", "d");
+    EXPECT_FALSE(missingFolder);
+    EXPECT_EQ(missingFolder.reason, "Der Ordner existiert nicht");
+
+    // The data root is a file: nothing can be written below it.
+    ASSERT_TRUE(writeFileAtomically(folder.path() / "TPDaten", "keep"));
+    const WriteResult belowFile = writeFileAtomically(folder.path() / "TPDaten" / "x.dat", "d");
+    EXPECT_EQ(belowFile.reason, "Ein Teil des Pfades ist kein Ordner");
+
+    // A folder under the data file's name is not replaced.
+    fs::create_directory(folder.path() / "Einstellungen.dat");
+    EXPECT_FALSE(writeFileAtomically(folder.path() / "Einstellungen.dat", "d"));
+    EXPECT_TRUE(fs::is_directory(folder.path() / "Einstellungen.dat"));
+    EXPECT_EQ(contentOf(folder.path() / "TPDaten"), "keep");
+    EXPECT_EQ(entriesIn(folder.path()), 2u); // no temporary file left behind
+}
+
+#ifndef _WIN32
+
+// Links planted where a temporary file might be made are never written through.
+TEST(AtomicFile, PlantedLinksAreNotFollowed) {
+    test::TemporaryFolder folder;
+    const fs::path victim = folder.path() / "victim";
+    std::ofstream(victim) << "untouched";
+    const fs::path data = folder.path() / "Einstellungen.dat";
+    fs::create_symlink(victim, folder.path() / "Einstellungen.dat.neu");
+    for (int i = 0; i < 8; ++i)
+        fs::create_symlink(victim, folder.path() / ("Einstellungen.dat." + std::to_string(i)));
+
+    ASSERT_TRUE(writeFileAtomically(data, "new"));
+    EXPECT_EQ(contentOf(victim), "untouched");
+    EXPECT_EQ(contentOf(data), "new");
+    EXPECT_FALSE(fs::is_symlink(data));
+    EXPECT_EQ(entriesIn(folder.path()), 11u);
+
+    // A link under the data file's own name is replaced by the file, its target kept.
+    fs::remove(data);
+    fs::create_symlink(victim, data);
+    ASSERT_TRUE(writeFileAtomically(data, "newer"));
+    EXPECT_FALSE(fs::is_symlink(data));
+    EXPECT_EQ(contentOf(data), "newer");
+    EXPECT_EQ(contentOf(victim), "untouched");
+}
+
+TEST(AtomicFile, KeepsThePermissionsOfTheOldFile) {
+    test::TemporaryFolder folder;
+    const fs::path data = folder.path() / "Schichtmarkierung.dat";
+    ASSERT_TRUE(writeFileAtomically(data, "old"));
+    fs::permissions(data, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(writeFileAtomically(data, "new"));
+    EXPECT_EQ(fs::status(data).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(AtomicFile, ReadOnlyFolderIsReported) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    test::TemporaryFolder folder;
+    const fs::path data = folder.path() / "Einstellungen.dat";
+    ASSERT_TRUE(writeFileAtomically(data, "old"));
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const WriteResult result = writeFileAtomically(data, "new");
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "Keine Berechtigung");
+    EXPECT_EQ(contentOf(data), "old");
+}
+
+#endif
+
+TEST(ReadFile, TellsMissingFromUnreadable) {
+    test::TemporaryFolder folder;
+    std::string bytes = "stale";
+    EXPECT_EQ(readFile(folder.path() / "missing.dat", bytes, 100), ReadResult::Missing);
+    EXPECT_EQ(bytes, "");
+    EXPECT_EQ(readFile(folder.path() / "no" / "such.dat", bytes, 100), ReadResult::Missing);
+
+    ASSERT_TRUE(writeFileAtomically(folder.path() / "five.dat", "12345"));
+    EXPECT_EQ(readFile(folder.path() / "five.dat", bytes, 5), ReadResult::Read);
+    EXPECT_EQ(bytes, "12345");
+    EXPECT_EQ(readFile(folder.path() / "five.dat", bytes, 4), ReadResult::Unreadable);
+    EXPECT_EQ(bytes, "");
+    EXPECT_EQ(readFile(folder.path(), bytes, 100), ReadResult::Unreadable);
+#ifndef _WIN32
+    // A pipe under the name neither hangs the reader nor counts as missing.
+    ASSERT_EQ(mkfifo((folder.path() / "pipe.dat").c_str(), 0600), 0);
+    EXPECT_EQ(readFile(folder.path() / "pipe.dat", bytes, 100), ReadResult::Unreadable);
+    if (geteuid() != 0) {
+        fs::permissions(folder.path() / "five.dat", fs::perms::none);
+        EXPECT_EQ(readFile(folder.path() / "five.dat", bytes, 100), ReadResult::Unreadable);
+    }
+#endif
 }
 
 TEST(StoredPaths, BothSeparatorsAreAccepted) {

@@ -32,6 +32,9 @@ TEST(Windows1252, UnmappableAndBrokenInputBecomesQuestionMarks) {
     EXPECT_EQ(windows1252FromUtf8("a\u4E2Db"), "a?b");
     EXPECT_EQ(windows1252FromUtf8("a\x80z"), "a?z");
     EXPECT_EQ(windows1252FromUtf8("a\xC3"), "a?");
+    // A sequence cut short keeps what follows it.
+    EXPECT_EQ(windows1252FromUtf8("Ort\xE2\r\nD\xC3\xA4"), "Ort?\r\nD\xE4");
+    EXPECT_EQ(windows1252FromUtf8("\xF0\x9F\xFFx\xFE"), "??x?");
 }
 
 } // namespace

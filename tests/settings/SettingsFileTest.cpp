@@ -28,7 +28,7 @@ class SettingsFileTest : public ::testing::Test {
         readWholeFile(userFolder / kSettingsFileName, bytes);
         return bytes;
     }
-    void load() { settings = loadSettings(userFolder, folderPathText(dataRoot)); }
+    void load() { settings = loadSettings(userFolder, folderPathText(dataRoot)).settings; }
 
     test::TemporaryFolder folder;
     fs::path dataRoot;
@@ -98,7 +98,7 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     ASSERT_TRUE(saveSettings(userFolder, settings));
     const std::string written = settingsFile();
 
-    const ProgramSettings reread = loadSettings(userFolder, folderPathText(dataRoot));
+    const ProgramSettings reread = loadSettings(userFolder, folderPathText(dataRoot)).settings;
     EXPECT_EQ(settingsFileBytes(reread), written);
     EXPECT_EQ(reread.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
@@ -133,10 +133,27 @@ TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
     EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
 }
 
-TEST_F(SettingsFileTest, OversizedFileReadsAsMissing) {
+TEST_F(SettingsFileTest, MissingAndUnreadableFilesAreToldApart) {
+    const auto readOf = [this] { return loadSettings(userFolder, folderPathText(dataRoot)); };
+    EXPECT_EQ(readOf().read, ReadResult::Missing);
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
+    EXPECT_EQ(readOf().read, ReadResult::Read);
+    // Far too large to be a settings file: the defaults, and the file is not to be replaced.
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + std::string(17 * 1024 * 1024, ' '));
-    load();
-    EXPECT_EQ(settings.latitude, 48.47);
+    const LoadedSettings loaded = readOf();
+    EXPECT_EQ(loaded.read, ReadResult::Unreadable);
+    EXPECT_EQ(loaded.settings.latitude, 48.47);
+}
+
+// The largest file that is read at all, full of lines: read once, quickly, first line counting.
+TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
+    std::string bytes = "[Astronomie]\r\n";
+    while (bytes.size() < 16 * 1024 * 1024 - 64)
+        bytes += "breite = 12\r\n[astronomie]\r\n";
+    writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + bytes);
+    const LoadedSettings loaded = loadSettings(userFolder, folderPathText(dataRoot));
+    EXPECT_EQ(loaded.read, ReadResult::Read);
+    EXPECT_EQ(loaded.settings.latitude, 50.0);
 }
 
 TEST(FolderPathText, EndsWithOneSeparator) {

@@ -51,6 +51,12 @@ TEST(SettingsReading, LinesAreReadByTheFileRules) {
          }},
         {"text in Windows-1252", "[Astronomie]\r\nOrtsname = M\xFCnchen \x80\r\n",
          [](auto& s) { s.placeName = "München €"; }},
+        {"broken UTF-8 ends at its line end",
+         "\xEF\xBB\xBF[Astronomie]\r\nOrtsname = Ort\xE2\r\nD\xC3\xA4mmerung = 2\r\n",
+         [](auto& s) {
+             s.placeName = "Ort?";
+             s.twilight = 2;
+         }},
         {"UTF-8 with byte-order mark",
          "\xEF\xBB\xBF[Astronomie]\r\nOrtsname = München\r\nLänge = 10\r\n",
          [](auto& s) {

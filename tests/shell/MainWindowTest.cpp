@@ -2,9 +2,14 @@
 #include "display/PageGeometry.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
+#include "settings/SettingsFile.h"
+#include "shell/Application.h"
 #include "shell/PageCanvas.h"
+#include "shell/SessionEnd.h"
+#include "shell/StartUp.h"
 
 #include "RecordingMessageBoxes.h"
+#include "TemporaryFolder.h"
 
 #include <QClipboard>
 #include <QDateEdit>
@@ -15,6 +20,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 
 using namespace tp;
@@ -23,10 +29,12 @@ namespace {
 
 // A main window started on Saturday 24 December 2016 with scripted dialogs.
 struct Harness {
-    explicit Harness(QSize desktopSize = QSize(5000, 3000), int lastColumnIndex = 5) {
+    explicit Harness(QSize desktopSize = QSize(5000, 3000), int lastColumnIndex = 5,
+                     int fontSize = 10) {
         desktop = desktopSize;
         ProgramSettings settings;
         settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
+        settings.fontSize = fontSize;
         takeOverSettings(state, settings, 2016);
         ShellServices services;
         services.clock = &clock;
@@ -35,7 +43,11 @@ struct Harness {
             offeredColour = initial;
             return colourAnswer;
         };
-        services.chooseFont = [this](QWidget*, QFont) { return fontAnswer; };
+        services.chooseFont = [this](QWidget*, QFont initial) {
+            offeredFont = initial;
+            offeredInApplicationFont = QApplication::font();
+            return fontAnswer;
+        };
         services.desktopSize = [this] { return desktop; };
         window = std::make_unique<MainWindow>(state, services);
         window->startUp();
@@ -61,6 +73,8 @@ struct Harness {
     std::optional<QColor> colourAnswer;
     std::optional<QColor> offeredColour;
     std::optional<QFont> fontAnswer;
+    std::optional<QFont> offeredFont;
+    QFont offeredInApplicationFont;
     QSize desktop;
     std::unique_ptr<MainWindow> window;
 };
@@ -334,6 +348,27 @@ class MainWindowTest : public QObject {
         QVERIFY(h.window->frameGeometry().left() >= 0 && h.window->frameGeometry().top() >= 0);
     }
 
+    // A stored size that no screen can hold is refused before a page is drawn: the page, the
+    // warning and the font dialog use the default size, and that size is what is saved.
+    void hugeStoredFontFallsBackToTheDefaultSize() {
+        Harness h(QSize(1920, 1080), 5, 400);
+        QCOMPARE(h.state.font.size, 10);
+        QVERIFY(h.window->pageImage().width() < 1920);
+        QVERIFY(h.window->pageImage().height() < 1080);
+        QCOMPARE(h.messages.shown,
+                 QStringList{"Fehler: Der Zeichensatz ist für den Bildschirm zu groß!"});
+        QVERIFY(h.offeredFont.has_value());
+        QCOMPARE(h.offeredFont->pointSize(), 10);
+        QCOMPARE(h.offeredInApplicationFont.pointSize(), 10);
+    }
+
+    // Whatever size the screen claims, no page larger than the drawing limit is made.
+    void pageBeyondTheDrawingLimitIsRefused() {
+        Harness h(QSize(1'000'000, 1'000'000), 5, 400);
+        QCOMPARE(h.state.font.size, 10);
+        QVERIFY(h.window->pageImage().width() <= kLargestPageSide);
+    }
+
     // The previous font comes back and the window fits it again: nothing is cut off.
     void fontTooLargeIsRefused_data() {
         QTest::addColumn<int>("room");
@@ -500,6 +535,29 @@ class MainWindowTest : public QObject {
         QVERIFY(whole.startsWith(QStringLiteral("Dämmerung: ")));
         QVERIFY(whole.startsWith(field->text().chopped(1)));
         QVERIFY(whole.length() > field->text().length());
+    }
+
+    // The session ends (SIGTERM, SIGHUP) while a dialog is open: the dialog is left, the
+    // program quits as on Escape, and the changed column count is saved.
+    void sessionEndQuitsLikeEscapeAndSaves() {
+        for (const int signalNumber : {SIGTERM, SIGHUP}) {
+            test::TemporaryFolder start;
+            Harness h;
+            QVERIFY(loadStartState(h.state, start.path(), 2016).empty());
+            h.press(Qt::Key_Plus, Qt::KeypadModifier);
+            QCOMPARE(h.state.lastColumnIndex, 6);
+
+            SessionEndWatcher watcher([&h] { quitLikeEscape(*h.window); });
+            QTimer::singleShot(50, [signalNumber] { std::raise(signalNumber); });
+            h.press(Qt::Key_D); // the date dialog's own loop runs until the signal ends it
+            QTRY_VERIFY(h.state.quit);
+            QVERIFY(!h.window->isVisible());
+            QVERIFY(saveEndState(h.state).empty());
+
+            AppState next;
+            QVERIFY(loadStartState(next, start.path(), 2016).empty());
+            QCOMPARE(next.lastColumnIndex, 6);
+        }
     }
 
     void escapeAndCloseBoxQuit() {

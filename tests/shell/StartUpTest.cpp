@@ -105,15 +105,44 @@ TEST(StartUp, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
     EXPECT_EQ(state.blockVacationTables[0], DefaultBlockVacationTables[0]);
 }
 
-TEST(StartUp, UnwritableStartFolderRunsOnDefaults) {
+// "TPDaten" is a file: the run goes on with the defaults, and the end says what was not saved,
+// once.
+TEST(StartUp, UnwritableStartFolderRunsOnDefaultsAndSaysSo) {
     test::TemporaryFolder start;
-    const auto blocker = start.path() / "file";
-    std::ofstream(blocker) << "x";
+    std::ofstream(start.path() / "TPDaten") << "x";
     AppState state;
-    loadStartState(state, blocker, 2016); // "TPDaten" cannot be made inside a file
-    EXPECT_TRUE(state.folders.userFolder.empty());
+    EXPECT_TRUE(loadStartState(state, start.path(), 2016).empty());
     EXPECT_EQ(state.lastColumnIndex, 5);
-    saveEndState(state); // writes nothing, and does not fail
+    const std::vector<std::string> problems = saveEndState(state);
+    ASSERT_EQ(problems.size(), 1u);
+    const std::string file = (state.folders.userFolder / "Einstellungen.dat").string();
+    EXPECT_EQ(problems[0],
+              file + " konnte nicht gespeichert werden: Ein Teil des Pfades ist kein Ordner");
+    EXPECT_TRUE(saveEndState(state).empty());
+}
+
+std::string contentOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A settings file that exists but cannot be read: defaults for the run, one message, and the
+// file is the same after the run.
+TEST(StartUp, UnreadableSettingsAreKept) {
+    test::TemporaryFolder start;
+    const auto file = start.path() / "TPDaten" / "Programm" / "Einstellungen.dat";
+    std::filesystem::create_directories(file.parent_path());
+    const std::string tooLarge =
+        "[Programmeinstellungen]\r\nSchichtspalten = 9\r\n" + std::string(17 << 20, ';');
+    std::ofstream(file, std::ios::binary) << tooLarge;
+
+    AppState state;
+    EXPECT_EQ(loadStartState(state, start.path(), 2016),
+              std::vector<std::string>{kSettingsUnreadableMessage});
+    EXPECT_EQ(state.lastColumnIndex, 5);
+    state.lastColumnIndex = 7;
+    EXPECT_TRUE(saveEndState(state).empty());
+    EXPECT_TRUE(contentOf(file) == tooLarge);
 }
 
 // Started from a folder that was removed meanwhile: no data folders, but no abort either.
@@ -133,7 +162,7 @@ TEST(StartUp, RemovedStartFolderRunsOnDefaults) {
     EXPECT_TRUE(folder.empty());
     EXPECT_TRUE(state.folders.userFolder.empty());
     EXPECT_EQ(state.lastColumnIndex, 5);
-    saveEndState(state);
+    EXPECT_EQ(saveEndState(state).size(), 1u); // nothing could be saved, and that is said
 }
 
 } // namespace

@@ -1,0 +1,190 @@
+#include "accounts/AccountEntryWindows.h"
+
+#include "accounts/AccountEntryText.h"
+#include "accounts/BaseCrewOptions.h"
+#include "markings/DialogButtons.h"
+#include "platform/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tp {
+
+namespace {
+
+constexpr int kWidthInCharacters = 60;
+constexpr double kHoursWindowHeightInRows = 10.5;
+
+QDate qDateOf(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    return QDate(date.year, date.month, date.day);
+}
+
+DayNumber dayOf(const QDate& date) {
+    return dayNumberOf(date.year(), date.month(), date.day());
+}
+
+QDateEdit* newDateField(QWidget* window, DayNumber day, DayNumber first, DayNumber last) {
+    auto* field = new QDateEdit(window);
+    field->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    field->setDateRange(qDateOf(first), qDateOf(last));
+    field->setDate(qDateOf(std::clamp(day, first, last)));
+    return field;
+}
+
+QHBoxLayout* labelled(QWidget* window, const QString& label, QWidget* field) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(label, window));
+    row->addWidget(field);
+    return row;
+}
+
+// "Speichern" (also Return) and "Abbruch".
+void addSaveAndCancel(QDialog* window, QBoxLayout* layout, const QString& saveToolTip) {
+    auto* buttons = new QDialogButtonBox(window);
+    addDialogButton(buttons, QStringLiteral("Speichern"), saveToolTip, QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    addDialogButton(buttons, QStringLiteral("Abbruch"), kCancelToolTip,
+                    QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, window, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString qText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+bool reportFailure(QWidget* parent, const SaveResult& result, MessageBoxes& messages) {
+    if (result.ok)
+        return false;
+    messages.inform(parent, QStringLiteral("Fehler"), qText(result.reason));
+    return true;
+}
+
+} // namespace
+
+HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Stunden eingeben"));
+    auto* layout = new QVBoxLayout(this);
+    dateField_ = newDateField(this, account.startDay, kFirstSupportedDay, kLastSupportedDay);
+    layout->addLayout(labelled(this, QStringLiteral("Stunden am:"), dateField_));
+    hoursField_ = new QLineEdit(qText(hoursFieldText(account.hours, account.minutesMode)), this);
+    layout->addWidget(hoursField_);
+
+    auto* modes = new QHBoxLayout;
+    minutesOption_ = new QRadioButton(QStringLiteral("Std:Min"), this);
+    decimalOption_ = new QRadioButton(QStringLiteral("Std,dez"), this);
+    (account.minutesMode ? minutesOption_ : decimalOption_)->setChecked(true);
+    modes->addWidget(minutesOption_);
+    modes->addWidget(decimalOption_);
+    layout->addLayout(modes);
+    // Only a real switch converts, not a click on the option already chosen.
+    connect(minutesOption_, &QRadioButton::toggled, this, [this](bool toMinutes) {
+        hoursField_->setText(
+            qText(convertedHoursText(hoursField_->text().toStdString(), toMinutes)));
+    });
+
+    crewOptions_ = addBaseCrewOptions(this, layout, account.baseCrew);
+    blockBox_ = new QCheckBox(QStringLiteral("Den Urlaubsblock als Minusstunden berechnen"), this);
+    blockBox_->setToolTip(
+        QStringLiteral("Wenn im Urlaubsblock gearbeitet wird, z. B. bei Schichttausch"));
+    blockBox_->setChecked(account.blockAsMinusHours);
+    layout->addWidget(blockBox_);
+    addSaveAndCancel(this, layout, QStringLiteral("Speichert die Stunden"));
+
+    // 60 characters wide and 10.5 rows high, but never so low that the controls overlap.
+    const QFontMetrics metrics = fontMetrics();
+    const int height = static_cast<int>(std::lround(kHoursWindowHeightInRows * metrics.height()));
+    setFixedSize(kWidthInCharacters * metrics.averageCharWidth(),
+                 std::max(height, minimumSizeHint().height()));
+    hoursField_->setFocus();
+}
+
+HoursAccount HoursEntryWindow::enteredAccount() const {
+    const bool minutesMode = minutesOption_->isChecked();
+    return {dayOf(dateField_->date()),
+            hoursFromFieldText(hoursField_->text().toStdString(), minutesMode), minutesMode,
+            chosenBaseCrew(), blockFlag()};
+}
+
+int HoursEntryWindow::chosenBaseCrew() const {
+    return crewOptions_->checkedId();
+}
+
+bool HoursEntryWindow::blockFlag() const {
+    return blockBox_->isChecked();
+}
+
+VacationEntryWindow::VacationEntryWindow(const VacationAccount& account, int baseCrew,
+                                         int currentYear, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Urlaub eingeben"));
+    auto* layout = new QVBoxLayout(this);
+    dateField_ = newDateField(this, account.startDay, firstDayOfYear(currentYear),
+                              firstDayOfYear(currentYear + 1) - 1);
+    layout->addLayout(labelled(this, QStringLiteral("Resturlaub am:"), dateField_));
+    daysField_ = new QLineEdit(
+        account.remainingDays == 0 ? QString() : QString::number(account.remainingDays), this);
+    layout->addLayout(labelled(this, QStringLiteral("Tage"), daysField_));
+    connect(daysField_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (const auto limited = limitedVacationDaysText(text.toStdString()))
+            daysField_->setText(qText(*limited));
+    });
+    crewOptions_ = addBaseCrewOptions(this, layout, baseCrew);
+    addSaveAndCancel(this, layout, QStringLiteral("Speichert die Urlaubstage"));
+    setFixedWidth(kWidthInCharacters * fontMetrics().averageCharWidth());
+    daysField_->setFocus();
+}
+
+VacationAccount VacationEntryWindow::enteredAccount() const {
+    return {dayOf(dateField_->date()), vacationDaysFromFieldText(daysField_->text().toStdString())};
+}
+
+int VacationEntryWindow::chosenBaseCrew() const {
+    return crewOptions_->checkedId();
+}
+
+void editHoursAccount(QWidget* parent, const std::filesystem::path& folder,
+                      MessageBoxes& messages) {
+    const auto hours = loadHoursAccount(folder);
+    if (hours.status == DataFileStatus::Unreadable) {
+        reportFailure(parent, refusedUnreadableFile(folder / kHoursAccountFileName), messages);
+        return;
+    }
+    HoursEntryWindow window(hours.account, parent);
+    if (window.exec() == QDialog::Accepted)
+        reportFailure(parent, saveHoursAccount(folder, window.enteredAccount()), messages);
+}
+
+void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
+                         MessageBoxes& messages) {
+    SaveResult renewed;
+    const auto vacation = refreshVacationAccount(folder, today, renewed);
+    if (reportFailure(parent, renewed, messages))
+        return;
+    const auto hours = loadHoursAccount(folder);
+    for (const auto& [status, name] : {std::pair{vacation.status, kVacationAccountFileName},
+                                       std::pair{hours.status, kHoursAccountFileName}}) {
+        if (status == DataFileStatus::Unreadable) {
+            reportFailure(parent, refusedUnreadableFile(folder / name), messages);
+            return;
+        }
+    }
+    VacationEntryWindow window(vacation.account, hours.account.baseCrew,
+                               civilFromDayNumber(today).year, parent);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    if (reportFailure(parent, saveVacationAccount(folder, window.enteredAccount()), messages))
+        return;
+    HoursAccount withCrew = hours.account;
+    withCrew.baseCrew = window.chosenBaseCrew();
+    reportFailure(parent, saveHoursAccount(folder, withCrew), messages);
+}
+
+} // namespace tp

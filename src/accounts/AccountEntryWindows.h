@@ -1,0 +1,76 @@
+#pragma once
+
+#include "accounts/AccountFiles.h"
+
+#include <QDialog>
+
+#include <filesystem>
+
+class QButtonGroup;
+class QCheckBox;
+class QDateEdit;
+class QLineEdit;
+class QRadioButton;
+
+namespace tp {
+
+class MessageBoxes;
+
+// "Stunden eingeben": the balance on a start day, its mode, the base crew and the block flag.
+class HoursEntryWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit HoursEntryWindow(const HoursAccount& account, QWidget* parent = nullptr);
+
+    // What "Speichern" stores.
+    HoursAccount enteredAccount() const;
+    // The base crew and block flag as chosen, also when the window is left without saving.
+    int chosenBaseCrew() const;
+    bool blockFlag() const;
+
+    QDateEdit* dateField() const { return dateField_; }
+    QLineEdit* hoursField() const { return hoursField_; }
+    QRadioButton* minutesOption() const { return minutesOption_; }
+    QRadioButton* decimalOption() const { return decimalOption_; }
+    QButtonGroup* crewOptions() const { return crewOptions_; }
+    QCheckBox* blockBox() const { return blockBox_; }
+
+  private:
+    QDateEdit* dateField_ = nullptr;
+    QLineEdit* hoursField_ = nullptr;
+    QRadioButton* minutesOption_ = nullptr;
+    QRadioButton* decimalOption_ = nullptr;
+    QButtonGroup* crewOptions_ = nullptr;
+    QCheckBox* blockBox_ = nullptr;
+};
+
+// "Urlaub eingeben": the days left on a start day within the current year, and the base crew.
+class VacationEntryWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    VacationEntryWindow(const VacationAccount& account, int baseCrew, int currentYear,
+                        QWidget* parent = nullptr);
+
+    VacationAccount enteredAccount() const;
+    int chosenBaseCrew() const;
+
+    QDateEdit* dateField() const { return dateField_; }
+    QLineEdit* daysField() const { return daysField_; }
+    QButtonGroup* crewOptions() const { return crewOptions_; }
+
+  private:
+    QDateEdit* dateField_ = nullptr;
+    QLineEdit* daysField_ = nullptr;
+    QButtonGroup* crewOptions_ = nullptr;
+};
+
+// Open the windows over the files in `folder`, read anew; "Speichern" writes them. A file
+// that cannot be read or written is told in a "Fehler" box and left as it is. The caller
+// recomputes both account fields afterwards.
+void editHoursAccount(QWidget* parent, const std::filesystem::path& folder, MessageBoxes& messages);
+void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
+                         MessageBoxes& messages);
+
+} // namespace tp

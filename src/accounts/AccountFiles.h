@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/DayNumber.h"
+#include "platform/DataFileRead.h"
+#include "platform/DataFileSave.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tp {
+
+inline constexpr const char* kHoursAccountFileName = "Minusstunden.dat";
+inline constexpr const char* kVacationAccountFileName = "Urlaubstage.dat";
+
+inline constexpr float kHoursLimit = 600.0f;
+inline constexpr int kVacationDaysLimit = 60;
+
+// The balance the user entered for a start day, and how it is counted on.
+struct HoursAccount {
+    DayNumber startDay = 0;
+    float hours = 0.0f;       // in minutes mode h.mm (7 h 30 min is 7.30), else decimal hours
+    bool minutesMode = false; // "Std:Min" rather than "Std,dez"
+    int baseCrew = 0;         // 0 "rot" .. 4 "braun": the crew whose plan is counted
+    bool blockAsMinusHours = false;
+    friend bool operator==(const HoursAccount&, const HoursAccount&) = default;
+};
+
+// The days of leave left on a start day within the current year.
+struct VacationAccount {
+    DayNumber startDay = 0;
+    int remainingDays = 0;
+    friend bool operator==(const VacationAccount&, const VacationAccount&) = default;
+};
+
+template <typename Account> struct LoadedAccount {
+    DataFileStatus status = DataFileStatus::Missing;
+    Account account; // all zero unless the file held a complete record
+};
+
+// "Minusstunden.dat": 11 bytes (start day, float hours, minutes mode, base crew, block flag).
+// Of several records the last complete one counts.
+std::string hoursAccountFileBytes(const HoursAccount& account);
+HoursAccount hoursAccountFromFileBytes(std::string_view bytes);
+
+// "Urlaubstage.dat": 8 bytes (start day, remaining days); the last complete record counts.
+std::string vacationAccountFileBytes(const VacationAccount& account);
+VacationAccount vacationAccountFromFileBytes(std::string_view bytes);
+
+LoadedAccount<HoursAccount> loadHoursAccount(const std::filesystem::path& folder);
+LoadedAccount<VacationAccount> loadVacationAccount(const std::filesystem::path& folder);
+
+// Neither file is hidden. The caller does not save over a file it could not read.
+SaveResult saveHoursAccount(const std::filesystem::path& folder, const HoursAccount& account);
+SaveResult saveVacationAccount(const std::filesystem::path& folder, const VacationAccount& account);
+
+// At the first use in a new year the account starts afresh: a start day before 1 January of
+// today's year becomes that day, with no days left.
+VacationAccount afterNewYearRule(const VacationAccount& account, DayNumber today);
+
+// Reads "Urlaubstage.dat" for use: the new-year rule applied and, when it changed anything,
+// written back at once (unless the file could not be read).
+LoadedAccount<VacationAccount> refreshVacationAccount(const std::filesystem::path& folder,
+                                                      DayNumber today, SaveResult& saved);
+
+} // namespace tp

@@ -1,0 +1,117 @@
+#include "accounts/AccountBalances.h"
+#include "accounts/BlockCrewOrder.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+#include <climits>
+#include <filesystem>
+
+namespace tp::cli {
+
+namespace {
+
+const char* colourName(BalanceColour colour) {
+    switch (colour) {
+    case BalanceColour::DarkRed:
+        return "darkred";
+    case BalanceColour::DarkGreen:
+        return "darkgreen";
+    case BalanceColour::Black:
+        break;
+    }
+    return "black";
+}
+
+struct AccountsRequest {
+    std::filesystem::path folder;
+    DayNumber today = 0;
+    ShiftSystem system;
+};
+
+std::optional<AccountsRequest> parseAccountsRequest(const std::vector<std::string>& arguments,
+                                                    std::ostream& err) {
+    std::string error;
+    const auto parsed =
+        parseArguments(arguments, {"data", "today", "type", "vacation-start", "cycle"}, error);
+    if (!parsed) {
+        err << "accounts: " << error << '\n';
+        return std::nullopt;
+    }
+    if (!parsed->positional.empty()) {
+        err << "accounts: unexpected argument: " << parsed->positional[0] << '\n';
+        return std::nullopt;
+    }
+    AccountsRequest request;
+    const std::string* folder = optionValue(*parsed, "data");
+    std::error_code ignored;
+    if (!folder || folder->empty() || !std::filesystem::is_directory(*folder, ignored)) {
+        err << "accounts: --data must name an existing folder\n";
+        return std::nullopt;
+    }
+    request.folder = *folder;
+    const std::string* todayText = optionValue(*parsed, "today");
+    const auto today = todayText ? parseSupportedDate(*todayText) : std::nullopt;
+    if (!today) {
+        err << "accounts: --today must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        return std::nullopt;
+    }
+    request.today = *today;
+    if (const std::string* text = optionValue(*parsed, "type")) {
+        const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        if (!type) {
+            err << "accounts: --type must be 0..7\n";
+            return std::nullopt;
+        }
+        request.system.calendarType = *calendarTypeFromNumber(*type);
+    }
+    if (const std::string* text = optionValue(*parsed, "vacation-start")) {
+        const auto start = parseMonthDay(*text);
+        if (!start) {
+            err << "accounts: --vacation-start must be MM-DD\n";
+            return std::nullopt;
+        }
+        request.system.earliestVacationStart = *start;
+    }
+    if (const std::string* text = optionValue(*parsed, "cycle")) {
+        const auto cycle = parseInteger(*text, 0, INT_MAX);
+        if (!cycle) {
+            err << "accounts: --cycle must be a whole number from 0\n";
+            return std::nullopt;
+        }
+        // As when the settings are loaded: the table of the calendar's year, today's.
+        rotateBlockCrewOrder(request.system.blockVacationTables,
+                             civilFromDayNumber(request.today).year, *cycle);
+    }
+    return request;
+}
+
+} // namespace
+
+int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err) {
+    const auto request = parseAccountsRequest(arguments, err);
+    if (!request)
+        return kUsageError;
+    const auto hours = loadHoursAccount(request->folder);
+    const auto vacation = loadVacationAccount(request->folder);
+    const ShiftMarkingList markings = loadShiftMarkings(request->folder);
+    for (const auto& [unreadable, name] :
+         {std::pair{hours.status == DataFileStatus::Unreadable, kHoursAccountFileName},
+          std::pair{vacation.status == DataFileStatus::Unreadable, kVacationAccountFileName},
+          std::pair{markings.fileUnreadable, kShiftMarkingFileName}}) {
+        if (unreadable) {
+            err << "accounts: " << name << " cannot be read\n";
+            return kUsageError;
+        }
+    }
+    const HoursStatus hoursStatus = computeHoursBalance(request->system, hours.account,
+                                                        vacation.account, markings, request->today);
+    out << "hours\t" << hoursStatus.text << '\t' << colourName(hoursStatus.colour) << '\n';
+    out << "vacation\t"
+        << computeVacationBalance(request->system, vacation.account, hours.account.baseCrew,
+                                  markings, request->today)
+        << '\n';
+    return 0;
+}
+
+} // namespace tp::cli

@@ -1,0 +1,80 @@
+#include "accounts/YearlyHoursTable.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "settings/ProgramSettings.h"
+
+#include <cmath>
+
+namespace tp::cli {
+
+namespace {
+
+// The years the "Jahresstunden" window can reach from any calendar year.
+constexpr int kFirstYearlyHoursYear = kFirstSupportedYear - kYearlyHoursYearsBefore;
+constexpr int kLastYearlyHoursYear = kLastSupportedYear + kYearlyHoursYearsAfter;
+
+std::optional<float> parseTargetHours(const std::string& text) {
+    const auto value = parseReal(text);
+    if (!value || std::fabs(*value) > 100000.0)
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+} // namespace
+
+int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err) {
+    std::string error;
+    const auto parsed = parseArguments(arguments, {"type", "target38", "target40"}, error);
+    if (!parsed) {
+        err << "yearly: " << error << '\n';
+        return kUsageError;
+    }
+    const auto year =
+        parsed->positional.size() == 1
+            ? parseInteger(parsed->positional[0], kFirstYearlyHoursYear, kLastYearlyHoursYear)
+            : std::nullopt;
+    if (!year) {
+        err << "yearly: expected one YEAR (" << kFirstYearlyHoursYear << ".."
+            << kLastYearlyHoursYear << ")\n";
+        return kUsageError;
+    }
+    ShiftSystem system;
+    if (const std::string* text = optionValue(*parsed, "type")) {
+        const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        if (!type) {
+            err << "yearly: --type must be 0..7\n";
+            return kUsageError;
+        }
+        system.calendarType = *calendarTypeFromNumber(*type);
+    }
+    const ProgramSettings defaults;
+    float targets[2] = {defaults.targetHours38, defaults.targetHours40};
+    const char* targetOptions[2] = {"target38", "target40"};
+    for (int i = 0; i < 2; ++i) {
+        if (const std::string* text = optionValue(*parsed, targetOptions[i])) {
+            const auto target = parseTargetHours(*text);
+            if (!target) {
+                err << "yearly: --" << targetOptions[i] << " must be a number of hours\n";
+                return kUsageError;
+            }
+            targets[i] = *target;
+        }
+    }
+    const auto table = yearlyHoursTable(system, *year, targets[0], targets[1]);
+    if (!table)
+        return 0; // the four-crew systems have no table
+    out << "Monat";
+    for (std::string_view name : table->crewNames)
+        out << '\t' << name;
+    out << '\n';
+    for (const YearlyHoursRow& row : table->rows) {
+        out << row.label;
+        for (const std::string& cell : row.cells)
+            out << '\t' << cell;
+        out << '\n';
+    }
+    return 0;
+}
+
+} // namespace tp::cli

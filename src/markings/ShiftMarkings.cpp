@@ -1,0 +1,128 @@
+#include "markings/ShiftMarkings.h"
+
+#include "platform/LittleEndian.h"
+
+#include <algorithm>
+
+namespace tp {
+
+namespace {
+
+constexpr std::size_t kMarkingRecordSize = 6;
+// Far beyond one marking for every day of the calendar (about 150 KB).
+constexpr std::uintmax_t kLargestMarkingFile = 4u << 20;
+
+bool byDay(const ShiftMarking& a, const ShiftMarking& b) {
+    return a.day < b.day;
+}
+
+} // namespace
+
+ShiftMarkingList::ShiftMarkingList(std::vector<ShiftMarking> markings)
+    : entries_(std::move(markings)) {
+    std::stable_sort(entries_.begin(), entries_.end(), byDay);
+    const auto sameDay = [](const ShiftMarking& a, const ShiftMarking& b) {
+        return a.day == b.day;
+    };
+    entries_.erase(std::unique(entries_.begin(), entries_.end(), sameDay), entries_.end());
+}
+
+const ShiftMarking* ShiftMarkingList::markingOf(DayNumber day) const {
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), ShiftMarking{day}, byDay);
+    return it != entries_.end() && it->day == day ? &*it : nullptr;
+}
+
+void ShiftMarkingList::put(const ShiftMarking& marking) {
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), marking, byDay);
+    if (it != entries_.end() && it->day == marking.day)
+        *it = marking;
+    else
+        entries_.insert(it, marking);
+    changed = true;
+}
+
+void ShiftMarkingList::remove(DayNumber day) {
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), ShiftMarking{day}, byDay);
+    if (it == entries_.end() || it->day != day)
+        return;
+    entries_.erase(it);
+    changed = true;
+}
+
+void ShiftMarkingList::removeUpTo(DayNumber lastDay) {
+    const auto end =
+        std::upper_bound(entries_.begin(), entries_.end(), ShiftMarking{lastDay}, byDay);
+    if (end == entries_.begin())
+        return;
+    entries_.erase(entries_.begin(), end);
+    changed = true;
+}
+
+std::string shiftMarkingFileBytes(const ShiftMarkingList& list) {
+    std::string bytes;
+    bytes.reserve(list.entries().size() * kMarkingRecordSize);
+    DayNumber lastWritten = 0;
+    for (const ShiftMarking& marking : list.entries()) {
+        if (marking.day == 0 || marking.day == lastWritten)
+            continue;
+        appendInt32(bytes, marking.day);
+        bytes.push_back(static_cast<char>(marking.column));
+        bytes.push_back(static_cast<char>(marking.code));
+        lastWritten = marking.day;
+    }
+    return bytes;
+}
+
+ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes) {
+    std::vector<ShiftMarking> markings;
+    markings.reserve(bytes.size() / kMarkingRecordSize);
+    for (std::size_t offset = 0; offset + kMarkingRecordSize <= bytes.size();
+         offset += kMarkingRecordSize) {
+        const ShiftMarking marking{int32At(bytes, offset),
+                                   static_cast<std::int8_t>(bytes[offset + 4]),
+                                   static_cast<std::int8_t>(bytes[offset + 5])};
+        // Day 0 is never saved; keeping it would count a marking the file cannot hold.
+        if (marking.day != 0)
+            markings.push_back(marking);
+    }
+    return ShiftMarkingList(std::move(markings));
+}
+
+ShiftMarkingList loadShiftMarkings(const std::filesystem::path& folder) {
+    const DataFileBytes file = readDataFile(folder / kShiftMarkingFileName, kLargestMarkingFile);
+    ShiftMarkingList list = shiftMarkingsFromFileBytes(file.bytes);
+    list.fileUnreadable = file.status == DataFileStatus::Unreadable;
+    return list;
+}
+
+SaveResult saveShiftMarkings(const std::filesystem::path& folder, ShiftMarkingList& list) {
+    const std::filesystem::path path = folder / kShiftMarkingFileName;
+    if (list.fileUnreadable)
+        return refusedUnreadableFile(path);
+    SaveResult result = saveDataFile(path, shiftMarkingFileBytes(list), true);
+    if (result.ok)
+        list.changed = false;
+    return result;
+}
+
+int currentMarkingCode(const ShiftMarkingList& list, DayNumber day) {
+    const ShiftMarking* marking = list.markingOf(day);
+    return marking ? marking->code : 0;
+}
+
+void storeShiftMarking(ShiftMarkingList& list, CalendarType type, DayNumber day, int column,
+                       int code) {
+    if (code == deleteMarkingCode(type)) {
+        list.remove(day);
+        return;
+    }
+    list.put({day, static_cast<std::int8_t>(column), static_cast<std::int8_t>(code)});
+}
+
+SaveResult deleteShiftMarkingsUpTo(const std::filesystem::path& folder, ShiftMarkingList& list,
+                                   DayNumber lastDay) {
+    list.removeUpTo(lastDay);
+    return saveShiftMarkings(folder, list);
+}
+
+} // namespace tp

@@ -1,0 +1,25 @@
+#include "platform/StoredFiles.h"
+
+namespace tp {
+
+void StoredFiles::noteRead(const std::filesystem::path& file, ReadResult result) {
+    if (result == ReadResult::Unreadable)
+        unreadable_.insert(file);
+    else
+        unreadable_.erase(file);
+}
+
+bool StoredFiles::mayReplace(const std::filesystem::path& file) const {
+    return !unreadable_.contains(file);
+}
+
+std::optional<std::string> StoredFiles::failureToReport(const std::filesystem::path& file,
+                                                        const WriteResult& result) {
+    if (result || !reported_.insert(file).second)
+        return std::nullopt;
+    const std::u8string name = file.u8string();
+    return std::string(name.begin(), name.end()) +
+           " konnte nicht gespeichert werden: " + result.reason;
+}
+
+} // namespace tp

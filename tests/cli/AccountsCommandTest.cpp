@@ -1,0 +1,125 @@
+#include "TemporaryFolder.h"
+#include "accounts/AccountFiles.h"
+#include "cli/Commands.h"
+#include "markings/ShiftMarkings.h"
+#include "platform/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tp::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> arguments) {
+    std::ostringstream out, err;
+    const int status = runCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class AccountsCommand : public testing::Test {
+  protected:
+    // Green (base crew 3) works on Wednesday 9 March 2016 and is off on 2 March.
+    void SetUp() override {
+        ASSERT_TRUE(
+            saveHoursAccount(folder.path(), {dayNumberOf(2016, 1, 1), 7.5f, false, 3, false}).ok);
+        ASSERT_TRUE(saveVacationAccount(folder.path(), {dayNumberOf(2015, 2, 1), 12}).ok);
+        ShiftMarkingList markings(
+            {{dayNumberOf(2016, 3, 2), 2, ExtraWork}, {dayNumberOf(2016, 3, 9), 2, Vacation}});
+        ASSERT_TRUE(saveShiftMarkings(folder.path(), markings).ok);
+    }
+
+    CliRun accounts(std::vector<std::string> more) {
+        std::vector<std::string> arguments{"accounts", "--data", folder.path().string()};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return run(arguments);
+    }
+
+    test::TemporaryFolder folder;
+};
+
+TEST_F(AccountsCommand, PrintsBothFieldsWithoutWriting) {
+    const std::filesystem::path vacationFile = folder.path() / kVacationAccountFileName;
+    std::string before, after;
+    ASSERT_TRUE(readWholeFile(vacationFile, before));
+    // 7,5 + 8 for the extra Wednesday; the account of 2015 starts afresh with 0 days on
+    // 1 January 2016, less one for the vacation day.
+    const CliRun result = accounts({"--today", "2016-06-15"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "hours\t  15,50\tblack\nvacation\t -1\n");
+    ASSERT_TRUE(readWholeFile(vacationFile, after));
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(AccountsCommand, FourCrewSystemsHaveNoAccounts) {
+    const CliRun result = accounts({"--today", "2016-06-15", "--type", "7"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "hours\t\tblack\nvacation\t\n");
+}
+
+TEST_F(AccountsCommand, MistakesGiveOneLineAndStatusTwo) {
+    const std::vector<std::vector<std::string>> mistakes{
+        {"--today", "2016-02-30"},
+        {},
+        {"--today", "2016-06-15", "--type", "8"},
+        {"--today", "2016-06-15", "--cycle", "-1"},
+        {"--today", "2016-06-15", "--vacation-start", "4-25"},
+    };
+    for (const auto& arguments : mistakes) {
+        const CliRun result = accounts(arguments);
+        EXPECT_EQ(result.status, kUsageError);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    std::filesystem::remove(folder.path() / kShiftMarkingFileName);
+    std::filesystem::create_directory(folder.path() / kShiftMarkingFileName);
+    EXPECT_EQ(accounts({"--today", "2016-06-15"}).status, kUsageError);
+}
+
+TEST(YearlyCommand, FiveCrewTable) {
+    const CliRun result = run({"yearly", "2016"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::istringstream lines(result.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 16u);
+    EXPECT_EQ(rows[0], "Monat\tRot\tBlau\tGelb\tGrün\tBraun");
+    EXPECT_TRUE(rows[3].starts_with("März\t")) << rows[3];
+    EXPECT_TRUE(rows[13].starts_with("Summe\t")) << rows[13];
+    EXPECT_EQ(rows[14], "Soll\t1982,76\t1982,76\t1982,76\t1982,76\t1982,76");
+    EXPECT_EQ(result.out.back(), '\n');
+}
+
+TEST(YearlyCommand, DifferenceWithSignAndDecimalComma) {
+    const CliRun plain = run({"yearly", "2016"});
+    const std::size_t sum = plain.out.find("Summe\t") + 6;
+    const std::string total = plain.out.substr(sum, plain.out.find('\t', sum) - sum);
+    const int hours = std::stoi(total);
+    // 1.24 above and 2.76 below the total's target.
+    const CliRun above =
+        run({"yearly", "2016", "--target38", std::to_string(hours) + ".76", "--type", "1"});
+    EXPECT_NE(above.out.find("Ist\t-0,76"), std::string::npos) << above.out;
+    const CliRun below = run({"yearly", "2016", "--target38", std::to_string(hours - 2) + ".76"});
+    EXPECT_NE(below.out.find("Ist\t+1,24"), std::string::npos) << below.out;
+}
+
+TEST(YearlyCommand, TwoShiftAndFourCrewSystems) {
+    const CliRun twoShift = run({"yearly", "2016", "--type", "2", "--target40", "2000.5"});
+    ASSERT_EQ(twoShift.status, 0);
+    EXPECT_TRUE(twoShift.out.starts_with("Monat\tRot\tBlau\tGelb\nJanuar\t")) << twoShift.out;
+    EXPECT_NE(twoShift.out.find("\nSoll\t2000,5\t2000,5\t2000,5\n"), std::string::npos);
+    const CliRun fourCrews = run({"yearly", "2016", "--type", "6"});
+    EXPECT_EQ(fourCrews.status, 0);
+    EXPECT_EQ(fourCrews.out, "");
+    EXPECT_EQ(run({"yearly", "2048"}).status, kUsageError);
+    EXPECT_EQ(run({"yearly", "2016", "--target38", "12,5"}).status, kUsageError);
+}
+
+} // namespace
+} // namespace tp::cli
