@@ -142,6 +142,15 @@ class RenderCommandTest : public QObject {
         for (const QString& wanted : texts)
             QVERIFY2(text.contains(wanted), qPrintable(wanted));
 
+        if (type == "0") {
+            // The month columns' picture is sharp enough for paper: 300 dpi or more.
+            const QStringList images =
+                popplerOutput("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(images.size(), 3); // two heading lines and the one picture
+            const QStringList columns = images[2].split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(columns.size() > 13 && columns[12].toInt() >= 300, qPrintable(images[2]));
+        }
+
         // The screen's background colour does not reach the paper.
         const QString png = QString::fromStdString((folder.path() / "seite").string());
         popplerOutput("pdftoppm", {"-r", "30", "-png", "-singlefile", file, png});
