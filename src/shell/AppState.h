@@ -1,8 +1,11 @@
 #pragma once
 
+#include "accounts/AccountFiles.h"
 #include "astro/AstronomySettings.h"
 #include "display/PageGeometry.h"
 #include "display/PageOptions.h"
+#include "markings/CalendarBars.h"
+#include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
 #include "platform/StoredFiles.h"
@@ -11,6 +14,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tp {
 
@@ -54,6 +58,16 @@ struct AppState {
     StoredFiles storedFiles; // files not to replace, failures already told
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
+
+    // The user's markings and bars as edited, and as they were last read or written: the
+    // base against which a file another installation changed meanwhile is merged.
+    ShiftMarkingList shiftMarkings;
+    CalendarBarList calendarBars;
+    std::vector<ShiftMarking> shiftMarkingsAsLoaded;
+    std::vector<CalendarBar> calendarBarsAsLoaded;
+    // The two accounts as last read; both files are read anew for every page.
+    HoursAccount hoursAccount;
+    VacationAccount vacationAccount;
 };
 
 // The shift system the running program computes with.

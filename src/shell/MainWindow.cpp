@@ -9,6 +9,7 @@
 #include "display/SheetGeometry.h"
 #include "display/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
+#include "markings/MarkingsMarksSource.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
@@ -178,6 +179,8 @@ void MainWindow::applyPageBackground() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (openAccountOfField(watched, event))
+        return true;
     // The status fields are entry points, not places to type in: the keyboard stays with the
     // page, whose keys move the cursor.
     if (event->type() == QEvent::FocusIn &&
@@ -313,7 +316,9 @@ void MainWindow::rebuildPage(CursorMove move) {
     const AstronomyMarksSource astronomyMarks(
         state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
         lunations_);
-    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks});
+    const MarkingsMarksSource markingMarks(state_.shiftMarkings, state_.calendarBars,
+                                           state_.calendarType);
+    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks, &markingMarks});
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);
@@ -343,10 +348,9 @@ void MainWindow::showStatusOfSelectedDay() {
                QString::fromStdString(
                    astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
-    // Notes and the accounts fill these once they exist.
+    // Notes fill this once they exist.
     noteLine_->clear();
-    hoursField_->clear();
-    vacationField_->clear();
+    showAccountFields();
 }
 
 void MainWindow::showSheetStatus() {
@@ -360,8 +364,7 @@ void MainWindow::showSheetStatus() {
         QStringLiteral("Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter "
                        "'Prog.' -> 'Schriftart') angepasst werden."),
         toolTipOf(Gadget::AstronomyLine));
-    hoursField_->clear();
-    vacationField_->clear();
+    showAccountFields();
 }
 
 void MainWindow::updateVacationBlockToggle() {

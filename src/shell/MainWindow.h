@@ -20,6 +20,7 @@ namespace tp {
 
 class PageCanvas;
 struct PageInput;
+struct UserDataReport;
 
 // The main window: the navigation buttons, the page canvas and the status panel. Every
 // command ends with the page rebuild.
@@ -43,6 +44,9 @@ class MainWindow : public QWidget {
     // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
     void chooseCalendarType();
     void rebuildPage(CursorMove move);
+    // "Stunden eingeben" and "Urlaub eingeben"; both fields are drawn anew afterwards.
+    void openHoursEntry();
+    void openVacationEntry();
 
     // Resizes and centres the window for the current units and page width, if it fits.
     bool fitWindow();
@@ -81,6 +85,16 @@ class MainWindow : public QWidget {
     void updateVacationBlockToggle();
     void canvasClicked(QPoint position);
     void canvasDoubleClicked(QPoint position);
+
+    // Shift markings, calendar bars and the accounts (MainWindowMarkings.cpp).
+    DayNumber selectedDay() const;
+    void enterShiftMarkingAtCursor(int column);
+    void editCalendarBarAtCursor();
+    bool openAccountOfField(QObject* field, QEvent* event);
+    void showAccountFields();
+    void loadMarkingsAndAccountsOfUser();
+    void saveMarkingsAndBarsOfUser();
+    void tellUser(const UserDataReport& report);
 
     AppState& state_;
     ShellServices services_;

@@ -165,6 +165,15 @@ void MainWindow::runCommand(int command) {
         editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
         rebuildPage(kNoCursorMove);
         return;
+    case ShiftMarking1:
+    case ShiftMarking2:
+    case ShiftMarking3:
+    case ShiftMarking4:
+        enterShiftMarkingAtCursor(command);
+        return;
+    case CalendarBarEntry:
+        editCalendarBarAtCursor();
+        return;
     default:
         // The notes, markings, accounts, users, settings and help windows answer the other
         // commands; until a window is part of the program its command does nothing.

@@ -2,8 +2,12 @@
 
 namespace tp {
 
-void MainWindow::loadUserData() {}
+void MainWindow::loadUserData() {
+    loadMarkingsAndAccountsOfUser();
+}
 
-void MainWindow::saveUserData() {}
+void MainWindow::saveUserData() {
+    saveMarkingsAndBarsOfUser();
+}
 
 } // namespace tp
