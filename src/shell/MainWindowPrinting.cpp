@@ -1,5 +1,6 @@
 #include "astro/AstronomyMarksSource.h"
 #include "display/PagePrinting.h"
+#include "markings/MarkingsMarksSource.h"
 #include "shell/MainWindow.h"
 #include "shell/PageInputOf.h"
 
@@ -20,7 +21,9 @@ void MainWindow::printShownPage() {
     const AstronomyMarksSource astronomyMarks(
         state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
         lunations_);
-    printPage(printer, pageInputOf(state_, pageFont_, {&astronomyMarks}));
+    const MarkingsMarksSource markingMarks(state_.shiftMarkings, state_.calendarBars,
+                                           state_.calendarType);
+    printPage(printer, pageInputOf(state_, pageFont_, {&astronomyMarks, &markingMarks}));
 }
 
 } // namespace tp

@@ -69,20 +69,6 @@ TEST(CrewEvents, ShiftTimesFollowTheSheetsLegend) {
     }
 }
 
-TEST(CrewEvents, PlantHolidaysCancelShifts) {
-    // New Year's Day: no shift takes place; Christmas Eve only the early shift.
-    for (int crew = 0; crew < 5; ++crew)
-        EXPECT_TRUE(eventsOf(kPm1, crew, dayNumberOf(2026, 1, 1), dayNumberOf(2026, 1, 1)).empty());
-    int christmasEve = 0;
-    for (int crew = 0; crew < 5; ++crew)
-        for (const CrewEvent& event :
-             eventsOf(kPm1, crew, dayNumberOf(2026, 12, 24), dayNumberOf(2026, 12, 24))) {
-            EXPECT_EQ(event.summary, "Frühschicht");
-            ++christmasEve;
-        }
-    EXPECT_EQ(christmasEve, 1);
-}
-
 struct MarkingCase {
     const char* name;
     CalendarType type;
