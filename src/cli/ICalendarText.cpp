@@ -151,6 +151,7 @@ std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view
            "PRODID:-//Turnoplaner//Schichtkalender//DE\r\n"
            "CALSCALE:GREGORIAN\r\n"
            "METHOD:PUBLISH\r\n";
+    appendFoldedLine(out, "NAME:" + escapedText(calendarName));
     appendFoldedLine(out, "X-WR-CALNAME:" + escapedText(calendarName));
     out += "X-WR-TIMEZONE:Europe/Berlin\r\n";
     out += kBerlinTimeZone;
