@@ -42,8 +42,7 @@ ShiftTimes shiftTimes(CalendarType type, int shift, bool dayHasLateShift) {
 
 std::string dateKey(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
-    std::string key = std::to_string(date.year * 10000 + date.month * 100 + date.day);
-    return key;
+    return std::to_string(date.year * 10000 + date.month * 100 + date.day);
 }
 
 class CrewEventBuilder {

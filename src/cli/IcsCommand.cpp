@@ -18,7 +18,6 @@ namespace {
 struct IcsRequest {
     CrewCalendarRequest calendar;
     std::optional<std::filesystem::path> folder;
-    std::optional<std::string> crewName;
     std::optional<std::string> outputPath;
 };
 
@@ -98,7 +97,6 @@ std::optional<IcsRequest> parseIcsRequest(const std::vector<std::string>& argume
             << (isFourCrew(system.calendarType) ? " under types 6 and 7\n" : " without --data\n");
         return std::nullopt;
     } else {
-        request.crewName.reset();
         request.calendar.crew = -1; // the user's base crew, read below
     }
     return request;
