@@ -85,6 +85,8 @@ class MainWindow : public QWidget {
     void changeColumnCount(int delta);
     void chooseBackgroundColour();
     void copyPageToClipboard(bool askFirst);
+    // Ctrl+P: the page as shown, through the print dialog, on one A4 landscape sheet.
+    void printShownPage();
     void switchCalendarType(int command);
     void toggleVacationBlock();
     void updateVacationBlockToggle();

@@ -86,6 +86,8 @@ void MainWindow::createShortcuts() {
         const int command = binding.command;
         connect(shortcut, &QShortcut::activated, this, [this, command] { runCommand(command); });
     }
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { printShownPage(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
