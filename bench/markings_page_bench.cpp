@@ -1,4 +1,5 @@
 // A 24-column page full of shift markings and calendar bars.
+#include "astro/AstronomyMarksSource.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "markings/MarkingsMarksSource.h"
@@ -24,7 +25,9 @@ ShiftMarkingList spreadMarkings(DayNumber firstDay, int count, int everyNthDay) 
 }
 
 // 24 columns from January 1985 with 10,000 markings (1971..1998, one a day) and 500 bars
-// of 1 to 14 days spread over the same years. range(0) = 0: the page without them.
+// of 1 to 14 days spread over the same years. range(0) = 0: the page without them; 2: with
+// them and every astronomy mark (moon phases, eclipses, apogee and perigee), as the main window
+// draws it with all marks switched on.
 void BM_RebuildPageWithMarkings(benchmark::State& state) {
     ShiftSystem shifts;
     shifts.calendarType = CalendarType::WendringWerk;
@@ -44,8 +47,16 @@ void BM_RebuildPageWithMarkings(benchmark::State& state) {
     }
     const CalendarBarList barList(bars);
     const MarkingsMarksSource source(markings, barList, CalendarType::WendringWerk);
+    LunationCache lunations;
+    const AstronomyMarksSource astronomy(AstronomySettings{}, dayMarkRequestOf(true, true),
+                                         lunations);
     if (state.range(0) == 1)
         input.markSources = {&source};
+    if (state.range(0) == 2) {
+        input.switches.moonPhases = true;
+        input.switches.orbitExtremes = true;
+        input.markSources = {&astronomy, &source};
+    }
     QImage page;
     DayCellTable cells;
     for (auto _ : state) {
@@ -54,7 +65,7 @@ void BM_RebuildPageWithMarkings(benchmark::State& state) {
         benchmark::DoNotOptimize(page.constBits());
     }
 }
-BENCHMARK(BM_RebuildPageWithMarkings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RebuildPageWithMarkings)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev
     clang-format
+    desktop-file-utils appstream libical-dev poppler-utils
     xvfb xauth xdotool imagemagick fonts-dejavu-core
 )
 

@@ -182,7 +182,14 @@ void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, D
         return;
     if (reportFailure(parent, saveVacationAccount(folder, window.enteredAccount()), messages))
         return;
-    HoursAccount withCrew = hours.account;
+    // Only the base crew changes here; the rest of the hours account is taken from the file as
+    // it is now, which another installation on a shared folder may have changed meanwhile.
+    const auto hoursNow = loadHoursAccount(folder);
+    if (hoursNow.status == DataFileStatus::Unreadable) {
+        reportFailure(parent, refusedUnreadableFile(folder / kHoursAccountFileName), messages);
+        return;
+    }
+    HoursAccount withCrew = hoursNow.account;
     withCrew.baseCrew = window.chosenBaseCrew();
     reportFailure(parent, saveHoursAccount(folder, withCrew), messages);
 }

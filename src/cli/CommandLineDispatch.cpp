@@ -31,12 +31,13 @@ Usage:
       of Greenwich (default 1), --dst automatic summer time (default 1),
       --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
   turnoplaner-cli render DATE [--type T] [--columns N] [--font NAME] [--size PT]
-                         [--out FILE.png]
+                         [--out FILE.png|FILE.pdf]
       Draws the page as the main window shows it after start-up with DATE's month
       first and the cursor on DATE (type 5: the half-year shift plan sheet), writes
       it as PNG (default page.png) and prints the units and the image size as
       "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
-      NAME and PT (points) replace the default font "System" 10.
+      NAME and PT (points) replace the default font "System" 10. A FILE ending in
+      .pdf gets the page as printed: one A4 landscape sheet on white.
   turnoplaner-cli notes DATE --data DIR [--password-stdin] [--status-line]
       The notes of DATE as the notes window shows them, read from the user's data
       folder DIR (nothing in it changes): UTF-8 with the notes' CR LF line breaks,
@@ -62,6 +63,18 @@ Usage:
       "Summe", "Soll" and "Ist" as the window shows them. H are the yearly
       target hours (default 1982.76 for the five-crew systems, 2088 for the
       two-shift system 2). Types 6 and 7 have no table: nothing is printed.
+  turnoplaner-cli ics FROM TO --crew CREW [--type T] [--vacation-start MM-DD]
+                      [--cycle N] [--data DIR] [--out FILE]
+      The shifts of one crew from FROM to TO as an iCalendar file for calendar
+      apps (to standard output without --out): one event per shift with the
+      plant's shift times in Europe/Berlin time, the block vacation as one
+      all-day event. CREW is rot, blau, gelb, grün (or gruen) or braun under
+      types 0..5 and A, B, C or D under types 6 and 7. With the user's data
+      folder DIR its shift markings replace the plan of their days, its calendar
+      bars become all-day events, and its base crew is taken when --crew is left
+      out. N is the crew order of the vacation block as for accounts, applied
+      to the year of FROM. Exporting again gives the same event UIDs, so a
+      calendar app updates the events instead of adding them twice.
   turnoplaner-cli --help
       This text.
 
@@ -80,6 +93,7 @@ const std::map<std::string, Command>& commands() {
         {"note-marks", runNoteMarksCommand},
         {"accounts", runAccountsCommand},
         {"yearly", runYearlyCommand},
+        {"ics", runIcsCommand},
     };
     return table;
 }

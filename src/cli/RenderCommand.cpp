@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageFont.h"
+#include "display/PagePrinting.h"
 #include "display/PageRenderer.h"
 #include "platform/AtomicFile.h"
 #include "shell/PageInputOf.h"
@@ -16,6 +17,10 @@
 namespace tp::cli {
 
 namespace {
+
+bool outputIsPdf(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive);
+}
 
 struct RenderRequest {
     DayNumber day = 0;
@@ -82,6 +87,11 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         }
         request.outputPath = *text;
     }
+    if (!outputIsPdf(request.outputPath) &&
+        !QString::fromStdString(request.outputPath).endsWith(".png", Qt::CaseInsensitive)) {
+        err << "render: --out must name a .png or a .pdf file\n";
+        return std::nullopt;
+    }
     return request;
 }
 
@@ -130,18 +140,22 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     QImage page;
     DayCellTable cells;
     drawPage(page, input, cells);
-    // Encoded first and then put in place whole: an old image is only ever replaced by a
+    // Encoded first and then put in place whole: an old file is only ever replaced by a
     // complete one.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!page.save(&buffer, "PNG")) {
-        err << "render: the page could not be encoded as PNG\n";
-        return kWriteError;
+    QByteArray encoded;
+    if (outputIsPdf(request->outputPath)) {
+        encoded = pagePdf(input);
+    } else {
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        if (!page.save(&buffer, "PNG")) {
+            err << "render: the page could not be encoded as PNG\n";
+            return kWriteError;
+        }
     }
     const WriteResult written = writeFileAtomically(
         std::filesystem::path(request->outputPath),
-        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
     if (!written) {
         err << "render: cannot write " << request->outputPath << ": "
             << std::strerror(written.errorNumber) << '\n';

@@ -35,10 +35,12 @@ QColor darkenedBarColour(int windowsValue) {
 // Draws the month columns of one page; texts that repeat on every row are made once.
 class MonthColumnPainter {
   public:
-    MonthColumnPainter(QPainter& painter, QImage& page, const PageInput& input, DayCellTable& cells)
-        : painter_(painter), input_(input), cells_(cells), pixels_(page), glyphs_(input.font),
-          shiftArea_(painter, page, input, glyphs_, pixels_), w_(input.units.w), h_(input.units.h),
-          ascent_(glyphs_.ascent()), background_(colourFromWindowsValue(input.backgroundColour)) {}
+    MonthColumnPainter(QPainter& painter, QImage& page, const PageInput& input, DayCellTable& cells,
+                       const PageTextSink* texts)
+        : painter_(painter), input_(input), cells_(cells), texts_(texts), pixels_(page),
+          glyphs_(input.font), shiftArea_(painter, page, input, glyphs_, pixels_),
+          w_(input.units.w), h_(input.units.h), ascent_(glyphs_.ascent()),
+          background_(colourFromWindowsValue(input.backgroundColour)) {}
 
     void drawColumn(int column, int year, int month) {
         const int x = w_ + kColumnWidthUnits * w_ * column;
@@ -47,6 +49,8 @@ class MonthColumnPainter {
         if (month == 1 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
         painter_.drawText(QPoint(x, ascent_), heading);
+        if (texts_)
+            (*texts_)(QPoint(x, ascent_), heading);
 
         if (year != blockVacationYear_) {
             blockVacationYear_ = year;
@@ -98,6 +102,11 @@ class MonthColumnPainter {
         const int lettersLeft = markLeft + roundedTimes(0.35, w_);
         const GlyphText& letters = glyphs_.weekdayLetters(weekday);
         glyphs_.draw(pixels_, lettersLeft, baseline, letters, textColour);
+        if (texts_) {
+            (*texts_)(QPoint(markLeft - dayNumber.width, baseline), QString::number(date.day));
+            (*texts_)(QPoint(lettersLeft, baseline),
+                      QString::fromLatin1(WeekdayNames[weekday].data(), 2));
+        }
 
         const int symbolLeft = x + 5 * w_;
         const bool moonDrawn = switches.moonPhases && drawMoonPhase(symbolLeft, y, marks);
@@ -197,6 +206,7 @@ class MonthColumnPainter {
     QPainter& painter_;
     const PageInput& input_;
     DayCellTable& cells_;
+    const PageTextSink* texts_;
     PixelFill pixels_;
     PageGlyphs glyphs_;
     ShiftAreaPainter shiftArea_;
@@ -217,7 +227,8 @@ void preparePageImage(QImage& page, const PageInput& input) {
 
 } // namespace
 
-void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells) {
+void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells,
+                      const PageTextSink* texts) {
     preparePageImage(page, input);
     page.fill(colourFromWindowsValue(input.backgroundColour));
     const int columnCount = std::clamp(input.lastColumnIndex, 0, kMaxLastColumnIndex) + 1;
@@ -227,7 +238,7 @@ void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells)
 
     QPainter painter(&page);
     painter.setFont(input.font);
-    MonthColumnPainter columns(painter, page, input, cells);
+    MonthColumnPainter columns(painter, page, input, cells, texts);
     int year = input.view.year;
     int month = input.view.month;
     for (int column = 0; column < columnCount; ++column) {

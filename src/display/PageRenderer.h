@@ -4,12 +4,21 @@
 #include "display/PageInput.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
 
 namespace tp {
 
+// Told of each month heading, day number and weekday text drawn, with the left end of its
+// baseline; a PDF lays them over the page picture as its searchable text.
+using PageTextSink = std::function<void(QPoint baselineLeft, const QString& text)>;
+
 // Month-column page: resizes `page` to the page size if needed, fills it with the background
 // colour and draws every column; `cells` is resized to the column count and filled.
-void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells);
+void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells,
+                      const PageTextSink* texts = nullptr);
 
 // The black rounded frame around the cursor day of input.view.
 void drawCursorFrame(QImage& page, const PageInput& input);

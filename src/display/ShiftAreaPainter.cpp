@@ -226,6 +226,14 @@ void ShiftAreaPainter::drawCentredText(int centreX, int y, const QString& text,
                                        const QColor& colour) {
     if (text.isEmpty())
         return;
+    // The marking letters are among the page's prepared characters: blended, not shaped.
+    if (text.size() == 1 && text[0].unicode() < 128) {
+        const GlyphText& glyph = glyphs_.character(static_cast<char>(text[0].unicode()));
+        if (glyph.width > 0) {
+            drawCentredText(centreX, y, glyph, colour);
+            return;
+        }
+    }
     painter_.setPen(colour);
     painter_.drawText(QRect(centreX - 2 * w_, y, 4 * w_, h_), Qt::AlignCenter, text);
 }

@@ -343,6 +343,10 @@ void drawShiftPlanSheet(QImage& page, const PageInput& input) {
     if (frame.cellWidth <= 0 || frame.cellHeight <= 0)
         return;
     QPainter painter(&page);
+    paintShiftPlanSheet(painter, input, frame);
+}
+
+void paintShiftPlanSheet(QPainter& painter, const PageInput& input, const SheetFrame& frame) {
     SheetPainter sheet(painter, input, frame, input.view.year, sheetFirstMonth(input.view.month));
     sheet.draw();
 }

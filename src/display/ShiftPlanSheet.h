@@ -1,13 +1,19 @@
 #pragma once
 
 #include "display/PageInput.h"
+#include "display/SheetGeometry.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace tp {
 
 // The half-year shift plan sheet of the half year holding the first displayed month;
 // `page` is resized to the sheet's image size.
 void drawShiftPlanSheet(QImage& page, const PageInput& input);
+
+// The same sheet laid out in `frame` and drawn with `painter` on a white surface; on a
+// printer or PDF device lines and texts stay vector drawing.
+void paintShiftPlanSheet(QPainter& painter, const PageInput& input, const SheetFrame& frame);
 
 } // namespace tp

@@ -159,6 +159,7 @@ UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
         messages.inform(parent, kErrorTitle, QString::fromStdString(change.missingFolderMessage));
     result.place = change.place;
     result.notePassword = login->password;
+    result.settingsRead = change.settingsRead;
     return result;
 }
 

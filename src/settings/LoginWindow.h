@@ -70,6 +70,8 @@ std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
 struct UserLoginResult {
     std::optional<UserDataPlace> place; // empty: the old user stays logged in
     QString notePassword;
+    // Unreadable: the new user's settings file could not be read and must not be replaced.
+    ReadResult settingsRead = ReadResult::Missing;
 };
 UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
                                const std::filesystem::path& dataRoot, ProgramSettings& settings,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/AccountFiles.h"
 #include "astro/AstronomySettings.h"
 #include "display/PageGeometry.h"
 #include "display/PageOptions.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tp {
 
@@ -54,15 +56,23 @@ struct AppState {
     // The folder of the user's data files: his own folder, or the external data folder his
     // settings name. Empty when the program runs without data folders.
     std::filesystem::path dataFolder;
+    // The password of the last login: the key of the note cipher, held only in memory.
+    std::string notePassword;
     StoredFiles storedFiles; // files not to replace, failures already told
-    ShiftMarkingList shiftMarkings;
-    CalendarBarList calendarBars;
     bool shiftMarkingsChanged = false;
     bool calendarBarsChanged = false;
-    // What the note folder holds, and the password its notes are enciphered with: the one
-    // given at login, empty before.
+
+    // The user's markings and bars as edited, and as they were last read or written: the
+    // base against which a file another installation changed meanwhile is merged.
+    ShiftMarkingList shiftMarkings;
+    CalendarBarList calendarBars;
+    std::vector<ShiftMarking> shiftMarkingsAsLoaded;
+    std::vector<CalendarBar> calendarBarsAsLoaded;
+    // The two accounts as last read; both files are read anew for every page.
+    HoursAccount hoursAccount;
+    VacationAccount vacationAccount;
+    // What the note folder holds.
     NoteIndexes noteIndexes;
-    std::string notePassword;
 };
 
 // The shift system the running program computes with.

@@ -9,11 +9,13 @@
 #include "display/SheetGeometry.h"
 #include "display/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
+#include "markings/MarkingsMarksSource.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
 #include "notes/NoteMarksSource.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
+#include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
@@ -99,7 +101,7 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     : QWidget(parent), state_(state), services_(std::move(services)) {
-    setWindowTitle(QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(848, 540);
@@ -179,6 +181,8 @@ void MainWindow::applyPageBackground() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (openAccountOfField(watched, event))
+        return true;
     // The status fields are entry points, not places to type in: the keyboard stays with the
     // page, whose keys move the cursor.
     if (event->type() == QEvent::FocusIn &&
@@ -193,28 +197,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
+    checkDataFolder();
     loadUserData();
-    auto font = pageFontOf(state_.font);
-    state_.units = unitsOfFont(font);
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
-
-    bool fontTooLarge = !fitWindow();
-    if (fontTooLarge && state_.lastColumnIndex > kMinLastColumnIndex) {
-        state_.lastColumnIndex = kMinLastColumnIndex;
-        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
-        fontTooLarge = !fitWindow();
-    }
-    if (fontTooLarge) {
-        // No page larger than the screen is drawn: the size goes back to the default before
-        // anything is drawn, and the warning and the font dialog appear in that font.
-        state_.font.size = FontChoice{}.size;
-        font = pageFontOf(state_.font);
-        state_.units = unitsOfFont(font);
-        fitWindow();
-    }
-    setPageFont(font.value_or(QApplication::font()));
-    relayout();
-    applyFontToGadgets();
+    const bool fontTooLarge = !fitToUserFont();
 
     state_.view = ViewPosition{};
     showDayFirst(state_.view, todayOf(*services_.clock));
@@ -225,18 +210,45 @@ void MainWindow::startUp() {
     rebuildPage(kNoCursorMove);
     showNotesOfSelectedDay(false);
 
-    if (fontTooLarge) {
-        // The page comes first, then the warning; the window stays on the desktop, even if
-        // the page does not fit on it.
-        keepOnDesktop();
-        show();
-        services_.messages->inform(
-            this, QStringLiteral("Fehler"),
-            QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
-        fontDialog();
-        rebuildPage(kNoCursorMove);
-    }
+    if (fontTooLarge)
+        warnFontTooLarge();
     updateVacationBlockToggle();
+}
+
+bool MainWindow::fitToUserFont() {
+    auto font = pageFontOf(state_.font);
+    state_.units = unitsOfFont(font);
+    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+
+    bool fits = fitWindow();
+    if (!fits && state_.lastColumnIndex > kMinLastColumnIndex) {
+        state_.lastColumnIndex = kMinLastColumnIndex;
+        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+        fits = fitWindow();
+    }
+    if (!fits) {
+        // No page larger than the screen is drawn: the size goes back to the default before
+        // anything is drawn, and the warning and the font dialog appear in that font.
+        state_.font.size = FontChoice{}.size;
+        font = pageFontOf(state_.font);
+        state_.units = unitsOfFont(font);
+        fitWindow();
+    }
+    setPageFont(font.value_or(QApplication::font()));
+    relayout();
+    applyFontToGadgets();
+    return fits;
+}
+
+void MainWindow::warnFontTooLarge() {
+    // The page comes first, then the warning; the window stays on the desktop, even if the
+    // page does not fit on it.
+    keepOnDesktop();
+    show();
+    services_.messages->inform(this, QStringLiteral("Fehler"),
+                               QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
+    fontDialog();
+    rebuildPage(kNoCursorMove);
 }
 
 bool MainWindow::fitWindow() {
@@ -318,7 +330,9 @@ void MainWindow::rebuildPage(CursorMove move) {
         state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
         lunations_);
     const NoteMarksSource noteMarks(state_.noteIndexes);
-    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks, &noteMarks});
+    const MarkingsMarksSource markingMarks(state_.shiftMarkings, state_.calendarBars,
+                                           state_.calendarType);
+    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks, &noteMarks, &markingMarks});
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);
@@ -349,9 +363,7 @@ void MainWindow::showStatusOfSelectedDay() {
                    astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
     showElided(*noteLine_, noteLineText(), toolTipOf(Gadget::NoteLine));
-    // The accounts fill these once they exist.
-    hoursField_->clear();
-    vacationField_->clear();
+    showAccountFields();
 }
 
 void MainWindow::showSheetStatus() {
@@ -365,8 +377,7 @@ void MainWindow::showSheetStatus() {
         QStringLiteral("Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter "
                        "'Prog.' -> 'Schriftart') angepasst werden."),
         toolTipOf(Gadget::AstronomyLine));
-    hoursField_->clear();
-    vacationField_->clear();
+    showAccountFields();
 }
 
 void MainWindow::updateVacationBlockToggle() {

@@ -3,6 +3,8 @@
 #include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
 #include "display/PageGeometry.h"
+#include "help/HelpTopic.h"
+#include "help/HelpWindowLook.h"
 #include "notes/NoteKind.h"
 #include "shell/AppState.h"
 #include "shell/CursorMoves.h"
@@ -21,6 +23,7 @@ namespace tp {
 
 class PageCanvas;
 struct PageInput;
+struct UserDataReport;
 
 // The main window: the navigation buttons, the page canvas and the status panel. Every
 // command ends with the page rebuild.
@@ -47,9 +50,17 @@ class MainWindow : public QWidget {
     // The notes window of the selected day; unasked (at start-up, after a login) it opens only
     // when the day has notes.
     void showNotesOfSelectedDay(bool explicitRequest);
+    // "Stunden eingeben" and "Urlaub eingeben"; both fields are drawn anew afterwards.
+    void openHoursEntry();
+    void openVacationEntry();
 
     // Resizes and centres the window for the current units and page width, if it fits.
     bool fitWindow();
+    // Measures the page font of the settings and fits the window to it, with six columns if
+    // need be; false when even that is too large for the desktop.
+    bool fitToUserFont();
+    // The warning about a font too large for the desktop, then the font dialog.
+    void warnFontTooLarge();
     // For a page larger than the desktop: as much of it as the desktop holds, on the desktop.
     void keepOnDesktop();
     void relayout();
@@ -78,6 +89,8 @@ class MainWindow : public QWidget {
     void changeColumnCount(int delta);
     void chooseBackgroundColour();
     void copyPageToClipboard(bool askFirst);
+    // Ctrl+P: the page as shown, through the print dialog, on one A4 landscape sheet.
+    void printShownPage();
     void switchCalendarType(int command);
     void toggleVacationBlock();
     void updateVacationBlockToggle();
@@ -85,7 +98,6 @@ class MainWindow : public QWidget {
     void canvasDoubleClicked(QPoint position);
 
     // The notes (MainWindowNotes.cpp).
-    DayNumber selectedDay() const;
     void loadNotes();
     bool runNoteCommand(int command);
     void openNoteMenu();
@@ -95,6 +107,27 @@ class MainWindow : public QWidget {
     QString noteLineText() const;
     // A click on the note line opens the notes window; true for the mouse events it takes.
     bool noteLineClicked(QEvent* event);
+
+    // Shift markings, calendar bars and the accounts (MainWindowMarkings.cpp).
+    DayNumber selectedDay() const;
+    void enterShiftMarkingAtCursor(int column);
+    void editCalendarBarAtCursor();
+    bool openAccountOfField(QObject* field, QEvent* event);
+    void showAccountFields();
+    void loadMarkingsAndAccountsOfUser();
+    void saveMarkingsAndBarsOfUser();
+    void tellUser(const UserDataReport& report);
+
+    // Users, settings, data folder and help (MainWindowUsers.cpp).
+    void checkDataFolder();
+    void runProgramMenu();
+    void logInAsNewUser();
+    void editSettings();
+    void chooseDataFolder();
+    void openInfoWindow();
+    void showHelp(HelpTopic topic);
+    HelpWindowLook helpLook() const;
+    UserDataPlace userDataPlace() const;
 
     AppState& state_;
     ShellServices services_;

@@ -86,6 +86,8 @@ void MainWindow::createShortcuts() {
         const int command = binding.command;
         connect(shortcut, &QShortcut::activated, this, [this, command] { runCommand(command); });
     }
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { printShownPage(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -165,9 +167,35 @@ void MainWindow::runCommand(int command) {
         editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
         rebuildPage(kNoCursorMove);
         return;
+    case ShiftMarking1:
+    case ShiftMarking2:
+    case ShiftMarking3:
+    case ShiftMarking4:
+        enterShiftMarkingAtCursor(command);
+        return;
+    case CalendarBarEntry:
+        editCalendarBarAtCursor();
+        return;
+    case ProgramMenu:
+        runProgramMenu();
+        return;
+    case NewUser:
+    case NewUserKey:
+        logInAsNewUser();
+        return;
+    case InfoWindow:
+        openInfoWindow();
+        return;
+    case HelpWindow:
+    case HelpAlternative:
+        showHelp(HelpTopic::ProgramInfo);
+        return;
+    case SettingsDialog:
+        editSettings();
+        return;
     default:
-        // The notes, markings, accounts, users, settings and help windows answer the other
-        // commands; until a window is part of the program its command does nothing.
+        // The notes windows answer the other commands; until they are part of the program
+        // their commands do nothing.
         return;
     }
 }

@@ -19,10 +19,6 @@
 
 namespace tp {
 
-DayNumber MainWindow::selectedDay() const {
-    return cursorMonth(state_.view).dayNumber + state_.view.cursorDay - 1;
-}
-
 void MainWindow::loadNotes() {
     state_.noteIndexes =
         state_.dataFolder.empty() ? NoteIndexes{} : readNoteIndexes(state_.dataFolder);

@@ -4,8 +4,11 @@ namespace tp {
 
 void MainWindow::loadUserData() {
     loadNotes();
+    loadMarkingsAndAccountsOfUser();
 }
 
-void MainWindow::saveUserData() {}
+void MainWindow::saveUserData() {
+    saveMarkingsAndBarsOfUser();
+}
 
 } // namespace tp

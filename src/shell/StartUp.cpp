@@ -31,6 +31,7 @@ std::vector<std::string> loadStartState(AppState& state, const std::filesystem::
         const LoadedSettings loaded =
             loadSettings(state.folders.userFolder, folderPathText(state.folders.dataRoot));
         settings = loaded.settings;
+        settings.userName = kDefaultUserName; // every run starts with this user's folder
         state.storedFiles.noteRead(state.folders.userFolder / kSettingsFileName, loaded.read);
         if (loaded.read == ReadResult::Unreadable)
             problems.push_back(kSettingsUnreadableMessage);

@@ -3,6 +3,7 @@
 #include "support/TemporaryFolder.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QtTest>
 
 #include <sstream>
@@ -28,6 +29,15 @@ Run render(std::vector<std::string> arguments) {
     return run;
 }
 
+// Output of one of poppler's tools, or nothing when it is not installed.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class RenderCommandTest : public QObject {
@@ -47,6 +57,8 @@ class RenderCommandTest : public QObject {
         QTest::newRow("size text") << QStringList{"2026-12-07", "--size", "gross"};
         QTest::newRow("unknown option") << QStringList{"2026-12-07", "--colour", "1"};
         QTest::newRow("option without value") << QStringList{"2026-12-07", "--out"};
+        QTest::newRow("jpg file") << QStringList{"2026-12-07", "--out", "seite.jpg"};
+        QTest::newRow("no suffix") << QStringList{"2026-12-07", "--out", "seite"};
         QTest::newRow("page too large")
             << QStringList{"2026-12-07", "--columns", "24", "--size", "200"};
     }
@@ -100,6 +112,56 @@ class RenderCommandTest : public QObject {
             // The cursor frame stands on 7 December in the first column.
             QCOMPARE(image.pixelColor(0, 7 * h + h / 2), QColor(0, 0, 0));
         }
+    }
+
+    // One A4 landscape page on white; the month names, day numbers and the sheet's texts can
+    // be found in it.
+    void pdfIsOneSearchableA4Page_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("month columns")
+            << QString("0") << QStringList{"Dezember 2026", "Mai", "\n31 Do\n"};
+        QTest::newRow("shift plan sheet")
+            << QString("5") << QStringList{"Schichtplan 2026", "Dezember", "Frühschicht"};
+    }
+
+    void pdfIsOneSearchableA4Page() {
+        QFETCH(QString, type);
+        QFETCH(QStringList, texts);
+        const test::TemporaryFolder folder;
+        const QString file = QString::fromStdString((folder.path() / "Seite.PDF").string());
+        const Run run =
+            render({"2026-12-07", "--type", type.toStdString(), "--out", file.toStdString()});
+        QCOMPARE(run.status, 0);
+        const QString info = popplerOutput("pdfinfo", {file});
+        if (info.isEmpty())
+            QSKIP("poppler-utils (pdfinfo, pdftotext, pdftoppm) are not installed");
+        QVERIFY(info.contains(QRegularExpression("Pages:\\s+1\n")));
+        QVERIFY2(info.contains("842 x 595 pts (A4)"), qPrintable(info));
+        const QString text = popplerOutput("pdftotext", {file, "-"});
+        for (const QString& wanted : texts)
+            QVERIFY2(text.contains(wanted), qPrintable(wanted));
+
+        if (type == "0") {
+            // The month columns' picture is sharp enough for paper: 300 dpi or more.
+            const QStringList images =
+                popplerOutput("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(images.size(), 3); // two heading lines and the one picture
+            const QStringList columns = images[2].split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(columns.size() > 13 && columns[12].toInt() >= 300, qPrintable(images[2]));
+        }
+
+        // The screen's background colour does not reach the paper.
+        const QString png = QString::fromStdString((folder.path() / "seite").string());
+        popplerOutput("pdftoppm", {"-r", "30", "-png", "-singlefile", file, png});
+        const QImage paper(png + ".png");
+        QVERIFY(!paper.isNull());
+        QCOMPARE(paper.pixelColor(5, 5), QColor(Qt::white));
+        int screenBackground = 0;
+        for (int y = 0; y < paper.height(); ++y)
+            for (int x = 0; x < paper.width(); ++x)
+                screenBackground += paper.pixel(x, y) == qRgb(0xEC, 0xE9, 0xD8);
+        QCOMPARE(screenBackground, 0);
     }
 
     void unwritableFileIsAnErrorWithItsReason() {

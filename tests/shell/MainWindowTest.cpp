@@ -450,8 +450,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.view, (ViewPosition{2016, 12, 2, 17}));
         QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(h.dayCell(4, 0).x(), 2));
         QCOMPARE(h.state.view, (ViewPosition{2016, 12, 4, 1}));
-        // On the cursor day a click on a shift slot leaves the cursor where it is.
+        // On the cursor day a click on a shift slot leaves the cursor where it is (and opens
+        // the marking window, left at once).
+        auto markingWindowOpened = std::make_shared<bool>(false);
+        QTimer::singleShot(0, [markingWindowOpened] {
+            if (QWidget* window = QApplication::activeModalWidget()) {
+                *markingWindowOpened = true;
+                window->close();
+            }
+        });
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
         QTest::mouseDClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
+        QVERIFY(*markingWindowOpened);
         QCOMPARE(h.state.view, (ViewPosition{2016, 12, 1, 9}));
     }
 
@@ -467,17 +477,6 @@ class MainWindowTest : public QObject {
             h.press(key);
             QCOMPARE(h.state.view, (ViewPosition{2020, 2, 0, 29}));
         }
-    }
-
-    void keysOfLaterWindowsChangeNothing() {
-        Harness h;
-        for (const Qt::Key key : {Qt::Key_K, Qt::Key_E, Qt::Key_I, Qt::Key_A, Qt::Key_1, Qt::Key_4,
-                                  Qt::Key_F10, Qt::Key_F11, Qt::Key_F12})
-            h.press(key);
-        QCOMPARE(h.state.view, kStartView);
-        QCOMPARE(numberOf(h.state.calendarType), 0);
-        QVERIFY(h.messages.shown.isEmpty());
-        QVERIFY(h.window->isVisible());
     }
 
     void vacationCycleKeyRotatesTheDisplayedYearOnly() {

@@ -1,0 +1,119 @@
+// A login into a user with a full data folder: from "Anmelden" to the redrawn page.
+#include "markings/CalendarBars.h"
+#include "markings/ShiftMarkings.h"
+#include "notes/NoteNames.h"
+#include "settings/LoginWindow.h"
+#include "shell/MainCommands.h"
+#include "shell/MainWindow.h"
+#include "shell/StartUp.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+#include <fstream>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tp;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+class ScratchFolder {
+  public:
+    ScratchFolder()
+        : path_(fs::temp_directory_path() /
+                ("turnoplaner-login-bench-" +
+                 std::to_string(Clock::now().time_since_epoch().count()))) {
+        fs::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// 10,000 day notes, 10,000 shift markings and 500 calendar bars from 2010 on.
+void fillUserFolder(const fs::path& folder) {
+    fs::create_directories(folder);
+    const DayNumber first = dayNumberOf(2010, 1, 1);
+    std::vector<ShiftMarking> markings;
+    std::vector<CalendarBar> bars;
+    for (int i = 0; i < 10000; ++i) {
+        std::ofstream(folder / dayNoteFileName(dateCodeOf(first + i)), std::ios::binary)
+            << "Notiz " << i;
+        markings.push_back(
+            {first + i, static_cast<std::int8_t>(1 + i % 4), static_cast<std::int8_t>(i % 6)});
+    }
+    for (int i = 0; i < 500; ++i)
+        bars.push_back({first + i * 20, first + i * 20 + i % 14, 0x00C08040u});
+    ShiftMarkingList markingList(markings);
+    CalendarBarList barList(bars);
+    saveShiftMarkings(folder, markingList);
+    saveCalendarBars(folder, barList);
+}
+
+// Logs in alternately as two users with full folders; each iteration times the login from
+// the click on "Anmelden" until the command has drawn the page.
+void BM_LoginIntoFullFolder(benchmark::State& state) {
+    ScratchFolder start;
+    AppState appState;
+    loadStartState(appState, start.path(), 2016);
+    for (const char* name : {"Anna", "Bert"})
+        fillUserFolder(appState.folders.dataRoot / name);
+
+    const SystemClock clock;
+    struct Silent final : MessageBoxes {
+        void inform(QWidget*, const QString&, const QString&) override {}
+        bool ask(QWidget*, const QString&) override { return false; }
+    } messages;
+    ShellServices services;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.desktopSize = [] { return QSize(5000, 3000); };
+    MainWindow window(appState, services);
+    window.startUp();
+    window.show();
+
+    int round = 0;
+    Clock::time_point clicked;
+    for (auto _ : state) {
+        const QString name = round++ % 2 == 0 ? QStringLiteral("Anna") : QStringLiteral("Bert");
+        auto* watch = new QTimer;
+        watch->setInterval(1);
+        QObject::connect(watch, &QTimer::timeout, [watch, name, &clicked] {
+            auto* login = qobject_cast<LoginWindow*>(QApplication::activeModalWidget());
+            if (!login)
+                return;
+            watch->stop();
+            watch->deleteLater();
+            login->nameField()->setText(name);
+            clicked = Clock::now();
+            login->loginButton()->click();
+        });
+        watch->start();
+        window.runCommand(NewUser);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - clicked).count());
+    }
+}
+BENCHMARK(BM_LoginIntoFullFolder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

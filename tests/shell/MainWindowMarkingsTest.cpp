@@ -1,0 +1,237 @@
+#include "TemporaryFolder.h"
+#include "accounts/AccountEntryWindows.h"
+#include "markings/CalendarBarDialog.h"
+#include "markings/ShiftMarkingDialog.h"
+#include "platform/AtomicFile.h"
+#include "shell/MainWindow.h"
+#include "shell/PageCanvas.h"
+
+#include "RecordingMessageBoxes.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace tp;
+
+namespace {
+
+const DayNumber kChristmasEve = dayNumberOf(2016, 12, 24); // today and the cursor day: a Saturday
+
+// A main window on Saturday 24 December 2016 over a data folder of its own.
+struct Harness {
+    explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
+        if (prepare)
+            prepare(folder.path());
+        takeOverSettings(state, ProgramSettings{}, 2016);
+        state.dataFolder = folder.path();
+        ShellServices services;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.chooseColour = [](QWidget*, QColor initial) { return initial; };
+        services.chooseFont = [](QWidget*, QFont) { return std::optional<QFont>(); };
+        services.desktopSize = [] { return QSize(5000, 3000); };
+        window = std::make_unique<MainWindow>(state, services);
+        window->startUp();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // After a window of its own closed, the main window is active again, as on a desktop.
+    void press(Qt::Key key) {
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(window.get(), key);
+    }
+    QLineEdit* field(Gadget gadget) const {
+        return static_cast<QLineEdit*>(window->gadget(gadget));
+    }
+    // The page pixels of a box in units of the page font: column `column`, day row `day`.
+    QImage pageBox(int column, int day, int firstUnit, int units) const {
+        const int w = state.units.w;
+        return window->pageImage().copy(w + 18 * w * column + firstUnit * w, day * state.units.h,
+                                        units * w, state.units.h);
+    }
+    std::string fileBytes(const char* name) const {
+        std::string bytes;
+        readWholeFile(folder.path() / name, bytes);
+        return bytes;
+    }
+
+    test::TemporaryFolder folder;
+    AppState state;
+    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
+    test::RecordingMessageBoxes messages;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Runs `answer` on the next modal window that opens.
+template <typename Window> void whenOpened(std::function<void(Window*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        answer(window);
+    });
+}
+
+// The marking window: remembers its label, then presses `key`.
+void markWith(Qt::Key key, QString* label = nullptr) {
+    whenOpened<ShiftMarkingDialog>([key, label](ShiftMarkingDialog* dialog) {
+        if (label)
+            *label = dialog->dayLabel()->text();
+        QTest::keyClick(dialog, key);
+    });
+}
+
+// A record of "Schichtmarkierung.dat" for Christmas Eve 2016 (day 17159).
+std::string christmasEveRecord(char column, char code) {
+    return std::string("\x07\x43\x00\x00", 4) + column + code;
+}
+
+} // namespace
+
+class MainWindowMarkingsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void numberKeysMarkTheirColumn_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("4") << Qt::Key_4 << 1 << QStringLiteral(" Verfügung am 24.12.2016");
+        QTest::newRow("1") << Qt::Key_1 << 2 << QStringLiteral(" Frühschicht am 24.12.2016");
+        QTest::newRow("2") << Qt::Key_2 << 3 << QStringLiteral(" Spätschicht am 24.12.2016");
+        QTest::newRow("3") << Qt::Key_3 << 4 << QStringLiteral(" Nachtschicht am 24.12.2016");
+    }
+    void numberKeysMarkTheirColumn() {
+        QFETCH(Qt::Key, key);
+        QFETCH(int, column);
+        QFETCH(QString, label);
+        Harness h;
+        const QImage before = h.window->pageImage();
+        QString shownLabel;
+        markWith(Qt::Key_U, &shownLabel);
+        h.press(key);
+        QCOMPARE(shownLabel, label);
+
+        // The letter stands in the marked slot of the cursor day and nowhere else.
+        for (int slot = 1; slot <= 4; ++slot) {
+            const int firstUnit = 8 + 2 * (slot - 1);
+            const QImage now = h.pageBox(0, 24, firstUnit, 2);
+            const QImage was = before.copy(
+                now.rect().translated(h.state.units.w * (1 + firstUnit), 24 * h.state.units.h));
+            QCOMPARE(now != was, slot == column);
+        }
+        QVERIFY(h.messages.shown.isEmpty());
+        h.window->saveUserData();
+        QCOMPARE(h.fileBytes(kShiftMarkingFileName),
+                 christmasEveRecord(static_cast<char>(column), Vacation));
+    }
+
+    void doubleClickOnASlotMarksIt() {
+        Harness h;
+        QString label;
+        markWith(Qt::Key_K, &label);
+        QTest::mouseDClick(h.window->gadget(Gadget::Canvas), Qt::LeftButton, {},
+                           QPoint(13 * h.state.units.w + 2, 24 * h.state.units.h + 3));
+        QCOMPARE(label, QStringLiteral(" Spätschicht am 24.12.2016"));
+        h.window->saveUserData();
+        QCOMPARE(h.fileBytes(kShiftMarkingFileName), christmasEveRecord(3, Sick));
+    }
+
+    void barKeyDrawsAndSavesTheBar() {
+        Harness h;
+        whenOpened<CalendarBarDialog>([](CalendarBarDialog* dialog) {
+            QCOMPARE(dialog->startField()->date(), QDate(2016, 12, 24));
+            dialog->endField()->setDate(QDate(2016, 12, 26));
+            dialog->saveButton()->click();
+        });
+        h.press(Qt::Key_K);
+
+        // The default colour, 20 darker in the Christmas school holidays.
+        const QRgb barColour = qRgb(219, 174, 141);
+        for (int day = 23; day <= 27; ++day) {
+            const QImage dayPart = h.pageBox(0, day, 2, 3);
+            bool hasBar = false;
+            for (int x = 0; x < dayPart.width(); ++x)
+                hasBar = hasBar || dayPart.pixel(x, dayPart.height() / 2) == barColour;
+            QCOMPARE(hasBar, day >= 24 && day <= 26);
+        }
+        h.window->saveUserData();
+        QCOMPARE(h.fileBytes(kCalendarBarFileName).size(), 12u);
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    void accountFieldsFollowTheMarkings() {
+        Harness h([](const std::filesystem::path& folder) {
+            // Base crew red, on early shift that day.
+            saveHoursAccount(folder, {dayNumberOf(2016, 12, 1), -45.5f, false, 0, false});
+            saveVacationAccount(folder, {dayNumberOf(2016, 1, 1), 20});
+        });
+        QLineEdit* hours = h.field(Gadget::HoursField);
+        QLineEdit* vacation = h.field(Gadget::VacationField);
+        QCOMPARE(hours->text(), QStringLiteral(" -45,50"));
+        QCOMPARE(hours->palette().color(QPalette::Text), QColor(160, 0, 0));
+        QCOMPARE(vacation->text(), QStringLiteral(" 20"));
+
+        // Vacation on a working day of the base crew costs a day of leave ...
+        markWith(Qt::Key_U);
+        h.press(Qt::Key_1);
+        QCOMPARE(vacation->text(), QStringLiteral(" 19"));
+        // ... time off instead costs a shift of hours.
+        markWith(Qt::Key_F);
+        h.press(Qt::Key_1);
+        QCOMPARE(vacation->text(), QStringLiteral(" 20"));
+        QCOMPARE(hours->text(), QStringLiteral(" -53,50"));
+
+        // The four-crew calendars keep no accounts.
+        h.press(Qt::Key_V);
+        QVERIFY(hours->text().isEmpty() && vacation->text().isEmpty());
+    }
+
+    void clicksOnTheAccountFieldsOpenTheirWindows() {
+        Harness h;
+        whenOpened<HoursEntryWindow>([](HoursEntryWindow* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Stunden eingeben"));
+            window->hoursField()->setText(QStringLiteral("41"));
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+        QTest::mouseClick(h.field(Gadget::HoursField), Qt::LeftButton);
+        QCOMPARE(h.field(Gadget::HoursField)->text(), QStringLiteral("  41,00"));
+        QCOMPARE(h.field(Gadget::HoursField)->palette().color(QPalette::Text), QColor(0, 160, 0));
+
+        whenOpened<VacationEntryWindow>([](VacationEntryWindow* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Urlaub eingeben"));
+            window->daysField()->setText(QStringLiteral("25"));
+            QTest::keyClick(window, Qt::Key_Return);
+        });
+        QTest::mouseClick(h.field(Gadget::VacationField), Qt::LeftButton);
+        QCOMPARE(h.field(Gadget::VacationField)->text(), QStringLiteral(" 25"));
+        QCOMPARE(loadHoursAccount(h.folder.path()).account.hours, 41.0f);
+        QVERIFY(h.messages.shown.isEmpty());
+    }
+
+    void unreadableMarkingFileIsToldAndKept() {
+        Harness h([](const std::filesystem::path& folder) {
+            std::filesystem::create_directory(folder / kShiftMarkingFileName);
+        });
+        QCOMPARE(h.messages.shown.size(), 1);
+        QVERIFY(h.messages.shown[0].startsWith(
+            QStringLiteral("Fehler: Die Datei \"Schichtmarkierung.dat\" konnte nicht gelesen")));
+        markWith(Qt::Key_X);
+        h.press(Qt::Key_1);
+        h.window->saveUserData();
+        QCOMPARE(h.messages.shown.size(), 2);
+        QVERIFY(h.messages.shown[1].startsWith(QStringLiteral("Fehler: ")));
+        QVERIFY(std::filesystem::is_directory(h.folder.path() / kShiftMarkingFileName));
+    }
+};
+
+QTEST_MAIN(MainWindowMarkingsTest)
+#include "MainWindowMarkingsTest.moc"

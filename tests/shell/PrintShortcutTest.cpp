@@ -1,0 +1,56 @@
+#include "shell/MainWindow.h"
+
+#include "RecordingMessageBoxes.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace tp {
+
+class PrintShortcutTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Ctrl+P asks where to print, with one A4 landscape sheet already chosen; cancelling
+    // prints nothing and leaves the window as it was.
+    void ctrlPOpensThePrintDialogForA4Landscape() {
+        AppState state;
+        takeOverSettings(state, ProgramSettings{}, 2026);
+        FixedClock clock{LocalDateTime{2026, 12, 7, 9, 30, 0}};
+        test::RecordingMessageBoxes messages;
+        ShellServices services;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.desktopSize = [] { return QSize(5000, 3000); };
+        MainWindow window(state, services);
+        window.startUp();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage before = window.pageImage();
+
+        bool shown = false;
+        QPageLayout layout;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                shown = true;
+                layout = dialog->printer()->pageLayout();
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(shown);
+        QCOMPARE(layout.orientation(), QPageLayout::Landscape);
+        QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(window.pageImage(), before);
+    }
+};
+
+} // namespace tp
+
+QTEST_MAIN(tp::PrintShortcutTest)
+#include "PrintShortcutTest.moc"
