@@ -175,7 +175,10 @@ void MainWindow::deleteNotesAndMarkings() {
         const SaveResult saved =
             deleteShiftMarkingsUpTo(state_.dataFolder, state_.shiftMarkings, choice->lastDay);
         state_.shiftMarkingsChanged = state_.shiftMarkings.changed;
-        if (!saved.ok)
+        // What the file now holds is the base of the next merge with it.
+        if (saved.ok)
+            state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
+        else
             services_.messages->inform(this, QStringLiteral("Fehler"),
                                        QString::fromStdString(saved.reason));
     }
