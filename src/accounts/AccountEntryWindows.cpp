@@ -4,6 +4,7 @@
 #include "accounts/BaseCrewOptions.h"
 #include "markings/DialogButtons.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -103,6 +104,7 @@ HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent)
     const int height = static_cast<int>(std::lround(kHoursWindowHeightInRows * metrics.height()));
     setFixedSize(kWidthInCharacters * metrics.averageCharWidth(),
                  std::max(height, minimumSizeHint().height()));
+    widenToTitle(*this);
     hoursField_->setFocus();
 }
 
@@ -139,6 +141,7 @@ VacationEntryWindow::VacationEntryWindow(const VacationAccount& account, int bas
     crewOptions_ = addBaseCrewOptions(this, layout, baseCrew);
     addSaveAndCancel(this, layout, QStringLiteral("Speichert die Urlaubstage"));
     setFixedWidth(kWidthInCharacters * fontMetrics().averageCharWidth());
+    widenToTitle(*this);
     daysField_->setFocus();
 }
 

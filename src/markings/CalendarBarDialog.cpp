@@ -2,6 +2,7 @@
 
 #include "markings/DialogButtons.h"
 #include "platform/Colour.h"
+#include "platform/TitleWidth.h"
 
 #include <QColorDialog>
 #include <QDateEdit>
@@ -43,6 +44,7 @@ CalendarBarDialog::CalendarBarDialog(const CalendarBar& shown, ColourChooser cho
     : QDialog(parent), chooser_(std::move(chooser)), colour_(shown.colour) {
     setWindowTitle(QStringLiteral("Eingabe einer Kalendermarkierung"));
     auto* layout = new QGridLayout(this);
+    widenToTitle(*this);
     startField_ = dateField(shown.start, this);
     endField_ = dateField(shown.end, this);
     layout->addWidget(new QLabel(QStringLiteral("Eingabe des Startdatums:"), this), 0, 0);

@@ -1,6 +1,7 @@
 #include "markings/ShiftMarkingDialog.h"
 
 #include "markings/DialogButtons.h"
+#include "platform/TitleWidth.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -68,6 +69,7 @@ ShiftMarkingDialog::ShiftMarkingDialog(CalendarType type, int code, int column, 
     : QDialog(parent), type_(type) {
     setWindowTitle(QStringLiteral("Schichtmarkierung eingeben"));
     auto* layout = new QVBoxLayout(this);
+    widenToTitle(*this);
     options_ = new QButtonGroup(this);
     const auto names = markingOptions(type);
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -121,6 +123,7 @@ ShiftColumnDialog::ShiftColumnDialog(CalendarType type, DayNumber day, int colum
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Schichtspalte eingeben"));
     auto* layout = new QVBoxLayout(this);
+    widenToTitle(*this);
     options_ = new QButtonGroup(this);
     for (int i = 1; i <= 4; ++i) {
         auto* option = new QRadioButton(qText(shiftColumnName(type, i)), this);

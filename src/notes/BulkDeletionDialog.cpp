@@ -1,4 +1,5 @@
 #include "notes/BulkDeletionDialog.h"
+#include "platform/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -32,6 +33,7 @@ BulkDeletionDialog::BulkDeletionDialog(DayNumber selectedDay, int unitW, int uni
     setWindowTitle(QStringLiteral("Lösche Notizen und Markierungen"));
     setMinimumWidth(40 * unitW);
     auto* layout = new QVBoxLayout(this);
+    widenToTitle(*this);
     layout->setContentsMargins(unitW, unitH, unitW, unitH);
 
     auto* upTo = new QGroupBox(QStringLiteral("Notizen löschen bis zum"));

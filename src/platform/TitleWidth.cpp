@@ -25,6 +25,11 @@ int titleWidth(const QWidget& window) {
 
 void widenToTitle(QWidget& window) {
     const int wanted = titleWidth(window);
+    if (window.layout() && window.maximumWidth() >= wanted) {
+        // A window sized by its layout takes its width when it is shown.
+        window.setMinimumWidth(std::max(window.minimumWidth(), wanted));
+        return;
+    }
     if (window.width() >= wanted)
         return;
     window.setMaximumWidth(std::max(window.maximumWidth(), wanted));

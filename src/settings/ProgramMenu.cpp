@@ -1,4 +1,5 @@
 #include "settings/ProgramMenu.h"
+#include "platform/TitleWidth.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -55,6 +56,7 @@ ProgramMenu::ProgramMenu(CalendarType calendarType, QWidget* parent) : QDialog(p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     setFixedSize(sizeHint());
+    widenToTitle(*this);
 }
 
 QPushButton* ProgramMenu::button(ProgramMenuCommand command) const {

@@ -1,4 +1,7 @@
+#include "accounts/AccountEntryWindows.h"
 #include "accounts/EarliestBlockStartWindow.h"
+#include "markings/CalendarBarDialog.h"
+#include "markings/ShiftMarkingDialog.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
 #include "platform/MessageBoxes.h"
@@ -22,17 +25,30 @@ class SmallWindowsTest : public QObject {
     void smallWindowsHaveRoomForTheirTitle_data() {
         QTest::addColumn<std::function<QDialog*()>>("open");
         QTest::newRow("Datum eingeben") << std::function<QDialog*()>([] {
-            return new DateEntryDialog(ViewPosition{2027, 0, 0, 1}, 8, 12);
+            return new DateEntryDialog(ViewPosition{2027, 1, 0, 1}, 8, 12);
         });
         QTest::newRow("Frühester Urlaubsbeginn") << std::function<QDialog*()>([] {
             return new EarliestBlockStartWindow({4, 25}, 2027);
         });
         QTest::newRow("Kalender") << std::function<QDialog*()>(
             [] { return new CalendarTypeDialog(8, 12); });
+        const DayNumber monday = dayNumberOf(2027, 3, 1);
+        QTest::newRow("Schichtmarkierung eingeben") << std::function<QDialog*()>([monday] {
+            return new ShiftMarkingDialog(CalendarType::WendringWerk, 0, 2, monday);
+        });
+        QTest::newRow("Schichtspalte eingeben") << std::function<QDialog*()>([monday] {
+            return new ShiftColumnDialog(CalendarType::WendringWerk, monday, 2);
+        });
+        QTest::newRow("Eingabe einer Kalendermarkierung") << std::function<QDialog*()>([monday] {
+            return new CalendarBarDialog({monday, monday + 3}, {});
+        });
+        QTest::newRow("Urlaub eingeben") << std::function<QDialog*()>(
+            [] { return new VacationEntryWindow({}, 0, 2027); });
     }
     void smallWindowsHaveRoomForTheirTitle() {
         QFETCH(std::function<QDialog*()>, open);
         const std::unique_ptr<QDialog> dialog(open());
+        dialog->adjustSize(); // as on show: a window sized by its layout takes its width
         QFont titleFont = dialog->font();
         titleFont.setBold(true);
         const QFontMetrics metrics(titleFont);
