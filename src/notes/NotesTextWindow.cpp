@@ -1,5 +1,7 @@
 #include "notes/NotesTextWindow.h"
 
+#include "platform/TitleWidth.h"
+
 #include <QPalette>
 #include <QPlainTextEdit>
 
@@ -10,6 +12,7 @@ NotesTextWindow::NotesTextWindow(const QString& title, const QString& text,
     : QDialog(parent) {
     setWindowTitle(title);
     setFixedSize(33 * look.unitW, 60 * look.unitH);
+    widenToTitle(*this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, look.background);
     palette.setColor(QPalette::Base, look.background);
@@ -17,7 +20,7 @@ NotesTextWindow::NotesTextWindow(const QString& title, const QString& text,
     setAutoFillBackground(true);
 
     textField_ = new QPlainTextEdit(this);
-    textField_->setGeometry(look.unitW, look.unitH, 31 * look.unitW, 58 * look.unitH);
+    textField_->setGeometry(look.unitW, look.unitH, width() - 2 * look.unitW, 58 * look.unitH);
     textField_->setReadOnly(true);
     textField_->setFont(look.font);
     textField_->setPalette(palette);
