@@ -166,22 +166,18 @@ void MainWindow::deleteNotesAndMarkings() {
     if (!choice)
         return;
     const int failures = deleteChosenNotes(state_.dataFolder, state_.noteIndexes, *choice);
+    // The markings and bars go the way of every other change of them: merged with what another
+    // installation on the same data folder wrote meanwhile.
     if (choice->calendarBars) {
-        // Written with the other bars at the next saving of the user's data.
         deleteBarsUpTo(state_.calendarBars, choice->lastDay);
         state_.calendarBarsChanged = state_.calendarBarsChanged || state_.calendarBars.changed;
     }
     if (choice->shiftMarkings) {
-        const SaveResult saved =
-            deleteShiftMarkingsUpTo(state_.dataFolder, state_.shiftMarkings, choice->lastDay);
-        state_.shiftMarkingsChanged = state_.shiftMarkings.changed;
-        // What the file now holds is the base of the next merge with it.
-        if (saved.ok)
-            state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
-        else
-            services_.messages->inform(this, QStringLiteral("Fehler"),
-                                       QString::fromStdString(saved.reason));
+        state_.shiftMarkings.removeUpTo(choice->lastDay);
+        state_.shiftMarkingsChanged = state_.shiftMarkingsChanged || state_.shiftMarkings.changed;
     }
+    if (choice->calendarBars || choice->shiftMarkings)
+        saveMarkingsAndBarsOfUser();
     if (failures > 0)
         services_.messages->inform(
             this, QStringLiteral("Fehler"),
