@@ -125,9 +125,11 @@ void MainWindow::editNote(NoteKind kind) {
             QStringLiteral("Ohne Datenordner können keine Notizen gespeichert werden."));
         return;
     }
-    const NoteEditorContext context{state_.dataFolder,   state_.noteIndexes, state_.notePassword,
-                                    *services_.messages, selectedDay(),      state_.units.w,
-                                    state_.units.h};
+    const NoteEditorContext context{
+        state_.dataFolder,   state_.noteIndexes,
+        state_.notePassword, *services_.messages,
+        selectedDay(),       state_.units.w,
+        state_.units.h,      colourFromWindowsValue(state_.pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
     if (runNoteEditor(kind, context, this))
         rebuildPage(kNoCursorMove);
