@@ -119,10 +119,4 @@ void storeShiftMarking(ShiftMarkingList& list, CalendarType type, DayNumber day,
     list.put({day, static_cast<std::int8_t>(column), static_cast<std::int8_t>(code)});
 }
 
-SaveResult deleteShiftMarkingsUpTo(const std::filesystem::path& folder, ShiftMarkingList& list,
-                                   DayNumber lastDay) {
-    list.removeUpTo(lastDay);
-    return saveShiftMarkings(folder, list);
-}
-
 } // namespace tp

@@ -70,8 +70,4 @@ int currentMarkingCode(const ShiftMarkingList& list, DayNumber day);
 void storeShiftMarking(ShiftMarkingList& list, CalendarType type, DayNumber day, int column,
                        int code);
 
-// Removes every marking up to and including `lastDay` and saves the list.
-SaveResult deleteShiftMarkingsUpTo(const std::filesystem::path& folder, ShiftMarkingList& list,
-                                   DayNumber lastDay);
-
 } // namespace tp

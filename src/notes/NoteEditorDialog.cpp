@@ -40,6 +40,10 @@ NoteEditorDialog::NoteEditorDialog(NoteEditorContext context, const QString& tit
     const int h = context_.unitH;
     setWindowTitle(title);
     setFixedSize((kTextFieldWidth + kControlColumnWidth + 3) * w, (kTextFieldHeight + 2) * h);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, context_.background);
+    setPalette(background);
+    setAutoFillBackground(true);
 
     textField_ = new QPlainTextEdit(this);
     textField_->setGeometry(w, h, kTextFieldWidth * w, kTextFieldHeight * h);
@@ -112,14 +116,19 @@ NoteEditorDialog::StepControls NoteEditorDialog::addStepControls() {
     controls.previous = new QPushButton(QStringLiteral(" < "));
     controls.previous->setToolTip(QStringLiteral("Vorherige Notiz für diesen Tag"));
     controls.previous->setAutoDefault(false);
+    // "Eintrag i von insgesamt n" is wider than the column: it gets a row of its own under the
+    // buttons and breaks into two lines where it must.
     controls.entry = new QLabel;
+    controls.entry->setAlignment(Qt::AlignCenter);
+    controls.entry->setWordWrap(true);
     controls.next = new QPushButton(QStringLiteral(" > "));
     controls.next->setToolTip(QStringLiteral("Nächste Notiz für diesen Tag"));
     controls.next->setAutoDefault(false);
     row->addWidget(controls.previous);
-    row->addWidget(controls.entry, 1, Qt::AlignCenter);
+    row->addStretch(1);
     row->addWidget(controls.next);
     controlColumn_->addLayout(row);
+    controlColumn_->addWidget(controls.entry);
     return controls;
 }
 

@@ -4,6 +4,7 @@
 #include "notes/NoteFiles.h"
 #include "platform/MessageBoxes.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <filesystem>
@@ -17,7 +18,8 @@ class QVBoxLayout;
 namespace tp {
 
 // What every note editor works on: the user's note folder and indexes, the note password and
-// the selected day; `unitW` and `unitH` are the page's character width and row height.
+// the selected day; `unitW` and `unitH` are the page's character width and row height, and
+// `background` the page's background colour, which the editor window takes.
 struct NoteEditorContext {
     std::filesystem::path folder;
     NoteIndexes& indexes;
@@ -26,6 +28,7 @@ struct NoteEditorContext {
     DayNumber day = 0;
     int unitW = 8;
     int unitH = 16;
+    QColor background{Qt::white};
 };
 
 // The editing core that the four note editors share: the text field, the buttons "Speichern",

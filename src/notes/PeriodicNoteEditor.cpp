@@ -17,7 +17,9 @@ constexpr int kNewNotePeriod = 7;
 PeriodicNoteEditor::PeriodicNoteEditor(NoteEditorContext context, QWidget* parent)
     : NoteEditorDialog(std::move(context), QString(), parent) {
     setWindowTitle(QStringLiteral("Periodische Notizen am ") + dateText());
-    controlColumn()->addWidget(new QLabel(QStringLiteral("Die Ausgabe dieser Notiz alle")));
+    auto* label = new QLabel(QStringLiteral("Die Ausgabe dieser Notiz alle"));
+    label->setWordWrap(true);
+    controlColumn()->addWidget(label);
     periodField_ = new QSpinBox;
     periodField_->setRange(1, 365);
     periodField_->setToolTip(QStringLiteral("Eingabe der periodischen Wiederholung in Tagen"));

@@ -15,11 +15,15 @@ bool StoredFiles::mayReplace(const std::filesystem::path& file) const {
 
 std::optional<std::string> StoredFiles::failureToReport(const std::filesystem::path& file,
                                                         const WriteResult& result) {
-    if (result || !reported_.insert(file).second)
+    if (result || !firstFailureOf(file))
         return std::nullopt;
     const std::u8string name = file.u8string();
     return std::string(name.begin(), name.end()) +
            " konnte nicht gespeichert werden: " + result.reason;
+}
+
+bool StoredFiles::firstFailureOf(const std::filesystem::path& file) {
+    return reported_.insert(file).second;
 }
 
 } // namespace tp

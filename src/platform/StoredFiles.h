@@ -21,6 +21,8 @@ class StoredFiles {
     // it was written or the failure was told before.
     std::optional<std::string> failureToReport(const std::filesystem::path& file,
                                                const WriteResult& result);
+    // Whether a failure to write `file` is still to be told: true the first time only.
+    bool firstFailureOf(const std::filesystem::path& file);
 
   private:
     std::set<std::filesystem::path> unreadable_;

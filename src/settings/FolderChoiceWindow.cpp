@@ -41,7 +41,6 @@ FolderChoiceWindow::FolderChoiceWindow(const std::filesystem::path& dataFolder, 
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model_->setRootPath(QDir::rootPath());
 
     path_ = new QLineEdit(this);
     path_->setReadOnly(true);
@@ -76,8 +75,29 @@ FolderChoiceWindow::FolderChoiceWindow(const std::filesystem::path& dataFolder, 
 
     const QString opening =
         QDir::cleanPath(qtPath(std::filesystem::absolute(dataFolder)) + QStringLiteral("/../.."));
-    selectFolder(opening);
-    tree_->expand(tree_->currentIndex());
+    openAt(opening);
+}
+
+void FolderChoiceWindow::openAt(const QString& folder) {
+    // The model lists folders lazily, each in the background when it is first needed; rows
+    // that come in above the opening folder push it down. So its parents are expanded as
+    // their listings arrive, and it is scrolled into view again each time, until all are in
+    // or the user has chosen another folder.
+    model_->setRootPath(QDir(folder).exists() ? folder : QDir::rootPath());
+    opening_ = model_->index(folder);
+    if (!opening_.isValid())
+        return;
+    for (QModelIndex index = opening_; index.isValid(); index = index.parent())
+        awaitedListings_.append(index);
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        const QPersistentModelIndex index(model_->index(loaded));
+        if (!awaitedListings_.removeOne(index) || tree_->currentIndex() != opening_)
+            return;
+        tree_->expand(index);
+        tree_->scrollTo(opening_, QAbstractItemView::PositionAtCenter);
+    });
+    selectFolder(folder);
+    tree_->expand(opening_);
 }
 
 void FolderChoiceWindow::selectFolder(const QString& folder) {

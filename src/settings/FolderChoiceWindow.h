@@ -3,6 +3,8 @@
 #include "settings/DataFolderMove.h"
 
 #include <QDialog>
+#include <QList>
+#include <QPersistentModelIndex>
 
 #include <filesystem>
 #include <functional>
@@ -36,6 +38,8 @@ class FolderChoiceWindow : public QDialog {
 
   private:
     QString selectedFolder() const;
+    // Opens the tree at `folder`: selected, its parents expanded, scrolled into view.
+    void openAt(const QString& folder);
 
     QFileSystemModel* model_ = nullptr;
     QLineEdit* path_ = nullptr;
@@ -43,6 +47,9 @@ class FolderChoiceWindow : public QDialog {
     QPushButton* choose_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QString chosen_;
+    // The folder the window opens at and those of its parents whose listing is still coming.
+    QPersistentModelIndex opening_;
+    QList<QPersistentModelIndex> awaitedListings_;
 };
 
 // The folder choice, and the move when a folder was chosen: asks the overwrite question,

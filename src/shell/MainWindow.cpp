@@ -3,16 +3,13 @@
 #include "shell/PageInputOf.h"
 
 #include "astro/AstronomyLine.h"
-#include "astro/AstronomyMarksSource.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "display/SheetGeometry.h"
 #include "display/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
-#include "markings/MarkingsMarksSource.h"
 #include "model/Today.h"
 #include "notes/DayInfoLine.h"
-#include "notes/NoteMarksSource.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
 #include "settings/UserLogin.h"
@@ -326,13 +323,8 @@ void MainWindow::rebuildPage(CursorMove move) {
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);
 
-    const AstronomyMarksSource astronomyMarks(
-        state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
-        lunations_);
-    const NoteMarksSource noteMarks(state_.noteIndexes);
-    const MarkingsMarksSource markingMarks(state_.shiftMarkings, state_.calendarBars,
-                                           state_.calendarType);
-    PageInput input = pageInputOf(state_, pageFont_, {&astronomyMarks, &noteMarks, &markingMarks});
+    const PageMarkSources marks(state_, lunations_);
+    PageInput input = pageInputOf(state_, pageFont_, marks.all());
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);

@@ -125,9 +125,11 @@ void MainWindow::editNote(NoteKind kind) {
             QStringLiteral("Ohne Datenordner können keine Notizen gespeichert werden."));
         return;
     }
-    const NoteEditorContext context{state_.dataFolder,   state_.noteIndexes, state_.notePassword,
-                                    *services_.messages, selectedDay(),      state_.units.w,
-                                    state_.units.h};
+    const NoteEditorContext context{
+        state_.dataFolder,   state_.noteIndexes,
+        state_.notePassword, *services_.messages,
+        selectedDay(),       state_.units.w,
+        state_.units.h,      colourFromWindowsValue(state_.pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
     if (runNoteEditor(kind, context, this))
         rebuildPage(kNoCursorMove);
@@ -166,22 +168,18 @@ void MainWindow::deleteNotesAndMarkings() {
     if (!choice)
         return;
     const int failures = deleteChosenNotes(state_.dataFolder, state_.noteIndexes, *choice);
+    // The markings and bars go the way of every other change of them: merged with what another
+    // installation on the same data folder wrote meanwhile.
     if (choice->calendarBars) {
-        // Written with the other bars at the next saving of the user's data.
         deleteBarsUpTo(state_.calendarBars, choice->lastDay);
         state_.calendarBarsChanged = state_.calendarBarsChanged || state_.calendarBars.changed;
     }
     if (choice->shiftMarkings) {
-        const SaveResult saved =
-            deleteShiftMarkingsUpTo(state_.dataFolder, state_.shiftMarkings, choice->lastDay);
-        state_.shiftMarkingsChanged = state_.shiftMarkings.changed;
-        // What the file now holds is the base of the next merge with it.
-        if (saved.ok)
-            state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
-        else
-            services_.messages->inform(this, QStringLiteral("Fehler"),
-                                       QString::fromStdString(saved.reason));
+        state_.shiftMarkings.removeUpTo(choice->lastDay);
+        state_.shiftMarkingsChanged = state_.shiftMarkingsChanged || state_.shiftMarkings.changed;
     }
+    if (choice->calendarBars || choice->shiftMarkings)
+        saveMarkingsAndBarsOfUser();
     if (failures > 0)
         services_.messages->inform(
             this, QStringLiteral("Fehler"),

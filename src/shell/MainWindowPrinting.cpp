@@ -1,6 +1,4 @@
-#include "astro/AstronomyMarksSource.h"
 #include "display/PagePrinting.h"
-#include "markings/MarkingsMarksSource.h"
 #include "shell/MainWindow.h"
 #include "shell/PageInputOf.h"
 
@@ -18,12 +16,8 @@ void MainWindow::printShownPage() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The same marks as the page on the screen.
-    const AstronomyMarksSource astronomyMarks(
-        state_.place, dayMarkRequestOf(state_.switches.moonPhases, state_.switches.orbitExtremes),
-        lunations_);
-    const MarkingsMarksSource markingMarks(state_.shiftMarkings, state_.calendarBars,
-                                           state_.calendarType);
-    printPage(printer, pageInputOf(state_, pageFont_, {&astronomyMarks, &markingMarks}));
+    const PageMarkSources marks(state_, lunations_);
+    printPage(printer, pageInputOf(state_, pageFont_, marks.all()));
 }
 
 } // namespace tp

@@ -20,4 +20,11 @@ PageInput pageInputOf(const AppState& state, const QFont& font,
     return input;
 }
 
+PageMarkSources::PageMarkSources(const AppState& state, LunationCache& lunations)
+    : astronomy_(state.place,
+                 dayMarkRequestOf(state.switches.moonPhases, state.switches.orbitExtremes),
+                 lunations),
+      notes_(state.noteIndexes),
+      markings_(state.shiftMarkings, state.calendarBars, state.calendarType) {}
+
 } // namespace tp

@@ -23,10 +23,14 @@ std::string replacedNotice(const char* fileName, int replaced) {
            std::to_string(replaced) + ". Alle übrigen Einträge beider Rechner bleiben erhalten.";
 }
 
-void addOutcome(UserDataReport& report, const SharedSaveResult& result, const char* fileName) {
-    if (!result.saved.ok)
-        report.errors.push_back(result.saved.reason);
-    else if (result.replacedEntries > 0)
+// A file that cannot be written is told once a run: the entries stay and are tried again at
+// every saving.
+void addOutcome(UserDataReport& report, AppState& state, const SharedSaveResult& result,
+                const char* fileName) {
+    if (!result.saved.ok) {
+        if (state.storedFiles.firstFailureOf(state.dataFolder / fileName))
+            report.errors.push_back(result.saved.reason);
+    } else if (result.replacedEntries > 0)
         report.notices.push_back(replacedNotice(fileName, result.replacedEntries));
 }
 
@@ -71,13 +75,13 @@ UserDataReport saveMarkingsAndBars(AppState& state) {
         const SharedSaveResult result = saveShiftMarkingsShared(
             state.dataFolder, state.shiftMarkings, state.shiftMarkingsAsLoaded);
         state.shiftMarkingsChanged = !result.saved.ok;
-        addOutcome(report, result, kShiftMarkingFileName);
+        addOutcome(report, state, result, kShiftMarkingFileName);
     }
     if (state.calendarBarsChanged || state.calendarBars.changed) {
         const SharedSaveResult result = saveCalendarBarsShared(state.dataFolder, state.calendarBars,
                                                                state.calendarBarsAsLoaded);
         state.calendarBarsChanged = !result.saved.ok;
-        addOutcome(report, result, kCalendarBarFileName);
+        addOutcome(report, state, result, kCalendarBarFileName);
     }
     return report;
 }

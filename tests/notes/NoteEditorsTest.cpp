@@ -239,6 +239,26 @@ class NoteEditorsTest : public QObject {
                                             "existiert bereits!\nSoll sie überschrieben werden?")});
         QCOMPARE(notes.bytesOf("10123.wmt"), std::string("vierter Dienstag im Februar"));
     }
+
+    // The editor stands on the page's background, and its counter is shown whole.
+    void weekdayEditorOnThePageBackgroundShowsTheWholeCounter() {
+        Notes notes;
+        NoteEditorContext context = notes.context(kChristmasEve);
+        context.background = QColor(0xEC, 0xE9, 0xD8);
+        WeekdayNoteEditor editor(context);
+        editor.QDialog::show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QImage image = editor.grab().toImage();
+        QCOMPARE(image.pixelColor(image.width() - 2, image.height() - 2), context.background);
+
+        const QLabel* entry = editor.stepControls().entry;
+        const QRect area = entry->contentsRect();
+        const QRect needed = entry->fontMetrics().boundingRect(
+            area, Qt::TextWordWrap | Qt::AlignCenter, entry->text());
+        QVERIFY(area.contains(needed));
+        QVERIFY(editor.rect().contains(
+            entry->geometry().translated(entry->parentWidget()->mapTo(&editor, QPoint(0, 0)))));
+    }
 };
 
 QTEST_MAIN(NoteEditorsTest)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 #include <functional>
@@ -60,6 +61,25 @@ class FolderChoiceWindowTest : public QObject {
         QCOMPARE(window.windowTitle(), QStringLiteral("Wähle das neue Programmverzeichnis"));
         QCOMPARE(window.pathField()->text(), nativeFolder(installation.start.path()));
         QVERIFY(window.pathField()->isReadOnly());
+    }
+
+    // The folders are listed in the background; the tree still ends up open at the start
+    // folder, its contents shown and the folder itself in view.
+    void opensExpandedAndScrolledToTheStartFolder() {
+        Installation installation;
+        FolderChoiceWindow window(installation.userFolder);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QTreeView* tree = window.folderTree();
+        const QModelIndex start = tree->currentIndex();
+        QCOMPARE(window.pathField()->text(), nativeFolder(installation.start.path()));
+        QTRY_COMPARE(tree->model()->rowCount(start), 1); // "TPDaten"
+        QTest::qWait(200);
+        for (QModelIndex index = start; index.isValid(); index = index.parent())
+            QVERIFY(tree->isExpanded(index));
+        QVERIFY(tree->viewport()->rect().contains(tree->visualRect(start)));
+        QVERIFY(
+            tree->viewport()->rect().contains(tree->visualRect(start.model()->index(0, 0, start))));
     }
 
     void chosenFolderReceivesTheData() {

@@ -183,8 +183,13 @@ class MainWindowNotesTest : public QObject {
             {{"20161120.txt", "alt"}, {"20161125.txt", "neu"}, {"1124.jnt", "jährlich"}});
         h.state.shiftMarkings = ShiftMarkingList(
             {{dayNumberOf(2016, 12, 22), 2, 1}, {dayNumberOf(2016, 12, 30), 3, 2}});
+        h.state.shiftMarkingsAsLoaded = h.state.shiftMarkings.entries();
         h.state.calendarBars = CalendarBarList(
             {{dayNumberOf(2016, 12, 20), dayNumberOf(2017, 1, 5), 0xFF}, {17170, 17172, 0xFF00}});
+        // Another installation on the same folder marks a day meanwhile.
+        ShiftMarkingList other(h.state.shiftMarkingsAsLoaded);
+        other.put({dayNumberOf(2016, 12, 31), 1, 3});
+        QVERIFY(saveShiftMarkings(h.folder.path(), other).ok);
         h.script.steps.append([](QWidget* dialog) {
             auto* deletion = static_cast<BulkDeletionDialog*>(dialog);
             for (QCheckBox* box : {deletion->dayNotesBox(), deletion->shiftMarkingsBox(),
@@ -199,9 +204,11 @@ class MainWindowNotesTest : public QObject {
         QVERIFY(!fs::exists(h.folder.path() / "20161120.txt"));
         QVERIFY(!fs::exists(h.folder.path() / "1124.jnt"));
         QCOMPARE(h.stored("20161125.txt"), std::string("neu"));
-        QCOMPARE(fs::file_size(h.folder.path() / "Schichtmarkierung.dat"), 6u); // 30 December
-        QCOMPARE(h.state.calendarBars.bars().size(), 1u);
-        QVERIFY(h.state.calendarBarsChanged);
+        const std::vector<ShiftMarking> kept{{dayNumberOf(2016, 12, 30), 3, 2},
+                                             {dayNumberOf(2016, 12, 31), 1, 3}};
+        QCOMPARE(loadShiftMarkings(h.folder.path()).entries(), kept);
+        QCOMPARE(loadCalendarBars(h.folder.path()).bars().size(), 1u);
+        QVERIFY(!h.state.shiftMarkingsChanged && !h.state.calendarBarsChanged);
         QVERIFY(!h.markShows(0, 20, 0, 2.5, kDayNote));
     }
 };

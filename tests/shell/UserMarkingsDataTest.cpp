@@ -89,7 +89,7 @@ TEST(SharedMarkingFile, SameDayChangedOnBothSidesKeepsThisOneAndSaysHowMany) {
               std::vector<CalendarBar>({{17104, 17120, 0x00FF00}}));
 }
 
-TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedAndTheEntriesStay) {
+TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedOnceAndTheEntriesStay) {
     test::TemporaryFolder shared;
     AppState state;
     state.dataFolder = shared.path() / "gone";
@@ -98,6 +98,9 @@ TEST(SharedMarkingFile, FileThatCannotBeWrittenIsReportedAndTheEntriesStay) {
     ASSERT_EQ(report.errors.size(), 1u);
     EXPECT_NE(report.errors[0].find("konnte nicht geschrieben werden"), std::string::npos);
     EXPECT_EQ(state.shiftMarkings.entries().size(), 1u);
+    EXPECT_TRUE(state.shiftMarkingsChanged);
+    mark(state, 17001, 2, Vacation);
+    EXPECT_TRUE(saveMarkingsAndBars(state).errors.empty());
     EXPECT_TRUE(state.shiftMarkingsChanged);
 }
 
