@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <optional>
 
 #include <benchmark/benchmark.h>
 
@@ -87,21 +88,34 @@ void BM_LoginIntoFullFolder(benchmark::State& state) {
     Clock::time_point clicked;
     for (auto _ : state) {
         const QString name = round++ % 2 == 0 ? QStringLiteral("Anna") : QStringLiteral("Bert");
+        std::optional<Clock::time_point> drawn;
+        bool loggedIn = false;
         auto* watch = new QTimer;
-        watch->setInterval(1);
-        QObject::connect(watch, &QTimer::timeout, [watch, name, &clicked] {
-            auto* login = qobject_cast<LoginWindow*>(QApplication::activeModalWidget());
-            if (!login)
+        watch->setInterval(0);
+        // Answers the login window, then closes the notes window that the login opens over the
+        // redrawn page; the page is drawn when that window appears.
+        QObject::connect(watch, &QTimer::timeout, [&, watch, name] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
                 return;
-            watch->stop();
-            watch->deleteLater();
-            login->nameField()->setText(name);
-            clicked = Clock::now();
-            login->loginButton()->click();
+            if (auto* login = qobject_cast<LoginWindow*>(modal); login && !loggedIn) {
+                loggedIn = true;
+                login->nameField()->setText(name);
+                clicked = Clock::now();
+                login->loginButton()->click();
+                return;
+            }
+            if (loggedIn && !qobject_cast<LoginWindow*>(modal)) {
+                drawn = Clock::now();
+                modal->close();
+            }
         });
         watch->start();
         window.runCommand(NewUser);
-        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - clicked).count());
+        watch->stop();
+        watch->deleteLater();
+        const Clock::time_point end = drawn.value_or(Clock::now());
+        state.SetIterationTime(std::chrono::duration<double>(end - clicked).count());
     }
 }
 BENCHMARK(BM_LoginIntoFullFolder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
