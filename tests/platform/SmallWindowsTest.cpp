@@ -33,17 +33,15 @@ class SmallWindowsTest : public QObject {
         QTest::newRow("Kalender") << std::function<QDialog*()>(
             [] { return new CalendarTypeDialog(8, 12); });
         const DayNumber monday = dayNumberOf(2027, 3, 1);
-        QTest::newRow("Schichtmarkierung eingeben") << std::function<QDialog*()>([monday] {
-            return new ShiftMarkingDialog(CalendarType::WendringWerk, 0, 2, monday);
-        });
-        QTest::newRow("Schichtspalte eingeben") << std::function<QDialog*()>([monday] {
-            return new ShiftColumnDialog(CalendarType::WendringWerk, monday, 2);
-        });
+        QTest::newRow("Schichtmarkierung eingeben") << std::function<QDialog*()>(
+            [monday] { return new ShiftMarkingDialog(CalendarType::WendringWerk, 0, 2, monday); });
+        QTest::newRow("Schichtspalte eingeben") << std::function<QDialog*()>(
+            [monday] { return new ShiftColumnDialog(CalendarType::WendringWerk, monday, 2); });
         QTest::newRow("Eingabe einer Kalendermarkierung") << std::function<QDialog*()>([monday] {
             return new CalendarBarDialog({monday, monday + 3}, {});
         });
-        QTest::newRow("Urlaub eingeben") << std::function<QDialog*()>(
-            [] { return new VacationEntryWindow({}, 0, 2027); });
+        QTest::newRow("Urlaub eingeben")
+            << std::function<QDialog*()>([] { return new VacationEntryWindow({}, 0, 2027); });
     }
     void smallWindowsHaveRoomForTheirTitle() {
         QFETCH(std::function<QDialog*()>, open);
