@@ -100,10 +100,8 @@ CalendarBarList loadCalendarBars(const std::filesystem::path& folder) {
 }
 
 SaveResult saveCalendarBars(const std::filesystem::path& folder, CalendarBarList& list) {
-    const std::filesystem::path path = folder / kCalendarBarFileName;
-    if (list.fileUnreadable)
-        return refusedUnreadableFile(path);
-    SaveResult result = saveDataFile(path, calendarBarFileBytes(list), true);
+    SaveResult result = saveReadableDataFile(folder / kCalendarBarFileName,
+                                             calendarBarFileBytes(list), list.fileUnreadable);
     if (result.ok)
         list.changed = false;
     return result;

@@ -96,10 +96,8 @@ ShiftMarkingList loadShiftMarkings(const std::filesystem::path& folder) {
 }
 
 SaveResult saveShiftMarkings(const std::filesystem::path& folder, ShiftMarkingList& list) {
-    const std::filesystem::path path = folder / kShiftMarkingFileName;
-    if (list.fileUnreadable)
-        return refusedUnreadableFile(path);
-    SaveResult result = saveDataFile(path, shiftMarkingFileBytes(list), true);
+    SaveResult result = saveReadableDataFile(folder / kShiftMarkingFileName,
+                                             shiftMarkingFileBytes(list), list.fileUnreadable);
     if (result.ok)
         list.changed = false;
     return result;

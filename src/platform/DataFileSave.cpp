@@ -31,6 +31,13 @@ SaveResult saveDataFile(const std::filesystem::path& path, std::string_view byte
     return {};
 }
 
+SaveResult saveReadableDataFile(const std::filesystem::path& path, std::string_view bytes,
+                                bool unreadableWhenLoaded) {
+    if (unreadableWhenLoaded)
+        return refusedUnreadableFile(path);
+    return saveDataFile(path, bytes, true);
+}
+
 SaveResult refusedUnreadableFile(const std::filesystem::path& path) {
     return {false, "Die Datei " + quotedName(path) +
                        " konnte nicht gelesen werden und wird nicht überschrieben."};

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "markings/ShiftMarkings.h"
 #include "platform/AtomicFile.h"
+#include "support/CommandLineRun.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -10,16 +11,10 @@
 namespace tp::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun run(std::vector<std::string> arguments) {
-    std::ostringstream out, err;
-    const int status = runCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
+CliRun run(const std::vector<std::string>& arguments) {
+    return test::runCli(arguments);
 }
 
 class AccountsCommand : public testing::Test {

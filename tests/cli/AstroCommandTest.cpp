@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "support/CommandLineRun.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,10 @@
 namespace tp::cli {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using CommandRun = test::CliRun;
 
 CommandRun run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
+    return test::runCli(arguments);
 }
 
 TEST(AstroCommand, PrintsHeaderAndOneRowPerDay) {

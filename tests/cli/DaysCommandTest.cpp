@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/DaysReport.h"
+#include "support/CommandLineRun.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -7,16 +8,10 @@
 namespace tp::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun run(std::vector<std::string> arguments) {
-    std::ostringstream out, err;
-    const int status = runCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
+CliRun run(const std::vector<std::string>& arguments) {
+    return test::runCli(arguments);
 }
 
 std::vector<std::string> lines(const std::string& text) {

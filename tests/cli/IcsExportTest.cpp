@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
+#include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -203,17 +204,11 @@ TEST(ICalendarText, LinesEndInCrLfAndAreFoldedAt75OctetsBetweenCharacters) {
         EXPECT_NE(unfolded.find(property), std::string::npos) << property;
 }
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 CliRun ics(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "ics");
-    std::ostringstream out, err;
-    const int status = cli::runCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
+    return test::runCli(arguments);
 }
 
 TEST(IcsCommand, MistakesGiveOneLineAndStatus2) {
