@@ -6,6 +6,7 @@
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
+#include "support/TemporaryFolder.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,24 +24,6 @@ namespace {
 using namespace tp;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-class ScratchFolder {
-  public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() /
-                ("turnoplaner-login-bench-" +
-                 std::to_string(Clock::now().time_since_epoch().count()))) {
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 // 10,000 day notes, 10,000 shift markings and 500 calendar bars from 2010 on.
 void fillUserFolder(const fs::path& folder) {
@@ -65,7 +48,7 @@ void fillUserFolder(const fs::path& folder) {
 // Logs in alternately as two users with full folders; each iteration times the login from
 // the click on "Anmelden" until the command has drawn the page.
 void BM_LoginIntoFullFolder(benchmark::State& state) {
-    ScratchFolder start;
+    test::TemporaryFolder start;
     AppState appState;
     loadStartState(appState, start.path(), 2016);
     for (const char* name : {"Anna", "Bert"})

@@ -3,6 +3,7 @@
 #include "shell/MainWindow.h"
 
 #include "notes/NoteNames.h"
+#include "support/TemporaryFolder.h"
 
 #include <QApplication>
 
@@ -23,30 +24,9 @@ class SilentMessageBoxes final : public MessageBoxes {
     bool ask(QWidget*, const QString&) override { return false; }
 };
 
-class NoteFolder {
-  public:
-    NoteFolder() {
-        path_ = fs::temp_directory_path() /
-                ("turnoplaner-bench-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(path_);
-    }
-    ~NoteFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    void put(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 // 10,000 day notes on consecutive days from 1971 on (so every day of the page has one) and 50
 // notes of each other kind.
-void fillFolder(const NoteFolder& folder) {
+void fillFolder(const test::TemporaryFolder& folder) {
     const DayNumber first = dayNumberOf(1971, 1, 1);
     for (int i = 0; i < 10000; ++i)
         folder.put(dayNoteFileName(dateCodeOf(first + i)), "Notiz " + std::to_string(i));
@@ -60,7 +40,7 @@ void fillFolder(const NoteFolder& folder) {
 
 // range(0) = 1: with the note folder; 0: the same page without notes.
 void BM_MainWindowRebuild1985(benchmark::State& state) {
-    const NoteFolder folder;
+    const test::TemporaryFolder folder;
     if (state.range(0) == 1)
         fillFolder(folder);
     AppState app;

@@ -6,6 +6,7 @@
 #include "notes/NoteMarksSource.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
+#include "support/TemporaryFolder.h"
 
 #include <QGuiApplication>
 
@@ -22,31 +23,9 @@ namespace fs = std::filesystem;
 constexpr int kFirstYear = 2010;
 constexpr int kColumns = 24;
 
-// A note folder that is removed again when the benchmark ends.
-class NoteFolder {
-  public:
-    NoteFolder() {
-        path_ = fs::temp_directory_path() /
-                ("turnoplaner-bench-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(path_);
-    }
-    ~NoteFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    void put(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 // 10,000 day notes on consecutive days from 2010 on (the page's two years among them) and
 // 50 notes of each other kind.
-void fillTypicalFolder(const NoteFolder& folder) {
+void fillTypicalFolder(const test::TemporaryFolder& folder) {
     const DayNumber first = dayNumberOf(kFirstYear, 1, 1);
     for (int i = 0; i < 10000; ++i)
         folder.put(dayNoteFileName(dateCodeOf(first + i)), "Notiz " + std::to_string(i));
@@ -60,7 +39,7 @@ void fillTypicalFolder(const NoteFolder& folder) {
 }
 
 void BM_ReadAllNoteIndexes(benchmark::State& state) {
-    const NoteFolder folder;
+    const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
     for (auto _ : state) {
         const NoteIndexes indexes = readNoteIndexes(folder.path());
@@ -70,7 +49,7 @@ void BM_ReadAllNoteIndexes(benchmark::State& state) {
 BENCHMARK(BM_ReadAllNoteIndexes)->Unit(benchmark::kMillisecond);
 
 void BM_NoteMarksOfPage(benchmark::State& state) {
-    const NoteFolder folder;
+    const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
     const NoteIndexes indexes = readNoteIndexes(folder.path());
     const std::vector<DayNumber> days = daysOfMonthColumns(kFirstYear + 5, 1, kColumns);
@@ -88,7 +67,7 @@ BENCHMARK(BM_NoteMarksOfPage)->Unit(benchmark::kMicrosecond);
 
 // The 24-column page with the note marks of a full note folder.
 void BM_RebuildPageWithNoteMarks(benchmark::State& state) {
-    const NoteFolder folder;
+    const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
     const NoteIndexes indexes = readNoteIndexes(folder.path());
     const NoteMarksSource notes(indexes);
@@ -113,7 +92,7 @@ BENCHMARK(BM_RebuildPageWithNoteMarks)->Arg(0)->Arg(1)->Unit(benchmark::kMillise
 
 // range(0) = 1: the notes are enciphered.
 void BM_NotesOverviewOfPage(benchmark::State& state) {
-    const NoteFolder folder;
+    const test::TemporaryFolder folder;
     const std::string password = state.range(0) == 1 ? "Schichtplan" : "";
     NoteIndexes indexes;
     const std::vector<DayNumber> days = daysOfMonthColumns(kFirstYear, 1, kColumns);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace tp::test {
 
@@ -13,6 +14,8 @@ class TemporaryFolder {
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    // Writes `bytes` as the file `name` in the folder.
+    void put(const std::filesystem::path& name, std::string_view bytes) const;
 
   private:
     std::filesystem::path path_;
