@@ -61,13 +61,6 @@ QString qText(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-bool reportFailure(QWidget* parent, const SaveResult& result, MessageBoxes& messages) {
-    if (result.ok)
-        return false;
-    messages.inform(parent, QStringLiteral("Fehler"), qText(result.reason));
-    return true;
-}
-
 } // namespace
 
 HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent) : QDialog(parent) {
@@ -153,48 +146,21 @@ int VacationEntryWindow::chosenBaseCrew() const {
     return crewOptions_->checkedId();
 }
 
-void editHoursAccount(QWidget* parent, const std::filesystem::path& folder,
-                      MessageBoxes& messages) {
-    const auto hours = loadHoursAccount(folder);
-    if (hours.status == DataFileStatus::Unreadable) {
-        reportFailure(parent, refusedUnreadableFile(folder / kHoursAccountFileName), messages);
-        return;
-    }
-    HoursEntryWindow window(hours.account, parent);
-    if (window.exec() == QDialog::Accepted)
-        reportFailure(parent, saveHoursAccount(folder, window.enteredAccount()), messages);
+std::optional<HoursAccount> runHoursEntryWindow(QWidget* parent, const HoursAccount& account,
+                                                [[maybe_unused]] DayNumber today) {
+    HoursEntryWindow window(account, parent);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.enteredAccount();
 }
 
-void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
-                         MessageBoxes& messages) {
-    SaveResult renewed;
-    const auto vacation = refreshVacationAccount(folder, today, renewed);
-    if (reportFailure(parent, renewed, messages))
-        return;
-    const auto hours = loadHoursAccount(folder);
-    for (const auto& [status, name] : {std::pair{vacation.status, kVacationAccountFileName},
-                                       std::pair{hours.status, kHoursAccountFileName}}) {
-        if (status == DataFileStatus::Unreadable) {
-            reportFailure(parent, refusedUnreadableFile(folder / name), messages);
-            return;
-        }
-    }
-    VacationEntryWindow window(vacation.account, hours.account.baseCrew,
-                               civilFromDayNumber(today).year, parent);
+std::optional<VacationWindowEntry> runVacationEntryWindow(QWidget* parent,
+                                                          const VacationAccount& account,
+                                                          int baseCrew, DayNumber today) {
+    VacationEntryWindow window(account, baseCrew, civilFromDayNumber(today).year, parent);
     if (window.exec() != QDialog::Accepted)
-        return;
-    if (reportFailure(parent, saveVacationAccount(folder, window.enteredAccount()), messages))
-        return;
-    // Only the base crew changes here; the rest of the hours account is taken from the file as
-    // it is now, which another installation on a shared folder may have changed meanwhile.
-    const auto hoursNow = loadHoursAccount(folder);
-    if (hoursNow.status == DataFileStatus::Unreadable) {
-        reportFailure(parent, refusedUnreadableFile(folder / kHoursAccountFileName), messages);
-        return;
-    }
-    HoursAccount withCrew = hoursNow.account;
-    withCrew.baseCrew = window.chosenBaseCrew();
-    reportFailure(parent, saveHoursAccount(folder, withCrew), messages);
+        return std::nullopt;
+    return VacationWindowEntry{window.enteredAccount(), window.chosenBaseCrew()};
 }
 
 } // namespace tp

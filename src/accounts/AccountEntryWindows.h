@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <filesystem>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -66,11 +67,17 @@ class VacationEntryWindow : public QDialog {
     QButtonGroup* crewOptions_ = nullptr;
 };
 
-// Open the windows over the files in `folder`, read anew; "Speichern" writes them. A file
-// that cannot be read or written is told in a "Fehler" box and left as it is. The caller
-// recomputes both account fields afterwards.
-void editHoursAccount(QWidget* parent, const std::filesystem::path& folder, MessageBoxes& messages);
-void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
-                         MessageBoxes& messages);
+// The windows over the account as read; what "Speichern" is to store, or nothing when the
+// window was left otherwise. The caller stores only what the user changed.
+std::optional<HoursAccount> runHoursEntryWindow(QWidget* parent, const HoursAccount& account,
+                                                DayNumber today);
+
+struct VacationWindowEntry {
+    VacationAccount account;
+    int baseCrew = 0;
+};
+std::optional<VacationWindowEntry> runVacationEntryWindow(QWidget* parent,
+                                                          const VacationAccount& account,
+                                                          int baseCrew, DayNumber today);
 
 } // namespace tp

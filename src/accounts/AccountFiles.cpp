@@ -63,24 +63,92 @@ VacationAccount vacationAccountFromFileBytes(std::string_view bytes) {
     return {int32At(bytes, *offset), int32At(bytes, *offset + 4)};
 }
 
-LoadedAccount<HoursAccount> loadHoursAccount(const std::filesystem::path& folder) {
-    const DataFileBytes file = readDataFile(folder / kHoursAccountFileName, kLargestAccountFile);
+LoadedAccount<HoursAccount> loadHoursAccount(UserFileStore& store,
+                                             const std::filesystem::path& folder) {
+    const DataFileBytes file = store.read(folder / kHoursAccountFileName, kLargestAccountFile);
     return {file.status, hoursAccountFromFileBytes(file.bytes)};
 }
 
-LoadedAccount<VacationAccount> loadVacationAccount(const std::filesystem::path& folder) {
-    const DataFileBytes file = readDataFile(folder / kVacationAccountFileName, kLargestAccountFile);
+LoadedAccount<VacationAccount> loadVacationAccount(UserFileStore& store,
+                                                   const std::filesystem::path& folder) {
+    const DataFileBytes file = store.read(folder / kVacationAccountFileName, kLargestAccountFile);
     return {file.status, vacationAccountFromFileBytes(file.bytes)};
 }
 
-SaveResult saveHoursAccount(const std::filesystem::path& folder, const HoursAccount& account) {
-    return saveDataFile(folder / kHoursAccountFileName, hoursAccountFileBytes(account), false);
+SaveResult saveHoursAccount(UserFileStore& store, const std::filesystem::path& folder,
+                            const HoursAccount& account) {
+    return store.save(folder / kHoursAccountFileName, hoursAccountFileBytes(account), false);
 }
 
-SaveResult saveVacationAccount(const std::filesystem::path& folder,
+SaveResult saveVacationAccount(UserFileStore& store, const std::filesystem::path& folder,
                                const VacationAccount& account) {
-    return saveDataFile(folder / kVacationAccountFileName, vacationAccountFileBytes(account),
+    return store.save(folder / kVacationAccountFileName, vacationAccountFileBytes(account),
                         false);
+}
+
+namespace {
+
+template <typename Field>
+Field mergedField(const Field& asLoaded, const Field& edited, const Field& onDisk) {
+    return edited == asLoaded ? onDisk : edited;
+}
+
+// Under the folder's lock: `writeMerged` gets the file's bytes as they are now.
+template <typename WriteMerged>
+SaveResult saveMerged(UserFileStore& store, const std::filesystem::path& folder,
+                      const char* fileName, WriteMerged writeMerged) {
+    const std::filesystem::path file = folder / fileName;
+    if (store.isUnreadable(file))
+        return refusedUnreadableFile(file);
+    const auto lock = store.lockFolder(folder);
+    if (!lock)
+        return {false, lock.reason};
+    const DataFileBytes now = store.read(file, kLargestAccountFile);
+    if (now.status == DataFileStatus::Unreadable)
+        return refusedUnreadableFile(file);
+    return writeMerged(now.bytes);
+}
+
+} // namespace
+
+HoursAccount mergedHoursAccount(const HoursAccount& asLoaded, const HoursAccount& edited,
+                                const HoursAccount& onDisk) {
+    return {mergedField(asLoaded.startDay, edited.startDay, onDisk.startDay),
+            mergedField(asLoaded.hours, edited.hours, onDisk.hours),
+            mergedField(asLoaded.minutesMode, edited.minutesMode, onDisk.minutesMode),
+            mergedField(asLoaded.baseCrew, edited.baseCrew, onDisk.baseCrew),
+            mergedField(asLoaded.blockAsMinusHours, edited.blockAsMinusHours,
+                        onDisk.blockAsMinusHours)};
+}
+
+VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
+                                      const VacationAccount& edited,
+                                      const VacationAccount& onDisk) {
+    return {mergedField(asLoaded.startDay, edited.startDay, onDisk.startDay),
+            mergedField(asLoaded.remainingDays, edited.remainingDays, onDisk.remainingDays)};
+}
+
+SaveResult saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                  const HoursAccount& asLoaded, const HoursAccount& edited) {
+    return saveMerged(store, folder, kHoursAccountFileName,
+                      [&](const std::string& bytesNow) {
+                          return saveHoursAccount(
+                              store, folder,
+                              mergedHoursAccount(asLoaded, edited,
+                                                 hoursAccountFromFileBytes(bytesNow)));
+                      });
+}
+
+SaveResult saveVacationAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                     const VacationAccount& asLoaded,
+                                     const VacationAccount& edited) {
+    return saveMerged(store, folder, kVacationAccountFileName,
+                      [&](const std::string& bytesNow) {
+                          return saveVacationAccount(
+                              store, folder,
+                              mergedVacationAccount(asLoaded, edited,
+                                                    vacationAccountFromFileBytes(bytesNow)));
+                      });
 }
 
 VacationAccount afterNewYearRule(const VacationAccount& account, DayNumber today) {
@@ -90,18 +158,16 @@ VacationAccount afterNewYearRule(const VacationAccount& account, DayNumber today
     return {newYear, 0};
 }
 
-LoadedAccount<VacationAccount> refreshVacationAccount(const std::filesystem::path& folder,
+LoadedAccount<VacationAccount> refreshVacationAccount(UserFileStore& store,
+                                                      const std::filesystem::path& folder,
                                                       DayNumber today, SaveResult& saved) {
-    LoadedAccount<VacationAccount> loaded = loadVacationAccount(folder);
+    LoadedAccount<VacationAccount> loaded = loadVacationAccount(store, folder);
     saved = {};
     const VacationAccount renewed = afterNewYearRule(loaded.account, today);
     if (renewed == loaded.account)
         return loaded;
     loaded.account = renewed;
-    if (loaded.status == DataFileStatus::Unreadable)
-        saved = refusedUnreadableFile(folder / kVacationAccountFileName);
-    else
-        saved = saveVacationAccount(folder, renewed);
+    saved = saveVacationAccount(store, folder, renewed);
     return loaded;
 }
 

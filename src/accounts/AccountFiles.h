@@ -1,8 +1,7 @@
 #pragma once
 
 #include "model/DayNumber.h"
-#include "platform/DataFileRead.h"
-#include "platform/DataFileSave.h"
+#include "platform/UserFileStore.h"
 
 #include <filesystem>
 #include <string>
@@ -47,12 +46,33 @@ HoursAccount hoursAccountFromFileBytes(std::string_view bytes);
 std::string vacationAccountFileBytes(const VacationAccount& account);
 VacationAccount vacationAccountFromFileBytes(std::string_view bytes);
 
-LoadedAccount<HoursAccount> loadHoursAccount(const std::filesystem::path& folder);
-LoadedAccount<VacationAccount> loadVacationAccount(const std::filesystem::path& folder);
+LoadedAccount<HoursAccount> loadHoursAccount(UserFileStore& store,
+                                             const std::filesystem::path& folder);
+LoadedAccount<VacationAccount> loadVacationAccount(UserFileStore& store,
+                                                   const std::filesystem::path& folder);
 
 // Neither file is hidden. The caller does not save over a file it could not read.
-SaveResult saveHoursAccount(const std::filesystem::path& folder, const HoursAccount& account);
-SaveResult saveVacationAccount(const std::filesystem::path& folder, const VacationAccount& account);
+SaveResult saveHoursAccount(UserFileStore& store, const std::filesystem::path& folder,
+                            const HoursAccount& account);
+SaveResult saveVacationAccount(UserFileStore& store, const std::filesystem::path& folder,
+                               const VacationAccount& account);
+
+// Each field as the user left it where he changed it against `asLoaded`, else as the file
+// holds it now: a window writes only the fields the user changed, and what another
+// installation on a shared folder saved meanwhile in the others stays.
+HoursAccount mergedHoursAccount(const HoursAccount& asLoaded, const HoursAccount& edited,
+                                const HoursAccount& onDisk);
+VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
+                                      const VacationAccount& edited,
+                                      const VacationAccount& onDisk);
+
+// Read, merge (as above) and replace the file under the lock of the data folder. A file that
+// could not be read, at opening the window or now, is left as it is.
+SaveResult saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                  const HoursAccount& asLoaded, const HoursAccount& edited);
+SaveResult saveVacationAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                     const VacationAccount& asLoaded,
+                                     const VacationAccount& edited);
 
 // At the first use in a new year the account starts afresh: a start day before 1 January of
 // today's year becomes that day, with no days left.
@@ -60,7 +80,8 @@ VacationAccount afterNewYearRule(const VacationAccount& account, DayNumber today
 
 // Reads "Urlaubstage.dat" for use: the new-year rule applied and, when it changed anything,
 // written back at once (unless the file could not be read).
-LoadedAccount<VacationAccount> refreshVacationAccount(const std::filesystem::path& folder,
+LoadedAccount<VacationAccount> refreshVacationAccount(UserFileStore& store,
+                                                      const std::filesystem::path& folder,
                                                       DayNumber today, SaveResult& saved);
 
 } // namespace tp

@@ -1,7 +1,8 @@
 #include "accounts/AccountBalances.h"
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "platform/UserFileStore.h"
 
 #include <climits>
 #include <filesystem>
@@ -92,14 +93,14 @@ int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& 
     const auto request = parseAccountsRequest(arguments, err);
     if (!request)
         return kUsageError;
-    const auto hours = loadHoursAccount(request->folder);
-    const auto vacation = loadVacationAccount(request->folder);
-    const ShiftMarkingList markings = loadShiftMarkings(request->folder);
-    for (const auto& [unreadable, name] :
-         {std::pair{hours.status == DataFileStatus::Unreadable, kHoursAccountFileName},
-          std::pair{vacation.status == DataFileStatus::Unreadable, kVacationAccountFileName},
-          std::pair{markings.fileUnreadable, kShiftMarkingFileName}}) {
-        if (unreadable) {
+    SystemFileSystem files;
+    UserFileStore store(files);
+    const auto hours = loadHoursAccount(store, request->folder);
+    const auto vacation = loadVacationAccount(store, request->folder);
+    const ShiftMarkingList markings = loadShiftMarkings(store, request->folder);
+    for (const char* name :
+         {kHoursAccountFileName, kVacationAccountFileName, kShiftMarkingFileName}) {
+        if (store.isUnreadable(request->folder / name)) {
             err << "accounts: " << name << " cannot be read\n";
             return kUsageError;
         }

@@ -1,7 +1,8 @@
 #include "accounts/AccountFiles.h"
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "platform/UserFileStore.h"
 #include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
 #include "platform/AtomicFile.h"
@@ -117,13 +118,13 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     CrewCalendarRequest& calendar = request->calendar;
     ShiftMarkingList markings;
     CalendarBarList bars;
+    SystemFileSystem files;
+    UserFileStore store(files);
     if (request->folder) {
-        markings = loadShiftMarkings(*request->folder);
-        bars = loadCalendarBars(*request->folder);
-        for (const auto& [unreadable, name] :
-             {std::pair{markings.fileUnreadable, kShiftMarkingFileName},
-              std::pair{bars.fileUnreadable, kCalendarBarFileName}}) {
-            if (unreadable) {
+        markings = loadShiftMarkings(store, *request->folder);
+        bars = loadCalendarBars(store, *request->folder);
+        for (const char* name : {kShiftMarkingFileName, kCalendarBarFileName}) {
+            if (store.isUnreadable(*request->folder / name)) {
                 err << "ics: " << name << " cannot be read\n";
                 return kUsageError;
             }
@@ -131,7 +132,7 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         calendar.markings = &markings;
         calendar.bars = &bars;
         if (calendar.crew < 0) {
-            const auto hours = loadHoursAccount(*request->folder);
+            const auto hours = loadHoursAccount(store, *request->folder);
             if (hours.status == DataFileStatus::Unreadable) {
                 err << "ics: " << kHoursAccountFileName << " cannot be read\n";
                 return kUsageError;

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "platform/UserFileStore.h"
 #include "notes/NotesOfDay.h"
 
 #include <filesystem>
@@ -61,10 +62,17 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
         return kUsageError;
     }
     const std::string password = hasFlag(*parsed, "password-stdin") ? firstLine(in) : "";
-    const NoteIndexes indexes = readNoteIndexes(*folder);
+    SystemFileSystem files;
+    UserFileStore store(files);
+    const auto indexes = readNoteIndexes(store, *folder);
+    if (!indexes) {
+        err << "notes: the data folder cannot be listed\n";
+        return kUsageError;
+    }
     out << (hasFlag(*parsed, "status-line")
-                ? noteStatusLine(*folder, indexes, *day, password)
-                : collectNotesOfDay(*folder, indexes, *day, password, NoteTextMode::Window));
+                ? noteStatusLine(store, *folder, *indexes, *day, password)
+                : collectNotesOfDay(store, *folder, *indexes, *day, password,
+                                    NoteTextMode::Window));
     return 0;
 }
 
@@ -86,7 +94,14 @@ int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream&
         err << "note-marks: " << error << '\n';
         return kUsageError;
     }
-    const NoteIndexes indexes = readNoteIndexes(*folder);
+    SystemFileSystem files;
+    UserFileStore store(files);
+    const auto listed = readNoteIndexes(store, *folder);
+    if (!listed) {
+        err << "note-marks: the data folder cannot be listed\n";
+        return kUsageError;
+    }
+    const NoteIndexes& indexes = *listed;
     out << "date\tday_note\tperiodic\tyearly\tweekday\n";
     for (DayNumber day = range->from; day <= range->to; ++day) {
         const DayNoteMarks marks = noteMarksOfDay(indexes, day);

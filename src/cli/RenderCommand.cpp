@@ -5,7 +5,8 @@
 #include "display/PagePrinting.h"
 #include "display/PageRenderer.h"
 #include "platform/AtomicFile.h"
-#include "shell/PageInputOf.h"
+#include "display/PageInputOf.h"
+#include "session/Session.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -117,9 +118,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     const auto application = startGuiApplication();
 
     // The program's state right after start-up with these settings, today being the date.
-    AppState state;
-    takeOverSettings(state, request->settings, civilFromDayNumber(request->day).year);
-    showDayFirst(state.view, request->day);
+    SessionState state = stateAfterStart(request->settings, request->day);
     const std::optional<QFont> font = pageFontOf(state.font);
     state.units = unitsOfFont(font);
 
@@ -127,7 +126,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     const AstronomyMarksSource astronomyMarks(
         state.place, dayMarkRequestOf(state.switches.moonPhases, state.switches.orbitExtremes),
         lunations);
-    const PageInput input = pageInputOf(state, font.value_or(QFont()), {&astronomyMarks});
+    const PageInput input =
+        pageInputOf(pageLookOf(state), font.value_or(QFont()), {&astronomyMarks});
 
     // The window refuses a page larger than the desktop; here the drawing limit stands in for it.
     const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));

@@ -92,16 +92,14 @@ CalendarBarList calendarBarsFromFileBytes(std::string_view bytes) {
     return CalendarBarList(std::move(bars));
 }
 
-CalendarBarList loadCalendarBars(const std::filesystem::path& folder) {
-    const DataFileBytes file = readDataFile(folder / kCalendarBarFileName, kLargestBarFile);
-    CalendarBarList list = calendarBarsFromFileBytes(file.bytes);
-    list.fileUnreadable = file.status == DataFileStatus::Unreadable;
-    return list;
+CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::path& folder) {
+    const DataFileBytes file = store.read(folder / kCalendarBarFileName, kLargestBarFile);
+    return calendarBarsFromFileBytes(file.bytes);
 }
 
-SaveResult saveCalendarBars(const std::filesystem::path& folder, CalendarBarList& list) {
-    SaveResult result = saveReadableDataFile(folder / kCalendarBarFileName,
-                                             calendarBarFileBytes(list), list.fileUnreadable);
+SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,
+                              CalendarBarList& list) {
+    SaveResult result = store.save(folder / kCalendarBarFileName, calendarBarFileBytes(list), true);
     if (result.ok)
         list.changed = false;
     return result;

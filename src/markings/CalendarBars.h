@@ -1,8 +1,7 @@
 #pragma once
 
 #include "model/DayNumber.h"
-#include "platform/DataFileRead.h"
-#include "platform/DataFileSave.h"
+#include "platform/UserFileStore.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -51,8 +50,6 @@ class CalendarBarList {
     void removeStartingUpTo(DayNumber lastDay);
 
     bool changed = false;
-    // The file was there but could not be read: it must not be written over.
-    bool fileUnreadable = false;
 
   private:
     void reindex();
@@ -70,11 +67,12 @@ std::uint32_t barColourOfDay(const CalendarBarList& list, DayNumber day);
 std::string calendarBarFileBytes(const CalendarBarList& list);
 CalendarBarList calendarBarsFromFileBytes(std::string_view bytes);
 
-CalendarBarList loadCalendarBars(const std::filesystem::path& folder);
+CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::path& folder);
 
 // Writes the bars into `folder` (deletes the file when there are none) and clears the changed
 // flag. A file that could not be read at loading is left alone and reported.
-SaveResult saveCalendarBars(const std::filesystem::path& folder, CalendarBarList& list);
+SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,
+                              CalendarBarList& list);
 
 // Removes every bar that starts on or before `lastDay`, also when it ends later.
 void deleteBarsUpTo(CalendarBarList& list, DayNumber lastDay);

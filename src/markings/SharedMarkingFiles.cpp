@@ -1,6 +1,6 @@
 #include "markings/SharedMarkingFiles.h"
 
-#include "settings/SharedDataMerge.h"
+#include "markings/SharedEntryMerge.h"
 
 #include <algorithm>
 
@@ -50,14 +50,17 @@ std::vector<ShiftMarking> storedEntries(const ShiftMarkingList& list) {
 
 } // namespace
 
-SharedSaveResult saveShiftMarkingsShared(const std::filesystem::path& folder,
+SharedSaveResult saveShiftMarkingsShared(UserFileStore& store, const std::filesystem::path& folder,
                                          ShiftMarkingList& list,
                                          std::vector<ShiftMarking>& asLoaded) {
     const std::filesystem::path path = folder / kShiftMarkingFileName;
-    if (list.fileUnreadable)
+    if (store.isUnreadable(path))
         return {refusedUnreadableFile(path)};
-    const ShiftMarkingList onDisk = loadShiftMarkings(folder);
-    if (onDisk.fileUnreadable)
+    const auto lock = store.lockFolder(folder);
+    if (!lock)
+        return {{false, lock.reason}};
+    const ShiftMarkingList onDisk = loadShiftMarkings(store, folder);
+    if (store.isUnreadable(path))
         return {refusedUnreadableFile(path)};
 
     ShiftMarkingList toWrite;
@@ -70,7 +73,7 @@ SharedSaveResult saveShiftMarkingsShared(const std::filesystem::path& folder,
         toWrite = ShiftMarkingList(markingsOf(merged.records));
         replaced = merged.replacedEntries;
     }
-    SharedSaveResult result{saveShiftMarkings(folder, toWrite), replaced};
+    SharedSaveResult result{saveShiftMarkings(store, folder, toWrite), replaced};
     if (result.saved.ok) {
         list = ShiftMarkingList(storedEntries(toWrite));
         asLoaded = list.entries();
@@ -78,13 +81,16 @@ SharedSaveResult saveShiftMarkingsShared(const std::filesystem::path& folder,
     return result;
 }
 
-SharedSaveResult saveCalendarBarsShared(const std::filesystem::path& folder, CalendarBarList& list,
-                                        std::vector<CalendarBar>& asLoaded) {
+SharedSaveResult saveCalendarBarsShared(UserFileStore& store, const std::filesystem::path& folder,
+                                        CalendarBarList& list, std::vector<CalendarBar>& asLoaded) {
     const std::filesystem::path path = folder / kCalendarBarFileName;
-    if (list.fileUnreadable)
+    if (store.isUnreadable(path))
         return {refusedUnreadableFile(path)};
-    const CalendarBarList onDisk = loadCalendarBars(folder);
-    if (onDisk.fileUnreadable)
+    const auto lock = store.lockFolder(folder);
+    if (!lock)
+        return {{false, lock.reason}};
+    const CalendarBarList onDisk = loadCalendarBars(store, folder);
+    if (store.isUnreadable(path))
         return {refusedUnreadableFile(path)};
 
     CalendarBarList toWrite;
@@ -97,7 +103,7 @@ SharedSaveResult saveCalendarBarsShared(const std::filesystem::path& folder, Cal
         toWrite = CalendarBarList(barsOf(merged.records));
         replaced = merged.replacedEntries;
     }
-    SharedSaveResult result{saveCalendarBars(folder, toWrite), replaced};
+    SharedSaveResult result{saveCalendarBars(store, folder, toWrite), replaced};
     if (result.saved.ok) {
         list = CalendarBarList(toWrite.bars());
         asLoaded = list.bars();

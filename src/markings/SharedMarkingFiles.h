@@ -20,12 +20,14 @@ struct SharedSaveResult {
     int replacedEntries = 0;
 };
 
-// On success `list` and `asLoaded` both hold what the file now holds and the list's changed
-// flag is cleared. A file that could not be read, at loading or now, is left as it is.
-SharedSaveResult saveShiftMarkingsShared(const std::filesystem::path& folder,
+// The file is read, merged and replaced under the lock of the data folder, so that two
+// installations saving at the same moment both keep their entries. On success `list` and
+// `asLoaded` both hold what the file now holds and the list's changed flag is cleared. A file
+// that could not be read, at loading or now, is left as it is.
+SharedSaveResult saveShiftMarkingsShared(UserFileStore& store, const std::filesystem::path& folder,
                                          ShiftMarkingList& list,
                                          std::vector<ShiftMarking>& asLoaded);
-SharedSaveResult saveCalendarBarsShared(const std::filesystem::path& folder, CalendarBarList& list,
-                                        std::vector<CalendarBar>& asLoaded);
+SharedSaveResult saveCalendarBarsShared(UserFileStore& store, const std::filesystem::path& folder,
+                                        CalendarBarList& list, std::vector<CalendarBar>& asLoaded);
 
 } // namespace tp

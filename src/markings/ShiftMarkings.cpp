@@ -88,16 +88,14 @@ ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes) {
     return ShiftMarkingList(std::move(markings));
 }
 
-ShiftMarkingList loadShiftMarkings(const std::filesystem::path& folder) {
-    const DataFileBytes file = readDataFile(folder / kShiftMarkingFileName, kLargestMarkingFile);
-    ShiftMarkingList list = shiftMarkingsFromFileBytes(file.bytes);
-    list.fileUnreadable = file.status == DataFileStatus::Unreadable;
-    return list;
+ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::path& folder) {
+    const DataFileBytes file = store.read(folder / kShiftMarkingFileName, kLargestMarkingFile);
+    return shiftMarkingsFromFileBytes(file.bytes);
 }
 
-SaveResult saveShiftMarkings(const std::filesystem::path& folder, ShiftMarkingList& list) {
-    SaveResult result = saveReadableDataFile(folder / kShiftMarkingFileName,
-                                             shiftMarkingFileBytes(list), list.fileUnreadable);
+SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,
+                              ShiftMarkingList& list) {
+    SaveResult result = store.save(folder / kShiftMarkingFileName, shiftMarkingFileBytes(list), true);
     if (result.ok)
         list.changed = false;
     return result;

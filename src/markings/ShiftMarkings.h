@@ -1,8 +1,7 @@
 #pragma once
 
 #include "markings/MarkingCodes.h"
-#include "platform/DataFileRead.h"
-#include "platform/DataFileSave.h"
+#include "platform/UserFileStore.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -43,8 +42,6 @@ class ShiftMarkingList {
 
     // Whether the list differs from the file.
     bool changed = false;
-    // The file was there but could not be read: it must not be written over.
-    bool fileUnreadable = false;
 
   private:
     std::vector<ShiftMarking> entries_;
@@ -56,11 +53,12 @@ std::string shiftMarkingFileBytes(const ShiftMarkingList& list);
 ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes);
 
 // The markings stored in `folder`; a missing file gives an empty list.
-ShiftMarkingList loadShiftMarkings(const std::filesystem::path& folder);
+ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::path& folder);
 
 // Writes the markings into `folder` (deletes the file when there are none) and clears the
 // changed flag. A file that could not be read at loading is left alone and reported.
-SaveResult saveShiftMarkings(const std::filesystem::path& folder, ShiftMarkingList& list);
+SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,
+                              ShiftMarkingList& list);
 
 // The code the marking window starts with: that of the day's marking, or 0.
 int currentMarkingCode(const ShiftMarkingList& list, DayNumber day);

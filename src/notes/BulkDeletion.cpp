@@ -2,17 +2,17 @@
 
 namespace tp {
 
-int deleteChosenNotes(const std::filesystem::path& folder, NoteIndexes& indexes,
+int deleteChosenNotes(UserFileStore& store, const std::filesystem::path& folder, NoteIndexes& indexes,
                       const BulkDeletionChoice& choice) {
     int failures = 0;
     if (choice.dayNotes)
-        failures += deleteDayNotesUpTo(folder, indexes, choice.lastDay);
+        failures += deleteDayNotesUpTo(store, folder, indexes, choice.lastDay);
     if (choice.periodicNotes)
-        failures += deleteAllNotesOfKind(folder, indexes, NoteKind::Periodic);
+        failures += deleteAllNotesOfKind(store, folder, indexes, NoteKind::Periodic);
     if (choice.yearlyNotes)
-        failures += deleteAllNotesOfKind(folder, indexes, NoteKind::Yearly);
+        failures += deleteAllNotesOfKind(store, folder, indexes, NoteKind::Yearly);
     if (choice.weekdayNotes)
-        failures += deleteAllNotesOfKind(folder, indexes, NoteKind::WeekdayInMonth);
+        failures += deleteAllNotesOfKind(store, folder, indexes, NoteKind::WeekdayInMonth);
     return failures;
 }
 

@@ -98,8 +98,25 @@ void NoteEditorDialog::load(const QString& storedText) {
     textField_->setFocus();
 }
 
-QString NoteEditorDialog::readNote(const std::string& fileName) const {
-    return QString::fromStdString(readNoteFile(context_.folder, fileName, context_.password));
+QString NoteEditorDialog::readNote(const std::string& fileName) {
+    const StoredNote note = readNoteFile(context_.store, context_.folder, fileName, context_.password);
+    if (note.status == DataFileStatus::Unreadable) {
+        unreadableNoteMessage_ = QStringLiteral("Die Notiz vom ") + dateText() +
+                                 QStringLiteral(" konnte nicht gelesen werden: ") +
+                                 QString::fromStdString(note.reason) +
+                                 QStringLiteral(". Sie bleibt unverändert.");
+        if (isVisible())
+            tellUnreadableNote();
+    }
+    return QString::fromStdString(note.text);
+}
+
+void NoteEditorDialog::tellUnreadableNote() {
+    if (unreadableNoteMessage_.isEmpty())
+        return;
+    context_.messages.inform(isVisible() ? this : parentWidget(), QStringLiteral("Fehler"),
+                             unreadableNoteMessage_);
+    unreadableNoteMessage_.clear();
 }
 
 QString NoteEditorDialog::dateText() const {
@@ -164,10 +181,13 @@ void NoteEditorDialog::leave() {
         accept();
         return;
     }
-    const bool mustSave = finalText != loadedText_ || finalText.isEmpty() || repetitionChanged();
+    // A note that could not be read is neither replaced nor deleted; the user was told.
+    const bool unreadable = context_.store.isUnreadable(noteFilePath(context_.folder, fileName()));
+    const bool mustSave = !unreadable && (finalText != loadedText_ || finalText.isEmpty() ||
+                                          repetitionChanged());
     if (mustSave) {
         const NoteFileResult result =
-            writeNoteFile(context_.folder, context_.indexes, kind(), fileName(),
+            writeNoteFile(context_.store, context_.folder, context_.indexes, kind(), fileName(),
                           finalText.toStdString(), context_.password);
         changedNotes_ = true;
         if (!result.ok) {

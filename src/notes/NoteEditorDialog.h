@@ -21,6 +21,7 @@ namespace tp {
 // the selected day; `unitW` and `unitH` are the page's character width and row height, and
 // `background` the page's background colour, which the editor window takes.
 struct NoteEditorContext {
+    UserFileStore& store;
     std::filesystem::path folder;
     NoteIndexes& indexes;
     std::string password; // UTF-8
@@ -48,6 +49,8 @@ class NoteEditorDialog : public QDialog {
     QString text() const;
     // Whether a note file was written or deleted.
     bool changedNotes() const { return changedNotes_; }
+    // Tells, once, that a note that is there could not be read; after that only when shown.
+    void tellUnreadableNote();
 
   public slots:
     // Escape and the close box: asks whether changes are to be kept, then saves as needed.
@@ -69,7 +72,9 @@ class NoteEditorDialog : public QDialog {
 
     // Shows `text` (CR LF breaks) as the loaded note.
     void load(const QString& storedText);
-    QString readNote(const std::string& fileName) const;
+    // The note's text; a note that is there but cannot be read shows empty, is told, and is
+    // never saved over or deleted.
+    QString readNote(const std::string& fileName);
     QString dateText() const;
     // The column right of the text field where each editor adds its own controls.
     QVBoxLayout* controlColumn() const { return controlColumn_; }
@@ -99,6 +104,7 @@ class NoteEditorDialog : public QDialog {
     QVBoxLayout* controlColumn_ = nullptr;
     QString loadedText_;
     bool changedNotes_ = false;
+    QString unreadableNoteMessage_; // still to be told
 };
 
 } // namespace tp

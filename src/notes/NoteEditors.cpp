@@ -30,6 +30,7 @@ std::unique_ptr<NoteEditorDialog> editorOf(NoteKind kind, const NoteEditorContex
 
 bool runNoteEditor(NoteKind kind, const NoteEditorContext& context, QWidget* parent) {
     const std::unique_ptr<NoteEditorDialog> editor = editorOf(kind, context, parent);
+    editor->tellUnreadableNote();
     editor->exec();
     return editor->changedNotes();
 }

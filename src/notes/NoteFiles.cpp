@@ -5,9 +5,6 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace tp {
@@ -24,10 +21,6 @@ std::size_t storedLengthBound(const NoteCipher& cipher) {
     return cipher.hasPassword() ? kDigitsPerCharacter * kNoteLengthLimit : kNoteLengthLimit + 1;
 }
 
-std::string quotedName(const std::string& fileName) {
-    return "\u201E" + fileName + "\u201C";
-}
-
 fs::path pathOfName(const std::string& fileName) {
     return fs::path(std::u8string(fileName.begin(), fileName.end()));
 }
@@ -37,17 +30,15 @@ NoteFileResult failure(std::string reason) {
 }
 
 // The file names of the folder that end in `extension`, folders included, sorted by name so
-// that every platform and every run sees them in the same order.
-std::vector<std::string> listedNames(const fs::path& folder, std::string_view extension) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::u8string name = it->path().filename().u8string();
-        std::string bytes(name.begin(), name.end());
-        if (bytes.ends_with(extension))
-            names.push_back(std::move(bytes));
-    }
-    std::sort(names.begin(), names.end());
+// that every platform and every run sees them in the same order; nothing when the folder
+// cannot be listed.
+std::optional<std::vector<std::string>> listedNames(UserFileStore& store, const fs::path& folder,
+                                                    std::string_view extension) {
+    auto names = store.list(folder);
+    if (!names)
+        return std::nullopt;
+    std::erase_if(*names, [&](const std::string& name) { return !name.ends_with(extension); });
+    std::sort(names->begin(), names->end());
     return names;
 }
 
@@ -97,85 +88,81 @@ std::string fileNameOfEntry(NoteKind kind, std::int32_t code) {
     return {};
 }
 
-// Removes one note file; a missing file is no failure, a folder of that name is.
-NoteFileResult deleteNoteFile(const fs::path& folder, const std::string& fileName) {
-    const fs::path path = folder / pathOfName(fileName);
-    std::error_code error;
-    if (fs::is_directory(path, error))
-        return failure("Die Notiz " + quotedName(fileName) +
-                       " ist ein Ordner und wurde nicht gelöscht.");
-    if (!fs::remove(path, error) && error)
-        return failure("Die Notiz " + quotedName(fileName) +
-                       " konnte nicht gelöscht werden: " + error.message());
+// Removes one note file; a missing file is no failure, a folder of that name is, and a file
+// that could not be read stays.
+NoteFileResult deleteNoteFile(UserFileStore& store, const fs::path& folder,
+                              const std::string& fileName) {
+    const SaveResult removed = store.remove(folder / pathOfName(fileName));
+    if (!removed.ok)
+        return failure(removed.reason);
     return {};
 }
 
-int deleteFiles(const fs::path& folder, const std::vector<std::string>& fileNames) {
+int deleteFiles(UserFileStore& store, const fs::path& folder,
+                const std::vector<std::string>& fileNames) {
     int failures = 0;
     for (const std::string& fileName : fileNames)
-        if (!deleteNoteFile(folder, fileName).ok)
+        if (!deleteNoteFile(store, folder, fileName).ok)
             ++failures;
     return failures;
 }
 
 } // namespace
 
-std::optional<std::string> readStoredNote(const fs::path& folder, const std::string& fileName,
-                                          const std::string& password) {
-    const fs::path path = folder / pathOfName(fileName);
-    std::error_code error;
-    if (fs::is_directory(path, error))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+fs::path noteFilePath(const fs::path& folder, const std::string& fileName) {
+    return folder / pathOfName(fileName);
+}
+
+StoredNote readStoredNote(UserFileStore& store, const fs::path& folder,
+                          const std::string& fileName, const std::string& password) {
     const NoteCipher cipher(password);
-    std::string stored(storedLengthBound(cipher), '\0');
-    in.read(stored.data(), static_cast<std::streamsize>(stored.size()));
-    if (in.bad())
-        return std::nullopt;
-    stored.resize(static_cast<std::size_t>(in.gcount()));
-    return cipher.decipherNote(stored);
+    // A longer file is read and cut to what a note can hold, as it always was.
+    constexpr std::uintmax_t kLargestNoteFile = 1u << 20;
+    DataFileBytes file = store.read(folder / pathOfName(fileName), kLargestNoteFile);
+    if (file.status != DataFileStatus::Read)
+        return {file.status, {}, std::move(file.reason)};
+    if (file.bytes.size() > storedLengthBound(cipher))
+        file.bytes.resize(storedLengthBound(cipher));
+    return {DataFileStatus::Read, cipher.decipherNote(file.bytes), {}};
 }
 
-std::string readNoteFile(const fs::path& folder, const std::string& fileName,
-                         const std::string& password) {
-    return utf8FromWindows1252(readStoredNote(folder, fileName, password).value_or(""));
+StoredNote readNoteFile(UserFileStore& store, const fs::path& folder, const std::string& fileName,
+                        const std::string& password) {
+    StoredNote note = readStoredNote(store, folder, fileName, password);
+    note.text = utf8FromWindows1252(note.text);
+    return note;
 }
 
-NoteFileResult writeNoteFile(const fs::path& folder, NoteIndexes& indexes, NoteKind kind,
-                             const std::string& fileName, const std::string& text,
+NoteFileResult writeNoteFile(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
+                             NoteKind kind, const std::string& fileName, const std::string& text,
                              const std::string& password) {
     NoteFileResult result;
     if (text.empty()) {
-        result = deleteNoteFile(folder, fileName);
+        result = deleteNoteFile(store, folder, fileName);
     } else {
-        const fs::path path = folder / pathOfName(fileName);
         const std::string stored = NoteCipher(password).encipherNote(windows1252FromUtf8(text));
-        errno = 0;
-        if (writeFileAtomically(path, stored)) {
-            setHiddenAttribute(path);
-        } else {
-            std::string detail = errno != 0 ? std::strerror(errno) : "";
-            std::error_code ignored;
-            if (fs::is_directory(path, ignored))
-                detail = "ein Ordner trägt diesen Namen";
-            result =
-                failure("Die Notiz " + quotedName(fileName) + " konnte nicht gespeichert werden" +
-                        (detail.empty() ? "." : ": " + detail));
-        }
+        if (const SaveResult saved = store.save(folder / pathOfName(fileName), stored, true);
+            !saved.ok)
+            result = failure(saved.reason);
     }
-    rebuildNoteIndex(folder, indexes, kind);
+    rebuildNoteIndex(store, folder, indexes, kind);
     return result;
 }
 
-int rebuildNoteIndex(const fs::path& folder, NoteIndexes& indexes, NoteKind kind) {
-    return static_cast<int>(fillIndex(indexes, kind, listedNames(folder, noteFileExtension(kind))));
+int rebuildNoteIndex(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
+                     NoteKind kind) {
+    const auto names = listedNames(store, folder, noteFileExtension(kind));
+    if (!names)
+        return 0; // the index stays as it was
+    return static_cast<int>(fillIndex(indexes, kind, *names));
 }
 
-NoteIndexes readNoteIndexes(const fs::path& folder) {
+std::optional<NoteIndexes> readNoteIndexes(UserFileStore& store, const fs::path& folder) {
     // One listing serves all four kinds.
-    std::vector<std::string> all = listedNames(folder, "");
+    const auto listed = listedNames(store, folder, "");
+    if (!listed)
+        return std::nullopt;
+    const std::vector<std::string>& all = *listed;
     NoteIndexes indexes;
     for (const NoteKind kind : kAllNoteKinds) {
         std::vector<std::string> names;
@@ -187,18 +174,20 @@ NoteIndexes readNoteIndexes(const fs::path& folder) {
     return indexes;
 }
 
-int deleteDayNotesUpTo(const fs::path& folder, NoteIndexes& indexes, DayNumber lastDay) {
+int deleteDayNotesUpTo(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
+                       DayNumber lastDay) {
     const std::int32_t lastCode = dateCodeOf(lastDay);
     std::vector<std::string> doomed;
     for (const std::int32_t code : indexes.dayNotes)
         if (code <= lastCode)
             doomed.push_back(dayNoteFileName(code));
-    const int failures = deleteFiles(folder, doomed);
-    rebuildNoteIndex(folder, indexes, NoteKind::Day);
+    const int failures = deleteFiles(store, folder, doomed);
+    rebuildNoteIndex(store, folder, indexes, NoteKind::Day);
     return failures;
 }
 
-int deleteAllNotesOfKind(const fs::path& folder, NoteIndexes& indexes, NoteKind kind) {
+int deleteAllNotesOfKind(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
+                         NoteKind kind) {
     std::vector<std::string> doomed;
     if (kind == NoteKind::Periodic) {
         for (const PeriodicNoteEntry& entry : indexes.periodicNotes)
@@ -210,8 +199,8 @@ int deleteAllNotesOfKind(const fs::path& folder, NoteIndexes& indexes, NoteKind 
         for (const std::int32_t code : codes)
             doomed.push_back(fileNameOfEntry(kind, code));
     }
-    const int failures = deleteFiles(folder, doomed);
-    rebuildNoteIndex(folder, indexes, kind);
+    const int failures = deleteFiles(store, folder, doomed);
+    rebuildNoteIndex(store, folder, indexes, kind);
     return failures;
 }
 

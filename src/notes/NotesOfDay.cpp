@@ -66,9 +66,10 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 // Collects the texts of one day in Windows-1252, each followed by the separator.
 class DayNoteCollector {
   public:
-    DayNoteCollector(const std::filesystem::path& folder, const NoteIndexes& indexes,
-                     const std::string& password, std::string_view separator)
-        : folder_(folder), indexes_(indexes), password_(password), separator_(separator) {}
+    DayNoteCollector(UserFileStore& store, const std::filesystem::path& folder,
+                     const NoteIndexes& indexes, const std::string& password,
+                     std::string_view separator)
+        : store_(store), folder_(folder), indexes_(indexes), password_(password), separator_(separator) {}
 
     void append(const std::string& text) {
         if (text.empty())
@@ -78,7 +79,7 @@ class DayNoteCollector {
     }
 
     std::string read(const std::string& fileName) const {
-        return readStoredNote(folder_, fileName, password_).value_or("");
+        return readStoredNote(store_, folder_, fileName, password_).text;
     }
 
     // The note of a month (or of every month) for a weekday and occurrence; a month's own note
@@ -88,8 +89,9 @@ class DayNoteCollector {
             const std::int32_t code = codeOf(candidate, position, occurrence);
             if (!contains(indexes_.weekdayNotes, code))
                 continue;
-            if (auto text = readStoredNote(folder_, weekdayNoteFileName(code), password_))
-                return *text;
+            if (StoredNote note = readStoredNote(store_, folder_, weekdayNoteFileName(code), password_);
+                note.status == DataFileStatus::Read)
+                return std::move(note.text);
         }
         return {};
     }
@@ -109,6 +111,7 @@ class DayNoteCollector {
     }
 
   private:
+    UserFileStore& store_;
     const std::filesystem::path& folder_;
     const NoteIndexes& indexes_;
     const std::string& password_;
@@ -116,9 +119,9 @@ class DayNoteCollector {
     std::string result_;
 };
 
-std::string collectStoredNotesOfDay(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string collectStoredNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                                     DayNumber day, const std::string& password, NoteTextMode mode) {
-    DayNoteCollector notes(folder, indexes, password,
+    DayNoteCollector notes(store, folder, indexes, password,
                            mode == NoteTextMode::Window ? kWindowSeparator : kStatusLineSeparator);
     const CivilDate date = civilFromDayNumber(day);
 
@@ -202,15 +205,15 @@ std::string expandYearPlaceholders(std::string_view text, int year) {
     }
 }
 
-std::string collectNotesOfDay(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                               DayNumber day, const std::string& password, NoteTextMode mode) {
-    return utf8FromWindows1252(collectStoredNotesOfDay(folder, indexes, day, password, mode));
+    return utf8FromWindows1252(collectStoredNotesOfDay(store, folder, indexes, day, password, mode));
 }
 
-std::string noteStatusLine(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                            DayNumber day, const std::string& password) {
     const std::string notes =
-        collectStoredNotesOfDay(folder, indexes, day, password, NoteTextMode::StatusLine);
+        collectStoredNotesOfDay(store, folder, indexes, day, password, NoteTextMode::StatusLine);
     return utf8FromWindows1252(replaceAll(notes, kLineBreak, kShownLineBreak));
 }
 

@@ -42,11 +42,11 @@ enum class NoteTextMode { Window, StatusLine };
 
 // Every note that applies to `day` (UTF-8): the day note, the periodic notes, the yearly note
 // with its placeholders filled in, the weekday-in-month notes; the empty text when there is none.
-std::string collectNotesOfDay(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                               DayNumber day, const std::string& password, NoteTextMode mode);
 
 // The note line of the status panel: the notes of the day with their line breaks shown as "»".
-std::string noteStatusLine(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                            DayNumber day, const std::string& password);
 
 } // namespace tp

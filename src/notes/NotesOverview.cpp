@@ -42,7 +42,7 @@ std::vector<DayNumber> daysOfMonthColumns(int year, int month, int columnCount) 
     return days;
 }
 
-std::string buildNotesOverview(const std::filesystem::path& folder, const NoteIndexes& indexes,
+std::string buildNotesOverview(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                                const std::string& password,
                                std::span<const DayNumber> displayedDays, DayNumber today) {
     std::string text;
@@ -50,7 +50,7 @@ std::string buildNotesOverview(const std::filesystem::path& folder, const NoteIn
         if (day == today && !text.empty())
             text += "\r\n" + std::string(kTodayRuleLength, '_') + "\r\n";
         const std::string notes =
-            collectNotesOfDay(folder, indexes, day, password, NoteTextMode::Window);
+            collectNotesOfDay(store, folder, indexes, day, password, NoteTextMode::Window);
         if (notes.empty())
             continue;
         if (!text.empty())

@@ -27,17 +27,21 @@ WriteResult failedBecause(int errorNumber) {
     return {false, systemErrorText(errorNumber), errorNumber};
 }
 
-// A name beside `path` that no other writer uses: the process, the time and a try counter.
+// A name beside `path` that no other writer uses: sixteen hex digits made of the process, the
+// time and a try counter ("Schichtmarkierung.dat.0123456789abcdef.neu"), so that the start of
+// the program can tell the leftovers of an interrupted save.
 fs::path temporaryNameFor(const fs::path& path, int attempt) {
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
 #ifdef _WIN32
-    const unsigned long process = GetCurrentProcessId();
+    const std::uint64_t process = GetCurrentProcessId();
 #else
-    const unsigned long process = static_cast<unsigned long>(getpid());
+    const std::uint64_t process = static_cast<std::uint64_t>(getpid());
 #endif
-    char suffix[64];
-    std::snprintf(suffix, sizeof suffix, ".%lx%llx%x.neu", process,
-                  static_cast<unsigned long long>(ticks), static_cast<unsigned>(attempt));
+    const std::uint64_t mixed = (ticks * 0x9E3779B97F4A7C15ull) ^ (process << 40) ^
+                                (process >> 24) ^ static_cast<std::uint64_t>(attempt);
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%016llx.neu", static_cast<unsigned long long>(mixed));
     fs::path temporary = path;
     temporary += suffix;
     return temporary;

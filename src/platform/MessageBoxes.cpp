@@ -1,6 +1,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tp {
 
@@ -15,6 +16,16 @@ void QtMessageBoxes::inform(QWidget* parent, const QString& title, const QString
 bool QtMessageBoxes::ask(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, QStringLiteral("Frage"), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtMessageBoxes::choose(QWidget* parent, const QString& title, const QString& text,
+                            const QString& firstButton, const QString& secondButton) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
+    box.addButton(secondButton, QMessageBox::RejectRole);
+    box.setDefaultButton(first);
+    box.exec();
+    return box.clickedButton() == first;
 }
 
 } // namespace tp

@@ -68,7 +68,8 @@ std::string parentFolder(std::string_view folder) {
     return std::string(folder);
 }
 
-ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
+                                            const std::filesystem::path& dataRoot,
                                             const std::string& userName,
                                             ProgramSettings& settings) {
     const std::filesystem::path userFolder = userFolderOf(dataRoot, userName);
@@ -92,7 +93,7 @@ ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoo
                                               parentFolder(settings.userDataFolder) +
                                               "' wurde nicht gefunden!"};
     settings.userDataFolder = folderPathText(dataRoot);
-    saveSettings(userFolder, settings);
+    saveSettings(store, userFolder, settings);
     return check;
 }
 

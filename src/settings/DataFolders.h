@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/UserFileStore.h"
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
@@ -58,7 +59,8 @@ struct ExternalFolderCheck {
 // user's own folder is missing there). When it names a folder that is gone (a network drive
 // not connected), it is set back to the data root and the settings are saved at once. The
 // stored text is rewritten with this system's separators and a trailing one.
-ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
+                                            const std::filesystem::path& dataRoot,
                                             const std::string& userName, ProgramSettings& settings);
 
 } // namespace tp

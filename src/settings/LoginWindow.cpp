@@ -142,27 +142,4 @@ std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
     return window.login();
 }
 
-UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
-                               const std::filesystem::path& dataRoot, ProgramSettings& settings,
-                               const std::function<void()>& saveOldUserData,
-                               std::function<void(QWidget*)> showHelp) {
-    UserLoginResult result;
-    const std::optional<Login> login = askForLogin(parent, messages, std::move(showHelp));
-    if (!login)
-        return result;
-    const UserSwitch change =
-        switchUser(dataRoot, login->userName.toStdString(), settings, saveOldUserData);
-    if (change.outcome != UserSwitchOutcome::Switched) {
-        messages.inform(parent, kErrorTitle,
-                        QStringLiteral("Es wurde kein neuer Anwender angemeldet!"));
-        return result;
-    }
-    if (!change.missingFolderMessage.empty())
-        messages.inform(parent, kErrorTitle, QString::fromStdString(change.missingFolderMessage));
-    result.place = change.place;
-    result.notePassword = login->password;
-    result.settingsRead = change.settingsRead;
-    return result;
-}
-
 } // namespace tp

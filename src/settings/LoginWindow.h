@@ -61,21 +61,4 @@ class LoginWindow : public QDialog {
 std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
                                  std::function<void(QWidget*)> showHelp = {});
 
-// The whole change of user: asks for name and password, saves the old user's data through
-// `saveOldUserData` (see saveAllUserData), switches to the new user's folder (created with a
-// complete settings file when new) and reads his settings, reporting a failure or a missing
-// external folder. When the result holds a place, the caller hands `notePassword` to the
-// notes, loads notes, markings, bars and accounts from `place.dataFolder`, sets the title
-// (mainWindowTitle with afterLogin) and redraws.
-struct UserLoginResult {
-    std::optional<UserDataPlace> place; // empty: the old user stays logged in
-    QString notePassword;
-    // Unreadable: the new user's settings file could not be read and must not be replaced.
-    ReadResult settingsRead = ReadResult::Missing;
-};
-UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
-                               const std::filesystem::path& dataRoot, ProgramSettings& settings,
-                               const std::function<void()>& saveOldUserData,
-                               std::function<void(QWidget*)> showHelp = {});
-
 } // namespace tp

@@ -263,7 +263,8 @@ void SettingsDialog::resetVacation() {
     crewOrder_->setCurrentIndex(0);
 }
 
-bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
+bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
+                         int calendarYear,
                          const std::filesystem::path& userFolder, MessageBoxes& messages,
                          SettingsDialogHooks hooks) {
     const auto callerHook = hooks.placeNameChanged;
@@ -277,7 +278,7 @@ bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calenda
     if (dialog.exec() != QDialog::Accepted)
         return false;
     applySettingsDialogValues(dialog.values(), settings);
-    saveSettings(userFolder, settings);
+    saveSettings(store, userFolder, settings);
     return true;
 }
 

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace tp {
 
+class UserFileStore;
+
 class MessageBoxes;
 
 // What the dialog asks of the window that opens it.
@@ -103,7 +105,8 @@ class SettingsDialog : public QDialog {
 // the settings file in `userFolder` is written. True when stored: the caller then takes the
 // settings over and redraws the page, the astronomy line and the accounts. `calendarYear`
 // bounds the vacation start and names the crew orders.
-bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
+bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
+                         int calendarYear,
                          const std::filesystem::path& userFolder, MessageBoxes& messages,
                          SettingsDialogHooks hooks = {});
 

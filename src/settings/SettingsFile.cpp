@@ -196,14 +196,13 @@ std::string settingsFileBytes(const ProgramSettings& settings) {
     return writer.bytes();
 }
 
-LoadedSettings loadSettings(const std::filesystem::path& userFolder,
+LoadedSettings loadSettings(UserFileStore& store, const std::filesystem::path& userFolder,
                             const std::string& dataRootPath) {
     LoadedSettings loaded;
     try {
-        std::string bytes;
-        loaded.read = readFile(userFolder / kSettingsFileName, bytes, kLargestReadableFile);
-        loaded.settings =
-            settingsFromFileBytes(loaded.read == ReadResult::Read ? bytes : "", dataRootPath);
+        const DataFileBytes file = store.read(userFolder / kSettingsFileName, kLargestReadableFile);
+        loaded.read = file.status;
+        loaded.settings = settingsFromFileBytes(file.bytes, dataRootPath);
     } catch (const std::exception&) {
         // Out of memory on a large file: the run goes on with the defaults.
         loaded.read = ReadResult::Unreadable;
@@ -213,12 +212,9 @@ LoadedSettings loadSettings(const std::filesystem::path& userFolder,
     return loaded;
 }
 
-WriteResult saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings) {
-    const std::filesystem::path file = userFolder / kSettingsFileName;
-    WriteResult result = writeFileAtomically(file, settingsFileBytes(settings));
-    if (result)
-        setHiddenAttribute(file);
-    return result;
+SaveResult saveSettings(UserFileStore& store, const std::filesystem::path& userFolder,
+                        const ProgramSettings& settings) {
+    return store.save(userFolder / kSettingsFileName, settingsFileBytes(settings), true);
 }
 
 std::string folderPathText(const std::filesystem::path& folder) {

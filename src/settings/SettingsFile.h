@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AtomicFile.h"
+#include "platform/UserFileStore.h"
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
@@ -21,12 +21,14 @@ struct LoadedSettings {
 // stands in for an empty user data folder. A file that exists but cannot be read (or is far
 // too large to be a settings file) gives the defaults too and is reported as Unreadable: it
 // must then not be replaced. Nothing is thrown.
-LoadedSettings loadSettings(const std::filesystem::path& userFolder,
+LoadedSettings loadSettings(UserFileStore& store, const std::filesystem::path& userFolder,
                             const std::string& dataRootPath);
 
 // Replaces "Einstellungen.dat" in `userFolder` with all values of `settings` and hides it.
-// When it could not be written, the old file stays and the result says why.
-WriteResult saveSettings(const std::filesystem::path& userFolder, const ProgramSettings& settings);
+// When it could not be written, or could not be read before, the old file stays and the
+// result says why.
+SaveResult saveSettings(UserFileStore& store, const std::filesystem::path& userFolder,
+                        const ProgramSettings& settings);
 
 // What "Einstellungen.dat" holds for `settings` (Windows-1252, CR LF).
 std::string settingsFileBytes(const ProgramSettings& settings);

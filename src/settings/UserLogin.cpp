@@ -52,14 +52,14 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin) {
            userName;
 }
 
-void saveAllUserData(const UserDataPlace& place, const ProgramSettings& settings,
+void saveAllUserData(UserFileStore& store, const UserDataPlace& place, const ProgramSettings& settings,
                      const std::function<void()>& saveChangedMarkingsAndBars) {
     if (saveChangedMarkingsAndBars)
         saveChangedMarkingsAndBars();
-    saveSettings(userFolderOf(place.dataRoot, place.userName), settings);
+    saveSettings(store, userFolderOf(place.dataRoot, place.userName), settings);
 }
 
-UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
+UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot, const std::string& newName,
                       ProgramSettings& settings, const std::function<void()>& saveOldUserData) {
     UserSwitch result;
     if (!isAllowedUserName(newName))
@@ -77,18 +77,18 @@ UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& 
         // The new user starts with the current values and keeps his data in his own folder.
         settings.userName = newName;
         settings.userDataFolder = folderPathText(dataRoot);
-        saveSettings(userFolder, settings);
+        saveSettings(store, userFolder, settings);
         result.newUser = true;
     } else if (!std::filesystem::is_directory(userFolder, error)) {
         result.outcome = UserSwitchOutcome::FolderNotCreated; // a file holds the name
         return result;
     }
 
-    const LoadedSettings loaded = loadSettings(userFolder, folderPathText(dataRoot));
+    const LoadedSettings loaded = loadSettings(store, userFolder, folderPathText(dataRoot));
     settings = loaded.settings;
     result.settingsRead = loaded.read;
     settings.userName = newName; // the folder decides, whatever an old file says
-    const ExternalFolderCheck check = checkExternalDataFolder(dataRoot, newName, settings);
+    const ExternalFolderCheck check = checkExternalDataFolder(store, dataRoot, newName, settings);
     result.outcome = UserSwitchOutcome::Switched;
     result.place = {dataRoot, newName, check.dataFolder};
     result.missingFolderMessage = check.missingFolderMessage;

@@ -2,11 +2,9 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
-#include "shell/AppState.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionEnd.h"
-#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,6 +13,9 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
+
+#include <filesystem>
+#include <system_error>
 
 namespace tp {
 
@@ -27,10 +28,14 @@ void installGermanQtTranslation(QApplication& application, QTranslator& translat
         application.installTranslator(&translator);
 }
 
-void tellProblems(MessageBoxes& messages, QWidget* parent,
-                  const std::vector<std::string>& problems) {
-    for (const std::string& problem : problems)
-        messages.inform(parent, QStringLiteral("Fehler"), QString::fromStdString(problem));
+// The folder the program was started in; empty when it can no longer be named (it was
+// removed while the program started), and the program then runs without data folders.
+std::filesystem::path startFolderOfProgram() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error)
+        return {};
+    return folder;
 }
 
 // Once the session ends, every dialog is left as by its close box: the one open now, and any
@@ -67,7 +72,9 @@ void quitLikeEscape(MainWindow& window) {
         QApplication::instance()->installEventFilter(closer);
     }
     DialogCloser::closeOpenDialogs();
-    window.runCommand(Quit);
+    // Saved without asking: nobody may be there to answer.
+    window.endSession(true);
+    window.close();
 }
 
 int runTurnoplaner(QApplication& application) {
@@ -75,10 +82,11 @@ int runTurnoplaner(QApplication& application) {
     installGermanQtTranslation(application, qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    AppState state;
     SystemClock clock;
     QtMessageBoxes messages;
-    MainWindow window(state, desktopServices(clock, messages));
+    SystemFileSystem files;
+    Session session(files, clock);
+    MainWindow window(session, desktopServices(clock, messages));
 
     // The end of the session quits the way Escape does, so that everything is saved; from the
     // start on, as the first dialogs may already be open when it comes.
@@ -88,19 +96,17 @@ int runTurnoplaner(QApplication& application) {
                      [&window](QSessionManager&) { quitLikeEscape(window); });
 #endif
 
-    const std::vector<std::string> loadProblems =
-        loadStartState(state, startFolderOfProgram(), clock.now().year);
+    const SessionReport started = session.start(startFolderOfProgram());
     window.startUp();
     int exitStatus = 0;
-    if (!state.quit) { // the session may have ended during the start-up dialogs
+    if (!window.quitRequested()) { // the session may have ended during the start-up dialogs
         window.show();
         // Told inside the event loop, so that the end of the session can still end it.
-        QTimer::singleShot(0, &window, [&] { tellProblems(messages, &window, loadProblems); });
+        QTimer::singleShot(0, &window, [&] { window.tell(started); });
         exitStatus = application.exec();
     }
-
-    window.saveUserData();
-    tellProblems(messages, nullptr, saveEndState(state));
+    // The window ends the run by itself; an end that came some other way saves all the same.
+    window.endSession(true);
     return exitStatus;
 }
 

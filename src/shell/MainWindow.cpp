@@ -1,6 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "shell/PageInputOf.h"
+#include "display/PageInputOf.h"
 
 #include "astro/AstronomyLine.h"
 #include "display/PageFont.h"
@@ -96,8 +96,8 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
-    : QWidget(parent), state_(state), services_(std::move(services)) {
+MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent)
+    : QWidget(parent), session_(session), services_(std::move(services)) {
     setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -108,13 +108,14 @@ MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     }
     pageFont_ = QApplication::font();
     createGadgets();
+    createCommandTable();
     createShortcuts();
     applyPageBackground();
-    cells_.resize(state_.lastColumnIndex + 1);
+    cells_.resize(state().lastColumnIndex + 1);
 }
 
 void MainWindow::createGadgets() {
-    const MainWindowLayout layout = mainWindowLayout(kFallbackUnits, state_.pageWidth);
+    const MainWindowLayout layout = mainWindowLayout(kFallbackUnits, pageWidthOf(state()));
     for (const GadgetLayout& entry : layout) {
         QWidget* widget = nullptr;
         switch (entry.kind) {
@@ -165,7 +166,7 @@ void MainWindow::createGadgets() {
 }
 
 void MainWindow::applyPageBackground() {
-    const QColor background = colourFromWindowsValue(state_.pageBackground);
+    const QColor background = colourFromWindowsValue(state().pageBackground);
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, background);
     setPalette(windowPalette);
@@ -194,14 +195,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
-    checkDataFolder();
-    loadUserData();
     const bool fontTooLarge = !fitToUserFont();
 
-    state_.view = ViewPosition{};
-    showDayFirst(state_.view, todayOf(*services_.clock));
+    ViewPosition view;
+    showDayFirst(view, session_.today());
+    session_.setView(view);
     // Days 29..31 of the first column count as present until the first drawing says otherwise.
-    cells_.resize(state_.lastColumnIndex + 1);
+    cells_.resize(state().lastColumnIndex + 1);
     for (int day = 29; day <= 31; ++day)
         cells_.set(0, day, 1);
     rebuildPage(kNoCursorMove);
@@ -212,23 +212,53 @@ void MainWindow::startUp() {
     updateVacationBlockToggle();
 }
 
+void MainWindow::tell(const SessionReport& report, QWidget* parent) {
+    if (!parent)
+        parent = this;
+    for (const std::string& error : report.errors)
+        services_.messages->inform(parent, QStringLiteral("Fehler"), QString::fromStdString(error));
+    for (const std::string& notice : report.notices)
+        services_.messages->inform(parent, QStringLiteral("Information"),
+                                   QString::fromStdString(notice));
+}
+
+bool MainWindow::saveAtEnd(bool unasked) {
+    for (;;) {
+        const SessionReport report = session_.saveAll();
+        if (report.ok() || unasked) {
+            if (!unasked)
+                tell(report);
+            return true;
+        }
+        QString text;
+        for (const std::string& error : report.errors)
+            text += QString::fromStdString(error) + QLatin1Char('\n');
+        text += QStringLiteral("\nDie Änderungen sind noch nicht gespeichert. Sie können jetzt "
+                               "Platz schaffen oder die Rechte ändern und es wiederholen.");
+        if (!services_.messages->choose(this, QStringLiteral("Fehler"), text,
+                                        QStringLiteral("Wiederholen"),
+                                        QStringLiteral("Ohne Speichern beenden")))
+            return true;
+    }
+}
+
 bool MainWindow::fitToUserFont() {
-    auto font = pageFontOf(state_.font);
-    state_.units = unitsOfFont(font);
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    auto font = pageFontOf(state().font);
+    session_.setUnits(unitsOfFont(font));
 
     bool fits = fitWindow();
-    if (!fits && state_.lastColumnIndex > kMinLastColumnIndex) {
-        state_.lastColumnIndex = kMinLastColumnIndex;
-        state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    if (!fits && state().lastColumnIndex > kMinLastColumnIndex) {
+        session_.setLastColumnIndex(kMinLastColumnIndex);
         fits = fitWindow();
     }
     if (!fits) {
         // No page larger than the screen is drawn: the size goes back to the default before
         // anything is drawn, and the warning and the font dialog appear in that font.
-        state_.font.size = FontChoice{}.size;
-        font = pageFontOf(state_.font);
-        state_.units = unitsOfFont(font);
+        FontChoice defaultSize = state().font;
+        defaultSize.size = FontChoice{}.size;
+        session_.setFont(defaultSize);
+        font = pageFontOf(state().font);
+        session_.setUnits(unitsOfFont(font));
         fitWindow();
     }
     setPageFont(font.value_or(QApplication::font()));
@@ -251,9 +281,9 @@ void MainWindow::warnFontTooLarge() {
 bool MainWindow::fitWindow() {
     const QSize desktop = services_.desktopSize();
     const PixelSize desktopSize{desktop.width(), desktop.height()};
-    if (!clientFitsDesktop(state_.units, state_.pageWidth, desktopSize))
+    if (!clientFitsDesktop(state().units, pageWidthOf(state()), desktopSize))
         return false;
-    const PixelRect client = centredClientRect(state_.units, state_.pageWidth, desktopSize);
+    const PixelRect client = centredClientRect(state().units, pageWidthOf(state()), desktopSize);
     setFixedSize(client.width, client.height);
     setGeometry(client.x, client.y, client.width, client.height);
     return true;
@@ -261,7 +291,7 @@ bool MainWindow::fitWindow() {
 
 void MainWindow::keepOnDesktop() {
     const QSize desktop = services_.desktopSize();
-    const PixelSize client = clientSize(state_.units, state_.pageWidth);
+    const PixelSize client = clientSize(state().units, pageWidthOf(state()));
     const int width = std::min(client.width, desktop.width());
     const int height = std::min(client.height, desktop.height());
     setFixedSize(width, height);
@@ -270,7 +300,7 @@ void MainWindow::keepOnDesktop() {
 }
 
 void MainWindow::relayout() {
-    const MainWindowLayout layout = mainWindowLayout(state_.units, state_.pageWidth);
+    const MainWindowLayout layout = mainWindowLayout(state().units, pageWidthOf(state()));
     for (const GadgetLayout& entry : layout) {
         const PixelRect& rect = entry.rect;
         gadget(entry.gadget)->setGeometry(rect.x, rect.y, rect.width, rect.height);
@@ -293,21 +323,23 @@ void MainWindow::fontDialog() {
     if (!chosen)
         return;
     const QFont previous = pageFont_;
-    const LayoutUnits previousUnits = state_.units;
-    measureUnits(*chosen, state_.units.w, state_.units.h);
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    const LayoutUnits previousUnits = state().units;
+    LayoutUnits units = previousUnits;
+    measureUnits(*chosen, units.w, units.h);
+    session_.setUnits(units);
     if (fitWindow()) {
         setPageFont(*chosen);
-        state_.font = fontChoiceOf(*chosen);
+        session_.setFont(fontChoiceOf(*chosen));
         relayout();
         applyFontToGadgets();
         return;
     }
     // Measured again, the previous font gives slightly larger units than before: the window
     // grows with them, or keeps the units it had where the desktop has no room for that.
-    measureUnits(previous, state_.units.w, state_.units.h);
+    measureUnits(previous, units.w, units.h);
+    session_.setUnits(units);
     if (!fitWindow()) {
-        state_.units = previousUnits;
+        session_.setUnits(previousUnits);
         fitWindow();
     }
     setPageFont(previous);
@@ -319,26 +351,31 @@ void MainWindow::fontDialog() {
 }
 
 void MainWindow::rebuildPage(CursorMove move) {
-    const bool sheet = !showsMonthColumns(state_.calendarType);
+    const bool sheet = !showsMonthColumns(state().calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);
 
-    const PageMarkSources marks(state_, lunations_);
-    PageInput input = pageInputOf(state_, pageFont_, marks.all());
+    const SessionState& shown = state();
+    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes,
+                                shown.shiftMarkings, shown.calendarBars, shown.calendarType,
+                                lunations_);
+    PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input);
         // The sheet is narrower or lower than the page area; it sits in the middle of it.
         const SheetFrame frame =
-            sheetFrameFor(pageImageSize(state_.units, pageWidthUnits(state_.lastColumnIndex)));
-        canvas_->setGeometry(frame.marginLeft, 2 * state_.units.h + frame.marginTop, page_.width(),
+            sheetFrameFor(pageImageSize(state().units, pageWidthOf(state())));
+        canvas_->setGeometry(frame.marginLeft, 2 * state().units.h + frame.marginTop, page_.width(),
                              page_.height());
     } else {
         relayout();
         canvas_->setFocus();
         drawMonthColumns(page_, input, cells_);
-        applyCursorMove(state_.view, state_.lastColumnIndex, move, cells_);
-        input.view = state_.view;
+        ViewPosition view = state().view;
+        applyCursorMove(view, state().lastColumnIndex, move, cells_);
+        session_.setView(view);
+        input.view = view;
         drawCursorFrame(page_, input);
         showStatusOfSelectedDay();
     }
@@ -346,20 +383,20 @@ void MainWindow::rebuildPage(CursorMove move) {
 }
 
 void MainWindow::showStatusOfSelectedDay() {
-    const DayNumber selectedDay = cursorMonth(state_.view).dayNumber + state_.view.cursorDay - 1;
+    const DayNumber selectedDay = this->selectedDay();
     infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
     infoLine_->setCursorPosition(0);
     PhaseNearFlag phaseNear{};
     showElided(*astronomyLine_,
                QString::fromStdString(
-                   astronomyLine(workingDateOf(selectedDay), state_.place, phaseNear, &lunations_)),
+                   astronomyLine(workingDateOf(selectedDay), state().place, phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
     showElided(*noteLine_, noteLineText(), toolTipOf(Gadget::NoteLine));
     showAccountFields();
 }
 
 void MainWindow::showSheetStatus() {
-    const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
+    const CivilDate today = civilFromDayNumber(session_.today());
     infoLine_->setText(QString::fromStdString(dayAndMonthText(today.day, today.month)) +
                        QStringLiteral(" ") + QString::number(today.year));
     noteLine_->setText(QStringLiteral("Der Kalender kann mit der Taste 'Z' oder der rechten "
@@ -373,21 +410,28 @@ void MainWindow::showSheetStatus() {
 }
 
 void MainWindow::updateVacationBlockToggle() {
-    vacationBlockToggle_->setChecked(state_.switches.vacationBlock);
-    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state_.calendarType));
+    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
+    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state().calendarType));
 }
 
 void MainWindow::toggleVacationBlock() {
-    if (showsVacationBlockToggle(state_.calendarType)) {
-        state_.switches.vacationBlock = !state_.switches.vacationBlock;
+    if (showsVacationBlockToggle(state().calendarType)) {
+        session_.setVacationBlockShown(!state().switches.vacationBlock);
         rebuildPage(kNoCursorMove);
     }
-    vacationBlockToggle_->setChecked(state_.switches.vacationBlock);
+    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    state_.quit = true;
+    endSession(false);
     event->accept();
+}
+
+void MainWindow::endSession(bool unasked) {
+    if (!endSaved_)
+        saveAtEnd(unasked);
+    endSaved_ = true;
+    quitRequested_ = true;
 }
 
 } // namespace tp

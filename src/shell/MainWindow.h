@@ -6,7 +6,7 @@
 #include "help/HelpTopic.h"
 #include "help/HelpWindowLook.h"
 #include "notes/NoteKind.h"
-#include "shell/AppState.h"
+#include "session/Session.h"
 #include "shell/CursorMoves.h"
 #include "shell/ShellServices.h"
 
@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <map>
 
 class QLineEdit;
 class QPushButton;
@@ -23,27 +25,33 @@ namespace tp {
 
 class PageCanvas;
 struct PageInput;
-struct UserDataReport;
 
-// The main window: the navigation buttons, the page canvas and the status panel. Every
-// command ends with the page rebuild.
+// The main window: the navigation buttons, the page canvas and the status panel. A view of
+// the session: it turns keys and clicks into the session's operations and draws what they
+// answer. Every command ends with the page rebuild.
 class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    MainWindow(AppState& state, ShellServices services, QWidget* parent = nullptr);
+    MainWindow(Session& session, ShellServices services, QWidget* parent = nullptr);
 
-    // After the settings are read: fits the window to the font and the column count, selects
+    // After the session started: fits the window to the font and the column count, selects
     // today and draws the first page.
     void startUp();
+    // Tells the user what an operation reported, errors first.
+    void tell(const SessionReport& report, QWidget* parent = nullptr);
 
     void runCommand(int command);
 
-    // The user's notes, markings, bars and accounts: read from state.dataFolder at start-up,
-    // after a login and after a move of the data folder; what changed is written at a login,
-    // a move and the end of the program.
-    void loadUserData();
-    void saveUserData();
+    // Saves everything the end of the program writes. Asked by the user (Escape, the close
+    // box), a failure is told while the window is still open, with the choice to try again
+    // or to end without saving; false while the user keeps the program open. `unasked` (the
+    // desktop session ends) saves without asking.
+    bool saveAtEnd(bool unasked);
+    // Ends the run: saves as saveAtEnd does (once) and closes the window.
+    void endSession(bool unasked);
+    // Whether the run was ended (Escape, the close box, the end of the desktop session).
+    bool quitRequested() const { return quitRequested_; }
     // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
     void chooseCalendarType();
     void rebuildPage(CursorMove move);
@@ -67,7 +75,8 @@ class MainWindow : public QWidget {
     void applyFontToGadgets();
     void fontDialog();
 
-    AppState& state() { return state_; }
+    Session& session() { return session_; }
+    const SessionState& state() const { return session_.state(); }
     QWidget* gadget(Gadget which) const { return gadgets_[static_cast<std::size_t>(which)]; }
     const QImage& pageImage() const { return page_; }
     const QFont& pageFont() const { return pageFont_; }
@@ -97,9 +106,10 @@ class MainWindow : public QWidget {
     void canvasClicked(QPoint position);
     void canvasDoubleClicked(QPoint position);
 
+    // The key and button commands, each a small handler (MainWindowCommands.cpp).
+    void createCommandTable();
+
     // The notes (MainWindowNotes.cpp).
-    void loadNotes();
-    bool runNoteCommand(int command);
     void openNoteMenu();
     void editNote(NoteKind kind);
     void showNotesOverview();
@@ -114,12 +124,8 @@ class MainWindow : public QWidget {
     void editCalendarBarAtCursor();
     bool openAccountOfField(QObject* field, QEvent* event);
     void showAccountFields();
-    void loadMarkingsAndAccountsOfUser();
-    void saveMarkingsAndBarsOfUser();
-    void tellUser(const UserDataReport& report);
 
     // Users, settings, data folder and help (MainWindowUsers.cpp).
-    void checkDataFolder();
     void runProgramMenu();
     void logInAsNewUser();
     void editSettings();
@@ -129,8 +135,11 @@ class MainWindow : public QWidget {
     HelpWindowLook helpLook() const;
     UserDataPlace userDataPlace() const;
 
-    AppState& state_;
+    Session& session_;
     ShellServices services_;
+    std::map<int, std::function<void()>> commands_;
+    bool quitRequested_ = false;
+    bool endSaved_ = false;
     QFont pageFont_;
     QImage page_;
     DayCellTable cells_;

@@ -1,4 +1,4 @@
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 #include "accounts/EarliestBlockStartWindow.h"
 #include "display/PageRenderer.h"
 #include "model/CalendarTypeDialog.h"
@@ -100,134 +100,113 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::runCommand(int command) {
-    const CalendarType calendarType = state_.calendarType;
-    const bool columns = showsMonthColumns(calendarType);
-    if (const auto days = viewShiftDays(command, calendarType, state_.lastColumnIndex)) {
-        moveViewByDays(state_.view, *days);
+    if (const auto days =
+            viewShiftDays(command, state().calendarType, state().lastColumnIndex)) {
+        session_.moveViewByDays(*days);
         rebuildPage(kNoCursorMove);
         return;
     }
-    if (runNoteCommand(command))
-        return;
-    switch (command) {
-    case Quit:
-        state_.quit = true;
+    // Commands without a handler (the notes' keys under the sheet, say) do nothing.
+    if (const auto handler = commands_.find(command); handler != commands_.end())
+        handler->second();
+}
+
+void MainWindow::createCommandTable() {
+    const auto on = [this](std::initializer_list<int> commands, std::function<void()> handler) {
+        for (const int command : commands)
+            commands_[command] = handler;
+    };
+    const auto inColumns = [this](std::function<void()> handler) {
+        return [this, handler] {
+            if (showsMonthColumns(state().calendarType))
+                handler();
+        };
+    };
+    on({Quit}, [this] {
+        endSession(false);
         close();
-        return;
-    case Today:
-    case TodayButton:
-        moveToToday();
-        return;
-    case CursorRight:
-    case CursorLeft:
-    case CursorUp:
-    case CursorDown:
-        if (columns) {
-            const CursorMove moves[] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
-            rebuildPage(moves[command - CursorRight]);
-        }
-        return;
-    case DateEntry:
-    case DateEntryKey:
-    case DateEntryAlternative:
-        runDateEntryDialog(this, state_.view, state_.units.w, state_.units.h);
+    });
+    on({Today, TodayButton}, [this] { moveToToday(); });
+    for (const auto& [command, move] : {std::pair{CursorRight, CursorMove{1, 0}},
+                                        std::pair{CursorLeft, CursorMove{-1, 0}},
+                                        std::pair{CursorUp, CursorMove{0, -1}},
+                                        std::pair{CursorDown, CursorMove{0, 1}}})
+        on({command}, inColumns([this, move] { rebuildPage(move); }));
+    on({DateEntry, DateEntryKey, DateEntryAlternative}, [this] {
+        ViewPosition view = state().view;
+        runDateEntryDialog(this, view, state().units.w, state().units.h);
+        session_.setView(view);
         rebuildPage(kNoCursorMove);
-        return;
-    case BackgroundColour:
-        if (columns)
-            chooseBackgroundColour();
-        return;
-    case MoreColumns:
-        changeColumnCount(+1);
-        return;
-    case FewerColumns:
-        changeColumnCount(-1);
-        return;
-    case FontDialog:
+    });
+    on({BackgroundColour}, inColumns([this] { chooseBackgroundColour(); }));
+    on({MoreColumns}, [this] { changeColumnCount(+1); });
+    on({FewerColumns}, [this] { changeColumnCount(-1); });
+    on({FontDialog}, [this] {
         fontDialog();
         rebuildPage(kNoCursorMove);
-        return;
-    case TypeKeyN:
-    case TypeKeyB:
-    case TypeKeyM:
-    case TypeKeyV:
-    case TypeKeyC:
-    case TypeKeyX:
-        switchCalendarType(command);
-        return;
-    case CopyPage:
-        copyPageToClipboard(false);
-        return;
-    case RotateVacationCycle:
-        // In memory only: the stored order comes back with the next loading of the settings.
-        rotateBlockCrewOrder(state_.blockVacationTables, state_.view.year, 1);
+    });
+    for (const int command : {TypeKeyN, TypeKeyB, TypeKeyM, TypeKeyV, TypeKeyC, TypeKeyX})
+        on({command}, [this, command] { switchCalendarType(command); });
+    on({CopyPage}, [this] { copyPageToClipboard(false); });
+    on({RotateVacationCycle}, [this] {
+        session_.rotateVacationCycleOfShownYear();
         rebuildPage(kNoCursorMove);
-        return;
-    case EarliestVacationStart:
-        editEarliestBlockStart(this, state_.earliestVacationStart, state_.view.year);
+    });
+    on({EarliestVacationStart}, [this] {
+        MonthDay start = state().earliestVacationStart;
+        editEarliestBlockStart(this, start, state().view.year);
+        session_.setEarliestVacationStart(start);
         rebuildPage(kNoCursorMove);
-        return;
-    case ShiftMarking1:
-    case ShiftMarking2:
-    case ShiftMarking3:
-    case ShiftMarking4:
-        enterShiftMarkingAtCursor(command);
-        return;
-    case CalendarBarEntry:
-        editCalendarBarAtCursor();
-        return;
-    case ProgramMenu:
-        runProgramMenu();
-        return;
-    case NewUser:
-    case NewUserKey:
-        logInAsNewUser();
-        return;
-    case InfoWindow:
-        openInfoWindow();
-        return;
-    case HelpWindow:
-    case HelpAlternative:
-        showHelp(HelpTopic::ProgramInfo);
-        return;
-    case SettingsDialog:
-        editSettings();
-        return;
-    default:
-        // The notes windows answer the other commands; until they are part of the program
-        // their commands do nothing.
-        return;
-    }
+    });
+    for (const int column : {ShiftMarking1, ShiftMarking2, ShiftMarking3, ShiftMarking4})
+        on({column}, [this, column] { enterShiftMarkingAtCursor(column); });
+    on({CalendarBarEntry}, [this] { editCalendarBarAtCursor(); });
+    on({ProgramMenu}, [this] { runProgramMenu(); });
+    on({NewUser, NewUserKey}, [this] { logInAsNewUser(); });
+    on({InfoWindow}, [this] { openInfoWindow(); });
+    on({HelpWindow, HelpAlternative}, [this] { showHelp(HelpTopic::ProgramInfo); });
+    on({SettingsDialog}, [this] { editSettings(); });
+
+    // The notes. The menu belongs to the month columns; the shift plan sheet has no selected
+    // day.
+    on({NoteEntry}, inColumns([this] { openNoteMenu(); }));
+    on({DayNoteEditor}, [this] { editNote(NoteKind::Day); });
+    on({PeriodicNoteEditor}, [this] { editNote(NoteKind::Periodic); });
+    on({YearlyNoteEditor}, [this] { editNote(NoteKind::Yearly); });
+    on({WeekdayNoteEditor}, [this] { editNote(NoteKind::WeekdayInMonth); });
+    on({NotesOverview}, [this] { showNotesOverview(); });
+    on({DeleteNotesAndMarkings}, [this] { deleteNotesAndMarkings(); });
 }
 
 void MainWindow::moveToToday() {
-    const CivilDate today = civilFromDayNumber(todayOf(*services_.clock));
-    const CursorMove toToday = selectToday(state_.view, today);
+    const CivilDate today = civilFromDayNumber(session_.today());
+    ViewPosition view = state().view;
+    const CursorMove toToday = selectToday(view, today);
     // The sheet applies no cursor move, but the cursor must still name a day for later.
-    if (!showsMonthColumns(state_.calendarType))
-        state_.view.cursorDay = today.day;
+    if (!showsMonthColumns(state().calendarType))
+        view.cursorDay = today.day;
+    session_.setView(view);
     rebuildPage(toToday);
 }
 
 void MainWindow::changeColumnCount(int delta) {
-    const std::optional<int> stepped = steppedLastColumnIndex(state_.lastColumnIndex, delta);
+    const std::optional<int> stepped = steppedLastColumnIndex(state().lastColumnIndex, delta);
     if (!stepped)
         return;
-    const int previous = state_.lastColumnIndex;
-    state_.lastColumnIndex = *stepped;
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    const int previous = state().lastColumnIndex;
+    const ViewPosition previousView = state().view;
+    // The cursor stays on the page when its column goes.
+    session_.setLastColumnIndex(*stepped);
     if (fitWindow()) {
-        // The cursor stays on the page when its column goes.
-        state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
         relayout();
         rebuildPage(kNoCursorMove);
         return;
     }
-    state_.lastColumnIndex = previous;
-    state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
+    session_.setLastColumnIndex(previous);
+    session_.setView(previousView);
     services_.messages->inform(
         this, QStringLiteral("Fehler"),
-        QStringLiteral("Der gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!"));
+        QStringLiteral("Die gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!"));
 }
 
 void MainWindow::chooseBackgroundColour() {
@@ -235,7 +214,7 @@ void MainWindow::chooseBackgroundColour() {
         services_.chooseColour(this, colourFromWindowsValue(kInitialPageBackground));
     if (!chosen)
         return;
-    state_.pageBackground = windowsValueFromColour(*chosen);
+    session_.setPageBackground(windowsValueFromColour(*chosen));
     applyPageBackground();
     rebuildPage(kNoCursorMove);
 }
@@ -251,28 +230,34 @@ void MainWindow::copyPageToClipboard(bool askFirst) {
 }
 
 void MainWindow::chooseCalendarType() {
-    runCalendarTypeDialog(this, state_.calendarType, state_.units.w, state_.units.h);
+    CalendarType type = state().calendarType;
+    runCalendarTypeDialog(this, type, state().units.w, state().units.h);
+    session_.setCalendarType(type);
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::switchCalendarType(int command) {
-    state_.calendarType = calendarTypeAfterCommand(state_.calendarType, command);
+    session_.setCalendarType(calendarTypeAfterCommand(state().calendarType, command));
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::canvasClicked(QPoint position) {
     const QPoint client = canvas_->mapTo(this, position);
-    placeCursorAtMouse(state_.view, state_.lastColumnIndex, state_.units, client.x(), client.y(),
+    ViewPosition view = state().view;
+    placeCursorAtMouse(view, state().lastColumnIndex, state().units, client.x(), client.y(),
                        cells_);
+    session_.setView(view);
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::canvasDoubleClicked(QPoint position) {
     const QPoint client = canvas_->mapTo(this, position);
-    const int slot = placeCursorAtMouse(state_.view, state_.lastColumnIndex, state_.units,
-                                        client.x(), client.y(), cells_);
+    ViewPosition view = state().view;
+    const int slot = placeCursorAtMouse(view, state().lastColumnIndex, state().units, client.x(),
+                                        client.y(), cells_);
+    session_.setView(view);
     // Slots 1..4 are the shift marking commands 1..4.
     if (slot >= ShiftMarking1 && slot <= ShiftMarking4)
         runCommand(slot);

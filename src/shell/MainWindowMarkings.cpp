@@ -5,9 +5,7 @@
 #include "accounts/AccountEntryWindows.h"
 #include "markings/CalendarBarDialog.h"
 #include "markings/ShiftMarkingDialog.h"
-#include "model/Today.h"
 #include "platform/Colour.h"
-#include "shell/UserMarkingsData.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -16,12 +14,18 @@
 namespace tp {
 
 DayNumber MainWindow::selectedDay() const {
-    return cursorMonth(state_.view).dayNumber + state_.view.cursorDay - 1;
+    return cursorMonth(state().view).dayNumber + state().view.cursorDay - 1;
 }
 
 void MainWindow::enterShiftMarkingAtCursor(int column) {
-    if (enterShiftMarking(this, state_.shiftMarkings, state_.calendarType, selectedDay(), column))
-        state_.shiftMarkingsChanged = true;
+    const DayNumber day = selectedDay();
+    const CalendarType type = state().calendarType;
+    if (isMarkableColumn(type, day, column)) {
+        const int code = runShiftMarkingDialog(
+            this, type, currentMarkingCode(state().shiftMarkings, day), column, day);
+        if (code >= 0)
+            session_.storeShiftMarking(day, column, code);
+    }
     rebuildPage(kNoCursorMove);
 }
 
@@ -29,22 +33,42 @@ void MainWindow::editCalendarBarAtCursor() {
     const auto chooser = [this](const QColor& current, QWidget* parent) {
         return services_.chooseColour(parent, current);
     };
-    if (editCalendarBar(this, state_.calendarBars, selectedDay(), chooser))
-        state_.calendarBarsChanged = true;
+    CalendarBarList bars = state().calendarBars;
+    if (editCalendarBar(this, bars, selectedDay(), chooser))
+        session_.replaceCalendarBars(std::move(bars));
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::openHoursEntry() {
-    if (!hasAccounts(state_.calendarType) || state_.dataFolder.empty())
+    if (!hasAccounts(state().calendarType) || state().dataFolder.empty())
         return;
-    editHoursAccount(this, state_.dataFolder, *services_.messages);
+    const auto opened = session_.hoursForEntry();
+    if (!opened.account) {
+        services_.messages->inform(this, QStringLiteral("Fehler"),
+                                   QString::fromStdString(opened.problem));
+        return;
+    }
+    if (const auto entered = runHoursEntryWindow(this, *opened.account, session_.today()))
+        tell(session_.saveHoursEntry(*opened.account, *entered));
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::openVacationEntry() {
-    if (!hasAccounts(state_.calendarType) || state_.dataFolder.empty())
+    if (!hasAccounts(state().calendarType) || state().dataFolder.empty())
         return;
-    editVacationAccount(this, state_.dataFolder, todayOf(*services_.clock), *services_.messages);
+    SessionReport report;
+    const auto opened = session_.vacationForEntry(report);
+    tell(report);
+    if (!opened.account) {
+        if (!opened.problem.empty())
+            services_.messages->inform(this, QStringLiteral("Fehler"),
+                                       QString::fromStdString(opened.problem));
+        return;
+    }
+    if (const auto entered = runVacationEntryWindow(this, opened.account->vacation,
+                                                    opened.account->baseCrew, session_.today()))
+        tell(session_.saveVacationEntry(*opened.account,
+                                        {entered->account, entered->baseCrew}));
     rebuildPage(kNoCursorMove);
 }
 
@@ -62,35 +86,19 @@ bool MainWindow::openAccountOfField(QObject* field, QEvent* event) {
 }
 
 void MainWindow::showAccountFields() {
-    refreshAccounts(state_);
-    const ShiftSystem system = shiftSystemOf(state_);
-    const DayNumber today = todayOf(*services_.clock);
+    session_.refreshAccounts();
+    const ShiftSystem system = session_.shiftSystem();
+    const DayNumber today = session_.today();
     const HoursStatus hours = computeHoursBalance(
-        system, state_.hoursAccount, state_.vacationAccount, state_.shiftMarkings, today);
+        system, state().hoursAccount, state().vacationAccount, state().shiftMarkings, today);
     hoursField_->setText(QString::fromStdString(hours.text));
     QPalette palette = hoursField_->palette();
     palette.setColor(QPalette::Text,
                      colourFromWindowsValue(static_cast<int>(colourValue(hours.colour))));
     hoursField_->setPalette(palette);
     vacationField_->setText(QString::fromStdString(
-        computeVacationBalance(system, state_.vacationAccount, state_.hoursAccount.baseCrew,
-                               state_.shiftMarkings, today)));
-}
-
-void MainWindow::tellUser(const UserDataReport& report) {
-    for (const std::string& error : report.errors)
-        services_.messages->inform(this, QStringLiteral("Fehler"), QString::fromStdString(error));
-    for (const std::string& notice : report.notices)
-        services_.messages->inform(this, QStringLiteral("Information"),
-                                   QString::fromStdString(notice));
-}
-
-void MainWindow::loadMarkingsAndAccountsOfUser() {
-    tellUser(loadMarkingsAndAccounts(state_, todayOf(*services_.clock)));
-}
-
-void MainWindow::saveMarkingsAndBarsOfUser() {
-    tellUser(saveMarkingsAndBars(state_));
+        computeVacationBalance(system, state().vacationAccount, state().hoursAccount.baseCrew,
+                               state().shiftMarkings, today)));
 }
 
 } // namespace tp

@@ -19,16 +19,12 @@
 
 namespace tp {
 
-void MainWindow::loadNotes() {
-    state_.noteIndexes =
-        state_.dataFolder.empty() ? NoteIndexes{} : readNoteIndexes(state_.dataFolder);
-}
-
 QString MainWindow::noteLineText() const {
-    if (state_.view.cursorDay < 1)
+    if (state().view.cursorDay < 1)
         return {};
-    return QString::fromStdString(
-        noteStatusLine(state_.dataFolder, state_.noteIndexes, selectedDay(), state_.notePassword));
+    return QString::fromStdString(noteStatusLine(session_.store(), state().dataFolder,
+                                                 state().noteIndexes, selectedDay(),
+                                                 state().notePassword));
 }
 
 bool MainWindow::noteLineClicked(QEvent* event) {
@@ -39,7 +35,7 @@ bool MainWindow::noteLineClicked(QEvent* event) {
     case QEvent::MouseButtonRelease:
         // Under the shift plan sheet the line holds a hint, not notes.
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-            showsMonthColumns(state_.calendarType))
+            showsMonthColumns(state().calendarType))
             showNotesOfSelectedDay(true);
         return true;
     default:
@@ -47,38 +43,8 @@ bool MainWindow::noteLineClicked(QEvent* event) {
     }
 }
 
-bool MainWindow::runNoteCommand(int command) {
-    switch (command) {
-    case NoteEntry:
-        // The menu belongs to the month columns; the shift plan sheet has no selected day.
-        if (showsMonthColumns(state_.calendarType))
-            openNoteMenu();
-        return true;
-    case DayNoteEditor:
-        editNote(NoteKind::Day);
-        return true;
-    case PeriodicNoteEditor:
-        editNote(NoteKind::Periodic);
-        return true;
-    case YearlyNoteEditor:
-        editNote(NoteKind::Yearly);
-        return true;
-    case WeekdayNoteEditor:
-        editNote(NoteKind::WeekdayInMonth);
-        return true;
-    case NotesOverview:
-        showNotesOverview();
-        return true;
-    case DeleteNotesAndMarkings:
-        deleteNotesAndMarkings();
-        return true;
-    default:
-        return false;
-    }
-}
-
 void MainWindow::openNoteMenu() {
-    switch (tp::runNoteMenu(this, state_.units.w, state_.units.h)) {
+    switch (tp::runNoteMenu(this, state().units.w, state().units.h)) {
     case NoteMenuAction::None:
         return;
     case NoteMenuAction::DayNote:
@@ -98,10 +64,10 @@ void MainWindow::openNoteMenu() {
         return;
     case NoteMenuAction::ShiftMarking: {
         const DayNumber day = selectedDay();
-        const ShiftMarking* marking = state_.shiftMarkings.markingOf(day);
+        const ShiftMarking* marking = state().shiftMarkings.markingOf(day);
         // The column commands 1..4 are the shift marking commands.
         if (const int column =
-                chooseShiftColumn(this, state_.calendarType, day, marking ? marking->column : 0))
+                chooseShiftColumn(this, state().calendarType, day, marking ? marking->column : 0))
             runCommand(column);
         return;
     }
@@ -113,23 +79,28 @@ void MainWindow::openNoteMenu() {
         return;
     case NoteMenuAction::Info:
         showHelpText(this, HelpTopic::Notes,
-                     HelpWindowLook{state_.units, state_.pageBackground, pageFont_});
+                     HelpWindowLook{state().units, state().pageBackground, pageFont_});
         return;
     }
 }
 
 void MainWindow::editNote(NoteKind kind) {
-    if (state_.dataFolder.empty()) {
+    if (state().dataFolder.empty()) {
         services_.messages->inform(
             this, QStringLiteral("Fehler"),
             QStringLiteral("Ohne Datenordner können keine Notizen gespeichert werden."));
         return;
     }
-    const NoteEditorContext context{
-        state_.dataFolder,   state_.noteIndexes,
-        state_.notePassword, *services_.messages,
-        selectedDay(),       state_.units.w,
-        state_.units.h,      colourFromWindowsValue(state_.pageBackground)};
+    const NoteFolderAccess notes = session_.notes();
+    const NoteEditorContext context{notes.store,
+                                    notes.folder,
+                                    notes.indexes,
+                                    notes.password,
+                                    *services_.messages,
+                                    selectedDay(),
+                                    state().units.w,
+                                    state().units.h,
+                                    colourFromWindowsValue(state().pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
     if (runNoteEditor(kind, context, this))
         rebuildPage(kNoCursorMove);
@@ -137,8 +108,8 @@ void MainWindow::editNote(NoteKind kind) {
 
 void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
     const std::string notes =
-        collectNotesOfDay(state_.dataFolder, state_.noteIndexes, selectedDay(), state_.notePassword,
-                          NoteTextMode::Window);
+        collectNotesOfDay(session_.store(), state().dataFolder, state().noteIndexes, selectedDay(),
+                          state().notePassword, NoteTextMode::Window);
     if (notes.empty() && !explicitRequest)
         return;
     // Unasked, the window comes with the page: the main window is on show before it.
@@ -146,40 +117,30 @@ void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
         show();
     runNotesWindow(
         this, *services_.messages, QString::fromStdString(notes), selectedDay(), explicitRequest,
-        {state_.units.w, state_.units.h, pageFont_, colourFromWindowsValue(state_.pageBackground)});
+        {state().units.w, state().units.h, pageFont_, colourFromWindowsValue(state().pageBackground)});
 }
 
 void MainWindow::showNotesOverview() {
     const std::vector<DayNumber> days =
-        daysOfMonthColumns(state_.view.year, state_.view.month, state_.lastColumnIndex + 1);
+        daysOfMonthColumns(state().view.year, state().view.month, state().lastColumnIndex + 1);
     const std::string overview =
-        buildNotesOverview(state_.dataFolder, state_.noteIndexes, state_.notePassword, days,
-                           todayOf(*services_.clock));
+        buildNotesOverview(session_.store(), state().dataFolder, state().noteIndexes,
+                           state().notePassword, days, session_.today());
     runNotesOverview(
         this, *services_.messages, QString::fromStdString(overview),
-        {state_.units.w, state_.units.h, pageFont_, colourFromWindowsValue(state_.pageBackground)});
+        {state().units.w, state().units.h, pageFont_, colourFromWindowsValue(state().pageBackground)});
 }
 
 void MainWindow::deleteNotesAndMarkings() {
-    if (state_.dataFolder.empty())
+    if (state().dataFolder.empty())
         return;
     const std::optional<BulkDeletionChoice> choice = runBulkDeletionDialog(
-        this, *services_.messages, selectedDay(), state_.units.w, state_.units.h);
+        this, *services_.messages, selectedDay(), state().units.w, state().units.h);
     if (!choice)
         return;
-    const int failures = deleteChosenNotes(state_.dataFolder, state_.noteIndexes, *choice);
-    // The markings and bars go the way of every other change of them: merged with what another
-    // installation on the same data folder wrote meanwhile.
-    if (choice->calendarBars) {
-        deleteBarsUpTo(state_.calendarBars, choice->lastDay);
-        state_.calendarBarsChanged = state_.calendarBarsChanged || state_.calendarBars.changed;
-    }
-    if (choice->shiftMarkings) {
-        state_.shiftMarkings.removeUpTo(choice->lastDay);
-        state_.shiftMarkingsChanged = state_.shiftMarkingsChanged || state_.shiftMarkings.changed;
-    }
-    if (choice->calendarBars || choice->shiftMarkings)
-        saveMarkingsAndBarsOfUser();
+    SessionReport report;
+    const int failures = session_.deleteUpTo(*choice, report);
+    tell(report);
     if (failures > 0)
         services_.messages->inform(
             this, QStringLiteral("Fehler"),

@@ -1,6 +1,6 @@
 #include "display/PagePrinting.h"
 #include "shell/MainWindow.h"
-#include "shell/PageInputOf.h"
+#include "display/PageInputOf.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,8 +16,11 @@ void MainWindow::printShownPage() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The same marks as the page on the screen.
-    const PageMarkSources marks(state_, lunations_);
-    printPage(printer, pageInputOf(state_, pageFont_, marks.all()));
+    const SessionState& shown = state();
+    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes,
+                                shown.shiftMarkings, shown.calendarBars, shown.calendarType,
+                                lunations_);
+    printPage(printer, pageInputOf(session_.pageLook(), pageFont_, marks.all()));
 }
 
 } // namespace tp

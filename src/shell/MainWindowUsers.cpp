@@ -10,10 +10,8 @@
 #include "settings/LoginWindow.h"
 #include "settings/ProgramMenu.h"
 #include "settings/SettingsDialog.h"
-#include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
-#include "shell/StartUp.h"
 
 #include <QLineEdit>
 
@@ -28,33 +26,20 @@ const QString kErrorTitle = QStringLiteral("Fehler");
 } // namespace
 
 UserDataPlace MainWindow::userDataPlace() const {
-    return {state_.folders.dataRoot, state_.userName, state_.dataFolder};
+    return {state().dataRoot, state().userName, state().dataFolder};
 }
 
 HelpWindowLook MainWindow::helpLook() const {
-    return {state_.units, state_.pageBackground, pageFont_};
+    return {state().units, state().pageBackground, pageFont_};
 }
 
 void MainWindow::showHelp(HelpTopic topic) {
     showHelpText(this, topic, helpLook());
 }
 
-void MainWindow::checkDataFolder() {
-    if (state_.folders.dataRoot.empty())
-        return;
-    ProgramSettings settings = settingsOf(state_);
-    const ExternalFolderCheck check =
-        checkExternalDataFolder(state_.folders.dataRoot, state_.userName, settings);
-    state_.userDataFolder = settings.userDataFolder;
-    state_.dataFolder = check.dataFolder;
-    if (!check.missingFolderMessage.empty())
-        services_.messages->inform(this, kErrorTitle,
-                                   QString::fromStdString(check.missingFolderMessage));
-}
-
 void MainWindow::runProgramMenu() {
     // The menu is closed before its command opens a window of its own.
-    switch (chooseProgramMenuCommand(this, state_.calendarType)) {
+    switch (chooseProgramMenuCommand(this, state().calendarType)) {
     case ProgramMenuCommand::None:
         return;
     case ProgramMenuCommand::CalendarChoice:
@@ -67,7 +52,7 @@ void MainWindow::runProgramMenu() {
         fontDialog();
         break;
     case ProgramMenuCommand::BackgroundColour:
-        if (showsMonthColumns(state_.calendarType))
+        if (showsMonthColumns(state().calendarType))
             chooseBackgroundColour();
         return;
     case ProgramMenuCommand::Help:
@@ -87,33 +72,21 @@ void MainWindow::runProgramMenu() {
 }
 
 void MainWindow::logInAsNewUser() {
-    if (state_.folders.dataRoot.empty())
+    if (state().dataRoot.empty())
         return; // without a data root there is no folder to keep a user in
-    ProgramSettings settings = settingsOf(state_);
-    // The old user's data are saved as at the end of the program.
-    const auto saveOldUserData = [this] {
-        saveUserData();
-        for (const std::string& problem : saveEndState(state_))
-            services_.messages->inform(this, kErrorTitle, QString::fromStdString(problem));
-    };
-    const UserLoginResult login = loginAsNewUser(
-        this, *services_.messages, state_.folders.dataRoot, settings, saveOldUserData,
-        [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); });
-    if (!login.place)
+    const std::optional<Login> login =
+        askForLogin(this, *services_.messages,
+                    [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); });
+    if (!login)
+        return;
+    SessionReport report;
+    const bool switched =
+        session_.logIn(login->userName.toStdString(), login->password.toStdString(), report);
+    tell(report);
+    if (!switched)
         return;
 
-    state_.notePassword = login.notePassword.toStdString();
-    takeOverSettings(state_, settings, civilFromDayNumber(todayOf(*services_.clock)).year);
-    state_.folders.userFolder = userFolderOf(login.place->dataRoot, login.place->userName);
-    state_.storedFiles.noteRead(state_.folders.userFolder / kSettingsFileName, login.settingsRead);
-    state_.dataFolder = login.place->dataFolder;
-    state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
-    setWindowTitle(QString::fromStdString(mainWindowTitle(state_.userName, true)));
-
-    if (login.settingsRead == ReadResult::Unreadable)
-        services_.messages->inform(this, kErrorTitle,
-                                   QString::fromUtf8(kSettingsUnreadableMessage));
-    loadUserData();
+    setWindowTitle(QString::fromStdString(mainWindowTitle(state().userName, true)));
     const bool fontTooLarge = !fitToUserFont();
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);
@@ -123,7 +96,7 @@ void MainWindow::logInAsNewUser() {
 }
 
 void MainWindow::editSettings() {
-    ProgramSettings settings = settingsOf(state_);
+    ProgramSettings settings = session_.settings();
     SettingsDialogHooks hooks;
     hooks.placeNameChanged = [this](const QString&, const QString& countText) {
         noteLine_->setText(countText);
@@ -131,27 +104,26 @@ void MainWindow::editSettings() {
     hooks.showHelp = [this](QWidget* dialog) {
         showHelpText(dialog, HelpTopic::Settings, helpLook());
     };
-    const int calendarYear = state_.view.year;
-    const bool stored = editProgramSettings(this, settings, calendarYear, state_.folders.userFolder,
-                                            *services_.messages, std::move(hooks));
+    const bool stored =
+        editProgramSettings(this, session_.store(), settings, session_.crewTableYear(),
+                            userFolderOf(state()), *services_.messages, std::move(hooks));
     // The place name is taken over while it is typed, whatever way the dialog is left.
-    state_.placeName = settings.placeName;
+    session_.setPlaceName(settings.placeName);
     if (stored)
-        takeOverSettings(state_, settings, calendarYear);
+        session_.applySettings(settings);
     rebuildPage(kNoCursorMove);
 }
 
 void MainWindow::chooseDataFolder() {
-    if (state_.folders.dataRoot.empty())
+    if (state().dataRoot.empty())
         return;
-    ProgramSettings settings = settingsOf(state_);
-    const DataFolderMove move = chooseAndMoveDataFolder(this, *services_.messages, userDataPlace(),
-                                                        settings, [this] { saveUserData(); });
+    ProgramSettings settings = session_.settings();
+    const DataFolderMove move =
+        chooseAndMoveDataFolder(this, *services_.messages, userDataPlace(), settings,
+                                [this] { tell(session_.saveMarkingsAndBars()); });
     if (!move.moved)
         return;
-    state_.userDataFolder = settings.userDataFolder;
-    state_.dataFolder = move.dataFolder;
-    loadUserData();
+    tell(session_.useMovedDataFolder(move, settings));
     rebuildPage(kNoCursorMove);
 }
 
@@ -159,12 +131,12 @@ void MainWindow::openInfoWindow() {
     const HelpWindowLook look = helpLook();
     InfoWindowContext context;
     context.look = look;
-    context.calendarType = state_.calendarType;
-    context.firstColumnYear = state_.view.year;
-    context.cursorColumnYear = cursorMonth(state_.view).year;
+    context.calendarType = state().calendarType;
+    context.firstColumnYear = state().view.year;
+    context.cursorColumnYear = cursorMonth(state().view).year;
     const InfoWindowActions actions = standardInfoWindowActions(this, look, [this](int year) {
-        showYearlyHours(this, shiftSystemOf(state_), year, state_.targetHours38,
-                        state_.targetHours40);
+        showYearlyHours(this, session_.shiftSystem(), year, state().targetHours38,
+                        state().targetHours40);
     });
     runInfoWindow(this, context, actions);
     rebuildPage(kNoCursorMove);

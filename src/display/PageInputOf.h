@@ -2,23 +2,25 @@
 
 #include "astro/AstronomyMarksSource.h"
 #include "display/PageInput.h"
+#include "display/PageLook.h"
 #include "markings/MarkingsMarksSource.h"
 #include "notes/NoteMarksSource.h"
-#include "shell/AppState.h"
 
 namespace tp {
 
-// What one page drawing reads of the running program: the view, the shift system, the
-// display switches and the sheet's yearly hours. `markSources` contribute the day marks.
-PageInput pageInputOf(const AppState& state, const QFont& font,
+// The page input of `look`, drawn in `font`; `markSources` contribute the day marks.
+PageInput pageInputOf(const PageLook& look, const QFont& font,
                       std::vector<const DayMarksSource*> markSources);
 
 // The day marks of the page the main window shows, on the screen and on paper alike: the
-// astronomy, the notes, and the shift markings with the calendar bars. Reads the state it is
-// made from, so it must not outlive it.
+// astronomy, the notes, and the shift markings with the calendar bars. Reads the values it is
+// made from, so it must not outlive them.
 class PageMarkSources {
   public:
-    PageMarkSources(const AppState& state, LunationCache& lunations);
+    PageMarkSources(const AstronomySettings& place, const PageSwitches& switches,
+                    const NoteIndexes& notes, const ShiftMarkingList& markings,
+                    const CalendarBarList& bars, CalendarType calendarType,
+                    LunationCache& lunations);
     std::vector<const DayMarksSource*> all() const { return {&astronomy_, &notes_, &markings_}; }
 
   private:

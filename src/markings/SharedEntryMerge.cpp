@@ -1,4 +1,4 @@
-#include "settings/SharedDataMerge.h"
+#include "markings/SharedEntryMerge.h"
 
 #include <algorithm>
 #include <optional>
@@ -82,10 +82,6 @@ int mergeByKey(const std::vector<Record>& loaded, const std::vector<Record>& edi
     return replaced;
 }
 
-bool overlaps(const BarRecord& a, const BarRecord& b) {
-    return a.start <= b.end && b.start <= a.end;
-}
-
 } // namespace
 
 MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loaded,
@@ -102,25 +98,31 @@ MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loa
 MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
                                    const std::vector<BarRecord>& edited,
                                    const std::vector<BarRecord>& onDisk) {
-    std::vector<BarRecord> ours, others;
-    MergedRecords<BarRecord> result;
-    result.replacedEntries =
-        mergeByKey(loaded, edited, onDisk, [&](const BarRecord& bar, bool fromThisInstallation) {
-            (fromThisInstallation ? ours : others).push_back(bar);
-        });
+    // What this installation deleted (or changed away from) and added, as multisets of bars.
+    std::vector<BarRecord> deletedHere = loaded;
+    std::vector<BarRecord> addedHere;
+    for (const BarRecord& bar : edited) {
+        const auto was = std::find(deletedHere.begin(), deletedHere.end(), bar);
+        if (was != deletedHere.end())
+            deletedHere.erase(was);
+        else
+            addedHere.push_back(bar);
+    }
 
-    // A bar from disk enters only where it overlaps none of this installation's bars. A user
-    // keeps a few hundred bars at most, so the plain search is quick enough.
-    result.records = ours;
-    for (const BarRecord& other : others) {
-        const auto clash = std::find_if(ours.begin(), ours.end(),
-                                        [&](const BarRecord& bar) { return overlaps(bar, other); });
-        if (clash != ours.end()) {
-            ++result.replacedEntries;
+    MergedRecords<BarRecord> result;
+    result.records.reserve(onDisk.size() + addedHere.size());
+    for (const BarRecord& bar : onDisk) {
+        const auto deleted = std::find(deletedHere.begin(), deletedHere.end(), bar);
+        if (deleted != deletedHere.end()) {
+            deletedHere.erase(deleted);
             continue;
         }
-        result.records.push_back(other);
+        result.records.push_back(bar);
     }
+    for (const BarRecord& bar : addedHere)
+        // The other installation may have entered the very same bar.
+        if (std::find(result.records.begin(), result.records.end(), bar) == result.records.end())
+            result.records.push_back(bar);
     std::stable_sort(result.records.begin(), result.records.end(),
                      [](const BarRecord& a, const BarRecord& b) { return a.start < b.start; });
     return result;

@@ -40,8 +40,10 @@ MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loa
                                            const std::vector<MarkingRecord>& edited,
                                            const std::vector<MarkingRecord>& onDisk);
 
-// Bars are told apart by their first day; otherwise like the markings. A bar added on disk
-// that overlaps one kept from this installation gives way to it, as bars must not overlap.
+// Bars are told apart by all their stored fields: a bar counts as deleted or changed here only
+// where it differs from the bars as loaded, and every bar that neither installation deleted
+// or changed stays, the other installation's new and changed bars among them. Nothing gives
+// way, so the count is always 0.
 MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
                                    const std::vector<BarRecord>& edited,
                                    const std::vector<BarRecord>& onDisk);

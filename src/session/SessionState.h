@@ -9,7 +9,6 @@
 #include "model/ShiftSystem.h"
 #include "model/ViewPosition.h"
 #include "notes/NoteFiles.h"
-#include "platform/StoredFiles.h"
 #include "settings/DataFolders.h"
 #include "settings/ProgramSettings.h"
 
@@ -21,17 +20,15 @@ namespace tp {
 
 inline constexpr int kInitialPageBackground = 0xD8E9EC; // Windows colour value 0x00BBGGRR
 
-// Everything the main window and its commands read and change during one run. Owned by the
-// start-up code and passed by reference to whoever needs it. The user's settings are handed
-// over once when they are read (takeOverSettings) and built anew when they are written
-// (settingsOf); in between this is their only copy.
-struct AppState {
+// The running values of one session: what the page shows and the logged-in user's data.
+// The session owns them; the windows read them and change them only through its operations.
+// The user's settings are handed over when they are read (takeOverSettings) and built anew
+// when they are written (settingsOf); in between this is their only copy.
+struct SessionState {
     int pageBackground = kInitialPageBackground;
     int lastColumnIndex = kDefaultLastColumnIndex; // the page shows columns 0..lastColumnIndex
-    int pageWidth = pageWidthUnits(kDefaultLastColumnIndex); // in character-width units
-    LayoutUnits units{0, 0};                                 // measured from the page font
+    LayoutUnits units{0, 0};                       // measured from the page font
     ViewPosition view;
-    bool quit = false;
 
     // The shift calendar.
     CalendarType calendarType = CalendarType::WendringPm1;
@@ -50,17 +47,13 @@ struct AppState {
     std::string placeName = "Wendring";
 
     // The user and the data.
+    std::filesystem::path dataRoot; // "TPDaten" in the start folder; empty without folders
     std::string userName = kDefaultUserName;
-    std::string userDataFolder; // "Anwenderverzeichnis", ended by a separator
-    DataFolders folders;
-    // The folder of the user's data files: his own folder, or the external data folder his
-    // settings name. Empty when the program runs without data folders.
+    // The folder of the user's data files: his own folder in the data root, or his folder in
+    // the external "TPDaten" his settings name. Empty when the program runs without folders.
     std::filesystem::path dataFolder;
     // The password of the last login: the key of the note cipher, held only in memory.
     std::string notePassword;
-    StoredFiles storedFiles; // files not to replace, failures already told
-    bool shiftMarkingsChanged = false;
-    bool calendarBarsChanged = false;
 
     // The user's markings and bars as edited, and as they were last read or written: the
     // base against which a file another installation changed meanwhile is merged.
@@ -75,15 +68,24 @@ struct AppState {
     NoteIndexes noteIndexes;
 };
 
+// The page width in character-width units.
+inline int pageWidthOf(const SessionState& state) {
+    return pageWidthUnits(state.lastColumnIndex);
+}
+
+// The folder of the user's settings file.
+std::filesystem::path userFolderOf(const SessionState& state);
+
 // The shift system the running program computes with.
-ShiftSystem shiftSystemOf(const AppState& state);
+ShiftSystem shiftSystemOf(const SessionState& state);
 
 // Takes the values read from the settings file into the running program; the crew order of
-// the vacation block that serves `calendarYear` is reset and rotated by the stored cycle.
-void takeOverSettings(AppState& state, const ProgramSettings& settings, int calendarYear);
+// the vacation block that serves `crewTableYear` is reset and rotated by the stored cycle.
+// The data folder is not among them: it is set when the user's data folder is checked.
+void takeOverSettings(SessionState& state, const ProgramSettings& settings, int crewTableYear);
 
 // The settings file's values for the running program.
-ProgramSettings settingsOf(const AppState& state);
+ProgramSettings settingsOf(const SessionState& state);
 
 static_assert(pageWidthUnits(kDefaultLastColumnIndex) == 108);
 

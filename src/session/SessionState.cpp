@@ -1,10 +1,16 @@
-#include "shell/AppState.h"
+#include "session/SessionState.h"
 
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
+#include "settings/SettingsFile.h"
 
 namespace tp {
 
-ShiftSystem shiftSystemOf(const AppState& state) {
+std::filesystem::path userFolderOf(const SessionState& state) {
+    return state.dataRoot.empty() ? std::filesystem::path{}
+                                  : userFolderOf(state.dataRoot, state.userName);
+}
+
+ShiftSystem shiftSystemOf(const SessionState& state) {
     ShiftSystem system;
     system.calendarType = state.calendarType;
     system.blockVacationTables = state.blockVacationTables;
@@ -12,13 +18,11 @@ ShiftSystem shiftSystemOf(const AppState& state) {
     return system;
 }
 
-void takeOverSettings(AppState& state, const ProgramSettings& settings, int calendarYear) {
+void takeOverSettings(SessionState& state, const ProgramSettings& settings, int crewTableYear) {
     state.font = {settings.fontName, settings.fontSize, settings.fontStyle};
     state.lastColumnIndex = settings.lastColumnIndex;
-    state.pageWidth = pageWidthUnits(state.lastColumnIndex);
     state.switches.schoolHolidays = settings.showSchoolHolidays;
     state.switches.weekNumbers = settings.showWeekNumbers;
-    state.userDataFolder = settings.userDataFolder;
     state.userName = settings.userName;
     state.calendarType =
         calendarTypeFromNumber(settings.calendarType).value_or(CalendarType::WendringPm1);
@@ -27,8 +31,8 @@ void takeOverSettings(AppState& state, const ProgramSettings& settings, int cale
     state.targetHours40 = settings.targetHours40;
     state.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
     state.vacationCycle = settings.vacationCycle;
-    resetBlockCrewOrder(state.blockVacationTables, calendarYear);
-    rotateBlockCrewOrder(state.blockVacationTables, calendarYear, settings.vacationCycle);
+    resetBlockCrewOrder(state.blockVacationTables, crewTableYear);
+    rotateBlockCrewOrder(state.blockVacationTables, crewTableYear, settings.vacationCycle);
 
     state.place.latitude = settings.latitude;
     state.place.longitude = settings.longitude;
@@ -40,7 +44,7 @@ void takeOverSettings(AppState& state, const ProgramSettings& settings, int cale
     state.switches.orbitExtremes = settings.showOrbitExtremes;
 }
 
-ProgramSettings settingsOf(const AppState& state) {
+ProgramSettings settingsOf(const SessionState& state) {
     ProgramSettings settings;
     settings.fontName = state.font.name;
     settings.fontSize = state.font.size;
@@ -48,7 +52,9 @@ ProgramSettings settingsOf(const AppState& state) {
     settings.lastColumnIndex = static_cast<std::int8_t>(state.lastColumnIndex);
     settings.showSchoolHolidays = state.switches.schoolHolidays;
     settings.showWeekNumbers = state.switches.weekNumbers;
-    settings.userDataFolder = state.userDataFolder;
+    // The "TPDaten" that holds the user's data folder.
+    if (!state.dataFolder.empty())
+        settings.userDataFolder = folderPathText(state.dataFolder.parent_path());
     settings.userName = state.userName;
     settings.calendarType = static_cast<std::int8_t>(numberOf(state.calendarType));
     settings.showVacationBlock = state.switches.vacationBlock;

@@ -1,0 +1,83 @@
+#include "platform/FileSystem.h"
+
+#include <cerrno>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+#include <system_error>
+
+namespace tp {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Why a file that exists could not be read, as far as can be told afterwards.
+std::string unreadableReason(const fs::path& file, std::uintmax_t largestSize) {
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (error)
+        return systemErrorText(error.value());
+    if (fs::is_directory(status))
+        return systemErrorText(EISDIR);
+    if (!fs::is_regular_file(status))
+        return "Unter dem Namen liegt keine gewöhnliche Datei";
+    if (fs::file_size(file, error) > largestSize && !error)
+        return "Die Datei ist zu groß";
+#ifndef _WIN32
+    if (::access(file.c_str(), R_OK) != 0)
+        return systemErrorText(errno);
+#endif
+    return systemErrorText(EIO);
+}
+
+} // namespace
+
+DataFileBytes SystemFileSystem::read(const fs::path& file, std::uintmax_t largestSize) {
+    DataFileBytes result;
+    result.status = readFile(file, result.bytes, largestSize);
+    if (result.status == DataFileStatus::Unreadable)
+        result.reason = unreadableReason(file, largestSize);
+    return result;
+}
+
+WriteResult SystemFileSystem::replace(const fs::path& file, std::string_view bytes) {
+    return writeFileAtomically(file, bytes);
+}
+
+WriteResult SystemFileSystem::remove(const fs::path& file) {
+    std::error_code error;
+    if (fs::is_directory(fs::symlink_status(file, error)))
+        return {false, systemErrorText(EISDIR), EISDIR};
+    if (!fs::remove(file, error) && error && error != std::errc::no_such_file_or_directory)
+        return {false, systemErrorText(error.value()), error.value()};
+    return {true, {}};
+}
+
+std::optional<std::vector<std::string>> SystemFileSystem::list(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error)
+        return std::nullopt;
+    for (fs::directory_iterator end; it != end; it.increment(error)) {
+        if (error)
+            return std::nullopt;
+        const std::u8string name = it->path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
+    if (error)
+        return std::nullopt;
+    return names;
+}
+
+int SystemFileSystem::writeBlocker([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+    if (::access(folder.c_str(), W_OK | X_OK) != 0 && errno != ENOENT)
+        return errno;
+#endif
+    return 0;
+}
+
+} // namespace tp

@@ -1,0 +1,120 @@
+#include "platform/UserFileStore.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+namespace tp {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string quotedName(const fs::path& file) {
+    const std::u8string name = file.filename().u8string();
+    return "\"" + std::string(name.begin(), name.end()) + "\"";
+}
+
+} // namespace
+
+DataFileBytes UserFileStore::read(const fs::path& file, std::uintmax_t largestSize) {
+    DataFileBytes result = files_.read(file, largestSize);
+    if (result.status == DataFileStatus::Unreadable) {
+        unreadable_.insert(file);
+    } else {
+        unreadable_.erase(file);
+    }
+    if (result.status != DataFileStatus::Read)
+        result.bytes.clear();
+    return result;
+}
+
+bool UserFileStore::isUnreadable(const fs::path& file) const {
+    return unreadable_.contains(file);
+}
+
+SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, bool hidden) {
+    if (isUnreadable(file))
+        return refusedUnreadableFile(file);
+    if (bytes.empty())
+        return remove(file);
+    if (const WriteResult written = files_.replace(file, bytes); !written)
+        return {false, "Die Datei " + quotedName(file) +
+                           " konnte nicht geschrieben werden: " + written.reason};
+    if (hidden)
+        setHiddenAttribute(file);
+    return {};
+}
+
+SaveResult UserFileStore::remove(const fs::path& file) {
+    if (isUnreadable(file))
+        return refusedUnreadableFile(file);
+    if (const WriteResult removed = files_.remove(file); !removed)
+        return {false, "Die Datei " + quotedName(file) +
+                           " konnte nicht gelöscht werden: " + removed.reason};
+    return {};
+}
+
+std::optional<std::vector<std::string>> UserFileStore::list(const fs::path& folder) {
+    return files_.list(folder);
+}
+
+bool UserFileStore::firstFailureOf(const fs::path& file) {
+    return reported_.insert(file).second;
+}
+
+UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
+    int errorNumber = 0;
+    FolderLock result;
+    result.lock = FileLock::acquire(folder / kFolderLockFileName, kFolderLockPatience, errorNumber);
+    if (!result.lock)
+        result.reason =
+            errorNumber == 0
+                ? "Der gemeinsame Datenordner wird gerade von einem anderen Rechner gespeichert."
+                : "Der Datenordner kann nicht gesperrt werden: " + systemErrorText(errorNumber);
+    return result;
+}
+
+int UserFileStore::removeStaleTemporaries(const fs::path& folder) {
+    const auto names = files_.list(folder);
+    if (!names)
+        return 0;
+    int removed = 0;
+    const auto now = fs::file_time_type::clock::now();
+    for (const std::string& name : *names) {
+        if (!isTemporaryFileName(name))
+            continue;
+        const fs::path file = folder / fs::path(std::u8string(name.begin(), name.end()));
+        std::error_code error;
+        const auto status = fs::symlink_status(file, error);
+        if (error || !fs::is_regular_file(status))
+            continue;
+        const auto written = fs::last_write_time(file, error);
+        if (error || now - written < std::chrono::hours(1))
+            continue;
+        if (files_.remove(file))
+            ++removed;
+    }
+    return removed;
+}
+
+SaveResult refusedUnreadableFile(const fs::path& file) {
+    return {false, "Die Datei " + quotedName(file) +
+                       " konnte nicht gelesen werden und wird nicht überschrieben."};
+}
+
+bool isTemporaryFileName(std::string_view name) {
+    constexpr std::string_view kSuffix = ".neu";
+    if (!name.ends_with(kSuffix))
+        return false;
+    name.remove_suffix(kSuffix.size());
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    const std::string_view digits = name.substr(dot + 1);
+    return digits.size() >= 16 && digits.size() <= 32 &&
+           std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+} // namespace tp

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/FileLock.h"
+#include "platform/FileSystem.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tp {
+
+// The result of storing or deleting a personal data file; `reason` is the German text the
+// window shows in its "Fehler" box when `ok` is false.
+struct SaveResult {
+    bool ok = true;
+    std::string reason;
+};
+
+// The one door of the user's files: settings, notes, markings, bars and accounts are read,
+// replaced and deleted only through it. It remembers every file that exists but could not be
+// read, and never replaces or deletes such a file, whatever the user does; it tells a failed
+// write of a file only once a run; and it holds the lock under which installations that share
+// a data folder read, merge and replace their common files.
+class UserFileStore {
+  public:
+    explicit UserFileStore(FileSystem& files) : files_(files) {}
+
+    // Reads the whole of `file` when it is a plain file of at most `largestSize` bytes.
+    DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize);
+    // Whether `file` was found unreadable at its last reading.
+    bool isUnreadable(const std::filesystem::path& file) const;
+
+    // Replaces `file` with `bytes` (the old file stays intact when that fails) and, when
+    // `hidden`, gives it the hidden attribute; empty `bytes` delete the file instead. A file
+    // that could not be read is kept as it is, and the result says so.
+    SaveResult save(const std::filesystem::path& file, std::string_view bytes, bool hidden);
+    // Deletes `file`; a missing file is no failure, an unreadable one is kept.
+    SaveResult remove(const std::filesystem::path& file);
+
+    // The names in `folder`; nothing when it cannot be listed.
+    std::optional<std::vector<std::string>> list(const std::filesystem::path& folder);
+
+    // Whether a failure to write `file` is still to be told: true the first time only.
+    bool firstFailureOf(const std::filesystem::path& file);
+
+    // The lock of the shared data folder `folder`, waited for up to two seconds. The reason
+    // (German) says why it could not be taken.
+    struct FolderLock {
+        std::optional<FileLock> lock;
+        std::string reason;
+        explicit operator bool() const { return lock.has_value(); }
+    };
+    FolderLock lockFolder(const std::filesystem::path& folder);
+
+    // Removes the temporary files of interrupted saves (name.<16 hex digits>.neu) in `folder`
+    // that are older than an hour; returns how many.
+    int removeStaleTemporaries(const std::filesystem::path& folder);
+
+    FileSystem& files() { return files_; }
+
+  private:
+    FileSystem& files_;
+    std::set<std::filesystem::path> unreadable_;
+    std::set<std::filesystem::path> reported_;
+};
+
+inline constexpr const char* kFolderLockFileName = "TPSperre.lck";
+inline constexpr std::chrono::milliseconds kFolderLockPatience{2000};
+
+// The result for a file that was not written because it could not be read before.
+SaveResult refusedUnreadableFile(const std::filesystem::path& file);
+
+// Whether `name` is the name of a temporary file the atomic writer makes beside `base`.
+bool isTemporaryFileName(std::string_view name);
+
+} // namespace tp

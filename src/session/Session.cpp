@@ -1,0 +1,351 @@
+#include "session/Session.h"
+
+#include "markings/SharedMarkingFiles.h"
+#include "model/BlockCrewOrder.h"
+#include "model/Today.h"
+#include "settings/SettingsFile.h"
+#include "settings/UserLogin.h"
+
+#include <algorithm>
+
+namespace tp {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string quoted(const char* fileName) {
+    return std::string("\"") + fileName + "\"";
+}
+
+std::string unreadableAtLoading(const char* fileName) {
+    return "Die Datei " + quoted(fileName) +
+           " konnte nicht gelesen werden. Sie bleibt unverändert; was jetzt eingegeben wird, "
+           "kann nicht in ihr gespeichert werden.";
+}
+
+std::string replacedNotice(const char* fileName, int replaced) {
+    return "Die Datei " + quoted(fileName) +
+           " wurde inzwischen an einem anderen Rechner geändert. Einträge von dort, die durch "
+           "die hier geänderten ersetzt wurden: " +
+           std::to_string(replaced) + ". Alle übrigen Einträge beider Rechner bleiben erhalten.";
+}
+
+std::string pathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+void SessionReport::add(SessionReport other) {
+    errors.insert(errors.end(), std::make_move_iterator(other.errors.begin()),
+                  std::make_move_iterator(other.errors.end()));
+    notices.insert(notices.end(), std::make_move_iterator(other.notices.begin()),
+                   std::make_move_iterator(other.notices.end()));
+}
+
+Session::Session(FileSystem& files, const Clock& clock) : store_(files), clock_(clock) {
+    takeOverSettings(state_, ProgramSettings{}, crewTableYear());
+}
+
+DayNumber Session::today() const {
+    return todayOf(clock_);
+}
+
+int Session::crewTableYear() const {
+    return clock_.now().year;
+}
+
+PageLook Session::pageLook() const {
+    return pageLookOf(state_);
+}
+
+SessionReport Session::start(const fs::path& startFolder) {
+    SessionReport report;
+    ProgramSettings settings;
+    // An empty start folder would be resolved against a current folder that is gone.
+    if (!startFolder.empty()) {
+        // Folders that cannot be made keep their names, so that the failed save at the end
+        // can say which file was not written.
+        std::error_code error;
+        const auto folders = prepareDataFolders(startFolder, kDefaultUserName);
+        state_.dataRoot = folders ? folders->dataRoot
+                                  : fs::absolute(startFolder / kDataRootName, error);
+        const LoadedSettings loaded = loadSettings(
+            store_, userFolderOf(state_.dataRoot, kDefaultUserName), folderPathText(state_.dataRoot));
+        settings = loaded.settings;
+        if (loaded.read == ReadResult::Unreadable)
+            report.errors.push_back(kSettingsUnreadableMessage);
+    }
+    settings.userName = kDefaultUserName; // every run starts with this user's folder
+    takeOverSettings(state_, settings, crewTableYear());
+    report.add(checkDataFolder(settings));
+    report.add(loadUserData());
+    return report;
+}
+
+std::string Session::lastUserName() const {
+    return {};
+}
+
+SessionReport Session::checkDataFolder(ProgramSettings settings) {
+    SessionReport report;
+    state_.dataFolder.clear();
+    if (state_.dataRoot.empty())
+        return report;
+    const ExternalFolderCheck check =
+        checkExternalDataFolder(store_, state_.dataRoot, state_.userName, settings);
+    state_.dataFolder = check.dataFolder;
+    if (!check.missingFolderMessage.empty())
+        report.errors.push_back(check.missingFolderMessage);
+    return report;
+}
+
+SessionReport Session::loadUserData() {
+    SessionReport report;
+    state_.noteIndexes = {};
+    state_.shiftMarkings = {};
+    state_.calendarBars = {};
+    state_.shiftMarkingsAsLoaded.clear();
+    state_.calendarBarsAsLoaded.clear();
+    state_.hoursAccount = {};
+    state_.vacationAccount = {};
+    const fs::path& folder = state_.dataFolder;
+    if (folder.empty())
+        return report;
+
+    store_.removeStaleTemporaries(folder);
+    if (const int blocker = store_.files().writeBlocker(folder))
+        report.errors.push_back("In den Datenordner \"" + pathText(folder) +
+                                "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +
+                                "). Was jetzt eingegeben wird, kann nicht gespeichert werden.");
+    state_.noteIndexes = readNoteIndexes(store_, folder).value_or(NoteIndexes{});
+
+    state_.shiftMarkings = loadShiftMarkings(store_, folder);
+    state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
+    if (store_.isUnreadable(folder / kShiftMarkingFileName))
+        report.errors.push_back(unreadableAtLoading(kShiftMarkingFileName));
+    state_.calendarBars = loadCalendarBars(store_, folder);
+    state_.calendarBarsAsLoaded = state_.calendarBars.bars();
+    if (store_.isUnreadable(folder / kCalendarBarFileName))
+        report.errors.push_back(unreadableAtLoading(kCalendarBarFileName));
+
+    SaveResult renewed;
+    const auto vacation = refreshVacationAccount(store_, folder, today(), renewed);
+    if (!renewed.ok)
+        report.errors.push_back(renewed.reason);
+    state_.vacationAccount = vacation.account;
+    state_.hoursAccount = loadHoursAccount(store_, folder).account;
+    return report;
+}
+
+void Session::moveViewByDays(int days) {
+    tp::moveViewByDays(state_.view, days);
+}
+
+void Session::setLastColumnIndex(int lastColumnIndex) {
+    state_.lastColumnIndex = lastColumnIndex;
+    state_.view.cursorColumn = std::min(state_.view.cursorColumn, lastColumnIndex);
+}
+
+void Session::rotateVacationCycleOfShownYear() {
+    rotateBlockCrewOrder(state_.blockVacationTables, state_.view.year, 1);
+}
+
+void Session::storeShiftMarking(DayNumber day, int column, int code) {
+    tp::storeShiftMarking(state_.shiftMarkings, state_.calendarType, day, column, code);
+}
+
+void Session::replaceCalendarBars(CalendarBarList bars) {
+    bars.changed = bars.changed || state_.calendarBars.changed;
+    state_.calendarBars = std::move(bars);
+}
+
+int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
+    if (state_.dataFolder.empty())
+        return 0;
+    const int failures =
+        deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
+    // The markings and bars go the way of every other change of them: merged with what another
+    // installation on the same data folder wrote meanwhile.
+    if (choice.calendarBars)
+        deleteBarsUpTo(state_.calendarBars, choice.lastDay);
+    if (choice.shiftMarkings)
+        state_.shiftMarkings.removeUpTo(choice.lastDay);
+    if (choice.calendarBars || choice.shiftMarkings)
+        report.add(saveMarkingsAndBars());
+    return failures;
+}
+
+NoteFolderAccess Session::notes() {
+    return {store_, state_.dataFolder, state_.noteIndexes, state_.notePassword};
+}
+
+void Session::refreshAccounts() {
+    if (state_.dataFolder.empty())
+        return;
+    if (const auto hours = loadHoursAccount(store_, state_.dataFolder);
+        hours.status != DataFileStatus::Unreadable)
+        state_.hoursAccount = hours.account;
+    if (const auto vacation = loadVacationAccount(store_, state_.dataFolder);
+        vacation.status != DataFileStatus::Unreadable)
+        state_.vacationAccount = vacation.account;
+}
+
+AccountForEntry<HoursAccount> Session::hoursForEntry() {
+    const auto hours = loadHoursAccount(store_, state_.dataFolder);
+    if (hours.status == DataFileStatus::Unreadable)
+        return {std::nullopt,
+                refusedUnreadableFile(state_.dataFolder / kHoursAccountFileName).reason};
+    return {hours.account, {}};
+}
+
+AccountForEntry<VacationEntry> Session::vacationForEntry(SessionReport& report) {
+    SaveResult renewed;
+    const auto vacation = refreshVacationAccount(store_, state_.dataFolder, today(), renewed);
+    if (!renewed.ok) {
+        report.errors.push_back(renewed.reason);
+        return {std::nullopt, {}};
+    }
+    const auto hours = loadHoursAccount(store_, state_.dataFolder);
+    for (const auto& [status, name] : {std::pair{vacation.status, kVacationAccountFileName},
+                                       std::pair{hours.status, kHoursAccountFileName}})
+        if (status == DataFileStatus::Unreadable)
+            return {std::nullopt, refusedUnreadableFile(state_.dataFolder / name).reason};
+    return {VacationEntry{vacation.account, hours.account.baseCrew}, {}};
+}
+
+SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered) {
+    SessionReport report;
+    if (const SaveResult saved = saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered);
+        !saved.ok)
+        report.errors.push_back(saved.reason);
+    refreshAccounts();
+    return report;
+}
+
+SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
+                                         const VacationEntry& entered) {
+    SessionReport report;
+    const fs::path& folder = state_.dataFolder;
+    if (const SaveResult saved =
+            saveVacationAccountMerged(store_, folder, asOpened.vacation, entered.vacation);
+        !saved.ok) {
+        report.errors.push_back(saved.reason);
+    } else if (entered.baseCrew != asOpened.baseCrew) {
+        // Of the hours file only the base crew changes here.
+        const HoursAccount before = loadHoursAccount(store_, folder).account;
+        HoursAccount withCrew = before;
+        HoursAccount wasCrew = before;
+        withCrew.baseCrew = entered.baseCrew;
+        wasCrew.baseCrew = asOpened.baseCrew;
+        if (const SaveResult crew = saveHoursAccountMerged(store_, folder, wasCrew, withCrew);
+            !crew.ok)
+            report.errors.push_back(crew.reason);
+    }
+    refreshAccounts();
+    return report;
+}
+
+void Session::applySettings(const ProgramSettings& settings) {
+    const fs::path dataFolder = state_.dataFolder;
+    takeOverSettings(state_, settings, crewTableYear());
+    state_.dataFolder = dataFolder;
+}
+
+bool Session::logIn(const std::string& userName, const std::string& password,
+                    SessionReport& report) {
+    if (state_.dataRoot.empty())
+        return false; // without a data root there is no folder to keep a user in
+    ProgramSettings settings = settingsOf(state_);
+    // The old user's data are saved as at the end of the program.
+    const UserSwitch change = switchUser(store_, state_.dataRoot, userName, settings,
+                                         [this, &report] { report.add(saveAll()); });
+    if (change.outcome != UserSwitchOutcome::Switched) {
+        report.errors.push_back("Es wurde kein neuer Anwender angemeldet!");
+        return false;
+    }
+    if (!change.missingFolderMessage.empty())
+        report.errors.push_back(change.missingFolderMessage);
+    state_.notePassword = password;
+    const ViewPosition view = state_.view;
+    takeOverSettings(state_, settings, crewTableYear());
+    state_.view = view;
+    state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
+    state_.dataFolder = change.place.dataFolder;
+    if (change.settingsRead == ReadResult::Unreadable)
+        report.errors.push_back(kSettingsUnreadableMessage);
+    report.add(loadUserData());
+    return true;
+}
+
+SessionReport Session::useMovedDataFolder(const DataFolderMove& move,
+                                          const ProgramSettings& settings) {
+    if (!move.moved)
+        return {};
+    (void)settings; // "Anwenderverzeichnis" follows from the data folder
+    state_.dataFolder = move.dataFolder;
+    return loadUserData();
+}
+
+SessionReport Session::saveMarkingsAndBars() {
+    SessionReport report;
+    const fs::path& folder = state_.dataFolder;
+    if (folder.empty())
+        return report;
+    const auto addOutcome = [&](const SharedSaveResult& result, const char* fileName) {
+        if (!result.saved.ok)
+            report.errors.push_back(result.saved.reason);
+        else if (result.replacedEntries > 0)
+            report.notices.push_back(replacedNotice(fileName, result.replacedEntries));
+    };
+    if (state_.shiftMarkings.changed)
+        addOutcome(saveShiftMarkingsShared(store_, folder, state_.shiftMarkings,
+                                           state_.shiftMarkingsAsLoaded),
+                   kShiftMarkingFileName);
+    if (state_.calendarBars.changed)
+        addOutcome(saveCalendarBarsShared(store_, folder, state_.calendarBars,
+                                          state_.calendarBarsAsLoaded),
+                   kCalendarBarFileName);
+    return report;
+}
+
+SessionReport Session::saveSettingsFile() {
+    SessionReport report;
+    if (state_.dataRoot.empty())
+        return report;
+    const fs::path userFolder = userFolderOf(state_);
+    if (store_.isUnreadable(userFolder / kSettingsFileName))
+        return report; // told when it was read
+    if (const SaveResult saved = saveSettings(store_, userFolder, settingsOf(state_)); !saved.ok)
+        report.errors.push_back(saved.reason);
+    return report;
+}
+
+SessionReport Session::saveAll() {
+    SessionReport report = saveMarkingsAndBars();
+    report.add(saveSettingsFile());
+    return report;
+}
+
+SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today) {
+    SessionState state;
+    takeOverSettings(state, settings, civilFromDayNumber(today).year);
+    showDayFirst(state.view, today);
+    return state;
+}
+
+PageLook pageLookOf(const SessionState& state) {
+    PageLook look;
+    look.shifts = shiftSystemOf(state);
+    look.view = state.view;
+    look.lastColumnIndex = state.lastColumnIndex;
+    look.switches = state.switches;
+    look.targetHours38 = state.targetHours38;
+    look.backgroundColour = state.pageBackground;
+    look.units = state.units;
+    return look;
+}
+
+} // namespace tp

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "display/PageLook.h"
+#include "notes/BulkDeletion.h"
+#include "platform/Clock.h"
+#include "platform/UserFileStore.h"
+#include "session/SessionState.h"
+#include "settings/DataFolderMove.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tp {
+
+// What an operation has to tell the user.
+struct SessionReport {
+    std::vector<std::string> errors;  // each for a box titled "Fehler"
+    std::vector<std::string> notices; // each for a box titled "Information"
+    bool ok() const { return errors.empty(); }
+    void add(SessionReport other);
+};
+
+// An account as a window opens it: the file's values, or why the window must not open.
+template <typename Account> struct AccountForEntry {
+    std::optional<Account> account; // nothing when the file could not be read
+    std::string problem;            // German; set when the account is missing
+};
+
+// What the vacation window shows and stores: the days and the base crew, which lives in the
+// hours file.
+struct VacationEntry {
+    VacationAccount vacation;
+    int baseCrew = 0;
+    friend bool operator==(const VacationEntry&, const VacationEntry&) = default;
+};
+
+// What the note windows work on: the user's note folder through the store, its indexes and
+// the key of the cipher.
+struct NoteFolderAccess {
+    UserFileStore& store;
+    const std::filesystem::path& folder;
+    NoteIndexes& indexes;
+    const std::string& password;
+};
+
+// One run of the program, or of a report: the running state of the logged-in user and the
+// operations that change it. Every user file is read and written through its one store, so
+// that a file that could not be read is never replaced, shared files are merged under the
+// data folder's lock, and a failed write is told. Holds no window: the main window turns keys
+// and clicks into these operations and draws what they answer.
+class Session {
+  public:
+    Session(FileSystem& files, const Clock& clock);
+
+    const SessionState& state() const { return state_; }
+    UserFileStore& store() { return store_; }
+
+    DayNumber today() const;
+    // The year whose crew order of the vacation block the settings' cycle rotates.
+    int crewTableYear() const;
+    ShiftSystem shiftSystem() const { return shiftSystemOf(state_); }
+    PageLook pageLook() const;
+
+    // Creates the data root "TPDaten" and the default user's folder in `startFolder`, reads
+    // that user's settings, checks his data folder, removes what interrupted saves left there
+    // and loads his notes, markings, bars and accounts. Without a start folder (or folders that
+    // cannot be made) the program runs on the defaults without data.
+    SessionReport start(const std::filesystem::path& startFolder);
+    // The user who last left the program, if another than the default user.
+    std::string lastUserName() const;
+
+    // The page.
+    void setView(const ViewPosition& view) { state_.view = view; }
+    void moveViewByDays(int days);
+    void setUnits(LayoutUnits units) { state_.units = units; }
+    void setFont(const FontChoice& font) { state_.font = font; }
+    // Changes the number of columns; the cursor stays on the page.
+    void setLastColumnIndex(int lastColumnIndex);
+    void setPageBackground(int colour) { state_.pageBackground = colour; }
+    void setCalendarType(CalendarType type) { state_.calendarType = type; }
+    void setVacationBlockShown(bool shown) { state_.switches.vacationBlock = shown; }
+    // In memory only: the stored order comes back with the next loading of the settings.
+    void rotateVacationCycleOfShownYear();
+    void setEarliestVacationStart(MonthDay start) { state_.earliestVacationStart = start; }
+    void setPlaceName(std::string name) { state_.placeName = std::move(name); }
+
+    // Markings and bars: kept in memory, written at a login, a move and the end of the run.
+    void storeShiftMarking(DayNumber day, int column, int code);
+    // The bars as the bar window left them.
+    void replaceCalendarBars(CalendarBarList bars);
+    // The bulk deletion: notes go at once, markings and bars are saved (merged) at once.
+    // Returns the number of notes that could not be deleted.
+    int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
+
+    // The notes.
+    NoteFolderAccess notes();
+
+    // The accounts: read anew for each window; a save writes only the fields the user changed.
+    void refreshAccounts();
+    AccountForEntry<HoursAccount> hoursForEntry();
+    AccountForEntry<VacationEntry> vacationForEntry(SessionReport& report);
+    SessionReport saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered);
+    SessionReport saveVacationEntry(const VacationEntry& asOpened, const VacationEntry& entered);
+
+    // The settings.
+    ProgramSettings settings() const { return settingsOf(state_); }
+    // The settings dialog stored `settings`: they become the running values.
+    void applySettings(const ProgramSettings& settings);
+
+    // Logs in as `userName` with the note key `password`: the present user's data are saved,
+    // the new user's folder made when new, his settings read and his data loaded. False (with
+    // the reason) when the old user stays logged in.
+    bool logIn(const std::string& userName, const std::string& password, SessionReport& report);
+
+    // The data were moved into `move.dataFolder` ("Anwenderverzeichnis" as in `settings`): the
+    // user's data are loaded from there.
+    SessionReport useMovedDataFolder(const DataFolderMove& move, const ProgramSettings& settings);
+
+    // Writes the markings and bars that changed, each merged with what another installation
+    // wrote into the shared file meanwhile.
+    SessionReport saveMarkingsAndBars();
+    // Everything the end of the program writes: markings, bars and the settings. A failure
+    // is reported every time, so that the user may retry.
+    SessionReport saveAll();
+
+  private:
+    SessionReport loadUserData();
+    SessionReport checkDataFolder(ProgramSettings settings);
+    SessionReport saveSettingsFile();
+
+    UserFileStore store_;
+    const Clock& clock_;
+    SessionState state_;
+};
+
+// The program's state right after a start with `settings` and without data, `today` being the
+// date: the page a report draws.
+SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today);
+
+// What a page drawing reads of `state`.
+PageLook pageLookOf(const SessionState& state);
+
+inline constexpr const char* kSettingsUnreadableMessage =
+    "Die Einstellungen konnten nicht gelesen werden und werden nicht gespeichert.";
+
+} // namespace tp
