@@ -1,4 +1,4 @@
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 
 #include <gtest/gtest.h>
 

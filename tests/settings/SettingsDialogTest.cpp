@@ -1,7 +1,7 @@
 #include "settings/SettingsDialog.h"
 
 #include "TemporaryFolder.h"
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 #include "platform/AtomicFile.h"
 #include "settings/SettingsFile.h"
 #include "shell/RecordingMessageBoxes.h"

@@ -1,6 +1,6 @@
 #include "settings/SettingsDialogValues.h"
 
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "shell/StartUp.h"
 
 #include "TemporaryFolder.h"
-#include "accounts/BlockCrewOrder.h"
+#include "model/BlockCrewOrder.h"
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
