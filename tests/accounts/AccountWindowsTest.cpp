@@ -1,8 +1,8 @@
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountEntryText.h"
 #include "accounts/AccountEntryWindows.h"
 #include "accounts/YearlyHoursWindow.h"
-#include "shell/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QButtonGroup>

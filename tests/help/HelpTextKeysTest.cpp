@@ -1,7 +1,6 @@
 #include "help/HelpTexts.h"
-#include "shell/MainWindow.h"
 
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 
 #include <QRegularExpression>
 #include <QShortcut>
@@ -63,17 +62,10 @@ std::set<int> keysNamedIn(const QString& text) {
 }
 
 // A main window on 24 December 2016 with six columns and room for more.
-struct MainWindowHarness {
+struct MainWindowHarness : test::MainWindowFixture {
     MainWindowHarness() {
         takeOverSettings(state, ProgramSettings{}, 2016);
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.chooseColour = [](QWidget*, QColor) { return std::optional<QColor>(); };
-        services.chooseFont = [](QWidget*, QFont) { return std::optional<QFont>(); };
-        services.desktopSize = [] { return QSize(5000, 3000); };
-        window = std::make_unique<MainWindow>(state, services);
-        window->startUp();
+        startWindow();
     }
 
     // The keys of the main window's command table.
@@ -91,11 +83,6 @@ struct MainWindowHarness {
             keys.insert(kKeypadMinus);
         return keys;
     }
-
-    AppState state;
-    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
-    test::RecordingMessageBoxes messages;
-    std::unique_ptr<MainWindow> window;
 };
 
 QString keyName(int key) {

@@ -1,8 +1,8 @@
+#include "RecordingMessageBoxes.h"
 #include "notes/DayNoteEditor.h"
 #include "notes/PeriodicNoteEditor.h"
 #include "notes/WeekdayNoteEditor.h"
 #include "notes/YearlyNoteEditor.h"
-#include "shell/RecordingMessageBoxes.h"
 #include "support/TemporaryFolder.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
+#include "RecordingMessageBoxes.h"
 #include "notes/BulkDeletionDialog.h"
 #include "notes/NoteMenuDialog.h"
 #include "notes/NotesTextWindow.h"
-#include "shell/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QCheckBox>

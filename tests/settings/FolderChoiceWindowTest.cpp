@@ -1,9 +1,9 @@
 #include "settings/FolderChoiceWindow.h"
 
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
 #include "settings/SettingsFile.h"
-#include "shell/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>

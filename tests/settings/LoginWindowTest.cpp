@@ -1,9 +1,9 @@
 #include "settings/LoginWindow.h"
 
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
 #include "settings/SettingsFile.h"
-#include "shell/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QLabel>

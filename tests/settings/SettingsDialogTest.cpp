@@ -1,10 +1,10 @@
 #include "settings/SettingsDialog.h"
 
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "model/BlockCrewOrder.h"
 #include "platform/AtomicFile.h"
 #include "settings/SettingsFile.h"
-#include "shell/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>

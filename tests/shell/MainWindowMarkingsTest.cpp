@@ -6,7 +6,7 @@
 #include "shell/MainWindow.h"
 #include "shell/PageCanvas.h"
 
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -25,23 +25,13 @@ namespace {
 const DayNumber kChristmasEve = dayNumberOf(2016, 12, 24); // today and the cursor day: a Saturday
 
 // A main window on Saturday 24 December 2016 over a data folder of its own.
-struct Harness {
+struct Harness : test::MainWindowFixture {
     explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
         if (prepare)
             prepare(folder.path());
         takeOverSettings(state, ProgramSettings{}, 2016);
         state.dataFolder = folder.path();
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.chooseColour = [](QWidget*, QColor initial) { return initial; };
-        services.chooseFont = [](QWidget*, QFont) { return std::optional<QFont>(); };
-        services.desktopSize = [] { return QSize(5000, 3000); };
-        window = std::make_unique<MainWindow>(state, services);
-        window->startUp();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        openWindow();
     }
 
     // After a window of its own closed, the main window is active again, as on a desktop.
@@ -65,10 +55,6 @@ struct Harness {
     }
 
     test::TemporaryFolder folder;
-    AppState state;
-    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
-    test::RecordingMessageBoxes messages;
-    std::unique_ptr<MainWindow> window;
 };
 
 // Runs `answer` on the next modal window that opens.

@@ -5,7 +5,7 @@
 #include "notes/NoteEditorDialog.h"
 #include "notes/NoteMenuDialog.h"
 
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 #include "support/TemporaryFolder.h"
 
 #include <QCheckBox>
@@ -56,7 +56,7 @@ class DialogScript : public QObject {
 using NoteFiles = std::vector<std::pair<std::string, std::string>>;
 
 // A main window on Saturday 24 December 2016 whose user keeps his data in a temporary folder.
-struct NotesHarness {
+struct NotesHarness : test::MainWindowFixture {
     explicit NotesHarness(const NoteFiles& notes = {}) {
         for (const auto& [name, text] : notes)
             std::ofstream(folder.path() / name, std::ios::binary)
@@ -65,15 +65,7 @@ struct NotesHarness {
         state.dataFolder = folder.path();
         state.notePassword = kPassword;
         state.switches.schoolHolidays = false;
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.desktopSize = [] { return QSize(5000, 3000); };
-        window = std::make_unique<MainWindow>(state, services);
-        window->startUp();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        openWindow();
     }
     std::string stored(const std::string& name) const {
         std::ifstream in(folder.path() / name, std::ios::binary);
@@ -103,11 +95,7 @@ struct NotesHarness {
     }
 
     test::TemporaryFolder folder;
-    AppState state;
-    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
-    test::RecordingMessageBoxes messages;
     DialogScript script;
-    std::unique_ptr<MainWindow> window;
 };
 
 const QColor kDayNote(199, 194, 201), kPeriodic(219, 214, 181), kYearly(239, 194, 161),

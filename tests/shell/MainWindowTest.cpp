@@ -8,7 +8,7 @@
 #include "shell/SessionEnd.h"
 #include "shell/StartUp.h"
 
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 #include "TemporaryFolder.h"
 
 #include <QClipboard>
@@ -28,7 +28,7 @@ using namespace tp;
 namespace {
 
 // A main window started on Saturday 24 December 2016 with scripted dialogs.
-struct Harness {
+struct Harness : test::MainWindowFixture {
     explicit Harness(QSize desktopSize = QSize(5000, 3000), int lastColumnIndex = 5,
                      int fontSize = 10) {
         desktop = desktopSize;
@@ -36,24 +36,7 @@ struct Harness {
         settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
         settings.fontSize = fontSize;
         takeOverSettings(state, settings, 2016);
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.chooseColour = [this](QWidget*, QColor initial) {
-            offeredColour = initial;
-            return colourAnswer;
-        };
-        services.chooseFont = [this](QWidget*, QFont initial) {
-            offeredFont = initial;
-            offeredInApplicationFont = QApplication::font();
-            return fontAnswer;
-        };
-        services.desktopSize = [this] { return desktop; };
-        window = std::make_unique<MainWindow>(state, services);
-        window->startUp();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        openWindow();
     }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -66,17 +49,6 @@ struct Harness {
     QPoint dayCell(int column, int day, int unit = 3) const {
         return {column * 18 * state.units.w + unit * state.units.w + 2, day * state.units.h + 3};
     }
-
-    AppState state;
-    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
-    test::RecordingMessageBoxes messages;
-    std::optional<QColor> colourAnswer;
-    std::optional<QColor> offeredColour;
-    std::optional<QFont> fontAnswer;
-    std::optional<QFont> offeredFont;
-    QFont offeredInApplicationFont;
-    QSize desktop;
-    std::unique_ptr<MainWindow> window;
 };
 
 constexpr ViewPosition kStartView{2016, 12, 0, 24};

@@ -12,7 +12,7 @@
 #include "settings/SettingsFile.h"
 #include "shell/StartUp.h"
 
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,7 +56,7 @@ ProgramSettings storedSettings(const fs::path& userFolder) {
 }
 
 // A main window on a fresh installation in a temporary start folder, on 24 December 2016.
-struct Installation {
+struct Installation : test::MainWindowFixture {
     explicit Installation(const std::function<void(const fs::path& userFolder)>& before = {}) {
         if (before) {
             const fs::path userFolder = start.path() / "TPDaten" / "Programm";
@@ -64,15 +64,7 @@ struct Installation {
             before(userFolder);
         }
         loadStartState(state, start.path(), 2016);
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.desktopSize = [] { return QSize(5000, 3000); };
-        window = std::make_unique<MainWindow>(state, services);
-        window->startUp();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        openWindow();
     }
 
     // The keys reach the window's shortcuts only while it is active, as it is again once a
@@ -87,10 +79,6 @@ struct Installation {
     }
 
     test::TemporaryFolder start;
-    AppState state;
-    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
-    test::RecordingMessageBoxes messages;
-    std::unique_ptr<MainWindow> window;
 };
 
 int entriesIn(const fs::path& folder) {

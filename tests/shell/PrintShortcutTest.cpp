@@ -1,6 +1,4 @@
-#include "shell/MainWindow.h"
-
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -19,16 +17,11 @@ class PrintShortcutTest : public QObject {
     // Ctrl+P asks where to print, with one A4 landscape sheet already chosen; cancelling
     // prints nothing and leaves the window as it was.
     void ctrlPOpensThePrintDialogForA4Landscape() {
-        AppState state;
-        takeOverSettings(state, ProgramSettings{}, 2026);
-        FixedClock clock{LocalDateTime{2026, 12, 7, 9, 30, 0}};
-        test::RecordingMessageBoxes messages;
-        ShellServices services;
-        services.clock = &clock;
-        services.messages = &messages;
-        services.desktopSize = [] { return QSize(5000, 3000); };
-        MainWindow window(state, services);
-        window.startUp();
+        test::MainWindowFixture fixture;
+        fixture.clock = FixedClock{LocalDateTime{2026, 12, 7, 9, 30, 0}};
+        takeOverSettings(fixture.state, ProgramSettings{}, 2026);
+        fixture.startWindow();
+        MainWindow& window = *fixture.window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage before = window.pageImage();

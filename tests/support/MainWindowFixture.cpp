@@ -1,0 +1,33 @@
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace tp::test {
+
+void MainWindowFixture::startWindow() {
+    ShellServices services;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.chooseColour = [this](QWidget*, QColor initial) {
+        offeredColour = initial;
+        return colourAnswer;
+    };
+    services.chooseFont = [this](QWidget*, QFont initial) {
+        offeredFont = initial;
+        offeredInApplicationFont = QApplication::font();
+        return fontAnswer;
+    };
+    services.desktopSize = [this] { return desktop; };
+    window = std::make_unique<MainWindow>(state, services);
+    window->startUp();
+}
+
+void MainWindowFixture::openWindow() {
+    startWindow();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+} // namespace tp::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/MainWindow.h"
+
+#include "RecordingMessageBoxes.h"
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+
+#include <memory>
+#include <optional>
+
+namespace tp::test {
+
+// A main window with scripted surroundings: the clock stands on Saturday 24 December 2016,
+// 9:30, message boxes are recorded, the colour and font choosers answer what the test set, and
+// the desktop has 5000 x 3000 pixels. A test prepares `state` as the program would have loaded
+// it, then starts the window.
+struct MainWindowFixture {
+    MainWindowFixture() = default;
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
+
+    // Builds the window over `state` and runs its start-up.
+    void startWindow();
+    // Starts the window and shows it as the active window.
+    void openWindow();
+
+    AppState state;
+    FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
+    RecordingMessageBoxes messages;
+    std::optional<QColor> colourAnswer; // nothing: the chooser is cancelled
+    std::optional<QColor> offeredColour;
+    std::optional<QFont> fontAnswer; // nothing: the chooser is cancelled
+    std::optional<QFont> offeredFont;
+    QFont offeredInApplicationFont; // the application's font while the font chooser was open
+    QSize desktop{5000, 3000};
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace tp::test
