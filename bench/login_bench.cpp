@@ -1,11 +1,11 @@
 // A login into a user with a full data folder: from "Anmelden" to the redrawn page.
 #include "markings/CalendarBars.h"
+#include "support/TestStore.h"
 #include "markings/ShiftMarkings.h"
 #include "notes/NoteNames.h"
 #include "settings/LoginWindow.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
-#include "shell/StartUp.h"
 #include "support/TemporaryFolder.h"
 
 #include <QApplication>
@@ -41,20 +41,21 @@ void fillUserFolder(const fs::path& folder) {
         bars.push_back({first + i * 20, first + i * 20 + i % 14, 0x00C08040u});
     ShiftMarkingList markingList(markings);
     CalendarBarList barList(bars);
-    saveShiftMarkings(folder, markingList);
-    saveCalendarBars(folder, barList);
+    saveShiftMarkings(test::TestStore{}, folder, markingList);
+    saveCalendarBars(test::TestStore{}, folder, barList);
 }
 
 // Logs in alternately as two users with full folders; each iteration times the login from
 // the click on "Anmelden" until the command has drawn the page.
 void BM_LoginIntoFullFolder(benchmark::State& state) {
     test::TemporaryFolder start;
-    AppState appState;
-    loadStartState(appState, start.path(), 2016);
-    for (const char* name : {"Anna", "Bert"})
-        fillUserFolder(appState.folders.dataRoot / name);
-
     const SystemClock clock;
+    SystemFileSystem files;
+    Session session(files, clock);
+    session.start(start.path());
+    for (const char* name : {"Anna", "Bert"})
+        fillUserFolder(session.state().dataRoot / name);
+
     struct Silent final : MessageBoxes {
         void inform(QWidget*, const QString&, const QString&) override {}
         bool ask(QWidget*, const QString&) override { return false; }
@@ -63,7 +64,7 @@ void BM_LoginIntoFullFolder(benchmark::State& state) {
     services.clock = &clock;
     services.messages = &messages;
     services.desktopSize = [] { return QSize(5000, 3000); };
-    MainWindow window(appState, services);
+    MainWindow window(session, services);
     window.startUp();
     window.show();
 

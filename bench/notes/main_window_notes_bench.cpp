@@ -43,24 +43,24 @@ void BM_MainWindowRebuild1985(benchmark::State& state) {
     const test::TemporaryFolder folder;
     if (state.range(0) == 1)
         fillFolder(folder);
-    AppState app;
     ProgramSettings settings;
     settings.lastColumnIndex = 23;
-    takeOverSettings(app, settings, 1985);
-    app.font = {"DejaVu Sans"};
-    app.switches.moonPhases = true;
-    app.switches.orbitExtremes = true;
+    settings.fontName = "DejaVu Sans";
+    settings.showMoonPhases = true;
+    settings.showOrbitExtremes = true;
     const FixedClock clock(LocalDateTime{1985, 3, 7, 12, 0, 0});
+    SystemFileSystem files;
+    Session session(files, clock);
+    session.applySettings(settings);
     SilentMessageBoxes messages;
     ShellServices services;
     services.clock = &clock;
     services.messages = &messages;
     services.desktopSize = [] { return QSize(20000, 5000); };
-    MainWindow window(app, services);
+    MainWindow window(session, services);
     // The notes come after the start, which would show the day's notes in a window.
     window.startUp();
-    app.dataFolder = folder.path();
-    window.loadUserData();
+    session.openDataFolder(folder.path(), {});
     for (auto _ : state) {
         window.rebuildPage(kNoCursorMove);
         benchmark::DoNotOptimize(window.pageImage().constBits());

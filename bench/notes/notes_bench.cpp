@@ -1,6 +1,7 @@
 // Cost of the note questions: rebuilding the indexes of a full note folder, the note marks of a
 // 24-column page and the overview of such a page.
 #include "display/PageFont.h"
+#include "support/TestStore.h"
 #include "display/PageRenderer.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteMarksSource.h"
@@ -42,7 +43,7 @@ void BM_ReadAllNoteIndexes(benchmark::State& state) {
     const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
     for (auto _ : state) {
-        const NoteIndexes indexes = readNoteIndexes(folder.path());
+        const NoteIndexes indexes = *readNoteIndexes(test::TestStore{}, folder.path());
         benchmark::DoNotOptimize(indexes.dayNotes.data());
     }
 }
@@ -51,7 +52,7 @@ BENCHMARK(BM_ReadAllNoteIndexes)->Unit(benchmark::kMillisecond);
 void BM_NoteMarksOfPage(benchmark::State& state) {
     const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
-    const NoteIndexes indexes = readNoteIndexes(folder.path());
+    const NoteIndexes indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     const std::vector<DayNumber> days = daysOfMonthColumns(kFirstYear + 5, 1, kColumns);
     for (auto _ : state) {
         int marks = 0;
@@ -69,7 +70,7 @@ BENCHMARK(BM_NoteMarksOfPage)->Unit(benchmark::kMicrosecond);
 void BM_RebuildPageWithNoteMarks(benchmark::State& state) {
     const test::TemporaryFolder folder;
     fillTypicalFolder(folder);
-    const NoteIndexes indexes = readNoteIndexes(folder.path());
+    const NoteIndexes indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     const NoteMarksSource notes(indexes);
     ShiftSystem shifts;
     PageInput input{shifts, ViewPosition{kFirstYear + 5, 1, 0, 7}};
@@ -99,10 +100,10 @@ void BM_NotesOverviewOfPage(benchmark::State& state) {
     for (const DayNumber day : days)
         folder.put(dayNoteFileName(dateCodeOf(day)),
                    NoteCipher(password).encipherNote("Frühschicht\r\nTreffen um 14 Uhr"));
-    indexes = readNoteIndexes(folder.path());
+    indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     for (auto _ : state) {
         const std::string text =
-            buildNotesOverview(folder.path(), indexes, password, days, days[days.size() / 2]);
+            buildNotesOverview(test::TestStore{}, folder.path(), indexes, password, days, days[days.size() / 2]);
         benchmark::DoNotOptimize(text.data());
     }
 }

@@ -181,10 +181,22 @@ void NoteEditorDialog::leave() {
         accept();
         return;
     }
-    // A note that could not be read is neither replaced nor deleted; the user was told.
-    const bool unreadable = context_.store.isUnreadable(noteFilePath(context_.folder, fileName()));
-    const bool mustSave = !unreadable && (finalText != loadedText_ || finalText.isEmpty() ||
-                                          repetitionChanged());
+    // A note that could not be read is neither replaced nor deleted. Left unchanged or empty,
+    // the editor just closes (the user was told when it opened); a text typed anew stays in
+    // the field with the reason.
+    if (context_.store.isUnreadable(noteFilePath(context_.folder, fileName()))) {
+        if (finalText.isEmpty() || finalText == loadedText_) {
+            accept();
+            return;
+        }
+        context_.messages.inform(
+            this, QStringLiteral("Fehler"),
+            noteDescription() + QStringLiteral(" wurde nicht gespeichert.\n") +
+                QString::fromStdString(
+                    refusedUnreadableFile(noteFilePath(context_.folder, fileName())).reason));
+        return;
+    }
+    const bool mustSave = finalText != loadedText_ || finalText.isEmpty() || repetitionChanged();
     if (mustSave) {
         const NoteFileResult result =
             writeNoteFile(context_.store, context_.folder, context_.indexes, kind(), fileName(),

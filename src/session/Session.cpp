@@ -72,6 +72,15 @@ SessionReport Session::start(const fs::path& startFolder) {
         const auto folders = prepareDataFolders(startFolder, kDefaultUserName);
         state_.dataRoot = folders ? folders->dataRoot
                                   : fs::absolute(startFolder / kDataRootName, error);
+        if (!folders) {
+            // The run goes on with the defaults and without data; the end says again what
+            // could not be saved.
+            report.errors.push_back("Der Datenordner \"" + pathText(state_.dataRoot) +
+                                    "\" kann nicht angelegt werden. Was jetzt eingegeben wird, "
+                                    "kann nicht gespeichert werden.");
+            takeOverSettings(state_, settings, crewTableYear());
+            return report;
+        }
         const LoadedSettings loaded = loadSettings(
             store_, userFolderOf(state_.dataRoot, kDefaultUserName), folderPathText(state_.dataRoot));
         settings = loaded.settings;
@@ -83,6 +92,12 @@ SessionReport Session::start(const fs::path& startFolder) {
     report.add(checkDataFolder(settings));
     report.add(loadUserData());
     return report;
+}
+
+SessionReport Session::openDataFolder(const fs::path& folder, const std::string& password) {
+    state_.dataFolder = folder;
+    state_.notePassword = password;
+    return loadUserData();
 }
 
 std::string Session::lastUserName() const {

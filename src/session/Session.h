@@ -68,6 +68,9 @@ class Session {
     // and loads his notes, markings, bars and accounts. Without a start folder (or folders that
     // cannot be made) the program runs on the defaults without data.
     SessionReport start(const std::filesystem::path& startFolder);
+    // Works on the data of `folder` with the note key `password`, without data root and login:
+    // a user's data folder as the reports name it.
+    SessionReport openDataFolder(const std::filesystem::path& folder, const std::string& password);
     // The user who last left the program, if another than the default user.
     std::string lastUserName() const;
 

@@ -1,4 +1,5 @@
 #include "accounts/AccountFiles.h"
+#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "accounts/HolidayLevel.h"
 #include "platform/AtomicFile.h"
@@ -34,23 +35,23 @@ TEST(VacationAccountFile, EightBytesAndTheLastRecord) {
 
 TEST(AccountFiles, MissingReadsAsZeroAndUnreadableIsTold) {
     test::TemporaryFolder folder;
-    const auto missing = loadHoursAccount(folder.path());
+    const auto missing = loadHoursAccount(test::TestStore{}, folder.path());
     EXPECT_EQ(missing.status, DataFileStatus::Missing);
     EXPECT_EQ(missing.account, HoursAccount{});
 
     std::filesystem::create_directory(folder.path() / kHoursAccountFileName);
-    EXPECT_EQ(loadHoursAccount(folder.path()).status, DataFileStatus::Unreadable);
+    EXPECT_EQ(loadHoursAccount(test::TestStore{}, folder.path()).status, DataFileStatus::Unreadable);
 }
 
 TEST(VacationAccountFile, NewYearRuleIsWrittenAtOnce) {
     test::TemporaryFolder folder;
-    ASSERT_TRUE(saveVacationAccount(folder.path(), {dayNumberOf(2015, 3, 1), 20}).ok);
+    ASSERT_TRUE(saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 3, 1), 20}).ok);
     SaveResult saved;
-    const auto renewed = refreshVacationAccount(folder.path(), dayNumberOf(2016, 2, 1), saved);
+    const auto renewed = refreshVacationAccount(test::TestStore{}, folder.path(), dayNumberOf(2016, 2, 1), saved);
     EXPECT_TRUE(saved.ok);
     const VacationAccount expected{dayNumberOf(2016, 1, 1), 0};
     EXPECT_EQ(renewed.account, expected);
-    EXPECT_EQ(loadVacationAccount(folder.path()).account, expected);
+    EXPECT_EQ(loadVacationAccount(test::TestStore{}, folder.path()).account, expected);
 }
 
 struct LevelCase {

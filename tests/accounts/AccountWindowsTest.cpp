@@ -1,7 +1,9 @@
 #include "RecordingMessageBoxes.h"
+#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountEntryText.h"
 #include "accounts/AccountEntryWindows.h"
+#include "session/Session.h"
 #include "accounts/YearlyHoursWindow.h"
 
 #include <QApplication>
@@ -76,7 +78,7 @@ class AccountWindowsTest : public QObject {
 
     void vacationWindowSavesBothFiles() {
         test::TemporaryFolder folder;
-        QVERIFY(saveHoursAccount(folder.path(), {100, 3.5f, false, 1, true}).ok);
+        QVERIFY(saveHoursAccount(test::TestStore{}, folder.path(), {100, 3.5f, false, 1, true}).ok);
         test::RecordingMessageBoxes messages;
         QTimer::singleShot(0, [] {
             auto* window = qobject_cast<VacationEntryWindow*>(QApplication::activeModalWidget());
@@ -85,21 +87,35 @@ class AccountWindowsTest : public QObject {
             window->crewOptions()->button(3)->click();
             QTest::keyClick(window->daysField(), Qt::Key_Return);
         });
-        editVacationAccount(nullptr, folder.path(), dayNumberOf(2016, 6, 15), messages);
-        QVERIFY(messages.shown.isEmpty());
-        QCOMPARE(loadVacationAccount(folder.path()).account,
+        const FixedClock clock({2016, 6, 15, 12, 0, 0});
+        SystemFileSystem files;
+        Session session(files, clock);
+        session.openDataFolder(folder.path(), {});
+        SessionReport report;
+        const auto opened = session.vacationForEntry(report);
+        QVERIFY(report.ok() && opened.account);
+        const auto entered = runVacationEntryWindow(nullptr, opened.account->vacation,
+                                                    opened.account->baseCrew, session.today());
+        QVERIFY(entered);
+        QVERIFY(session.saveVacationEntry(*opened.account, {entered->account, entered->baseCrew})
+                    .ok());
+        QCOMPARE(loadVacationAccount(test::TestStore{}, folder.path()).account,
                  (VacationAccount{dayNumberOf(2016, 1, 1), 25}));
-        QCOMPARE(loadHoursAccount(folder.path()).account,
+        QCOMPARE(loadHoursAccount(test::TestStore{}, folder.path()).account,
                  (HoursAccount{100, 3.5f, false, 3, true}));
     }
 
     void unreadableHoursFileIsToldAndKept() {
         test::TemporaryFolder folder;
         std::filesystem::create_directory(folder.path() / kHoursAccountFileName);
-        test::RecordingMessageBoxes messages;
-        editHoursAccount(nullptr, folder.path(), messages);
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].startsWith(QStringLiteral("Fehler: ")));
+        const FixedClock clock({2016, 6, 15, 12, 0, 0});
+        SystemFileSystem files;
+        Session session(files, clock);
+        session.openDataFolder(folder.path(), {});
+        const auto opened = session.hoursForEntry();
+        QVERIFY(!opened.account);
+        QVERIFY(opened.problem.find("konnte nicht gelesen werden") != std::string::npos);
+        QVERIFY(!session.saveHoursEntry({}, {100, 1.0f, false, 0, false}).ok());
         QVERIFY(std::filesystem::is_directory(folder.path() / kHoursAccountFileName));
     }
 

@@ -1,4 +1,5 @@
 #include "TemporaryFolder.h"
+#include "support/TestStore.h"
 #include "accounts/AccountFiles.h"
 #include "cli/Commands.h"
 #include "markings/ShiftMarkings.h"
@@ -22,11 +23,11 @@ class AccountsCommand : public testing::Test {
     // Green (base crew 3) works on Wednesday 9 March 2016 and is off on 2 March.
     void SetUp() override {
         ASSERT_TRUE(
-            saveHoursAccount(folder.path(), {dayNumberOf(2016, 1, 1), 7.5f, false, 3, false}).ok);
-        ASSERT_TRUE(saveVacationAccount(folder.path(), {dayNumberOf(2015, 2, 1), 12}).ok);
+            saveHoursAccount(test::TestStore{}, folder.path(), {dayNumberOf(2016, 1, 1), 7.5f, false, 3, false}).ok);
+        ASSERT_TRUE(saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 2, 1), 12}).ok);
         ShiftMarkingList markings(
             {{dayNumberOf(2016, 3, 2), 2, ExtraWork}, {dayNumberOf(2016, 3, 9), 2, Vacation}});
-        ASSERT_TRUE(saveShiftMarkings(folder.path(), markings).ok);
+        ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), markings).ok);
     }
 
     CliRun accounts(std::vector<std::string> more) {

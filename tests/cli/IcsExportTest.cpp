@@ -1,4 +1,5 @@
 #include "accounts/AccountFiles.h"
+#include "support/TestStore.h"
 #include "cli/Commands.h"
 #include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
@@ -235,14 +236,14 @@ TEST(IcsCommand, DataFolderGivesMarkingsBarsAndTheBaseCrew) {
     const test::TemporaryFolder folder;
     HoursAccount hours;
     hours.baseCrew = 1; // blau
-    ASSERT_TRUE(saveHoursAccount(folder.path(), hours).ok);
+    ASSERT_TRUE(saveHoursAccount(test::TestStore{}, folder.path(), hours).ok);
     const DayNumber day = dayNumberOf(2026, 6, 1);
     ShiftMarkingList markings({{day, 2, Course}});
     markings.changed = true;
-    ASSERT_TRUE(saveShiftMarkings(folder.path(), markings).ok);
+    ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), markings).ok);
     CalendarBarList bars({{day, day + 4, kDefaultBarColour}});
     bars.changed = true;
-    ASSERT_TRUE(saveCalendarBars(folder.path(), bars).ok);
+    ASSERT_TRUE(saveCalendarBars(test::TestStore{}, folder.path(), bars).ok);
 
     const std::string file = (folder.path() / "schichten.ics").string();
     const CliRun run =

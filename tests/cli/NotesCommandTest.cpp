@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "support/TestStore.h"
 #include "notes/NoteFiles.h"
 #include "support/TemporaryFolder.h"
 
@@ -23,7 +24,7 @@ class NotesCommandTest : public ::testing::Test {
         NoteIndexes indexes;
         const auto write = [&](NoteKind kind, const std::string& name, const std::string& text,
                                const std::string& password) {
-            ASSERT_TRUE(writeNoteFile(folder.path(), indexes, kind, name, text, password).ok);
+            ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, kind, name, text, password).ok);
         };
         write(NoteKind::Day, "20150124.txt", "Zahnarzt\r\n10 Uhr", "geheim");
         write(NoteKind::Yearly, "124.jnt", "Anna <1980>. Geburtstag", "geheim");

@@ -64,7 +64,7 @@ std::set<int> keysNamedIn(const QString& text) {
 // A main window on 24 December 2016 with six columns and room for more.
 struct MainWindowHarness : test::MainWindowFixture {
     MainWindowHarness() {
-        takeOverSettings(state, ProgramSettings{}, 2016);
+        session.applySettings(ProgramSettings{});
         startWindow();
     }
 
@@ -74,12 +74,12 @@ struct MainWindowHarness : test::MainWindowFixture {
         for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
             keys.insert(shortcut->key()[0].toCombined());
         // The number pad's plus and minus change the column count.
-        const int columns = state.lastColumnIndex;
+        const int columns = state().lastColumnIndex;
         QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
-        if (state.lastColumnIndex == columns + 1)
+        if (state().lastColumnIndex == columns + 1)
             keys.insert(kKeypadPlus);
         QTest::keyClick(window.get(), Qt::Key_Minus, Qt::KeypadModifier);
-        if (state.lastColumnIndex == columns)
+        if (state().lastColumnIndex == columns)
             keys.insert(kKeypadMinus);
         return keys;
     }

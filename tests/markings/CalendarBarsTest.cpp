@@ -1,4 +1,5 @@
 #include "markings/CalendarBars.h"
+#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -84,19 +85,19 @@ TEST(CalendarBarFile, TwelveBytesPerBarAndDeletedWhenEmpty) {
     CalendarBarList list({{16801, 16803, kDefaultBarColour}});
     EXPECT_EQ(calendarBarFileBytes(list),
               std::string("\xA1\x41\x00\x00\xA3\x41\x00\x00\xEF\xC2\xA1\x00", 12));
-    ASSERT_TRUE(saveCalendarBars(folder.path(), list).ok);
-    EXPECT_EQ(loadCalendarBars(folder.path()).bars(), list.bars());
+    ASSERT_TRUE(saveCalendarBars(test::TestStore{}, folder.path(), list).ok);
+    EXPECT_EQ(loadCalendarBars(test::TestStore{}, folder.path()).bars(), list.bars());
     list.removeAt(0);
-    ASSERT_TRUE(saveCalendarBars(folder.path(), list).ok);
+    ASSERT_TRUE(saveCalendarBars(test::TestStore{}, folder.path(), list).ok);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / kCalendarBarFileName));
 }
 
 TEST(CalendarBarFile, UnreadableFileIsNeverOverwritten) {
     test::TemporaryFolder folder;
     std::filesystem::create_directory(folder.path() / kCalendarBarFileName);
-    CalendarBarList list = loadCalendarBars(folder.path());
+    CalendarBarList list = loadCalendarBars(test::TestStore{}, folder.path());
     saveBarEntry(list, 1, 2, 3);
-    EXPECT_FALSE(saveCalendarBars(folder.path(), list).ok);
+    EXPECT_FALSE(saveCalendarBars(test::TestStore{}, folder.path(), list).ok);
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / kCalendarBarFileName));
 }
 

@@ -1,4 +1,5 @@
 #include "markings/ShiftMarkings.h"
+#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
 
@@ -51,22 +52,23 @@ TEST(ShiftMarkingFile, SavedLoadedAndDeletedWhenEmpty) {
     test::TemporaryFolder folder;
     ShiftMarkingList list;
     list.put({16801, 2, Vacation});
-    ASSERT_TRUE(saveShiftMarkings(folder.path(), list).ok);
+    ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), list).ok);
     EXPECT_FALSE(list.changed);
-    EXPECT_EQ(loadShiftMarkings(folder.path()).entries(), list.entries());
+    EXPECT_EQ(loadShiftMarkings(test::TestStore{}, folder.path()).entries(), list.entries());
 
     list.remove(16801);
-    ASSERT_TRUE(saveShiftMarkings(folder.path(), list).ok);
+    ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), list).ok);
     EXPECT_FALSE(std::filesystem::exists(markingFile(folder)));
 }
 
 TEST(ShiftMarkingFile, UnreadableFileIsNeverOverwritten) {
     test::TemporaryFolder folder;
     std::filesystem::create_directory(markingFile(folder));
-    ShiftMarkingList list = loadShiftMarkings(folder.path());
-    EXPECT_TRUE(list.fileUnreadable);
+    test::TestStore store;
+    ShiftMarkingList list = loadShiftMarkings(store, folder.path());
+    EXPECT_TRUE(store.store.isUnreadable(markingFile(folder)));
     list.put({16801, 2, Vacation});
-    const SaveResult result = saveShiftMarkings(folder.path(), list);
+    const SaveResult result = saveShiftMarkings(store, folder.path(), list);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.reason.find("Schichtmarkierung.dat"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(markingFile(folder)));
@@ -76,10 +78,10 @@ TEST(ShiftMarkingFile, WriteFailureIsReportedAndTheOldFileKept) {
     test::TemporaryFolder folder;
     ShiftMarkingList list;
     list.put({16801, 2, Vacation});
-    ASSERT_TRUE(saveShiftMarkings(folder.path(), list).ok);
+    ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), list).ok);
     const std::string before = fileBytes(markingFile(folder));
     list.put({16802, 2, Vacation});
-    const SaveResult result = saveShiftMarkings(folder.path() / "weg", list);
+    const SaveResult result = saveShiftMarkings(test::TestStore{}, folder.path() / "weg", list);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_TRUE(list.changed);

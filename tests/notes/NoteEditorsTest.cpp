@@ -1,4 +1,5 @@
 #include "RecordingMessageBoxes.h"
+#include "support/TestStore.h"
 #include "notes/DayNoteEditor.h"
 #include "notes/PeriodicNoteEditor.h"
 #include "notes/WeekdayNoteEditor.h"
@@ -20,12 +21,13 @@ namespace {
 
 class Notes {
   public:
+    test::TestStore store;
     NoteEditorContext context(DayNumber day) {
-        return {folder.path(), indexes, "", messages, day, 8, 16};
+        return {store, folder.path(), indexes, "", messages, day, 8, 16};
     }
     void put(const std::string& name, const std::string& bytes) {
         std::ofstream(folder.path() / name, std::ios::binary) << bytes;
-        indexes = readNoteIndexes(folder.path());
+        indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     }
     std::string bytesOf(const std::string& name) const {
         std::ifstream in(folder.path() / name, std::ios::binary);
@@ -126,7 +128,7 @@ class NoteEditorsTest : public QObject {
     void failedSaveKeepsTheEditorOpen() {
         Notes notes;
         std::filesystem::create_directories(notes.folder.path() / "20161124.txt" / "x");
-        notes.indexes = readNoteIndexes(notes.folder.path());
+        notes.indexes = *readNoteIndexes(test::TestStore{}, notes.folder.path());
         DayNoteEditor editor(notes.context(kChristmasEve));
         editor.show();
         editor.textField()->setPlainText(QStringLiteral("wichtig"));

@@ -1,4 +1,5 @@
 #include "notes/NoteFiles.h"
+#include "support/TestStore.h"
 #include "support/TemporaryFolder.h"
 
 #include <fstream>
@@ -32,14 +33,14 @@ class NoteFilesTest : public ::testing::Test {
 
 TEST_F(NoteFilesTest, WritesExactlyTheWindows1252TextAndNothingElse) {
     const std::string text = "Müller „Lager“ – 5 €\r\nzweite Zeile";
-    ASSERT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Day, "20161124.txt", text, "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20161124.txt", text, "").ok);
     EXPECT_EQ(bytesOf("20161124.txt"), "M\xFCller \x84Lager\x93 \x96 5 \x80\r\nzweite Zeile");
-    EXPECT_EQ(readNoteFile(folder.path(), "20161124.txt", ""), text);
+    EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "20161124.txt", "").text, text);
     EXPECT_EQ(indexes.dayNotes, std::vector<std::int32_t>{20161124});
 
-    ASSERT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Yearly, "1124.jnt", "Ab", "ab").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Yearly, "1124.jnt", "Ab", "ab").ok);
     EXPECT_EQ(bytesOf("1124.jnt"), "032000");
-    EXPECT_EQ(readNoteFile(folder.path(), "1124.jnt", "ab"), "Ab");
+    EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "1124.jnt", "ab").text, "Ab");
     EXPECT_EQ(fileNames(), (std::vector<std::string>{"1124.jnt", "20161124.txt"}));
 }
 
@@ -49,39 +50,41 @@ TEST_F(NoteFilesTest, LongestNoteReadsBackWholeInBothForms) {
         text += static_cast<char>('a' + i % 26);
     for (const std::string password : {"", "Schicht"}) {
         ASSERT_TRUE(
-            writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", text, password)
+            writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", text, password)
                 .ok);
         EXPECT_EQ(bytesOf("20160001.txt").size(), password.empty() ? 8191u : 24573u);
-        EXPECT_EQ(readNoteFile(folder.path(), "20160001.txt", password), text) << password;
+        EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "20160001.txt", password).text, text) << password;
     }
 }
 
 TEST_F(NoteFilesTest, EmptyTextDeletesAndSavingReplaces) {
     put("20160001.txt", "alter Text, viel länger als der neue");
-    ASSERT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", "neu", "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "neu", "").ok);
     EXPECT_EQ(bytesOf("20160001.txt"), "neu");
-    ASSERT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
     EXPECT_TRUE(fileNames().empty());
     EXPECT_TRUE(indexes.dayNotes.empty());
     // Deleting a note that is not there is no failure.
-    EXPECT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
+    EXPECT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
 }
 
 TEST_F(NoteFilesTest, FailedWriteOrDeletionIsReportedAndKeepsWhatWasThere) {
     fs::create_directory(folder.path() / "20160001.txt");
     put("20160001.txt/inside", "x");
     const NoteFileResult written =
-        writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", "Text", "");
+        writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "Text", "");
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.reason.find("20160001.txt"), std::string::npos) << written.reason;
     const NoteFileResult deleted =
-        writeNoteFile(folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "");
+        writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "");
     EXPECT_FALSE(deleted.ok);
     EXPECT_TRUE(fs::is_directory(folder.path() / "20160001.txt"));
     EXPECT_EQ(bytesOf("20160001.txt/inside"), "x");
     // The folder reads as no note at all.
-    EXPECT_FALSE(readStoredNote(folder.path(), "20160001.txt", "").has_value());
-    EXPECT_FALSE(readStoredNote(folder.path(), "20160002.txt", "").has_value());
+    EXPECT_FALSE(readStoredNote(test::TestStore{}, folder.path(), "20160001.txt", "").status ==
+                 DataFileStatus::Read);
+    EXPECT_FALSE(readStoredNote(test::TestStore{}, folder.path(), "20160002.txt", "").status ==
+                 DataFileStatus::Read);
 }
 
 TEST_F(NoteFilesTest, IndexesFollowTheNameRules) {
@@ -91,7 +94,7 @@ TEST_F(NoteFilesTest, IndexesFollowTheNameRules) {
         put(name, "x");
     fs::create_directory(folder.path() / "20150005.txt");
 
-    const NoteIndexes read = readNoteIndexes(folder.path());
+    const NoteIndexes read = *readNoteIndexes(test::TestStore{}, folder.path());
     EXPECT_EQ(read.dayNotes, (std::vector<std::int32_t>{20150005, 20160001, 20161124, 20161124}));
     EXPECT_EQ(read.yearlyNotes, (std::vector<std::int32_t>{1, 1131}));
     EXPECT_EQ(read.weekdayNotes, (std::vector<std::int32_t>{10000, 11254}));
@@ -99,8 +102,8 @@ TEST_F(NoteFilesTest, IndexesFollowTheNameRules) {
     EXPECT_EQ(read.periodicNotes, (std::vector<PeriodicNoteEntry>{{18, 14}, {3, 7}, {9, 0}}));
 
     NoteIndexes one;
-    EXPECT_EQ(rebuildNoteIndex(folder.path(), one, NoteKind::Day), 4);
-    EXPECT_EQ(rebuildNoteIndex(folder.path(), one, NoteKind::Periodic), 3);
+    EXPECT_EQ(rebuildNoteIndex(test::TestStore{}, folder.path(), one, NoteKind::Day), 4);
+    EXPECT_EQ(rebuildNoteIndex(test::TestStore{}, folder.path(), one, NoteKind::Periodic), 3);
     EXPECT_EQ(one.dayNotes, read.dayNotes);
     EXPECT_EQ(one.periodicNotes, read.periodicNotes);
     EXPECT_TRUE(one.yearlyNotes.empty());
@@ -112,13 +115,13 @@ TEST_F(NoteFilesTest, BulkDeletionRemovesIndexedNotesAndCountsFailures) {
         put(name, "x");
     fs::create_directory(folder.path() / "20150101.txt");
     put("20150101.txt/inside", "x");
-    indexes = readNoteIndexes(folder.path());
+    indexes = *readNoteIndexes(test::TestStore{}, folder.path());
 
-    EXPECT_EQ(deleteDayNotesUpTo(folder.path(), indexes, dayNumberOf(2015, 12, 31)), 1);
+    EXPECT_EQ(deleteDayNotesUpTo(test::TestStore{}, folder.path(), indexes, dayNumberOf(2015, 12, 31)), 1);
     // The folder could not go; the copy is not a canonical name and stays as well.
     EXPECT_EQ(indexes.dayNotes, (std::vector<std::int32_t>{20150000, 20150101, 20160001}));
 
-    EXPECT_EQ(deleteAllNotesOfKind(folder.path(), indexes, NoteKind::Periodic), 0);
+    EXPECT_EQ(deleteAllNotesOfKind(test::TestStore{}, folder.path(), indexes, NoteKind::Periodic), 0);
     EXPECT_TRUE(indexes.periodicNotes.empty());
     EXPECT_EQ(fileNames(), (std::vector<std::string>{"1.jnt", "20150000 alt.txt", "20150101.txt",
                                                      "20160001.txt"}));

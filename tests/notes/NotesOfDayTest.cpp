@@ -1,4 +1,5 @@
 #include "notes/NotesOfDay.h"
+#include "support/TestStore.h"
 #include "notes/NoteMarksSource.h"
 #include "support/TemporaryFolder.h"
 
@@ -12,13 +13,13 @@ class NotesOfDayTest : public ::testing::Test {
   protected:
     void put(const std::string& name, const std::string& windows1252) {
         std::ofstream(folder.path() / name, std::ios::binary) << windows1252;
-        indexes = readNoteIndexes(folder.path());
+        indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     }
     std::string window(DayNumber day) const {
-        return collectNotesOfDay(folder.path(), indexes, day, "", NoteTextMode::Window);
+        return collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "", NoteTextMode::Window);
     }
     std::string statusLine(DayNumber day) const {
-        return noteStatusLine(folder.path(), indexes, day, "");
+        return noteStatusLine(test::TestStore{}, folder.path(), indexes, day, "");
     }
 
     test::TemporaryFolder folder;
@@ -138,12 +139,12 @@ TEST(ExpandYearPlaceholders, StopsAtTheFirstAngleThatOpensNoPlaceholder) {
 
 TEST_F(NotesOfDayTest, EncipheredNotesAreReadWithThePassword) {
     const DayNumber day = dayNumberOf(2016, 1, 1);
-    ASSERT_TRUE(writeNoteFile(folder.path(), indexes, NoteKind::Day,
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
                               dayNoteFileName(dateCodeOf(day)), "Geheim € „x“", "Pass wort")
                     .ok);
-    EXPECT_EQ(collectNotesOfDay(folder.path(), indexes, day, "Pass wort", NoteTextMode::Window),
+    EXPECT_EQ(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Pass wort", NoteTextMode::Window),
               "Geheim € „x“");
-    EXPECT_NE(collectNotesOfDay(folder.path(), indexes, day, "Passwort", NoteTextMode::Window),
+    EXPECT_NE(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Passwort", NoteTextMode::Window),
               "Geheim € „x“");
 }
 

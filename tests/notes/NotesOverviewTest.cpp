@@ -1,4 +1,5 @@
 #include "notes/NotesOverview.h"
+#include "support/TestStore.h"
 #include "support/TemporaryFolder.h"
 
 #include <fstream>
@@ -15,20 +16,20 @@ TEST(NotesOverview, DatesNotesAndTheRuleOfToday) {
              {"20150129.txt", "kein Tag"}, // 29 February 2015 does not exist
              {"20150201.txt", "C"}})
         std::ofstream(folder.path() / name, std::ios::binary) << text;
-    const NoteIndexes indexes = readNoteIndexes(folder.path());
+    const NoteIndexes indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     const std::vector<DayNumber> days = daysOfMonthColumns(2015, 2, 2);
     ASSERT_EQ(days.size(), 28u + 31u);
     const std::string rule(56, '_');
 
     const auto overview = [&](DayNumber today) {
-        return buildNotesOverview(folder.path(), indexes, "", days, today);
+        return buildNotesOverview(test::TestStore{}, folder.path(), indexes, "", days, today);
     };
     EXPECT_EQ(overview(dayNumberOf(2015, 2, 20)),
               "10.02.2015\r\nA\r\nB\r\n" + rule + "\r\n \r\n01.03.2015\r\nC");
     EXPECT_EQ(overview(dayNumberOf(2015, 3, 1)),
               "10.02.2015\r\nA\r\nB\r\n" + rule + "\r\n \r\n01.03.2015\r\nC");
     EXPECT_EQ(overview(dayNumberOf(2015, 2, 10)), "10.02.2015\r\nA\r\nB\r\n \r\n01.03.2015\r\nC");
-    EXPECT_EQ(buildNotesOverview(folder.path(), indexes, "", daysOfMonthColumns(2015, 4, 6),
+    EXPECT_EQ(buildNotesOverview(test::TestStore{}, folder.path(), indexes, "", daysOfMonthColumns(2015, 4, 6),
                                  dayNumberOf(2015, 5, 1)),
               "");
 }

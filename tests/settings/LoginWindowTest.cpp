@@ -1,4 +1,5 @@
 #include "settings/LoginWindow.h"
+#include "support/TestStore.h"
 
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
@@ -50,11 +51,28 @@ class LoginWindowTest : public QObject {
             fs::create_directories(dataRoot / "Programm");
             settings.userDataFolder = folderPathText(dataRoot);
         }
-        UserLoginResult login() {
-            return loginAsNewUser(nullptr, messages, dataRoot, settings, [this] {
-                ++oldUserSaves;
-                saveAllUserData({dataRoot, settings.userName, dataRoot / "Programm"}, settings, {});
-            });
+        test::TestStore store;
+        // The window and the change of user, as the main window does them.
+        struct Outcome {
+            std::optional<UserDataPlace> place;
+            QString notePassword;
+        };
+        Outcome login() {
+            const std::optional<Login> entered = askForLogin(nullptr, messages);
+            if (!entered)
+                return {};
+            const UserSwitch change =
+                switchUser(store, dataRoot, entered->userName.toStdString(), settings, [this] {
+                    ++oldUserSaves;
+                    saveAllUserData(store, {dataRoot, settings.userName, dataRoot / "Programm"},
+                                    settings, {});
+                });
+            if (change.outcome != UserSwitchOutcome::Switched) {
+                messages.inform(nullptr, QStringLiteral("Fehler"),
+                                QStringLiteral("Es wurde kein neuer Anwender angemeldet!"));
+                return {};
+            }
+            return {change.place, entered->password};
         }
     };
 
@@ -100,7 +118,7 @@ class LoginWindowTest : public QObject {
             QTest::keyClicks(window.passwordField(), "geheim");
             QTest::keyClick(window.passwordField(), Qt::Key_Return);
         });
-        const UserLoginResult result = installation.login();
+        const auto result = installation.login();
         QVERIFY(result.place.has_value());
         QCOMPARE(result.notePassword, QStringLiteral("geheim"));
         QCOMPARE(installation.messages.shown,
@@ -130,7 +148,7 @@ class LoginWindowTest : public QObject {
             }
             QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
         });
-        const UserLoginResult result = installation.login();
+        const auto result = installation.login();
         QVERIFY(!result.place.has_value());
         QCOMPARE(
             installation.messages.shown,

@@ -1,4 +1,5 @@
 #include "settings/SettingsDialog.h"
+#include "support/TestStore.h"
 
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
@@ -110,7 +111,8 @@ class SettingsDialogTest : public QObject {
             typeInto(dialog.targetHours40Field(), "viele");
             QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
         });
-        QVERIFY(editProgramSettings(nullptr, settings, 2026, folder.path(), messages));
+        test::TestStore store;
+        QVERIFY(editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages));
 
         const ProgramSettings stored = storedSettings(folder.path());
         QCOMPARE(stored.latitude, -48.45);
@@ -154,7 +156,8 @@ class SettingsDialogTest : public QObject {
             QVERIFY(dialog.isVisible()); // "Info" keeps the dialog open
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        QVERIFY(!editProgramSettings(nullptr, settings, 2026, folder.path(), messages, hooks));
+        test::TestStore store;
+        QVERIFY(!editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages, hooks));
         QCOMPARE(messages.shown, QStringList{QStringLiteral(
                                      "Info: Die Länge des Namens wurde auf 50 Zeichen gekürzt!")});
         QCOMPARE(lastCount, QStringLiteral("50 von max. 50 Zeichen."));

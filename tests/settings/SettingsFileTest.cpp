@@ -1,4 +1,5 @@
 #include "settings/SettingsFile.h"
+#include "support/TestStore.h"
 
 #include "platform/AtomicFile.h"
 #include "support/TemporaryFolder.h"
@@ -28,7 +29,7 @@ class SettingsFileTest : public ::testing::Test {
         readWholeFile(userFolder / kSettingsFileName, bytes);
         return bytes;
     }
-    void load() { settings = loadSettings(userFolder, folderPathText(dataRoot)).settings; }
+    void load() { settings = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings; }
 
     test::TemporaryFolder folder;
     fs::path dataRoot;
@@ -38,7 +39,7 @@ class SettingsFileTest : public ::testing::Test {
 
 TEST_F(SettingsFileTest, DefaultFileByteForByte) {
     load();
-    ASSERT_TRUE(saveSettings(userFolder, settings));
+    ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     const std::string expected =
         "[Programmeinstellungen]\r\n"
         "Fontname = System\r\n"
@@ -95,10 +96,10 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     settings.twilight = 2;
     settings.showMoonPhases = true;
     settings.showOrbitExtremes = true;
-    ASSERT_TRUE(saveSettings(userFolder, settings));
+    ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     const std::string written = settingsFile();
 
-    const ProgramSettings reread = loadSettings(userFolder, folderPathText(dataRoot)).settings;
+    const ProgramSettings reread = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings;
     EXPECT_EQ(settingsFileBytes(reread), written);
     EXPECT_EQ(reread.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
@@ -106,9 +107,9 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
 }
 
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
-    ASSERT_TRUE(saveSettings(userFolder, settings));
+    ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     settings.placeName = "Anderswo";
-    ASSERT_TRUE(saveSettings(userFolder, settings));
+    ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     load();
     EXPECT_EQ(settings.placeName, "Anderswo");
     // Nothing of the replacement is left lying beside the file.
@@ -119,9 +120,9 @@ TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
 }
 
 TEST_F(SettingsFileTest, FileThatCannotBeWrittenIsReportedAsFailure) {
-    EXPECT_FALSE(saveSettings(userFolder / "fehlt", settings));
+    EXPECT_FALSE(saveSettings(test::TestStore{}, userFolder / "fehlt", settings).ok);
     fs::create_directories(userFolder / kSettingsFileName / "Ordner");
-    EXPECT_FALSE(saveSettings(userFolder, settings));
+    EXPECT_FALSE(saveSettings(test::TestStore{}, userFolder, settings).ok);
 }
 
 TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
@@ -134,7 +135,7 @@ TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
 }
 
 TEST_F(SettingsFileTest, MissingAndUnreadableFilesAreToldApart) {
-    const auto readOf = [this] { return loadSettings(userFolder, folderPathText(dataRoot)); };
+    const auto readOf = [this] { return loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)); };
     EXPECT_EQ(readOf().read, ReadResult::Missing);
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
     EXPECT_EQ(readOf().read, ReadResult::Read);
@@ -151,7 +152,7 @@ TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
     while (bytes.size() < 16 * 1024 * 1024 - 64)
         bytes += "breite = 12\r\n[astronomie]\r\n";
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + bytes);
-    const LoadedSettings loaded = loadSettings(userFolder, folderPathText(dataRoot));
+    const LoadedSettings loaded = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot));
     EXPECT_EQ(loaded.read, ReadResult::Read);
     EXPECT_EQ(loaded.settings.latitude, 50.0);
 }

@@ -1,4 +1,5 @@
 #include "settings/UserLogin.h"
+#include "support/TestStore.h"
 
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
@@ -53,9 +54,9 @@ class SwitchUserTest : public ::testing::Test {
     }
 
     UserSwitch switchTo(const std::string& name) {
-        return switchUser(dataRoot, name, settings, [this] {
+        return switchUser(test::TestStore{}, dataRoot, name, settings, [this] {
             ++oldUserSaves;
-            saveSettings(dataRoot / "Programm", settings);
+            saveSettings(test::TestStore{}, dataRoot / "Programm", settings);
         });
     }
 
@@ -71,7 +72,7 @@ TEST_F(SwitchUserTest, ExistingUserIsEnteredWithHisOwnSettings) {
     berts.placeName = "Brelling";
     berts.userName = "Bert";
     berts.userDataFolder = folderPathText(dataRoot);
-    ASSERT_TRUE(saveSettings(dataRoot / "Bert", berts));
+    ASSERT_TRUE(saveSettings(test::TestStore{}, dataRoot / "Bert", berts).ok);
 
     const UserSwitch result = switchTo("Bert");
     ASSERT_EQ(result.outcome, UserSwitchOutcome::Switched);

@@ -1,4 +1,5 @@
 #include "TemporaryFolder.h"
+#include "support/TestStore.h"
 #include "accounts/AccountEntryWindows.h"
 #include "markings/CalendarBarDialog.h"
 #include "markings/ShiftMarkingDialog.h"
@@ -29,9 +30,8 @@ struct Harness : test::MainWindowFixture {
     explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
         if (prepare)
             prepare(folder.path());
-        takeOverSettings(state, ProgramSettings{}, 2016);
-        state.dataFolder = folder.path();
-        openWindow();
+        session.applySettings(ProgramSettings{});
+        openWindow(session.openDataFolder(folder.path(), {}));
     }
 
     // After a window of its own closed, the main window is active again, as on a desktop.
@@ -44,9 +44,9 @@ struct Harness : test::MainWindowFixture {
     }
     // The page pixels of a box in units of the page font: column `column`, day row `day`.
     QImage pageBox(int column, int day, int firstUnit, int units) const {
-        const int w = state.units.w;
-        return window->pageImage().copy(w + 18 * w * column + firstUnit * w, day * state.units.h,
-                                        units * w, state.units.h);
+        const int w = state().units.w;
+        return window->pageImage().copy(w + 18 * w * column + firstUnit * w, day * state().units.h,
+                                        units * w, state().units.h);
     }
     std::string fileBytes(const char* name) const {
         std::string bytes;
@@ -111,11 +111,11 @@ class MainWindowMarkingsTest : public QObject {
             const int firstUnit = 8 + 2 * (slot - 1);
             const QImage now = h.pageBox(0, 24, firstUnit, 2);
             const QImage was = before.copy(
-                now.rect().translated(h.state.units.w * (1 + firstUnit), 24 * h.state.units.h));
+                now.rect().translated(h.state().units.w * (1 + firstUnit), 24 * h.state().units.h));
             QCOMPARE(now != was, slot == column);
         }
         QVERIFY(h.messages.shown.isEmpty());
-        h.window->saveUserData();
+        h.window->tell(h.session.saveMarkingsAndBars());
         QCOMPARE(h.fileBytes(kShiftMarkingFileName),
                  christmasEveRecord(static_cast<char>(column), Vacation));
     }
@@ -125,9 +125,9 @@ class MainWindowMarkingsTest : public QObject {
         QString label;
         markWith(Qt::Key_K, &label);
         QTest::mouseDClick(h.window->gadget(Gadget::Canvas), Qt::LeftButton, {},
-                           QPoint(13 * h.state.units.w + 2, 24 * h.state.units.h + 3));
+                           QPoint(13 * h.state().units.w + 2, 24 * h.state().units.h + 3));
         QCOMPARE(label, QStringLiteral(" Spätschicht am 24.12.2016"));
-        h.window->saveUserData();
+        h.window->tell(h.session.saveMarkingsAndBars());
         QCOMPARE(h.fileBytes(kShiftMarkingFileName), christmasEveRecord(3, Sick));
     }
 
@@ -149,7 +149,7 @@ class MainWindowMarkingsTest : public QObject {
                 hasBar = hasBar || dayPart.pixel(x, dayPart.height() / 2) == barColour;
             QCOMPARE(hasBar, day >= 24 && day <= 26);
         }
-        h.window->saveUserData();
+        h.window->tell(h.session.saveMarkingsAndBars());
         QCOMPARE(h.fileBytes(kCalendarBarFileName).size(), 12u);
         QVERIFY(h.messages.shown.isEmpty());
     }
@@ -157,8 +157,8 @@ class MainWindowMarkingsTest : public QObject {
     void accountFieldsFollowTheMarkings() {
         Harness h([](const std::filesystem::path& folder) {
             // Base crew red, on early shift that day.
-            saveHoursAccount(folder, {dayNumberOf(2016, 12, 1), -45.5f, false, 0, false});
-            saveVacationAccount(folder, {dayNumberOf(2016, 1, 1), 20});
+            saveHoursAccount(test::TestStore{}, folder, {dayNumberOf(2016, 12, 1), -45.5f, false, 0, false});
+            saveVacationAccount(test::TestStore{}, folder, {dayNumberOf(2016, 1, 1), 20});
         });
         QLineEdit* hours = h.field(Gadget::HoursField);
         QLineEdit* vacation = h.field(Gadget::VacationField);
@@ -199,7 +199,7 @@ class MainWindowMarkingsTest : public QObject {
         });
         QTest::mouseClick(h.field(Gadget::VacationField), Qt::LeftButton);
         QCOMPARE(h.field(Gadget::VacationField)->text(), QStringLiteral(" 25"));
-        QCOMPARE(loadHoursAccount(h.folder.path()).account.hours, 41.0f);
+        QCOMPARE(loadHoursAccount(test::TestStore{}, h.folder.path()).account.hours, 41.0f);
         QVERIFY(h.messages.shown.isEmpty());
     }
 
@@ -212,7 +212,7 @@ class MainWindowMarkingsTest : public QObject {
             QStringLiteral("Fehler: Die Datei \"Schichtmarkierung.dat\" konnte nicht gelesen")));
         markWith(Qt::Key_X);
         h.press(Qt::Key_1);
-        h.window->saveUserData();
+        h.window->tell(h.session.saveMarkingsAndBars());
         QCOMPARE(h.messages.shown.size(), 2);
         QVERIFY(h.messages.shown[1].startsWith(QStringLiteral("Fehler: ")));
         QVERIFY(std::filesystem::is_directory(h.folder.path() / kShiftMarkingFileName));

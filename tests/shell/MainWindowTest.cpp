@@ -6,7 +6,7 @@
 #include "shell/Application.h"
 #include "shell/PageCanvas.h"
 #include "shell/SessionEnd.h"
-#include "shell/StartUp.h"
+#include "session/Session.h"
 
 #include "MainWindowFixture.h"
 #include "TemporaryFolder.h"
@@ -35,7 +35,7 @@ struct Harness : test::MainWindowFixture {
         ProgramSettings settings;
         settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
         settings.fontSize = fontSize;
-        takeOverSettings(state, settings, 2016);
+        session.applySettings(settings);
         openWindow();
     }
 
@@ -47,7 +47,7 @@ struct Harness : test::MainWindowFixture {
     }
     // A point of the canvas inside day `day` of month column `column`.
     QPoint dayCell(int column, int day, int unit = 3) const {
-        return {column * 18 * state.units.w + unit * state.units.w + 2, day * state.units.h + 3};
+        return {column * 18 * state().units.w + unit * state().units.w + 2, day * state().units.h + 3};
     }
 };
 
@@ -64,10 +64,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.window->windowTitle(),
                  QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
         QCOMPARE(h.window->palette().color(QPalette::Window), QColor(0xEC, 0xE9, 0xD8));
-        QCOMPARE(h.state.view, kStartView);
-        QCOMPARE(h.state.pageWidth, 108);
-        QVERIFY(h.state.units.w > 0 && h.state.units.h > 0);
-        QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
+        QCOMPARE(h.state().view, kStartView);
+        QCOMPARE(pageWidthOf(h.state()), 108);
+        QVERIFY(h.state().units.w > 0 && h.state().units.h > 0);
+        QCOMPARE(h.window->size(), QSize(108 * h.state().units.w, 40 * h.state().units.h));
         QCOMPARE(
             h.text(Gadget::InfoLine),
             QStringLiteral(
@@ -81,8 +81,8 @@ class MainWindowTest : public QObject {
 
     void gadgetsStandAroundThePage() {
         Harness h;
-        const int w = h.state.units.w;
-        const int rowHeight = h.state.units.h;
+        const int w = h.state().units.w;
+        const int rowHeight = h.state().units.h;
         const int windowWidth = h.window->width();
         const auto at = [&](Gadget gadget) { return h.window->gadget(gadget)->geometry(); };
 
@@ -157,7 +157,7 @@ class MainWindowTest : public QObject {
         QFETCH(ViewPosition, expected);
         Harness h;
         h.press(Qt::Key(key));
-        QCOMPARE(h.state.view, expected);
+        QCOMPARE(h.state().view, expected);
     }
 
     void todayComesBack() {
@@ -167,7 +167,7 @@ class MainWindowTest : public QObject {
             h.press(Qt::Key_Right);
             h.press(Qt::Key_Up);
             h.press(key);
-            QCOMPARE(h.state.view, kStartView);
+            QCOMPARE(h.state().view, kStartView);
         }
     }
 
@@ -175,28 +175,28 @@ class MainWindowTest : public QObject {
         Harness h;
         QWidget* toggle = h.window->gadget(Gadget::VacationBlockToggle);
         h.press(Qt::Key_N);
-        QCOMPARE(numberOf(h.state.calendarType), 3);
+        QCOMPARE(numberOf(h.state().calendarType), 3);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_N);
-        QCOMPARE(numberOf(h.state.calendarType), 0);
+        QCOMPARE(numberOf(h.state().calendarType), 0);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_B);
-        QCOMPARE(numberOf(h.state.calendarType), 2);
+        QCOMPARE(numberOf(h.state().calendarType), 2);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_M);
-        QCOMPARE(numberOf(h.state.calendarType), 1);
+        QCOMPARE(numberOf(h.state().calendarType), 1);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_M);
-        QCOMPARE(numberOf(h.state.calendarType), 4);
+        QCOMPARE(numberOf(h.state().calendarType), 4);
         QVERIFY(toggle->isVisible());
         h.press(Qt::Key_V);
-        QCOMPARE(numberOf(h.state.calendarType), 6);
+        QCOMPARE(numberOf(h.state().calendarType), 6);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_C);
-        QCOMPARE(numberOf(h.state.calendarType), 7);
+        QCOMPARE(numberOf(h.state().calendarType), 7);
         QVERIFY(!toggle->isVisible());
         h.press(Qt::Key_X);
-        QCOMPARE(numberOf(h.state.calendarType), 5);
+        QCOMPARE(numberOf(h.state().calendarType), 5);
         QVERIFY(!toggle->isVisible());
     }
 
@@ -208,19 +208,19 @@ class MainWindowTest : public QObject {
             QTest::mouseClick(dialog->option(6), Qt::LeftButton); // "Valdor Halmstett"
         });
         h.window->chooseCalendarType();
-        QCOMPARE(numberOf(h.state.calendarType), 6);
+        QCOMPARE(numberOf(h.state().calendarType), 6);
         QVERIFY(!h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
     }
 
     void vacationBlockToggleFlipsTheFlag() {
         Harness h;
         auto* toggle = static_cast<QPushButton*>(h.window->gadget(Gadget::VacationBlockToggle));
-        QVERIFY(h.state.switches.vacationBlock && toggle->isChecked());
+        QVERIFY(h.state().switches.vacationBlock && toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!h.state.switches.vacationBlock);
+        QVERIFY(!h.state().switches.vacationBlock);
         QVERIFY(!toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(h.state.switches.vacationBlock);
+        QVERIFY(h.state().switches.vacationBlock);
     }
 
     void sheetTypeIgnoresColumnCommands() {
@@ -234,22 +234,22 @@ class MainWindowTest : public QObject {
         QVERIFY(h.text(Gadget::NoteLine).startsWith("Der Kalender kann mit der Taste 'Z'"));
         for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_F2, Qt::Key_F3, Qt::Key_H})
             h.press(key);
-        QCOMPARE(h.state.view, kStartView);
+        QCOMPARE(h.state().view, kStartView);
         QVERIFY(!h.offeredColour);
         h.press(Qt::Key_F5);
-        QCOMPARE(h.state.view, (ViewPosition{2016, 6, 0, 24})); // 155 days back
+        QCOMPARE(h.state().view, (ViewPosition{2016, 6, 0, 24})); // 155 days back
         h.press(Qt::Key_F7);
-        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 0, 24})); // 186 days on
+        QCOMPARE(h.state().view, (ViewPosition{2016, 12, 0, 24})); // 186 days on
         h.press(Qt::Key_Home);
-        QCOMPARE(h.state.view, kStartView);
+        QCOMPARE(h.state().view, kStartView);
         h.press(Qt::Key_N);
         QVERIFY(h.window->gadget(Gadget::MonthBack)->isEnabled());
     }
 
     void sheetStandsInTheMiddleOfThePageArea() {
         Harness h;
-        const int w = h.state.units.w;
-        const int h_ = h.state.units.h;
+        const int w = h.state().units.w;
+        const int h_ = h.state().units.h;
         const QRect columnsCanvas = h.window->gadget(Gadget::Canvas)->geometry();
         h.press(Qt::Key_X);
         // Six columns make the area much wider than 1.44 times its height.
@@ -268,51 +268,51 @@ class MainWindowTest : public QObject {
 
     void moreAndFewerColumns() {
         Harness h;
-        const int w = h.state.units.w;
+        const int w = h.state().units.w;
         h.press(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(h.state.lastColumnIndex, 6);
+        QCOMPARE(h.state().lastColumnIndex, 6);
         QCOMPARE(h.window->width(), 126 * w);
         QTest::mouseClick(h.window->gadget(Gadget::FewerColumns), Qt::LeftButton);
-        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.state().lastColumnIndex, 5);
         h.press(Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.state().lastColumnIndex, 5);
         QCOMPARE(h.window->width(), 108 * w);
         QVERIFY(h.messages.shown.isEmpty());
     }
 
     void columnsThatDoNotFitAreRefused() {
         Harness h;
-        h.desktop = QSize(108 * h.state.units.w + 1, 3000);
+        h.desktop = QSize(108 * h.state().units.w + 1, 3000);
         h.press(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(h.state.lastColumnIndex, 5);
-        QCOMPARE(h.state.pageWidth, 108);
+        QCOMPARE(h.state().lastColumnIndex, 5);
+        QCOMPARE(pageWidthOf(h.state()), 108);
         QCOMPARE(h.messages.shown,
-                 QStringList{"Fehler: Der gewählte Anzahl der Kolumnen war für den Bildschirm "
+                 QStringList{"Fehler: Die gewählte Anzahl der Kolumnen war für den Bildschirm "
                              "zu groß!"});
     }
 
     void twentyFourColumnsStayAsTheyAre() {
         Harness h(QSize(20000, 3000), 23);
-        QCOMPARE(h.state.lastColumnIndex, 23);
+        QCOMPARE(h.state().lastColumnIndex, 23);
         h.press(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(h.state.lastColumnIndex, 23);
-        QCOMPARE(h.window->width(), 432 * h.state.units.w);
+        QCOMPARE(h.state().lastColumnIndex, 23);
+        QCOMPARE(h.window->width(), 432 * h.state().units.w);
     }
 
     void fewerColumnsKeepTheCursorOnThePage() {
         Harness h(QSize(5000, 3000), 6);
         for (int step = 0; step < 6; ++step)
             h.press(Qt::Key_Right);
-        QCOMPARE(h.state.view.cursorColumn, 6);
+        QCOMPARE(h.state().view.cursorColumn, 6);
         h.press(Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(h.state.view.cursorColumn, 5);
+        QCOMPARE(h.state().view.cursorColumn, 5);
     }
 
     void startUpFallsBackToSixColumnsThenWarns() {
         // Wide enough for nothing: the column count drops to six, then the font warning over
         // the page already on show, which stays on the desktop.
         Harness h(QSize(300, 200), 11);
-        QCOMPARE(h.state.lastColumnIndex, 5);
+        QCOMPARE(h.state().lastColumnIndex, 5);
         QCOMPARE(h.messages.shown,
                  QStringList{"Fehler: Der Zeichensatz ist für den Bildschirm zu groß!"});
         QCOMPARE(h.messages.parentVisible, QList<bool>{true});
@@ -324,7 +324,7 @@ class MainWindowTest : public QObject {
     // warning and the font dialog use the default size, and that size is what is saved.
     void hugeStoredFontFallsBackToTheDefaultSize() {
         Harness h(QSize(1920, 1080), 5, 400);
-        QCOMPARE(h.state.font.size, 10);
+        QCOMPARE(h.state().font.size, 10);
         QVERIFY(h.window->pageImage().width() < 1920);
         QVERIFY(h.window->pageImage().height() < 1080);
         QCOMPARE(h.messages.shown,
@@ -337,7 +337,7 @@ class MainWindowTest : public QObject {
     // Whatever size the screen claims, no page larger than the drawing limit is made.
     void pageBeyondTheDrawingLimitIsRefused() {
         Harness h(QSize(1'000'000, 1'000'000), 5, 400);
-        QCOMPARE(h.state.font.size, 10);
+        QCOMPARE(h.state().font.size, 10);
         QVERIFY(h.window->pageImage().width() <= kLargestPageSide);
     }
 
@@ -359,7 +359,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.window->pageFont(), before);
         QCOMPARE(h.messages.shown,
                  QStringList{"Fehler: Der gewählte Zeichensatz war für den Bildschirm zu groß!"});
-        QCOMPARE(h.window->size(), QSize(108 * h.state.units.w, 40 * h.state.units.h));
+        QCOMPARE(h.window->size(), QSize(108 * h.state().units.w, 40 * h.state().units.h));
         for (const Gadget last : {Gadget::FewerColumns, Gadget::VacationBlockToggle})
             QVERIFY(h.window->rect().contains(h.window->gadget(last)->geometry()));
     }
@@ -370,14 +370,14 @@ class MainWindowTest : public QObject {
         bigger.setPointSize(bigger.pointSize() + 4);
         bigger.setBold(true);
         h.fontAnswer = bigger;
-        const int heightBefore = h.state.units.h;
+        const int heightBefore = h.state().units.h;
         h.press(Qt::Key_S);
         QCOMPARE(h.window->pageFont(), bigger);
-        QVERIFY(h.state.units.h > heightBefore);
-        QCOMPARE(h.state.font.size, bigger.pointSize());
-        QCOMPARE(h.state.font.style, 256);
+        QVERIFY(h.state().units.h > heightBefore);
+        QCOMPARE(h.state().font.size, bigger.pointSize());
+        QCOMPARE(h.state().font.style, 256);
         QCOMPARE(h.window->gadget(Gadget::InfoLine)->font(), bigger);
-        QCOMPARE(h.window->height(), 40 * h.state.units.h);
+        QCOMPARE(h.window->height(), 40 * h.state().units.h);
     }
 
     void backgroundColour() {
@@ -385,11 +385,11 @@ class MainWindowTest : public QObject {
         h.colourAnswer = QColor(10, 20, 30);
         h.press(Qt::Key_H);
         QCOMPARE(h.offeredColour, QColor(0xEC, 0xE9, 0xD8));
-        QCOMPARE(h.state.pageBackground, 0x1E140A);
+        QCOMPARE(h.state().pageBackground, 0x1E140A);
         QCOMPARE(h.window->palette().color(QPalette::Window), QColor(10, 20, 30));
         h.colourAnswer.reset();
         h.press(Qt::Key_H);
-        QCOMPARE(h.state.pageBackground, 0x1E140A);
+        QCOMPARE(h.state().pageBackground, 0x1E140A);
     }
 
     void copyWithAndWithoutQuestion() {
@@ -419,9 +419,9 @@ class MainWindowTest : public QObject {
         Harness h;
         QWidget* canvas = h.window->gadget(Gadget::Canvas);
         QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(2, 17));
-        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 2, 17}));
+        QCOMPARE(h.state().view, (ViewPosition{2016, 12, 2, 17}));
         QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(h.dayCell(4, 0).x(), 2));
-        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 4, 1}));
+        QCOMPARE(h.state().view, (ViewPosition{2016, 12, 4, 1}));
         // On the cursor day a click on a shift slot leaves the cursor where it is (and opens
         // the marking window, left at once).
         auto markingWindowOpened = std::make_shared<bool>(false);
@@ -434,7 +434,7 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
         QTest::mouseDClick(canvas, Qt::LeftButton, {}, h.dayCell(1, 9, 12));
         QVERIFY(*markingWindowOpened);
-        QCOMPARE(h.state.view, (ViewPosition{2016, 12, 1, 9}));
+        QCOMPARE(h.state().view, (ViewPosition{2016, 12, 1, 9}));
     }
 
     void dateKeyOpensTheDateEntry() {
@@ -447,20 +447,20 @@ class MainWindowTest : public QObject {
                 QTest::keyClick(dialog->dateField(), Qt::Key_Escape);
             });
             h.press(key);
-            QCOMPARE(h.state.view, (ViewPosition{2020, 2, 0, 29}));
+            QCOMPARE(h.state().view, (ViewPosition{2020, 2, 0, 29}));
         }
     }
 
     void vacationCycleKeyRotatesTheDisplayedYearOnly() {
         Harness h;
-        const BlockVacationTables before = h.state.blockVacationTables;
+        const BlockVacationTables before = h.state().blockVacationTables;
         h.press(Qt::Key_Y);
-        const auto& after = h.state.blockVacationTables;
+        const auto& after = h.state().blockVacationTables;
         // 2016 is served by the first table; its rows move left by one period.
         QCOMPARE(after[0][0][0], before[0][0][1]);
         QCOMPARE(after[0][0][4], before[0][0][0]);
         QVERIFY(after[1] == before[1] && after[2] == before[2]);
-        QCOMPARE(h.state.vacationCycle, 0); // in memory only
+        QCOMPARE(h.state().vacationCycle, 0); // in memory only
     }
 
     void earliestVacationStartKeyOpensItsWindow() {
@@ -475,7 +475,7 @@ class MainWindowTest : public QObject {
             QTest::keyClick(field, Qt::Key_Escape);
         });
         h.press(Qt::Key_F);
-        QCOMPARE(h.state.earliestVacationStart, (MonthDay{5, 2}));
+        QCOMPARE(h.state().earliestVacationStart, (MonthDay{5, 2}));
     }
 
     // After a click on a status field the arrow keys still move the cursor.
@@ -485,7 +485,7 @@ class MainWindowTest : public QObject {
             Harness h;
             QTest::mouseClick(h.window->gadget(field), Qt::LeftButton);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-            QCOMPARE(h.state.view.cursorColumn, 1);
+            QCOMPARE(h.state().view.cursorColumn, 1);
             h.window->gadget(field)->setFocus();
             QTRY_VERIFY(!h.window->gadget(field)->hasFocus());
         }
@@ -513,20 +513,20 @@ class MainWindowTest : public QObject {
         for (const int signalNumber : {SIGTERM, SIGHUP}) {
             test::TemporaryFolder start;
             Harness h;
-            QVERIFY(loadStartState(h.state, start.path(), 2016).empty());
+            QVERIFY(h.session.start(start.path()).ok());
             h.press(Qt::Key_Plus, Qt::KeypadModifier);
-            QCOMPARE(h.state.lastColumnIndex, 6);
+            QCOMPARE(h.state().lastColumnIndex, 6);
 
             SessionEndWatcher watcher([&h] { quitLikeEscape(*h.window); });
             QTimer::singleShot(50, [signalNumber] { std::raise(signalNumber); });
             h.press(Qt::Key_D); // the date dialog's own loop runs until the signal ends it
-            QTRY_VERIFY(h.state.quit);
+            QTRY_VERIFY(h.window->quitRequested());
             QVERIFY(!h.window->isVisible());
-            QVERIFY(saveEndState(h.state).empty());
+            QVERIFY(h.messages.shown.isEmpty());
 
-            AppState next;
-            QVERIFY(loadStartState(next, start.path(), 2016).empty());
-            QCOMPARE(next.lastColumnIndex, 6);
+            Session next(h.files, h.clock);
+            QVERIFY(next.start(start.path()).ok());
+            QCOMPARE(next.state().lastColumnIndex, 6);
         }
     }
 
@@ -537,7 +537,7 @@ class MainWindowTest : public QObject {
                 h.press(Qt::Key_Escape);
             else
                 h.window->close();
-            QVERIFY(h.state.quit);
+            QVERIFY(h.window->quitRequested());
             QVERIFY(!h.window->isVisible());
         }
     }

@@ -1,4 +1,5 @@
 #include "shell/MainWindow.h"
+#include "support/TestStore.h"
 
 #include "TemporaryFolder.h"
 #include "accounts/YearlyHoursWindow.h"
@@ -10,7 +11,7 @@
 #include "settings/ProgramMenu.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
-#include "shell/StartUp.h"
+#include "session/Session.h"
 
 #include "MainWindowFixture.h"
 
@@ -63,8 +64,7 @@ struct Installation : test::MainWindowFixture {
             fs::create_directories(userFolder);
             before(userFolder);
         }
-        loadStartState(state, start.path(), 2016);
-        openWindow();
+        openWindow(session.start(start.path()));
     }
 
     // The keys reach the window's shortcuts only while it is active, as it is again once a
@@ -73,7 +73,7 @@ struct Installation : test::MainWindowFixture {
         QApplication::setActiveWindow(window.get());
         QTest::keyClick(window.get(), key);
     }
-    fs::path dataRoot() const { return state.folders.dataRoot; }
+    fs::path dataRoot() const { return state().dataRoot; }
     QString line(Gadget gadget) const {
         return static_cast<QLineEdit*>(window->gadget(gadget))->text();
     }
@@ -96,14 +96,14 @@ class MainWindowUsersTest : public QObject {
         Installation app([](const fs::path& userFolder) {
             ProgramSettings settings;
             settings.userDataFolder = "/kein/Laufwerk/TPDaten/";
-            saveSettings(userFolder, settings);
+            saveSettings(test::TestStore{}, userFolder, settings);
         });
         QCOMPARE(app.messages.shown,
                  QStringList{QStringLiteral(
                      "Fehler: Das externe Programmverzeichnis '/kein/Laufwerk/' wurde nicht "
                      "gefunden!")});
         QCOMPARE(app.messages.parentVisible, QList<bool>{false});
-        QVERIFY(app.state.dataFolder == app.dataRoot() / "Programm");
+        QVERIFY(app.state().dataFolder == app.dataRoot() / "Programm");
         QCOMPARE(storedSettings(app.dataRoot() / "Programm").userDataFolder,
                  folderPathText(app.dataRoot()));
     }
@@ -139,21 +139,21 @@ class MainWindowUsersTest : public QObject {
         app.press(Qt::Key_A);
         QCOMPARE(app.window->windowTitle(),
                  QStringLiteral("Valdor Turnoplaner  - Benutzername: Anna"));
-        QCOMPARE(app.state.notePassword, std::string("geheim"));
-        QVERIFY(app.state.dataFolder == app.dataRoot() / "Anna");
+        QCOMPARE(app.state().notePassword, std::string("geheim"));
+        QVERIFY(app.state().dataFolder == app.dataRoot() / "Anna");
         QCOMPARE(storedSettings(app.dataRoot() / "Programm").calendarType, 2);
         QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 2);
 
         // Back to the first user: his own settings, and the password of this login.
-        app.state.calendarType = CalendarType::WendringPm1;
+        app.session.setCalendarType(CalendarType::WendringPm1);
         whenOpen<LoginWindow>([](LoginWindow& login) {
             QTest::keyClicks(login.nameField(), "Programm");
             QTest::keyClick(login.nameField(), Qt::Key_Return);
         });
         app.press(Qt::Key_F11);
-        QCOMPARE(app.state.userName, std::string("Programm"));
-        QCOMPARE(app.state.calendarType, CalendarType::WendringTwoShift);
-        QCOMPARE(app.state.notePassword, std::string());
+        QCOMPARE(app.state().userName, std::string("Programm"));
+        QCOMPARE(app.state().calendarType, CalendarType::WendringTwoShift);
+        QCOMPARE(app.state().notePassword, std::string());
         QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 0);
     }
 
@@ -173,10 +173,10 @@ class MainWindowUsersTest : public QObject {
         const fs::path first = elsewhere.path() / "Erstes";
         fs::create_directories(first);
         chooseFolder(first);
-        QVERIFY(app.state.dataFolder == first / "TPDaten" / "Programm");
-        QCOMPARE(app.state.userDataFolder, folderPathText(first / "TPDaten"));
+        QVERIFY(app.state().dataFolder == first / "TPDaten" / "Programm");
+        QCOMPARE(app.session.settings().userDataFolder, folderPathText(first / "TPDaten"));
         std::string bytes;
-        QVERIFY(readWholeFile(app.state.dataFolder / "Probe.dat", bytes));
+        QVERIFY(readWholeFile(app.state().dataFolder / "Probe.dat", bytes));
         QCOMPARE(bytes, std::string("meins"));
 
         // A folder another computer already uses: No keeps its files and switches to them.
@@ -185,7 +185,7 @@ class MainWindowUsersTest : public QObject {
         QVERIFY(writeFileAtomically(shared / "Probe.dat", "seins"));
         app.messages.answer = false;
         chooseFolder(elsewhere.path() / "Geteilt");
-        QVERIFY(app.state.dataFolder == shared);
+        QVERIFY(app.state().dataFolder == shared);
         QVERIFY(readWholeFile(shared / "Probe.dat", bytes));
         QCOMPARE(bytes, std::string("seins"));
         QCOMPARE(app.messages.shown.size(), 1);
@@ -206,7 +206,7 @@ class MainWindowUsersTest : public QObject {
         });
         app.press(Qt::Key_F10);
         QCOMPARE(countText, QStringLiteral("10 von max. 50 Zeichen."));
-        QCOMPARE(app.state.placeName, std::string("Wendringer"));
+        QCOMPARE(app.state().placeName, std::string("Wendringer"));
         QVERIFY(app.line(Gadget::AstronomyLine) != astronomyBefore);
         QVERIFY(storedSettings(app.dataRoot() / "Programm").latitude < 0);
     }

@@ -19,7 +19,7 @@ class PrintShortcutTest : public QObject {
     void ctrlPOpensThePrintDialogForA4Landscape() {
         test::MainWindowFixture fixture;
         fixture.clock = FixedClock{LocalDateTime{2026, 12, 7, 9, 30, 0}};
-        takeOverSettings(fixture.state, ProgramSettings{}, 2026);
+        fixture.session.applySettings(ProgramSettings{});
         fixture.startWindow();
         MainWindow& window = *fixture.window;
         window.show();

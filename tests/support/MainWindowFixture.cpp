@@ -19,12 +19,13 @@ void MainWindowFixture::startWindow() {
         return fontAnswer;
     };
     services.desktopSize = [this] { return desktop; };
-    window = std::make_unique<MainWindow>(state, services);
+    window = std::make_unique<MainWindow>(session, services);
     window->startUp();
 }
 
-void MainWindowFixture::openWindow() {
+void MainWindowFixture::openWindow(const SessionReport& startReport) {
     startWindow();
+    window->tell(startReport);
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));

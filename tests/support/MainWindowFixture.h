@@ -15,8 +15,8 @@ namespace tp::test {
 
 // A main window with scripted surroundings: the clock stands on Saturday 24 December 2016,
 // 9:30, message boxes are recorded, the colour and font choosers answer what the test set, and
-// the desktop has 5000 x 3000 pixels. A test prepares `state` as the program would have loaded
-// it, then starts the window.
+// the desktop has 5000 x 3000 pixels. A test prepares the session (settings, a data folder) as
+// the program would have, then starts the window.
 struct MainWindowFixture {
     MainWindowFixture() = default;
     MainWindowFixture(const MainWindowFixture&) = delete;
@@ -24,11 +24,15 @@ struct MainWindowFixture {
 
     // Builds the window over `state` and runs its start-up.
     void startWindow();
-    // Starts the window and shows it as the active window.
-    void openWindow();
+    // Starts the window, tells what the start of the session reported, and shows it as the
+    // active window.
+    void openWindow(const SessionReport& startReport = {});
 
-    AppState state;
+    const SessionState& state() const { return session.state(); }
+
     FixedClock clock{LocalDateTime{2016, 12, 24, 9, 30, 0}};
+    SystemFileSystem files;
+    Session session{files, clock};
     RecordingMessageBoxes messages;
     std::optional<QColor> colourAnswer; // nothing: the chooser is cancelled
     std::optional<QColor> offeredColour;

@@ -1,0 +1,177 @@
+#include "session/Session.h"
+
+#include "TemporaryFolder.h"
+#include "model/BlockCrewOrder.h"
+#include "settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace tp;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const LocalDateTime kChristmasEve{2016, 12, 24, 9, 30, 0};
+
+struct ProgramRun {
+    FixedClock clock{kChristmasEve};
+    SystemFileSystem files;
+    Session session{files, clock};
+};
+
+std::string contentOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(SessionStart, FirstStartCreatesTheFoldersAndUsesDefaults) {
+    test::TemporaryFolder start;
+    ProgramRun run;
+    EXPECT_TRUE(run.session.start(start.path()).ok());
+    const SessionState& state = run.session.state();
+    EXPECT_TRUE(fs::is_directory(start.path() / "TPDaten" / "Programm"));
+    EXPECT_EQ(state.dataFolder, fs::absolute(start.path()) / "TPDaten" / "Programm");
+    EXPECT_EQ(state.lastColumnIndex, 5);
+    EXPECT_EQ(pageWidthOf(state), 108);
+    EXPECT_EQ(state.pageBackground, 0xD8E9EC);
+    EXPECT_TRUE(state.switches.vacationBlock);
+    EXPECT_EQ(run.session.settings().userDataFolder, folderPathText(state.dataRoot));
+    EXPECT_EQ(state.calendarType, CalendarType::WendringPm1);
+}
+
+TEST(SessionStart, WhatTheProgramChangedIsThereNextTime) {
+    test::TemporaryFolder start;
+    {
+        ProgramRun first;
+        first.session.start(start.path());
+        first.session.setLastColumnIndex(11);
+        first.session.setCalendarType(CalendarType::ValdorHalmstett);
+        first.session.setVacationBlockShown(false);
+        first.session.setEarliestVacationStart({5, 2});
+        first.session.setFont({"DejaVu Sans", 12, 256});
+        EXPECT_TRUE(first.session.saveAll().ok());
+    }
+    ProgramRun second;
+    second.session.start(start.path());
+    const SessionState& state = second.session.state();
+    EXPECT_EQ(state.lastColumnIndex, 11);
+    EXPECT_EQ(state.calendarType, CalendarType::ValdorHalmstett);
+    EXPECT_FALSE(state.switches.vacationBlock);
+    EXPECT_EQ(second.session.shiftSystem().earliestVacationStart, (MonthDay{5, 2}));
+    EXPECT_EQ(state.font.name, "DejaVu Sans");
+    EXPECT_EQ(state.font.style, 256);
+}
+
+// Every stored value comes back unchanged from the running program.
+TEST(SessionStart, HandOverKeepsEveryStoredValue) {
+    const ProgramSettings stored = settingsFromFileBytes("[Programmeinstellungen]\r\n"
+                                                         "Fontname = Liberation Serif\r\n"
+                                                         "Fontgr\xF6\xDF"
+                                                         "e = 14\r\n"
+                                                         "Fontstil = 768\r\n"
+                                                         "Schichtspalten = 11\r\n"
+                                                         "Schulferien anzeigen = 0\r\n"
+                                                         "Wochennummer anzeigen = 0\r\n"
+                                                         "Anwenderverzeichnis = /mnt/daten/\r\n"
+                                                         "Anwendername = Meier\r\n"
+                                                         "Schichtart = 4\r\n"
+                                                         "UrlaubBlockAnzeige = 0\r\n"
+                                                         "Sollstunden_38 = 1950.5\r\n"
+                                                         "Sollstunden_40 = 2000.25\r\n"
+                                                         "UrlaubStartMonat = 5\r\n"
+                                                         "UrlaubStartTag = 3\r\n"
+                                                         "UrlaubZyklus = 3\r\n"
+                                                         "[Astronomie]\r\n"
+                                                         "Breite = 52.31\r\n"
+                                                         "L\xE4nge = -13.24\r\n"
+                                                         "Zeitzone = 2\r\n"
+                                                         "Sommerzeit automatisch = 0\r\n"
+                                                         "Ortsname = Anderswo\r\n"
+                                                         "D\xE4mmerung = 2\r\n"
+                                                         "Mondphasen anzeigen = 1\r\n"
+                                                         "Perihel und Aphel anzeigen = 1\r\n",
+                                                         "/daten/TPDaten/");
+    SessionState state;
+    takeOverSettings(state, stored, 2026);
+    state.dataFolder = fs::path("/mnt/daten/Meier");
+    EXPECT_EQ(settingsFileBytes(settingsOf(state)), settingsFileBytes(stored));
+    EXPECT_EQ(pageWidthOf(state), 216);
+    EXPECT_EQ(state.calendarType, CalendarType::WerkTwoNightBlock);
+}
+
+// The stored cycle rotates the crew order of the current year's table from its initial
+// order, however often the settings are handed over.
+TEST(SessionStart, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
+    ProgramSettings stored;
+    stored.vacationCycle = 2;
+    BlockVacationTables expected = DefaultBlockVacationTables;
+    rotateBlockCrewOrder(expected, 2026, 2);
+
+    SessionState state;
+    rotateBlockCrewOrder(state.blockVacationTables, 2026, 1); // a "Y" press before loading
+    for (int handOver = 0; handOver < 2; ++handOver) {
+        takeOverSettings(state, stored, 2026);
+        EXPECT_EQ(shiftSystemOf(state).blockVacationTables, expected);
+    }
+    EXPECT_EQ(state.blockVacationTables[0], DefaultBlockVacationTables[0]);
+}
+
+// "TPDaten" is a file: the run goes on with the defaults, and the end says what was not saved.
+TEST(SessionStart, UnwritableStartFolderRunsOnDefaultsAndSaysSo) {
+    test::TemporaryFolder start;
+    std::ofstream(start.path() / "TPDaten") << "x";
+    ProgramRun run;
+    const SessionReport started = run.session.start(start.path());
+    ASSERT_EQ(started.errors.size(), 1u);
+    EXPECT_TRUE(started.errors[0].starts_with("Der Datenordner \"")) << started.errors[0];
+    EXPECT_EQ(run.session.state().lastColumnIndex, 5);
+    const SessionReport end = run.session.saveAll();
+    ASSERT_EQ(end.errors.size(), 1u);
+    EXPECT_EQ(end.errors[0], "Die Datei \"Einstellungen.dat\" konnte nicht geschrieben werden: "
+                             "Ein Teil des Pfades ist kein Ordner");
+}
+
+// A settings file that exists but cannot be read: defaults for the run, one message, and the
+// file is the same after the run.
+TEST(SessionStart, UnreadableSettingsAreKept) {
+    test::TemporaryFolder start;
+    const auto file = start.path() / "TPDaten" / "Programm" / "Einstellungen.dat";
+    fs::create_directories(file.parent_path());
+    const std::string tooLarge =
+        "[Programmeinstellungen]\r\nSchichtspalten = 9\r\n" + std::string(17 << 20, ';');
+    std::ofstream(file, std::ios::binary) << tooLarge;
+
+    ProgramRun run;
+    EXPECT_EQ(run.session.start(start.path()).errors,
+              std::vector<std::string>{kSettingsUnreadableMessage});
+    EXPECT_EQ(run.session.state().lastColumnIndex, 5);
+    run.session.setLastColumnIndex(7);
+    EXPECT_TRUE(run.session.saveAll().ok());
+    EXPECT_TRUE(contentOf(file) == tooLarge);
+}
+
+// What interrupted saves left behind goes at the start once it is an hour old; a newer one
+// may belong to a save that is still running.
+TEST(SessionStart, StaleTemporaryFilesAreRemoved) {
+    test::TemporaryFolder start;
+    const fs::path folder = start.path() / "TPDaten" / "Programm";
+    fs::create_directories(folder);
+    const fs::path stale = folder / "Schichtmarkierung.dat.0123456789abcdef.neu";
+    const fs::path fresh = folder / "Kalendermarkierung.dat.fedcba9876543210.neu";
+    const fs::path foreign = folder / "Brief.neu";
+    for (const fs::path& file : {stale, fresh, foreign})
+        std::ofstream(file) << "x";
+    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    fs::last_write_time(foreign, fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    ProgramRun run;
+    run.session.start(start.path());
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(foreign));
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// Installations that share one data folder, and saves that fail half-way.
+#include "session/Session.h"
+
+#include "TemporaryFolder.h"
+#include "markings/MarkingCodes.h"
+#include "support/TestStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace tp;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const LocalDateTime kChristmasEve{2016, 12, 24, 9, 30, 0};
+
+// One installation on the shared folder, its data read as at a start.
+struct Installation {
+    explicit Installation(const fs::path& folder, FileSystem* failing = nullptr)
+        : session(failing ? *failing : files, clock) {
+        opened = session.openDataFolder(folder, {});
+    }
+    FixedClock clock{kChristmasEve};
+    SystemFileSystem files;
+    Session session;
+    SessionReport opened;
+};
+
+std::vector<ShiftMarking> markingsIn(const fs::path& folder) {
+    return loadShiftMarkings(test::TestStore{}, folder).entries();
+}
+std::vector<CalendarBar> barsIn(const fs::path& folder) {
+    return loadCalendarBars(test::TestStore{}, folder).bars();
+}
+
+// Both installations quit, in either order: what each entered on days of its own survives.
+class TwoInstallationsOnOneFolder : public testing::TestWithParam<bool> {};
+
+TEST_P(TwoInstallationsOnOneFolder, KeepEveryEntryOfBoth) {
+    test::TemporaryFolder shared;
+    {
+        Installation before(shared.path());
+        before.session.storeShiftMarking(17000, 2, ExtraWork);
+        CalendarBarList bars;
+        saveBarEntry(bars, 17100, 17105, 0x00FF00);
+        before.session.replaceCalendarBars(bars);
+        ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
+    }
+    Installation first(shared.path());
+    Installation second(shared.path());
+    first.session.storeShiftMarking(17001, 2, Vacation);
+    first.session.storeShiftMarking(17000, 3, TimeOff); // changes the marking both read
+    CalendarBarList firstBars = first.session.state().calendarBars;
+    saveBarEntry(firstBars, 17200, 17210, 0xFF0000);
+    first.session.replaceCalendarBars(firstBars);
+    second.session.storeShiftMarking(17002, 4, Sick);
+    second.session.storeShiftMarking(17003, 1, Course);
+
+    Session& quitsFirst = GetParam() ? first.session : second.session;
+    Session& quitsLast = GetParam() ? second.session : first.session;
+    const SessionReport early = quitsFirst.saveMarkingsAndBars();
+    const SessionReport late = quitsLast.saveMarkingsAndBars();
+    EXPECT_TRUE(early.ok() && early.notices.empty());
+    EXPECT_TRUE(late.ok() && late.notices.empty());
+
+    const std::vector<ShiftMarking> expected{
+        {17000, 3, TimeOff}, {17001, 2, Vacation}, {17002, 4, Sick}, {17003, 1, Course}};
+    EXPECT_EQ(markingsIn(shared.path()), expected);
+    EXPECT_EQ(quitsLast.state().shiftMarkings.entries(), expected);
+    EXPECT_EQ(barsIn(shared.path()),
+              (std::vector<CalendarBar>{{17100, 17105, 0x00FF00}, {17200, 17210, 0xFF0000}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherOrder, TwoInstallationsOnOneFolder, testing::Bool());
+
+// A adds a bar, B adds one over an unchanged bar: nobody deleted the unchanged one.
+TEST(SharedFolder, BarsNobodyDeletedStay) {
+    test::TemporaryFolder shared;
+    {
+        Installation before(shared.path());
+        CalendarBarList bars;
+        saveBarEntry(bars, 17514, 17516, 0x00FF00); // 14..16 December 2017
+        before.session.replaceCalendarBars(bars);
+        ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
+    }
+    Installation a(shared.path());
+    Installation b(shared.path());
+    CalendarBarList aBars = a.session.state().calendarBars;
+    saveBarEntry(aBars, 17501, 17502, 0x0000FF);
+    a.session.replaceCalendarBars(aBars);
+    CalendarBarList bBars = b.session.state().calendarBars;
+    saveBarEntry(bBars, 17512, 17518, 0xFF0000);
+    b.session.replaceCalendarBars(bBars);
+    ASSERT_TRUE(a.session.saveMarkingsAndBars().ok());
+    ASSERT_TRUE(b.session.saveMarkingsAndBars().ok());
+    EXPECT_EQ(barsIn(shared.path()),
+              (std::vector<CalendarBar>{
+                  {17501, 17502, 0x0000FF}, {17512, 17518, 0xFF0000}, {17514, 17516, 0x00FF00}}));
+}
+
+// B saves vacation days and a base crew while A's hours window is open; A then saves hours:
+// B's crew and days stay.
+TEST(SharedFolder, AccountWindowsWriteOnlyWhatTheUserChanged) {
+    test::TemporaryFolder shared;
+    Installation a(shared.path());
+    Installation b(shared.path());
+    const auto hoursOpenInA = a.session.hoursForEntry();
+    ASSERT_TRUE(hoursOpenInA.account);
+
+    SessionReport report;
+    const auto vacationOpenInB = b.session.vacationForEntry(report);
+    ASSERT_TRUE(vacationOpenInB.account);
+    VacationEntry enteredInB = *vacationOpenInB.account;
+    enteredInB.vacation = {dayNumberOf(2016, 12, 1), 25};
+    enteredInB.baseCrew = 1; // "blau"
+    ASSERT_TRUE(b.session.saveVacationEntry(*vacationOpenInB.account, enteredInB).ok());
+
+    HoursAccount enteredInA = *hoursOpenInA.account;
+    enteredInA.startDay = dayNumberOf(2016, 12, 1);
+    enteredInA.hours = 10.0f;
+    ASSERT_TRUE(a.session.saveHoursEntry(*hoursOpenInA.account, enteredInA).ok());
+
+    const auto hours = loadHoursAccount(test::TestStore{}, shared.path()).account;
+    EXPECT_EQ(hours.baseCrew, 1);
+    EXPECT_EQ(hours.hours, 10.0f);
+    EXPECT_EQ(loadVacationAccount(test::TestStore{}, shared.path()).account.remainingDays, 25);
+}
+
+// A file system that fails as a full disk does, from the n-th replacement on.
+class FullDisk final : public FileSystem {
+  public:
+    explicit FullDisk(int replacementsThatWork) : left_(replacementsThatWork) {}
+    DataFileBytes read(const fs::path& file, std::uintmax_t largestSize) override {
+        return real_.read(file, largestSize);
+    }
+    WriteResult replace(const fs::path& file, std::string_view bytes) override {
+        if (left_-- > 0)
+            return real_.replace(file, bytes);
+        return {false, systemErrorText(ENOSPC), ENOSPC};
+    }
+    WriteResult remove(const fs::path& file) override { return real_.remove(file); }
+    std::optional<std::vector<std::string>> list(const fs::path& folder) override {
+        return real_.list(folder);
+    }
+    int writeBlocker(const fs::path& folder) override { return real_.writeBlocker(folder); }
+
+  private:
+    SystemFileSystem real_;
+    int left_;
+};
+
+// A full disk in the middle of the end's saves: the markings were written, the bars not; the
+// bars file stays as it was, the user is told each time, and a later try writes it.
+TEST(SharedFolder, FullDiskMidSaveKeepsTheOldFileAndIsToldEachTime) {
+    test::TemporaryFolder shared;
+    {
+        Installation before(shared.path());
+        CalendarBarList bars;
+        saveBarEntry(bars, 17100, 17105, 0x00FF00);
+        before.session.replaceCalendarBars(bars);
+        ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
+    }
+    FullDisk disk(1);
+    Installation run(shared.path(), &disk);
+    run.session.storeShiftMarking(17000, 2, Vacation);
+    CalendarBarList bars = run.session.state().calendarBars;
+    saveBarEntry(bars, 17200, 17201, 0xFF0000);
+    run.session.replaceCalendarBars(bars);
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const SessionReport report = run.session.saveMarkingsAndBars();
+        ASSERT_EQ(report.errors.size(), 1u);
+        EXPECT_EQ(report.errors[0], "Die Datei \"Kalendermarkierung.dat\" konnte nicht "
+                                    "geschrieben werden: Kein Speicherplatz mehr auf dem "
+                                    "Datenträger");
+    }
+    EXPECT_EQ(markingsIn(shared.path()).size(), 1u);
+    EXPECT_EQ(barsIn(shared.path()), (std::vector<CalendarBar>{{17100, 17105, 0x00FF00}}));
+    EXPECT_TRUE(run.session.state().calendarBars.changed);
+}
+
+// Files that exist but cannot be read are never replaced or deleted: a folder under the
+// markings' name, a pipe under a note's name.
+TEST(SharedFolder, UnreadableFilesAreNeverReplaced) {
+    test::TemporaryFolder shared;
+    fs::create_directory(shared.path() / "Schichtmarkierung.dat");
+    Installation run(shared.path());
+    ASSERT_EQ(run.opened.errors.size(), 1u);
+    run.session.storeShiftMarking(17000, 2, Vacation);
+    const SessionReport report = run.session.saveMarkingsAndBars();
+    ASSERT_EQ(report.errors.size(), 1u);
+    EXPECT_NE(report.errors[0].find("konnte nicht gelesen werden"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(shared.path() / "Schichtmarkierung.dat"));
+#ifndef _WIN32
+    const fs::path note = shared.path() / "20161124.txt";
+    ASSERT_EQ(::mkfifo(note.c_str(), 0600), 0);
+    const NoteFolderAccess notes = run.session.notes();
+    EXPECT_EQ(readNoteFile(notes.store, notes.folder, "20161124.txt", "").status,
+              DataFileStatus::Unreadable);
+    EXPECT_FALSE(writeNoteFile(notes.store, notes.folder, notes.indexes, NoteKind::Day,
+                               "20161124.txt", "", "")
+                     .ok);
+    EXPECT_TRUE(fs::is_fifo(note));
+#endif
+}
+
+#ifndef _WIN32
+// Two installations, each with three new markings and a new bar, end at the same moment (a
+// shutdown sends both the signal): the lock keeps every entry of both, try after try.
+TEST(SharedFolder, TwoInstallationsEndingTogetherLoseNothing) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        test::TemporaryFolder shared;
+        int ready[2], go[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(go), 0);
+        pid_t children[2];
+        for (int child = 0; child < 2; ++child) {
+            children[child] = ::fork();
+            ASSERT_GE(children[child], 0);
+            if (children[child] == 0) {
+                ::close(go[1]);
+                Installation run(shared.path());
+                for (int i = 0; i < 3; ++i)
+                    run.session.storeShiftMarking(17000 + 10 * child + i, 2, Vacation);
+                CalendarBarList bars = run.session.state().calendarBars;
+                saveBarEntry(bars, 17100 + 10 * child, 17101 + 10 * child, 0xFF);
+                run.session.replaceCalendarBars(bars);
+                char byte = 1;
+                [[maybe_unused]] auto written = ::write(ready[1], &byte, 1);
+                [[maybe_unused]] auto read = ::read(go[0], &byte, 1); // both wait for the end
+                ::_exit(run.session.saveMarkingsAndBars().ok() ? 0 : 1);
+            }
+        }
+        char bytes[2];
+        for (int got = 0; got < 2;) {
+            const auto count = ::read(ready[0], bytes, 2 - got);
+            ASSERT_GT(count, 0);
+            got += static_cast<int>(count);
+        }
+        ::close(go[1]); // the end reaches both at once
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        for (int end : {ready[0], ready[1], go[0]})
+            ::close(end);
+        EXPECT_EQ(markingsIn(shared.path()).size(), 6u) << "try " << attempt;
+        EXPECT_EQ(barsIn(shared.path()).size(), 2u) << "try " << attempt;
+    }
+}
+#endif
+
+} // namespace
