@@ -1,5 +1,6 @@
 #include "settings/DataFolderMove.h"
 
+#include "platform/FolderCopy.h"
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
@@ -34,65 +35,6 @@ bool isWithin(const fs::path& inner, const fs::path& outer) {
     const auto [outerEnd, innerPosition] =
         std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
     return outerEnd == outer.end();
-}
-
-// A new empty folder beside `target` for building its next contents.
-fs::path createSiblingFolder(const fs::path& target, std::string_view purpose) {
-    std::error_code error;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        fs::path candidate = target;
-        candidate += "." + std::string(purpose) + std::to_string(attempt);
-        if (fs::create_directory(candidate, error))
-            return candidate;
-    }
-    return {};
-}
-
-bool copyInto(const fs::path& from, const fs::path& to, bool skipNoteFiles) {
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, error)) {
-        if (skipNoteFiles && entry.is_regular_file(error) && isNoteFile(entry.path()))
-            continue;
-        fs::copy(entry.path(), to / entry.path().filename(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
-        if (error)
-            return false;
-    }
-    return !error;
-}
-
-// Builds the new contents of `userFolder` beside it: its own files without the notes, then
-// everything of `oldFolder` over them; swaps them in when all went well.
-bool replaceByCopy(const fs::path& oldFolder, const fs::path& userFolder, bool keepSettingsFile) {
-    const fs::path staging = createSiblingFolder(userFolder, "neu");
-    if (staging.empty())
-        return false;
-    std::error_code error;
-    bool copied = copyInto(userFolder, staging, true) && copyInto(oldFolder, staging, false);
-    if (copied && !keepSettingsFile)
-        fs::remove(staging / kSettingsFileName, error);
-
-    const fs::path previous = copied ? createSiblingFolder(userFolder, "alt") : fs::path{};
-    if (previous.empty()) {
-        fs::remove_all(staging, error);
-        return false;
-    }
-    fs::remove(previous, error);
-    fs::rename(userFolder, previous, error);
-    if (error) {
-        fs::remove_all(staging, error);
-        return false;
-    }
-    fs::rename(staging, userFolder, error);
-    if (error) {
-        std::error_code ignored;
-        fs::rename(previous, userFolder, ignored);
-        fs::remove_all(staging, ignored);
-        return false;
-    }
-    ensureHiddenFolder(userFolder);
-    fs::remove_all(previous, error);
-    return true;
 }
 
 } // namespace
@@ -135,11 +77,17 @@ DataFolderMove moveDataFolder(const UserDataPlace& place, const fs::path& chosen
     if (copy) {
         const bool fromDataRoot =
             fs::equivalent(oldFolder, userFolderOf(place.dataRoot, place.userName), error);
-        if (!replaceByCopy(oldFolder, userFolder, fromDataRoot)) {
+        // The target's own note files give way; its other files stay unless the copy brings
+        // them. The settings stay where they are unless the data came from the data root.
+        const auto keepOwn = [](const fs::path& file) { return !isNoteFile(file); };
+        const std::vector<std::string> dropFromCopy =
+            fromDataRoot ? std::vector<std::string>{} : std::vector<std::string>{kSettingsFileName};
+        if (!replaceFolderByCopy(oldFolder, userFolder, keepOwn, dropFromCopy)) {
             if (createdNow)
-                fs::remove_all(userFolder, error);
+                removeFolder(userFolder);
             return {};
         }
+        ensureHiddenFolder(userFolder);
     }
 
     settings.userDataFolder = folderPathText(targetRoot);
