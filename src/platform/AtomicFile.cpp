@@ -247,6 +247,9 @@ WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     const DWORD oldAttributes = GetFileAttributesW(path.c_str());
     const bool keepAttributes =
         oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    // A file marked read-only is not replaced (Windows' rename refuses it, wine's would not).
+    if (keepAttributes && (oldAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return failedOnWindows(ERROR_ACCESS_DENIED);
 
     // Exclusive creation: anything already under the name makes us pick another name.
     fs::path temporary;
@@ -275,7 +278,7 @@ WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     file = INVALID_HANDLE_VALUE;
     if (!closed)
         return giveUp(GetLastError());
-    // A hidden data file stays hidden; a read-only one is not replaced (the rename refuses).
+    // A hidden data file stays hidden.
     constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (keepAttributes && (oldAttributes & kKeptAttributes) != 0 &&
         !SetFileAttributesW(temporary.c_str(), oldAttributes & kKeptAttributes))

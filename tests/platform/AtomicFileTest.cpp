@@ -6,7 +6,9 @@
 
 #include <fstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -113,6 +115,32 @@ TEST(AtomicFile, ReadOnlyFolderIsReported) {
     EXPECT_EQ(contentOf(data), "old");
 }
 
+#else
+
+TEST(AtomicFile, HiddenStaysHiddenAndReadOnlyIsNotReplaced) {
+    test::TemporaryFolder folder;
+    const fs::path data = folder.path() / "Einstellungen.dat";
+    ASSERT_TRUE(writeFileAtomically(data, "old"));
+    setHiddenAttribute(data);
+    ASSERT_TRUE(writeFileAtomically(data, "new"));
+    EXPECT_EQ(contentOf(data), "new");
+    EXPECT_NE(GetFileAttributesW(data.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+
+    ASSERT_TRUE(SetFileAttributesW(data.c_str(), FILE_ATTRIBUTE_READONLY));
+    const WriteResult result = writeFileAtomically(data, "newer");
+    SetFileAttributesW(data.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "Keine Berechtigung");
+    EXPECT_EQ(contentOf(data), "new");
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+TEST(AtomicFile, WindowsErrorsAreToldInGerman) {
+    EXPECT_EQ(systemErrorText(ERROR_DISK_FULL), "Kein Speicherplatz mehr auf dem Datenträger");
+    EXPECT_EQ(systemErrorText(ERROR_WRITE_PROTECT), "Der Datenträger ist schreibgeschützt");
+    EXPECT_EQ(systemErrorText(ERROR_NOT_SAME_DEVICE), "Systemfehler 17");
+}
+
 #endif
 
 TEST(ReadFile, TellsMissingFromUnreadable) {
@@ -128,7 +156,15 @@ TEST(ReadFile, TellsMissingFromUnreadable) {
     EXPECT_EQ(readFile(folder.path() / "five.dat", bytes, 4), ReadResult::Unreadable);
     EXPECT_EQ(bytes, "");
     EXPECT_EQ(readFile(folder.path(), bytes, 100), ReadResult::Unreadable);
-#ifndef _WIN32
+#ifdef _WIN32
+    // Neither does a pipe; it waits for a client that never reads.
+    const wchar_t* pipeName = L"\\\\.\\pipe\\turnoplaner-test-pipe";
+    const HANDLE pipe =
+        CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(readFile(pipeName, bytes, 100), ReadResult::Unreadable);
+    CloseHandle(pipe);
+#else
     // A pipe under the name neither hangs the reader nor counts as missing.
     ASSERT_EQ(mkfifo((folder.path() / "pipe.dat").c_str(), 0600), 0);
     EXPECT_EQ(readFile(folder.path() / "pipe.dat", bytes, 100), ReadResult::Unreadable);

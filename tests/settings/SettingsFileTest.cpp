@@ -12,6 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Folders are stored with this system's separator at the end ('\\' on Windows).
+const std::string kSeparator(1, static_cast<char>(fs::path::preferred_separator));
+
 class SettingsFileTest : public ::testing::Test {
   protected:
     SettingsFileTest() {
@@ -49,7 +52,7 @@ TEST_F(SettingsFileTest, DefaultFileByteForByte) {
         "Schulferien anzeigen = 1\r\n"
         "Wochennummer anzeigen = 1\r\n"
         "Anwenderverzeichnis = " +
-        dataRoot.string() + "/\r\n" +
+        dataRoot.string() + kSeparator + "\r\n" +
         "Anwendername = Programm\r\n"
         "Schichtart = 0\r\n"
         "UrlaubBlockAnzeige = 1\r\n"
@@ -157,9 +160,9 @@ TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
 }
 
 TEST(FolderPathText, EndsWithOneSeparator) {
-    EXPECT_EQ(folderPathText("/daten/TPDaten"), "/daten/TPDaten/");
+    EXPECT_EQ(folderPathText("/daten/TPDaten"), "/daten/TPDaten" + kSeparator);
     EXPECT_EQ(folderPathText("/daten/TPDaten/"), "/daten/TPDaten/");
-    EXPECT_EQ(folderPathText(fs::u8path("/daten/Müller")), "/daten/Müller/");
+    EXPECT_EQ(folderPathText(fs::u8path("/daten/Müller")), "/daten/Müller" + kSeparator);
 }
 
 } // namespace
