@@ -27,6 +27,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver --wait
 fi
+wineserver --persistent # one server for all the programs, stopped at the end
 prepared=$SECONDS
 
 failed=()
