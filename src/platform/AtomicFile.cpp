@@ -240,15 +240,33 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// Renames `temporary` over `path`. A virus scanner, an indexer or another program that has the
+// old file open without sharing its deletion makes the rename fail for a moment; it is tried
+// again for about a second before the failure counts.
+bool replaceFile(const fs::path& temporary, const fs::path& path) {
+    constexpr int kTries = 20;
+    for (int tried = 1;; ++tried) {
+        if (MoveFileExW(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (tried == kTries || (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
+                                error != ERROR_ACCESS_DENIED))
+            return false;
+        Sleep(50);
+    }
+}
+
 } // namespace
 
 WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const DWORD oldAttributes = GetFileAttributesW(path.c_str());
-    const bool keepAttributes =
-        oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    // A file marked read-only is not replaced (Windows' rename refuses it, wine's would not).
-    if (keepAttributes && (oldAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+    const bool replacesAFile = oldAttributes != INVALID_FILE_ATTRIBUTES;
+    // Neither a folder nor a file marked read-only is replaced (Windows' rename refuses the
+    // latter, wine's would not).
+    if (replacesAFile &&
+        (oldAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
         return failedOnWindows(ERROR_ACCESS_DENIED);
 
     // Exclusive creation: anything already under the name makes us pick another name.
@@ -280,11 +298,10 @@ WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
         return giveUp(GetLastError());
     // A hidden data file stays hidden.
     constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if (keepAttributes && (oldAttributes & kKeptAttributes) != 0 &&
+    if (replacesAFile && (oldAttributes & kKeptAttributes) != 0 &&
         !SetFileAttributesW(temporary.c_str(), oldAttributes & kKeptAttributes))
         return giveUp(GetLastError());
-    if (!MoveFileExW(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!replaceFile(temporary, path))
         return giveUp(GetLastError());
     return {true, {}};
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -133,6 +134,24 @@ TEST(AtomicFile, HiddenStaysHiddenAndReadOnlyIsNotReplaced) {
     EXPECT_EQ(result.reason, "Keine Berechtigung");
     EXPECT_EQ(contentOf(data), "new");
     EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+// Another program that has the old file open for a moment only delays the save.
+TEST(AtomicFile, AFileOpenElsewhereIsReplacedWhenClosed) {
+    test::TemporaryFolder folder;
+    const fs::path data = folder.path() / "Einstellungen.dat";
+    ASSERT_TRUE(writeFileAtomically(data, "old"));
+    const HANDLE reader = CreateFileW(data.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::thread closer([reader] {
+        Sleep(200);
+        CloseHandle(reader);
+    });
+    const WriteResult result = writeFileAtomically(data, "new");
+    closer.join();
+    EXPECT_TRUE(result) << result.reason;
+    EXPECT_EQ(contentOf(data), "new");
 }
 
 TEST(AtomicFile, WindowsErrorsAreToldInGerman) {
