@@ -27,7 +27,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver --wait
 fi
-wineserver --persistent # one server for all the programs, stopped at the end
+# One server for all the programs, stopped at the end.
+wineserver --persistent </dev/null >/dev/null 2>&1
 prepared=$SECONDS
 
 failed=()
@@ -41,7 +42,10 @@ while IFS= read -r program; do
     case "$name" in
     tests/fuzz/*) arguments=(2) ;; # seconds of mutated input
     esac
-    output="$(wine "$program" "${arguments[@]}" 2>&1)" && status=0 || status=$?
+    # Into a file, not through a pipe: wine's background services inherit the output and keep
+    # a pipe open after the program has ended.
+    wine "$program" "${arguments[@]}" >"$build/test-output.txt" 2>&1 && status=0 || status=$?
+    output="$(<"$build/test-output.txt")"
     printf '%s\n%s\n' "== $name" "$output" >>"$log"
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' <<<"$output")
     skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\{0,1\},.*/\1/p' <<<"$output")
@@ -56,6 +60,7 @@ while IFS= read -r program; do
     fi
 done < <(find "$build/tests" -name '*.exe' -type f | sort)
 wineserver --kill || true
+rm -f "$build/test-output.txt"
 
 echo "Windows: $passed_total tests passed, $skipped_total skipped, ${#failed[@]} programs failed" \
     "(packages $((installed - started)) s, build $((built - installed)) s," \
