@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the screenshots need, if missing.
+# With the argument "windows": those of the Windows cross build and of its tests under wine.
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-    libgtest-dev libbenchmark-dev
-    clang-format
-    desktop-file-utils appstream libical-dev poppler-utils
-    xvfb xauth xdotool imagemagick fonts-dejavu-core
-)
+if [ "${1:-}" = windows ]; then
+    # GoogleTest is built from Debian's sources for the target; wine64 runs the programs.
+    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+    install_options=(--no-install-recommends)
+else
+    packages=(
+        build-essential cmake ninja-build
+        qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+        libgtest-dev libbenchmark-dev
+        clang-format
+        desktop-file-utils appstream libical-dev poppler-utils
+        xvfb xauth xdotool imagemagick fonts-dejavu-core
+    )
+    install_options=()
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -23,4 +31,4 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+"${sudo_cmd[@]}" apt-get install -y -qq "${install_options[@]}" "${missing[@]}"

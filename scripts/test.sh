@@ -13,3 +13,6 @@ cmake -S "$root" -B "$root/build-nogui" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebIn
 cmake --build "$root/build-nogui" --parallel "$(nproc)"
 cd "$root/build-nogui"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+
+# The same logic and reports built for Windows and tested under wine.
+bash "$root/scripts/test-windows.sh"

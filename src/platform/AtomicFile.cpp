@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <system_error>
 
@@ -22,10 +21,6 @@ namespace tp {
 namespace fs = std::filesystem;
 
 namespace {
-
-WriteResult failedBecause(int errorNumber) {
-    return {false, systemErrorText(errorNumber), errorNumber};
-}
 
 // A name beside `path` that no other writer uses: sixteen hex digits made of the process, the
 // time and a try counter ("Schichtmarkierung.dat.0123456789abcdef.neu"), so that the start of
@@ -49,7 +44,57 @@ fs::path temporaryNameFor(const fs::path& path, int attempt) {
 
 constexpr int kNameAttempts = 64;
 
+#ifdef _WIN32
+
+// The German text of a Windows error code (GetLastError).
+std::string windowsErrorText(unsigned long error) {
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return "Kein Speicherplatz mehr auf dem Datenträger";
+    case ERROR_ACCESS_DENIED:
+        return "Keine Berechtigung";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return "Die Datei wird von einem anderen Programm benutzt";
+    case ERROR_WRITE_PROTECT:
+        return "Der Datenträger ist schreibgeschützt";
+    case ERROR_FILE_NOT_FOUND:
+        return "Die Datei existiert nicht";
+    case ERROR_PATH_NOT_FOUND:
+        return "Der Ordner existiert nicht";
+    case ERROR_DIRECTORY:
+        return "Ein Teil des Pfades ist kein Ordner";
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return "Keine freie Zwischendatei";
+    case ERROR_FILENAME_EXCED_RANGE:
+        return "Der Pfad ist zu lang";
+    case ERROR_INVALID_NAME:
+        return "Der Name ist unzulässig";
+    case ERROR_NOT_READY:
+        return "Das Laufwerk ist nicht bereit";
+    case ERROR_BAD_NETPATH:
+    case ERROR_NETNAME_DELETED:
+    case ERROR_UNEXP_NET_ERR:
+        return "Die Netzwerkverbindung ist unterbrochen";
+    case ERROR_CRC:
+    case ERROR_READ_FAULT:
+    case ERROR_WRITE_FAULT:
+    case ERROR_IO_DEVICE:
+        return "Ein- oder Ausgabefehler";
+    default:
+        return "Systemfehler " + std::to_string(error);
+    }
+}
+
+#endif
+
 #ifndef _WIN32
+
+WriteResult failedBecause(int errorNumber) {
+    return {false, systemErrorText(errorNumber), errorNumber};
+}
 
 bool writeAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -162,54 +207,150 @@ ReadResult readFile(const fs::path& path, std::string& bytes, std::uintmax_t lar
 
 #else
 
-WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
-    fs::path temporary;
-    std::error_code error;
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary = temporaryNameFor(path, attempt);
-        if (!fs::exists(fs::symlink_status(temporary, error)))
+namespace {
+
+WriteResult failedOnWindows(DWORD error) {
+    return {false, windowsErrorText(error), static_cast<int>(error)};
+}
+
+// Windows says "path not found" also when a part of the path is a file; the user is told that
+// this part is no folder.
+DWORD pathError(DWORD error, const fs::path& folder) {
+    if (error != ERROR_PATH_NOT_FOUND)
+        return error;
+    std::error_code ignored;
+    for (fs::path part = folder; !part.empty(); part = part.parent_path()) {
+        const fs::file_status status = fs::status(part, ignored);
+        if (fs::exists(status))
+            return fs::is_directory(status) ? error : ERROR_DIRECTORY;
+        if (part == part.parent_path())
             break;
     }
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return failedBecause(errno);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            const int errorNumber = errno;
-            out.close();
-            fs::remove(temporary, error);
-            return failedBecause(errorNumber);
+    return error;
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
+        const DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kLargestWrite));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), wanted, &written, nullptr))
+            return false;
+        if (written == 0) { // nothing written and no error: report it rather than loop
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
         }
+        bytes.remove_prefix(written);
     }
-    if (!MoveFileExW(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        fs::remove(temporary, error);
-        const int errorNumber = static_cast<int>(GetLastError());
-        return {false, std::system_category().message(errorNumber), 0};
+    return true;
+}
+
+// Renames `temporary` over `path`. A virus scanner, an indexer or another program that has the
+// old file open without sharing its deletion makes the rename fail for a moment; it is tried
+// again for about a second before the failure counts.
+bool replaceFile(const fs::path& temporary, const fs::path& path) {
+    constexpr int kTries = 20;
+    for (int tried = 1;; ++tried) {
+        if (MoveFileExW(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (tried == kTries || (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
+                                error != ERROR_ACCESS_DENIED))
+            return false;
+        Sleep(50);
     }
+}
+
+} // namespace
+
+WriteResult writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const DWORD oldAttributes = GetFileAttributesW(path.c_str());
+    const bool replacesAFile = oldAttributes != INVALID_FILE_ATTRIBUTES;
+    // Neither a folder nor a file marked read-only is replaced (Windows' rename refuses the
+    // latter, wine's would not).
+    if (replacesAFile &&
+        (oldAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
+        return failedOnWindows(ERROR_ACCESS_DENIED);
+
+    // Exclusive creation: anything already under the name makes us pick another name.
+    fs::path temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = temporaryNameFor(path, attempt);
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD error = GetLastError();
+        if (file == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS &&
+            error != ERROR_ALREADY_EXISTS)
+            return failedOnWindows(pathError(error, folder));
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return failedOnWindows(ERROR_FILE_EXISTS);
+
+    const auto giveUp = [&](DWORD error) {
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        DeleteFileW(temporary.c_str());
+        return failedOnWindows(error);
+    };
+    if (!writeAll(file, bytes) || !FlushFileBuffers(file))
+        return giveUp(GetLastError());
+    const BOOL closed = CloseHandle(file);
+    file = INVALID_HANDLE_VALUE;
+    if (!closed)
+        return giveUp(GetLastError());
+    // A hidden data file stays hidden.
+    constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (replacesAFile && (oldAttributes & kKeptAttributes) != 0 &&
+        !SetFileAttributesW(temporary.c_str(), oldAttributes & kKeptAttributes))
+        return giveUp(GetLastError());
+    if (!replaceFile(temporary, path))
+        return giveUp(GetLastError());
     return {true, {}};
 }
 
 ReadResult readFile(const fs::path& path, std::string& bytes, std::uintmax_t largestSize) {
     bytes.clear();
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found)
-        return ReadResult::Missing;
-    if (error || !fs::is_regular_file(status) || fs::file_size(path, error) > largestSize || error)
-        return ReadResult::Unreadable;
-    try {
-        std::ifstream in(path, std::ios::binary);
-        if (in)
-            bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in && !in.bad() && bytes.size() <= largestSize)
-            return ReadResult::Read;
-    } catch (const std::exception&) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? ReadResult::Missing
+                   : ReadResult::Unreadable;
     }
-    std::string().swap(bytes);
-    return ReadResult::Unreadable;
+    // Only files on a disk: a pipe, a console or a device could keep the reader waiting.
+    ReadResult result = ReadResult::Read;
+    LARGE_INTEGER size{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) || size.QuadPart < 0 ||
+        static_cast<std::uintmax_t>(size.QuadPart) > largestSize) {
+        result = ReadResult::Unreadable;
+    } else {
+        try {
+            bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+            char chunk[1 << 16];
+            for (;;) {
+                DWORD count = 0;
+                if (!ReadFile(file, chunk, sizeof chunk, &count, nullptr) ||
+                    bytes.size() + count > largestSize) {
+                    result = ReadResult::Unreadable;
+                    break;
+                }
+                if (count == 0)
+                    break;
+                bytes.append(chunk, count);
+            }
+        } catch (const std::bad_alloc&) {
+            result = ReadResult::Unreadable;
+        }
+    }
+    CloseHandle(file);
+    if (result != ReadResult::Read)
+        std::string().swap(bytes);
+    return result;
 }
 
 #endif
@@ -219,6 +360,9 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
 }
 
 std::string systemErrorText(int errorNumber) {
+#ifdef _WIN32
+    return windowsErrorText(static_cast<unsigned long>(errorNumber));
+#endif
     switch (errorNumber) {
     case ENOSPC:
         return "Kein Speicherplatz mehr auf dem Datenträger";

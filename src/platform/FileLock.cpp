@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -18,92 +19,166 @@ namespace {
 
 constexpr std::chrono::milliseconds kPollInterval{10};
 
-} // namespace
+enum class Attempt { Taken, Busy, Failed };
 
-#ifndef _WIN32
+#ifdef _WIN32
 
-std::optional<FileLock> FileLock::acquire(const std::filesystem::path& lockFile,
-                                          std::chrono::milliseconds patience, int& errorNumber) {
-    errorNumber = 0;
-    const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (descriptor < 0) {
-        errorNumber = errno;
-        return std::nullopt;
-    }
-    // flock belongs to the open file, so a second descriptor of this process waits too.
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
-            return FileLock(descriptor);
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            errorNumber = errno;
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(kPollInterval);
-    }
-    ::close(descriptor);
-    return std::nullopt;
+HANDLE asHandle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
 }
 
-void FileLock::release() {
-    if (handle_ != kNoHandle)
-        ::close(handle_); // closing the last descriptor of the open file drops the lock
-    handle_ = kNoHandle;
+// Another process that opened the file without sharing it counts as a holder too.
+bool heldByAnother(DWORD error) {
+    return error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_IO_PENDING;
+}
+
+std::intptr_t openLockFile(const std::filesystem::path& lockFile, int& errorNumber) {
+    // No FILE_SHARE_DELETE: the file stays while anybody holds it open, so that nobody locks
+    // a new file of the same name meanwhile.
+    const HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        errorNumber = heldByAnother(error) ? 0 : static_cast<int>(error);
+        return -1;
+    }
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        errorNumber = ERROR_INVALID_FUNCTION;
+        return -1;
+    }
+    return reinterpret_cast<std::intptr_t>(file);
+}
+
+Attempt tryLock(std::intptr_t handle, int& errorNumber) {
+    OVERLAPPED whole{};
+    if (LockFileEx(asHandle(handle), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &whole))
+        return Attempt::Taken;
+    const DWORD error = GetLastError();
+    if (heldByAnother(error))
+        return Attempt::Busy;
+    errorNumber = static_cast<int>(error);
+    return Attempt::Failed;
+}
+
+void closeLockFile(std::intptr_t handle) {
+    OVERLAPPED whole{};
+    UnlockFileEx(asHandle(handle), 0, 1, 0, &whole);
+    CloseHandle(asHandle(handle));
 }
 
 #else
 
-std::optional<FileLock> FileLock::acquire(const std::filesystem::path& lockFile,
-                                          std::chrono::milliseconds patience, int& errorNumber) {
-    errorNumber = 0;
-    HANDLE handle = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        errorNumber = static_cast<int>(GetLastError());
-        return std::nullopt;
+std::intptr_t openLockFile(const std::filesystem::path& lockFile, int& errorNumber) {
+    // Not blocking and never through a link: whatever is planted under the name must not hang
+    // the program or lend it somebody else's file.
+    const int descriptor =
+        ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    if (descriptor < 0) {
+        errorNumber = errno;
+        return -1;
     }
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        OVERLAPPED whole{};
-        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
-                       MAXDWORD, &whole))
-            return FileLock(handle);
-        const DWORD error = GetLastError();
-        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
-            errorNumber = static_cast<int>(error);
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(kPollInterval);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        errorNumber = EINVAL;
+        return -1;
     }
-    CloseHandle(handle);
-    return std::nullopt;
+    return descriptor;
 }
 
-void FileLock::release() {
-    if (handle_ != kNoHandle)
-        CloseHandle(static_cast<HANDLE>(handle_));
-    handle_ = kNoHandle;
+bool heldByAnother(int error) {
+    return error == EAGAIN || error == EACCES || error == EWOULDBLOCK;
+}
+
+// Open-file-description locks (Linux) exclude every other open of the file, in this process
+// too, and reach the server on NFS; elsewhere flock() excludes the same way.
+Attempt tryLock(std::intptr_t handle, int& errorNumber) {
+    const int descriptor = static_cast<int>(handle);
+    for (;;) {
+#ifdef F_OFD_SETLK
+        struct flock whole {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        if (::fcntl(descriptor, F_OFD_SETLK, &whole) == 0)
+            return Attempt::Taken;
+        if (errno == EINVAL && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) // an older kernel
+            return Attempt::Taken;
+#else
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+            return Attempt::Taken;
+#endif
+        if (errno == EINTR)
+            continue;
+        if (heldByAnother(errno))
+            return Attempt::Busy;
+        errorNumber = errno;
+        return Attempt::Failed;
+    }
+}
+
+// Closing the descriptor releases the lock.
+void closeLockFile(std::intptr_t handle) {
+    ::close(static_cast<int>(handle));
 }
 
 #endif
 
-FileLock::FileLock(FileLock&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
+} // namespace
+
+std::optional<FileLock> FileLock::acquire(const std::filesystem::path& lockFile,
+                                          std::chrono::milliseconds patience, int& errorNumber) {
+    errorNumber = 0;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::intptr_t handle = -1;
+    for (;;) {
+        if (handle == -1)
+            handle = openLockFile(lockFile, errorNumber);
+        if (handle != -1) {
+            switch (tryLock(handle, errorNumber)) {
+            case Attempt::Taken:
+                return FileLock(handle);
+            case Attempt::Busy:
+                break;
+            case Attempt::Failed:
+                closeLockFile(handle);
+                return std::nullopt;
+            }
+        } else if (errorNumber != 0) {
+            return std::nullopt;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            if (handle != -1)
+                closeLockFile(handle);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(kPollInterval, deadline - now));
+    }
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
     if (this != &other) {
         release();
-        handle_ = std::exchange(other.handle_, kNoHandle);
+        handle_ = std::exchange(other.handle_, -1);
     }
     return *this;
 }
 
 FileLock::~FileLock() {
     release();
+}
+
+void FileLock::release() noexcept {
+    if (handle_ != -1)
+        closeLockFile(handle_);
+    handle_ = -1;
 }
 
 } // namespace tp

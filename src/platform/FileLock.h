@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 
@@ -22,17 +23,11 @@ class FileLock {
     FileLock& operator=(const FileLock&) = delete;
 
   private:
-#ifdef _WIN32
-    using Handle = void*;
-    static constexpr Handle kNoHandle = nullptr;
-#else
-    using Handle = int;
-    static constexpr Handle kNoHandle = -1;
-#endif
-    explicit FileLock(Handle handle) : handle_(handle) {}
-    void release();
+    explicit FileLock(std::intptr_t handle) : handle_(handle) {}
+    void release() noexcept;
 
-    Handle handle_ = kNoHandle;
+    // The open lock file: a descriptor, or a Windows handle; -1 when none is held.
+    std::intptr_t handle_ = -1;
 };
 
 } // namespace tp

@@ -20,18 +20,30 @@ fs::path createSiblingFolder(const fs::path& target, std::string_view purpose) {
     return {};
 }
 
+// Copies the entries of `from` that `take` accepts (folders always) into `to`, replacing files
+// of the same name. An old file is removed first: MinGW's standard library refuses to copy
+// over any file on the same drive.
 bool copyInto(const fs::path& from, const fs::path& to,
               const std::function<bool(const fs::path&)>& take) {
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, error)) {
+    std::error_code listing;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, listing)) {
+        std::error_code error;
+        const fs::path target = to / entry.path().filename();
+        if (entry.is_directory(error)) {
+            fs::create_directory(target, error);
+            if (error || !copyInto(entry.path(), target, nullptr))
+                return false;
+            continue;
+        }
         if (take && entry.is_regular_file(error) && !take(entry.path()))
             continue;
-        fs::copy(entry.path(), to / entry.path().filename(),
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+        fs::remove(target, error);
+        if (!error)
+            fs::copy(entry.path(), target, error);
         if (error)
             return false;
     }
-    return !error;
+    return !listing;
 }
 
 } // namespace

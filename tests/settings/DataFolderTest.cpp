@@ -171,8 +171,10 @@ TEST_F(DataFolderTest, TheExternalFolderInUseIsRefusedToo) {
     EXPECT_EQ(settings.userDataFolder, setting);
 }
 
-#ifndef _WIN32
 TEST_F(DataFolderTest, AFailedCopyLeavesTheTargetAsItWas) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no named pipes in folders";
+#else
     const fs::path target = other.path() / "Daten" / "TPDaten" / "Programm";
     fs::create_directories(target);
     writeFileAtomically(target / "20250101.txt", "theirs");
@@ -185,8 +187,8 @@ TEST_F(DataFolderTest, AFailedCopyLeavesTheTargetAsItWas) {
     EXPECT_EQ(read(target / "20250101.txt"), "theirs");
     EXPECT_EQ(namesIn(target.parent_path()), std::set<std::string>{"Programm"});
     EXPECT_EQ(settings.userDataFolder, setting);
-}
 #endif
+}
 
 } // namespace
 } // namespace tp

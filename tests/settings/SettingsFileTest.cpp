@@ -13,6 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Folders are stored with this system's separator at the end ('\\' on Windows).
+const std::string kSeparator(1, static_cast<char>(fs::path::preferred_separator));
+
 class SettingsFileTest : public ::testing::Test {
   protected:
     SettingsFileTest() {
@@ -50,7 +53,7 @@ TEST_F(SettingsFileTest, DefaultFileByteForByte) {
         "Schulferien anzeigen = 1\r\n"
         "Wochennummer anzeigen = 1\r\n"
         "Anwenderverzeichnis = " +
-        dataRoot.string() + "/\r\n" +
+        dataRoot.string() + kSeparator + "\r\n" +
         "Anwendername = Programm\r\n"
         "Schichtart = 0\r\n"
         "UrlaubBlockAnzeige = 1\r\n"
@@ -158,9 +161,9 @@ TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
 }
 
 TEST(FolderPathText, EndsWithOneSeparator) {
-    EXPECT_EQ(folderPathText("/daten/TPDaten"), "/daten/TPDaten/");
+    EXPECT_EQ(folderPathText("/daten/TPDaten"), "/daten/TPDaten" + kSeparator);
     EXPECT_EQ(folderPathText("/daten/TPDaten/"), "/daten/TPDaten/");
-    EXPECT_EQ(folderPathText(fs::u8path("/daten/Müller")), "/daten/Müller/");
+    EXPECT_EQ(folderPathText(fs::u8path("/daten/Müller")), "/daten/Müller" + kSeparator);
 }
 
 } // namespace
