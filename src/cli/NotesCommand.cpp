@@ -60,8 +60,12 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
         err << "notes: " << error << '\n';
         return kUsageError;
     }
-    const std::string password = hasFlag(*parsed, "password-stdin") ? firstLine(in) : "";
     const NoteIndexes indexes = readNoteIndexes(*folder);
+    if (indexes.folderUnlistable) {
+        err << "notes: the notes in " << parsed->options.at("data") << " cannot be listed\n";
+        return kUsageError;
+    }
+    const std::string password = hasFlag(*parsed, "password-stdin") ? firstLine(in) : "";
     out << (hasFlag(*parsed, "status-line")
                 ? noteStatusLine(*folder, indexes, *day, password)
                 : collectNotesOfDay(*folder, indexes, *day, password, NoteTextMode::Window));
@@ -87,6 +91,10 @@ int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream&
         return kUsageError;
     }
     const NoteIndexes indexes = readNoteIndexes(*folder);
+    if (indexes.folderUnlistable) {
+        err << "note-marks: the notes in " << parsed->options.at("data") << " cannot be listed\n";
+        return kUsageError;
+    }
     out << "date\tday_note\tperiodic\tyearly\tweekday\n";
     for (DayNumber day = range->from; day <= range->to; ++day) {
         const DayNoteMarks marks = noteMarksOfDay(indexes, day);

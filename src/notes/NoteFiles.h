@@ -19,6 +19,8 @@ struct NoteIndexes {
     std::vector<PeriodicNoteEntry> periodicNotes;
     std::vector<std::int32_t> yearlyNotes;
     std::vector<std::int32_t> weekdayNotes;
+    // The folder exists but could not be listed: the indexes are empty for want of knowing.
+    bool folderUnlistable = false;
 };
 
 // The result of a change to a note file; `reason` says in German why it failed.
