@@ -5,8 +5,6 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -38,10 +36,14 @@ NoteFileResult failure(std::string reason) {
 
 // The file names of the folder that end in `extension`, folders included, sorted by name so
 // that every platform and every run sees them in the same order.
-std::vector<std::string> listedNames(const fs::path& folder, std::string_view extension) {
+std::vector<std::string> listedNames(const fs::path& folder, std::string_view extension,
+                                     bool* listingFailed = nullptr) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    fs::directory_iterator it(folder, error);
+    if (listingFailed)
+        *listingFailed = error && error != std::errc::no_such_file_or_directory;
+    for (fs::directory_iterator end; !error && it != end; it.increment(error)) {
         const std::u8string name = it->path().filename().u8string();
         std::string bytes(name.begin(), name.end());
         if (bytes.ends_with(extension))
@@ -101,12 +103,17 @@ std::string fileNameOfEntry(NoteKind kind, std::int32_t code) {
 NoteFileResult deleteNoteFile(const fs::path& folder, const std::string& fileName) {
     const fs::path path = folder / pathOfName(fileName);
     std::error_code error;
-    if (fs::is_directory(path, error))
+    const fs::file_status status = fs::symlink_status(path, error);
+    // A note that was never saved leaves nothing to do, even in a folder that cannot be
+    // written (where removing a missing name fails).
+    if (status.type() == fs::file_type::not_found)
+        return {};
+    if (fs::is_directory(status))
         return failure("Die Notiz " + quotedName(fileName) +
                        " ist ein Ordner und wurde nicht gelöscht.");
     if (!fs::remove(path, error) && error)
         return failure("Die Notiz " + quotedName(fileName) +
-                       " konnte nicht gelöscht werden: " + error.message());
+                       " konnte nicht gelöscht werden: " + systemErrorText(error.value()));
     return {};
 }
 
@@ -152,11 +159,10 @@ NoteFileResult writeNoteFile(const fs::path& folder, NoteIndexes& indexes, NoteK
     } else {
         const fs::path path = folder / pathOfName(fileName);
         const std::string stored = NoteCipher(password).encipherNote(windows1252FromUtf8(text));
-        errno = 0;
-        if (writeFileAtomically(path, stored)) {
+        if (const WriteResult written = writeFileAtomically(path, stored)) {
             setHiddenAttribute(path);
         } else {
-            std::string detail = errno != 0 ? std::strerror(errno) : "";
+            std::string detail = written.reason;
             std::error_code ignored;
             if (fs::is_directory(path, ignored))
                 detail = "ein Ordner trägt diesen Namen";
@@ -175,8 +181,8 @@ int rebuildNoteIndex(const fs::path& folder, NoteIndexes& indexes, NoteKind kind
 
 NoteIndexes readNoteIndexes(const fs::path& folder) {
     // One listing serves all four kinds.
-    std::vector<std::string> all = listedNames(folder, "");
     NoteIndexes indexes;
+    std::vector<std::string> all = listedNames(folder, "", &indexes.folderUnlistable);
     for (const NoteKind kind : kAllNoteKinds) {
         std::vector<std::string> names;
         std::copy_if(

@@ -215,6 +215,7 @@ bool readWholeFile(const fs::path& path, std::string& bytes) {
 }
 
 std::string systemErrorText(int errorNumber) {
+    // Never the C library's own text: it is English, and it differs between systems.
     switch (errorNumber) {
     case ENOSPC:
         return "Kein Speicherplatz mehr auf dem Datenträger";
@@ -237,8 +238,12 @@ std::string systemErrorText(int errorNumber) {
         return "Ein- oder Ausgabefehler";
     case EEXIST:
         return "Keine freie Zwischendatei";
+    case ELOOP:
+        return "Zu viele symbolische Verknüpfungen";
+    case ENAMETOOLONG:
+        return "Der Dateiname ist zu lang";
     default:
-        return std::strerror(errorNumber);
+        return "Systemfehler " + std::to_string(errorNumber);
     }
 }
 
