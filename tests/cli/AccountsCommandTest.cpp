@@ -100,9 +100,19 @@ TEST_F(AccountsCommand, DamagedMarkingsAndBarsChangeNoReport) {
     ASSERT_TRUE(saveCalendarBars(folder.path(), bars).ok);
     const std::vector<std::string> icsRun{"ics", "2016-03-01", "2016-06-30", "--data",
                                           folder.path().string()};
+    // The calendar without its time stamps, which follow the clock.
+    const auto calendar = [&] {
+        std::istringstream lines(run(icsRun).out);
+        std::string kept;
+        for (std::string line; std::getline(lines, line);)
+            if (!line.starts_with("DTSTAMP:"))
+                kept += line + '\n';
+        return kept;
+    };
     const CliRun soundIcs = run(icsRun);
     const CliRun soundAccounts = accounts({"--today", "2016-06-15"});
     ASSERT_EQ(soundIcs.status, 0) << soundIcs.err;
+    const std::string soundCalendar = calendar();
 
     const std::pair<const char*, std::string> damage[] = {
         {kShiftMarkingFileName, marking(2147483647)},
@@ -119,7 +129,7 @@ TEST_F(AccountsCommand, DamagedMarkingsAndBarsChangeNoReport) {
         std::string sound;
         ASSERT_TRUE(readWholeFile(file, sound));
         ASSERT_TRUE(writeFileAtomically(file, sound + bytes));
-        EXPECT_EQ(run(icsRun).out, soundIcs.out) << fileName;
+        EXPECT_EQ(calendar(), soundCalendar) << fileName;
         EXPECT_EQ(accounts({"--today", "2016-06-15"}).out, soundAccounts.out) << fileName;
         ASSERT_TRUE(writeFileAtomically(file, sound));
     }
