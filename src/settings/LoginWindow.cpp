@@ -123,11 +123,10 @@ void LoginWindow::tryLogin() {
         name_->setFocus();
         return;
     }
-    // "." and ".." pass the character check but name the data root or the start folder.
-    if (!isAllowedUserName(acceptedName_.toStdString())) {
-        messages_.inform(
-            this, kErrorTitle,
-            QStringLiteral("Der Benutzername \"%1\" ist nicht erlaubt!").arg(acceptedName_));
+    if (const auto refusal = userNameRefusal(acceptedName_.toStdString())) {
+        messages_.inform(this, kErrorTitle,
+                         QStringLiteral("Der Benutzername \"%1\" ist nicht erlaubt!\n%2")
+                             .arg(acceptedName_, QString::fromStdString(*refusal)));
         name_->setFocus();
         return;
     }
@@ -153,8 +152,10 @@ UserLoginResult loginAsNewUser(QWidget* parent, MessageBoxes& messages,
     const UserSwitch change =
         switchUser(dataRoot, login->userName.toStdString(), settings, saveOldUserData);
     if (change.outcome != UserSwitchOutcome::Switched) {
-        messages.inform(parent, kErrorTitle,
-                        QStringLiteral("Es wurde kein neuer Anwender angemeldet!"));
+        QString message = QStringLiteral("Es wurde kein neuer Anwender angemeldet!");
+        if (!change.refusalMessage.empty())
+            message += QLatin1Char('\n') + QString::fromStdString(change.refusalMessage);
+        messages.inform(parent, kErrorTitle, message);
         return result;
     }
     if (!change.missingFolderMessage.empty())
