@@ -12,7 +12,7 @@ else
         build-essential cmake ninja-build
         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
         libgtest-dev libbenchmark-dev
-        clang-format
+        clang-format clang libclang-rt-14-dev
         desktop-file-utils appstream libical-dev poppler-utils
         xvfb xauth xdotool imagemagick fonts-dejavu-core
     )

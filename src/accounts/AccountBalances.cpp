@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ranges>
+#include <span>
 
 namespace tp {
 
@@ -27,7 +27,7 @@ auto markingsFrom(const ShiftMarkingList& markings, DayNumber firstDay) {
     const auto first = std::lower_bound(
         entries.begin(), entries.end(), firstDay,
         [](const ShiftMarking& marking, DayNumber day) { return marking.day < day; });
-    return std::ranges::subrange(first, entries.end());
+    return std::span<const ShiftMarking>(first, entries.end());
 }
 
 // Whole hours the markings and the block add to the entered balance.

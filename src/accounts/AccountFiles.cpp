@@ -22,6 +22,20 @@ std::optional<std::size_t> lastRecordOffset(std::string_view bytes, std::size_t 
     return (records - 1) * recordSize;
 }
 
+// Far beyond any balance a person can have; a value outside it (or not a number) is damage.
+constexpr float kLargestStoredHours = 100000.0f;
+
+// Whether every complete record holds a balance the program could have written.
+bool hoursRecordsAreSound(std::string_view bytes) {
+    for (std::size_t offset = 0; offset + kHoursRecordSize <= bytes.size();
+         offset += kHoursRecordSize) {
+        const float hours = float32At(bytes, offset + 4);
+        if (!std::isfinite(hours) || std::fabs(hours) > kLargestStoredHours)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string hoursAccountFileBytes(const HoursAccount& account) {
@@ -66,6 +80,11 @@ VacationAccount vacationAccountFromFileBytes(std::string_view bytes) {
 LoadedAccount<HoursAccount> loadHoursAccount(UserFileStore& store,
                                              const std::filesystem::path& folder) {
     const DataFileBytes file = store.read(folder / kHoursAccountFileName, kLargestAccountFile);
+    // A damaged balance makes the file one that could not be read: told, and never replaced.
+    if (file.status == DataFileStatus::Read && !hoursRecordsAreSound(file.bytes)) {
+        store.markUnreadable(folder / kHoursAccountFileName);
+        return {DataFileStatus::Unreadable, {}};
+    }
     return {file.status, hoursAccountFromFileBytes(file.bytes)};
 }
 

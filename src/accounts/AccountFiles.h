@@ -38,7 +38,8 @@ template <typename Account> struct LoadedAccount {
 };
 
 // "Minusstunden.dat": 11 bytes (start day, float hours, minutes mode, base crew, block flag).
-// Of several records the last complete one counts.
+// Of several records the last complete one counts. A file with a record whose hours are not a
+// number or beyond ±100,000 h is loaded as one that could not be read.
 std::string hoursAccountFileBytes(const HoursAccount& account);
 HoursAccount hoursAccountFromFileBytes(std::string_view bytes);
 

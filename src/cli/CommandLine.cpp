@@ -30,7 +30,10 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
         }
         std::string name = word.substr(2);
         if (knownFlags.contains(name)) {
-            parsed.flags.insert(name);
+            if (!parsed.flags.insert(name).second) {
+                error = "option --" + name + " given more than once";
+                return std::nullopt;
+            }
             continue;
         }
         std::optional<std::string> value;

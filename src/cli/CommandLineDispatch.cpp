@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
+#include "platform/AtomicFile.h"
 
 #include <cerrno>
-#include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -107,7 +107,7 @@ int writeReport(std::string_view report, std::ostream& out, std::ostream& err) {
         return 0;
     const int errorNumber = errno;
     err << "turnoplaner-cli: the report could not be written"
-        << (errorNumber != 0 ? std::string(": ") + std::strerror(errorNumber) : std::string())
+        << (errorNumber != 0 ? std::string(": ") + systemErrorText(errorNumber) : std::string())
         << '\n';
     return kWriteError;
 }

@@ -5,11 +5,10 @@
 #include "platform/UserFileStore.h"
 #include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
-#include "platform/AtomicFile.h"
+#include "platform/OutputFile.h"
 
 #include <chrono>
 #include <climits>
-#include <cstring>
 #include <filesystem>
 
 namespace tp::cli {
@@ -154,10 +153,9 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         out << text;
         return 0;
     }
-    const WriteResult written = writeFileAtomically(*request->outputPath, text);
+    const WriteResult written = writeOutputFile(*request->outputPath, text);
     if (!written) {
-        err << "ics: cannot write " << *request->outputPath << ": "
-            << std::strerror(written.errorNumber) << '\n';
+        err << "ics: cannot write " << *request->outputPath << ": " << written.reason << '\n';
         return kWriteError;
     }
     return 0;

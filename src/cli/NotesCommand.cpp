@@ -66,7 +66,7 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
     UserFileStore store(files);
     const auto indexes = readNoteIndexes(store, *folder);
     if (!indexes) {
-        err << "notes: the data folder cannot be listed\n";
+        err << "notes: the notes in " << parsed->options.at("data") << " cannot be listed\n";
         return kUsageError;
     }
     out << (hasFlag(*parsed, "status-line")
@@ -98,7 +98,7 @@ int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream&
     UserFileStore store(files);
     const auto listed = readNoteIndexes(store, *folder);
     if (!listed) {
-        err << "note-marks: the data folder cannot be listed\n";
+        err << "note-marks: the notes in " << parsed->options.at("data") << " cannot be listed\n";
         return kUsageError;
     }
     const NoteIndexes& indexes = *listed;

@@ -4,15 +4,14 @@
 #include "display/PageFont.h"
 #include "display/PagePrinting.h"
 #include "display/PageRenderer.h"
-#include "platform/AtomicFile.h"
 #include "display/PageInputOf.h"
+#include "platform/OutputFile.h"
 #include "session/Session.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
-#include <cstring>
 #include <memory>
 
 namespace tp::cli {
@@ -153,12 +152,11 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
             return kWriteError;
         }
     }
-    const WriteResult written = writeFileAtomically(
+    const WriteResult written = writeOutputFile(
         std::filesystem::path(request->outputPath),
         std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
     if (!written) {
-        err << "render: cannot write " << request->outputPath << ": "
-            << std::strerror(written.errorNumber) << '\n';
+        err << "render: cannot write " << request->outputPath << ": " << written.reason << '\n';
         return kWriteError;
     }
     out << "unit_w=" << input.units.w << " unit_h=" << input.units.h << " width=" << page.width()

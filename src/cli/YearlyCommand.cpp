@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "settings/ProgramSettings.h"
+#include "settings/SettingsDialogValues.h"
 
 #include <cmath>
 
@@ -13,9 +14,10 @@ namespace {
 constexpr int kFirstYearlyHoursYear = kFirstSupportedYear - kYearlyHoursYearsBefore;
 constexpr int kLastYearlyHoursYear = kLastSupportedYear + kYearlyHoursYearsAfter;
 
-std::optional<float> parseTargetHours(const std::string& text) {
+// As the settings dialog takes them, but with a decimal point only and no blanks around.
+std::optional<float> parseTargetHoursOption(const std::string& text) {
     const auto value = parseReal(text);
-    if (!value || std::fabs(*value) > 100000.0)
+    if (!value || *value < 0.0 || *value > kLargestTargetHours)
         return std::nullopt;
     return static_cast<float>(*value);
 }
@@ -53,9 +55,10 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
     const char* targetOptions[2] = {"target38", "target40"};
     for (int i = 0; i < 2; ++i) {
         if (const std::string* text = optionValue(*parsed, targetOptions[i])) {
-            const auto target = parseTargetHours(*text);
+            const auto target = parseTargetHoursOption(*text);
             if (!target) {
-                err << "yearly: --" << targetOptions[i] << " must be a number of hours\n";
+                err << "yearly: --" << targetOptions[i]
+                    << " must be a number of hours from 0 to 100000\n";
                 return kUsageError;
             }
             targets[i] = *target;

@@ -86,9 +86,14 @@ std::string calendarBarFileBytes(const CalendarBarList& list) {
 CalendarBarList calendarBarsFromFileBytes(std::string_view bytes) {
     std::vector<CalendarBar> bars;
     bars.reserve(bytes.size() / kBarRecordSize);
-    for (std::size_t offset = 0; offset + kBarRecordSize <= bytes.size(); offset += kBarRecordSize)
-        bars.push_back({int32At(bytes, offset), int32At(bytes, offset + 4),
-                        storableBarColour(uint32At(bytes, offset + 8))});
+    for (std::size_t offset = 0; offset + kBarRecordSize <= bytes.size();
+         offset += kBarRecordSize) {
+        const CalendarBar bar{int32At(bytes, offset), int32At(bytes, offset + 4),
+                              storableBarColour(uint32At(bytes, offset + 8))};
+        // A bar beyond the calendar or ending before it starts is damage: it is dropped.
+        if (isCalendarDay(bar.start) && isCalendarDay(bar.end) && bar.start <= bar.end)
+            bars.push_back(bar);
+    }
     return CalendarBarList(std::move(bars));
 }
 

@@ -81,8 +81,9 @@ ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes) {
         const ShiftMarking marking{int32At(bytes, offset),
                                    static_cast<std::int8_t>(bytes[offset + 4]),
                                    static_cast<std::int8_t>(bytes[offset + 5])};
-        // Day 0 is never saved; keeping it would count a marking the file cannot hold.
-        if (marking.day != 0)
+        // Day 0 is never saved; keeping it would count a marking the file cannot hold. A day
+        // beyond the calendar is damage no page can show.
+        if (marking.day != 0 && isCalendarDay(marking.day))
             markings.push_back(marking);
     }
     return ShiftMarkingList(std::move(markings));

@@ -62,6 +62,13 @@ constexpr CivilDate civilFromDayNumber(DayNumber dayNumber) {
     return {yearOfEra + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 
+// The last day any page can show; stored records beyond it (or before day 0) are damage.
+inline constexpr DayNumber kLastCalendarDay = dayNumberOf(kLastSupportedYear, 12, 31);
+
+constexpr bool isCalendarDay(DayNumber dayNumber) {
+    return dayNumber >= kFirstSupportedDay && dayNumber <= kLastCalendarDay;
+}
+
 constexpr DayNumber firstDayOfYear(int year) {
     return dayNumberOf(year, 1, 1);
 }

@@ -3,6 +3,8 @@
 #include "notes/NoteNames.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
+
 namespace tp {
 
 namespace {
@@ -38,11 +40,40 @@ std::string NoteCipher::decipherNote(std::string_view stored) const {
         const auto code =
             xorByte(static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(key_[keyPosition]));
         keyPosition = (keyPosition + 1) % key_.size();
-        // Code 0 only comes from a wrong password or a plain file; it would end the text early.
-        if (code != 0)
-            text += static_cast<char>(code);
+        // Every character is kept, code 0 too: enciphered again under the same password the
+        // text gives back the stored codes, so a note read with a wrong password and saved
+        // again still reads with the right one.
+        text += static_cast<char>(code);
     }
     return text;
+}
+
+bool isUnreadableNoteCharacter(char character) {
+    const auto code = static_cast<unsigned char>(character);
+    if (code < 0x20)
+        return code != '\t' && code != '\n' && code != '\r';
+    // DEL and the bytes Windows-1252 leaves undefined (they pass through as C1 controls).
+    return code == 0x7F || code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 ||
+           code == 0x9D;
+}
+
+bool hasUnreadableCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), isUnreadableNoteCharacter);
+}
+
+std::string shownNoteText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size() + text.size() / 8);
+    std::size_t readableStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isUnreadableNoteCharacter(text[i]))
+            continue;
+        shown += utf8FromWindows1252(text.substr(readableStart, i - readableStart));
+        if (i < text.size())
+            shown += "\uFFFD";
+        readableStart = i + 1;
+    }
+    return shown;
 }
 
 } // namespace tp

@@ -29,4 +29,12 @@ class NoteCipher {
     std::string key_;
 };
 
+// Control characters other than CR, LF and Tab, which no typed note holds: a deciphered note
+// (Windows-1252) with such characters was most likely read with a wrong password.
+bool isUnreadableNoteCharacter(char character);
+bool hasUnreadableCharacters(std::string_view text);
+
+// A deciphered note (Windows-1252) as UTF-8 for reading, each unreadable character as "�" (U+FFFD).
+std::string shownNoteText(std::string_view text);
+
 } // namespace tp

@@ -1,11 +1,15 @@
 #include "notes/NoteEditorDialog.h"
 
+#include "notes/NoteCipher.h"
 #include "notes/NoteEditing.h"
+#include "platform/Windows1252.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tp {
@@ -16,12 +20,53 @@ constexpr int kTextFieldWidth = 25;  // in character widths
 constexpr int kTextFieldHeight = 60; // in row heights
 constexpr int kControlColumnWidth = 18;
 
-QString storedForm(QString fieldText) {
-    return fieldText.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+// Stand-ins in the field for a lone CR and a lone LF of a note read with a wrong password: the
+// field knows only one line break, and a lone one saved as CR LF would shift every later
+// character against the password.
+constexpr char16_t kLoneCarriageReturn = 0xE00D;
+constexpr char16_t kLoneLineFeed = 0xE00A;
+
+// The field's raw text (paragraph and line separators as breaks, no-break spaces kept) with
+// CR LF line breaks.
+QString storedForm(const QString& fieldText) {
+    QString stored;
+    stored.reserve(fieldText.size() + fieldText.size() / 16);
+    for (const QChar character : fieldText) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator ||
+            character == QLatin1Char('\n'))
+            stored += QStringLiteral("\r\n");
+        else if (character == kLoneCarriageReturn)
+            stored += QLatin1Char('\r');
+        else if (character == kLoneLineFeed)
+            stored += QLatin1Char('\n');
+        else
+            stored += character;
+    }
+    return stored;
 }
 
-QString fieldForm(QString storedText) {
-    return storedText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+QString fieldForm(const QString& storedText) {
+    QString field;
+    field.reserve(storedText.size());
+    for (qsizetype i = 0; i < storedText.size(); ++i) {
+        const QChar character = storedText[i];
+        if (character == QLatin1Char('\r') && i + 1 < storedText.size() &&
+            storedText[i + 1] == QLatin1Char('\n')) {
+            field += QLatin1Char('\n');
+            ++i;
+        } else if (character == QLatin1Char('\r')) {
+            field += QChar(kLoneCarriageReturn);
+        } else if (character == QLatin1Char('\n')) {
+            field += QChar(kLoneLineFeed);
+        } else {
+            field += character;
+        }
+    }
+    return field;
+}
+
+bool holdsUnreadableCharacters(const QString& text) {
+    return hasUnreadableCharacters(windows1252FromUtf8(text.toStdString()));
 }
 
 QPushButton* columnButton(QVBoxLayout* column, const QString& label, const QString& tip) {
@@ -88,7 +133,7 @@ NoteEditorDialog::NoteEditorDialog(NoteEditorContext context, const QString& tit
 }
 
 QString NoteEditorDialog::text() const {
-    return storedForm(textField_->toPlainText());
+    return storedForm(textField_->document()->toRawText());
 }
 
 void NoteEditorDialog::load(const QString& storedText) {
@@ -96,6 +141,28 @@ void NoteEditorDialog::load(const QString& storedText) {
     textField_->setPlainText(fieldForm(storedText));
     textField_->moveCursor(QTextCursor::End);
     textField_->setFocus();
+    if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
+        unreadableWarningDone_ = true;
+        if (isVisible())
+            warnOfUnreadableCharacters();
+        else
+            unreadableWarningDue_ = true;
+    }
+}
+
+void NoteEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!unreadableWarningDue_)
+        return;
+    unreadableWarningDue_ = false;
+    // Once the editor is on screen, so that the message stands over the note it speaks of.
+    QTimer::singleShot(0, this, &NoteEditorDialog::warnOfUnreadableCharacters);
+}
+
+void NoteEditorDialog::warnOfUnreadableCharacters() {
+    context_.messages.inform(
+        this, QStringLiteral("Info"),
+        QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
 }
 
 QString NoteEditorDialog::readNote(const std::string& fileName) {
@@ -196,7 +263,17 @@ void NoteEditorDialog::leave() {
                     refusedUnreadableFile(noteFilePath(context_.folder, fileName())).reason));
         return;
     }
-    const bool mustSave = finalText != loadedText_ || finalText.isEmpty() || repetitionChanged();
+    // A note read with a wrong password may end in control characters; left as it was, it is
+    // not written again without them.
+    const QString loadedFinalText =
+        QString::fromStdString(withoutTrailingControls(loadedText_.toStdString()));
+    const bool mustSave =
+        finalText != loadedFinalText || finalText.isEmpty() || repetitionChanged();
+    if (mustSave && holdsUnreadableCharacters(finalText) &&
+        !context_.messages.ask(
+            this, QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort "
+                                 "richtig?\nSoll sie trotzdem gespeichert werden?")))
+        return; // the stored note stays as it is; the text stays in the field
     if (mustSave) {
         const NoteFileResult result =
             writeNoteFile(context_.store, context_.folder, context_.indexes, kind(), fileName(),

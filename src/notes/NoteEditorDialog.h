@@ -91,8 +91,11 @@ class NoteEditorDialog : public QDialog {
 
     NoteEditorContext context_;
 
+    void showEvent(QShowEvent* event) override;
+
   private:
     void limitLength();
+    void warnOfUnreadableCharacters();
     // Applies the save rule and closes; stays open when the note could not be written.
     void leave();
 
@@ -105,6 +108,9 @@ class NoteEditorDialog : public QDialog {
     QString loadedText_;
     bool changedNotes_ = false;
     QString unreadableNoteMessage_; // still to be told
+    // A note with unreadable characters (most likely a wrong password) is told of once.
+    bool unreadableWarningDone_ = false;
+    bool unreadableWarningDue_ = false;
 };
 
 } // namespace tp

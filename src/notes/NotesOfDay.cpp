@@ -1,6 +1,6 @@
 #include "notes/NotesOfDay.h"
 
-#include "platform/Windows1252.h"
+#include "notes/NoteCipher.h"
 
 #include <algorithm>
 
@@ -207,14 +207,14 @@ std::string expandYearPlaceholders(std::string_view text, int year) {
 
 std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                               DayNumber day, const std::string& password, NoteTextMode mode) {
-    return utf8FromWindows1252(collectStoredNotesOfDay(store, folder, indexes, day, password, mode));
+    return shownNoteText(collectStoredNotesOfDay(store, folder, indexes, day, password, mode));
 }
 
 std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                            DayNumber day, const std::string& password) {
     const std::string notes =
         collectStoredNotesOfDay(store, folder, indexes, day, password, NoteTextMode::StatusLine);
-    return utf8FromWindows1252(replaceAll(notes, kLineBreak, kShownLineBreak));
+    return shownNoteText(replaceAll(notes, kLineBreak, kShownLineBreak));
 }
 
 } // namespace tp

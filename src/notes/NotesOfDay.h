@@ -42,6 +42,7 @@ enum class NoteTextMode { Window, StatusLine };
 
 // Every note that applies to `day` (UTF-8): the day note, the periodic notes, the yearly note
 // with its placeholders filled in, the weekday-in-month notes; the empty text when there is none.
+// Unreadable characters (a wrong password) show as "�".
 std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
                               DayNumber day, const std::string& password, NoteTextMode mode);
 

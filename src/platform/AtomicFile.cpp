@@ -363,6 +363,7 @@ std::string systemErrorText(int errorNumber) {
 #ifdef _WIN32
     return windowsErrorText(static_cast<unsigned long>(errorNumber));
 #endif
+    // Never the C library's own text: it is English, and it differs between systems.
     switch (errorNumber) {
     case ENOSPC:
         return "Kein Speicherplatz mehr auf dem Datenträger";
@@ -385,8 +386,12 @@ std::string systemErrorText(int errorNumber) {
         return "Ein- oder Ausgabefehler";
     case EEXIST:
         return "Keine freie Zwischendatei";
+    case ELOOP:
+        return "Zu viele symbolische Verknüpfungen";
+    case ENAMETOOLONG:
+        return "Der Dateiname ist zu lang";
     default:
-        return std::strerror(errorNumber);
+        return "Systemfehler " + std::to_string(errorNumber);
     }
 }
 

@@ -48,7 +48,11 @@ WriteResult SystemFileSystem::replace(const fs::path& file, std::string_view byt
 
 WriteResult SystemFileSystem::remove(const fs::path& file) {
     std::error_code error;
-    if (fs::is_directory(fs::symlink_status(file, error)))
+    const fs::file_status status = fs::symlink_status(file, error);
+    // Nothing to do for a name that is not there, even in a folder that cannot be written.
+    if (status.type() == fs::file_type::not_found)
+        return {true, {}};
+    if (fs::is_directory(status))
         return {false, systemErrorText(EISDIR), EISDIR};
     if (!fs::remove(file, error) && error && error != std::errc::no_such_file_or_directory)
         return {false, systemErrorText(error.value()), error.value()};

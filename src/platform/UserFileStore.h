@@ -32,6 +32,9 @@ class UserFileStore {
 
     // Reads the whole of `file` when it is a plain file of at most `largestSize` bytes.
     DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize);
+    // Records that `file`, though read, holds what the program cannot represent: it is kept
+    // like a file that could not be read.
+    void markUnreadable(const std::filesystem::path& file) { unreadable_.insert(file); }
     // Whether `file` was found unreadable at its last reading.
     bool isUnreadable(const std::filesystem::path& file) const;
 

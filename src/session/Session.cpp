@@ -278,7 +278,10 @@ bool Session::logIn(const std::string& userName, const std::string& password,
     const UserSwitch change = switchUser(store_, state_.dataRoot, userName, settings,
                                          [this, &report] { report.add(saveAll()); });
     if (change.outcome != UserSwitchOutcome::Switched) {
-        report.errors.push_back("Es wurde kein neuer Anwender angemeldet!");
+        std::string message = "Es wurde kein neuer Anwender angemeldet!";
+        if (!change.refusalMessage.empty())
+            message += "\n" + change.refusalMessage;
+        report.errors.push_back(message);
         return false;
     }
     if (!change.missingFolderMessage.empty())

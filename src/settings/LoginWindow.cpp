@@ -123,11 +123,10 @@ void LoginWindow::tryLogin() {
         name_->setFocus();
         return;
     }
-    // "." and ".." pass the character check but name the data root or the start folder.
-    if (!isAllowedUserName(acceptedName_.toStdString())) {
-        messages_.inform(
-            this, kErrorTitle,
-            QStringLiteral("Der Benutzername \"%1\" ist nicht erlaubt!").arg(acceptedName_));
+    if (const auto refusal = userNameRefusal(acceptedName_.toStdString())) {
+        messages_.inform(this, kErrorTitle,
+                         QStringLiteral("Der Benutzername \"%1\" ist nicht erlaubt!\n%2")
+                             .arg(acceptedName_, QString::fromStdString(*refusal)));
         name_->setFocus();
         return;
     }

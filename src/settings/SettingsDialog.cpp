@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -171,7 +172,13 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     save_ = button(this, "Speichern", "Speichert Koordinaten und verlässt das Eingabefenster");
     info_ = button(this, "Info", "Infos zur Eingabe");
     cancel_ = button(this, "Abbruch", "Verlässt das Eingabefenster ohne Speichern");
-    connect(save_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(save_, &QPushButton::clicked, this, &SettingsDialog::saveIfValid);
+    // The time zone's limit depends on its direction.
+    for (QRadioButton* option : {timeZoneEast_, timeZoneWest_})
+        connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                normaliseField(timeZone_);
+        });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(info_, &QPushButton::clicked, this, [this] {
         if (hooks_.showHelp)
@@ -200,9 +207,10 @@ SettingsDialogValues SettingsDialog::values() const {
     values.latitude =
         signedValue(parseDegreesMinutes(latitude_->text().toStdString(), kLatitudeLimit),
                     latitudeSouth_->isChecked());
-    values.timeZone = std::clamp(
-        signedValue(parseTimeZone(timeZone_->text().toStdString()), timeZoneWest_->isChecked()),
-        -12.0, 14.0);
+    const bool west = timeZoneWest_->isChecked();
+    values.timeZone = signedValue(
+        limitedTimeZoneHours(std::fabs(parseTimeZone(timeZone_->text().toStdString())), west),
+        west);
     values.automaticSummerTime = summerTime_->isChecked();
     for (int kind = 0; kind < 3; ++kind)
         if (twilight_[kind]->isChecked())
@@ -214,8 +222,9 @@ SettingsDialogValues SettingsDialog::values() const {
     const QDate start = vacationStart_->date();
     values.earliestVacationStart = {start.month(), start.day()};
     values.vacationCycle = crewOrder_->currentIndex();
-    values.targetHours38 = parseTargetHours(targetHours38_->text().toStdString());
-    values.targetHours40 = parseTargetHours(targetHours40_->text().toStdString());
+    // saveIfValid lets only numbers it could read through.
+    values.targetHours38 = parseTargetHours(targetHours38_->text().toStdString()).value_or(0.0f);
+    values.targetHours40 = parseTargetHours(targetHours40_->text().toStdString()).value_or(0.0f);
     return values;
 }
 
@@ -250,12 +259,53 @@ void SettingsDialog::takeOverPlaceName() {
 
 void SettingsDialog::normaliseField(QLineEdit* field) {
     const std::string text = field->text().toStdString();
-    if (field == longitude_)
-        field->setText(decimals(parseDegreesMinutes(text, kLongitudeLimit), 2));
-    else if (field == latitude_)
-        field->setText(decimals(parseDegreesMinutes(text, kLatitudeLimit), 2));
-    else if (field == timeZone_)
-        field->setText(decimals(parseTimeZone(text), 1));
+    // The field shows what will be stored: a magnitude, the sign in the direction options, so
+    // a typed minus sign turns the direction over.
+    const auto showMagnitude = [field](double value, int count, QRadioButton* first,
+                                       QRadioButton* second) {
+        if (value < 0)
+            (first->isChecked() ? second : first)->setChecked(true);
+        field->setText(decimals(std::fabs(value), count));
+    };
+    if (field == longitude_) {
+        showMagnitude(parseDegreesMinutes(text, kLongitudeLimit), 2, longitudeEast_,
+                      longitudeWest_);
+    } else if (field == latitude_) {
+        showMagnitude(parseDegreesMinutes(text, kLatitudeLimit), 2, latitudeNorth_, latitudeSouth_);
+    } else if (field == timeZone_) {
+        const double typed = parseTimeZone(text);
+        const QSignalBlocker quiet(timeZoneWest_); // no second pass through the toggle
+        const QSignalBlocker quietToo(timeZoneEast_);
+        showMagnitude(typed, 1, timeZoneEast_, timeZoneWest_);
+        const bool west = timeZoneWest_->isChecked();
+        const double limited = limitedTimeZoneHours(std::fabs(typed), west);
+        if (limited < std::fabs(typed)) {
+            field->setText(decimals(limited, 1));
+            messages_.inform(this, QStringLiteral("Info"),
+                             QStringLiteral("Die Zeitzone wurde auf %1 Stunden %2 begrenzt.")
+                                 .arg(decimals(limited, 1),
+                                      west ? QStringLiteral("West") : QStringLiteral("Ost")));
+        }
+    }
+}
+
+void SettingsDialog::saveIfValid() {
+    const std::pair<QLineEdit*, const char*> targetFields[] = {
+        {targetHours38_, "Sollstunden bei einer 38 Stundenwoche"},
+        {targetHours40_, "Sollstunden bei einer 40 Stundenwoche"},
+    };
+    for (const auto& [field, name] : targetFields) {
+        if (parseTargetHours(field->text().toStdString()))
+            continue;
+        messages_.inform(this, QStringLiteral("Fehler"),
+                         QStringLiteral("%1: \"%2\" ist keine Zahl von 0 bis 100000.\n"
+                                        "Bitte eine Zahl wie 1982,76 eingeben.")
+                             .arg(QString::fromUtf8(name), field->text()));
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
+    accept();
 }
 
 void SettingsDialog::resetVacation() {

@@ -67,6 +67,8 @@ class SettingsDialog : public QDialog {
   private:
     void takeOverPlaceName();
     void normaliseField(QLineEdit* field);
+    // Stores when every number can be read, else names the field and its range.
+    void saveIfValid();
     void resetVacation();
 
     MessageBoxes& messages_;

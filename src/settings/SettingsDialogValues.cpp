@@ -4,6 +4,7 @@
 #include "settings/SettingsNumbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace tp {
@@ -79,15 +80,32 @@ double parseDegreesMinutes(std::string_view text, double limit) {
 }
 
 double parseTimeZone(std::string_view text) {
-    const double hours = finiteOrZero(readSettingsDouble(withDecimalPoint(text)));
-    return std::clamp(hours, -12.0, 14.0);
+    return finiteOrZero(readSettingsDouble(withDecimalPoint(text)));
 }
 
-float parseTargetHours(std::string_view text) {
-    std::string normalised(text);
-    std::replace(normalised.begin(), normalised.end(), ',', '.');
-    const float hours = readSettingsFloat(normalised);
-    return std::isfinite(hours) ? hours : 0.0f;
+double limitedTimeZoneHours(double hours, bool west) {
+    return std::min(hours, west ? 12.0 : 14.0);
+}
+
+std::optional<float> parseTargetHours(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::string digits(text);
+    std::replace(digits.begin(), digits.end(), ',', '.');
+    // Digits with at most one point: no sign, no exponent, no other base.
+    if (std::count(digits.begin(), digits.end(), '.') > 1 ||
+        digits.find_first_not_of("0123456789.") != std::string::npos ||
+        digits.find_first_of("0123456789") == std::string::npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [rest, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                               std::chars_format::fixed);
+    if (error != std::errc() || rest != digits.data() + digits.size() ||
+        value > kLargestTargetHours)
+        return std::nullopt;
+    return static_cast<float>(value);
 }
 
 std::array<std::string, kCrewCount> crewOrderTexts(int calendarYear) {

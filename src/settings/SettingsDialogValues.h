@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,11 +44,17 @@ void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettin
 // (120 becomes 30). Cut to two decimals; no number gives 0.
 double parseDegreesMinutes(std::string_view text, double limit);
 
-// A time zone as typed, in decimal hours, kept within -12 and 14.
+// A time zone as typed, in decimal hours (a minus sign kept); no number gives 0.
 double parseTimeZone(std::string_view text);
 
-// Target hours as typed with a decimal comma; no number gives 0.
-float parseTargetHours(std::string_view text);
+// The hours of a time zone within what its direction allows: 14 east, 12 west.
+double limitedTimeZoneHours(double hours, bool west);
+
+// Target hours: 0 to 100000, in plain decimal digits with a decimal comma or point and blanks
+// around them allowed, as the command line takes them; nothing for anything else ("1e38",
+// "abc", "-500").
+inline constexpr double kLargestTargetHours = 100000.0;
+std::optional<float> parseTargetHours(std::string_view text);
 
 // The five crew orders the dialog offers for `calendarYear`: entry k is the order of the
 // crews in the block periods of a year with year mod 5 = 0 after k rotations, such as

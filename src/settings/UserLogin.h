@@ -6,6 +6,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,8 @@ bool isForbiddenFileNameCharacter(char32_t c);
 // and not one that names another folder ("." or "..") or that Windows would store under a
 // different name (ending in a blank or a dot). `name` is UTF-8.
 bool isAllowedUserName(std::string_view name);
+// Why `name` is not allowed, in German; nothing when it is. Invalid UTF-8 is refused.
+std::optional<std::string> userNameRefusal(std::string_view name);
 
 // The main window's title: the start form, or the form after a login (two blanks before the
 // dash there).
@@ -36,6 +39,8 @@ enum class UserSwitchOutcome {
     Switched,
     NameNotAllowed,   // nothing was saved, created or changed
     FolderNotCreated, // the old user's data were saved; the old user stays logged in
+    FolderIsLink,     // the data root or the user's folder is a symbolic link: nothing was
+                      // saved, created or changed; `refusalMessage` says which
 };
 
 struct UserSwitch {
@@ -43,6 +48,7 @@ struct UserSwitch {
     UserDataPlace place;              // the new user's, when switched
     bool newUser = false;             // the user's folder was created now
     std::string missingFolderMessage; // see checkExternalDataFolder
+    std::string refusalMessage;       // German, for FolderIsLink
     // Unreadable: the new user's settings file exists but could not be read; he runs on the
     // defaults and the file must not be replaced.
     ReadResult settingsRead = ReadResult::Missing;

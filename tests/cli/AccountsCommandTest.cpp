@@ -2,11 +2,14 @@
 #include "support/TestStore.h"
 #include "accounts/AccountFiles.h"
 #include "cli/Commands.h"
+#include "markings/CalendarBars.h"
 #include "markings/ShiftMarkings.h"
 #include "platform/AtomicFile.h"
+#include "platform/LittleEndian.h"
 #include "support/CommandLineRun.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 
 namespace tp::cli {
@@ -75,6 +78,87 @@ TEST_F(AccountsCommand, MistakesGiveOneLineAndStatusTwo) {
     std::filesystem::remove(folder.path() / kShiftMarkingFileName);
     std::filesystem::create_directory(folder.path() / kShiftMarkingFileName);
     EXPECT_EQ(accounts({"--today", "2016-06-15"}).status, kUsageError);
+}
+
+// Records no program could have written are dropped on load: the reports read as if the
+// file held only its sound records.
+TEST_F(AccountsCommand, DamagedMarkingsAndBarsChangeNoReport) {
+    const DayNumber lastDay = dayNumberOf(2037, 12, 31);
+    const auto record = [](std::vector<std::int32_t> numbers) {
+        std::string bytes;
+        for (const std::int32_t number : numbers)
+            appendInt32(bytes, number);
+        return bytes;
+    };
+    const auto marking = [](std::int32_t day) {
+        std::string bytes;
+        appendInt32(bytes, day);
+        return bytes + std::string("\x02\x01", 2);
+    };
+    const DayNumber june1 = dayNumberOf(2016, 6, 1);
+    CalendarBarList bars({{june1, june1 + 2, kDefaultBarColour}});
+    bars.changed = true;
+    ASSERT_TRUE(saveCalendarBars(test::TestStore{}, folder.path(), bars).ok);
+    const std::vector<std::string> icsRun{"ics", "2016-03-01", "2016-06-30", "--data",
+                                          folder.path().string()};
+    // The calendar without its time stamps, which follow the clock.
+    const auto calendar = [&] {
+        std::istringstream lines(run(icsRun).out);
+        std::string kept;
+        for (std::string line; std::getline(lines, line);)
+            if (!line.starts_with("DTSTAMP:"))
+                kept += line + '\n';
+        return kept;
+    };
+    const CliRun soundIcs = run(icsRun);
+    const CliRun soundAccounts = accounts({"--today", "2016-06-15"});
+    ASSERT_EQ(soundIcs.status, 0) << soundIcs.err;
+    const std::string soundCalendar = calendar();
+
+    const std::pair<const char*, std::string> damage[] = {
+        {kShiftMarkingFileName, marking(2147483647)},
+        {kShiftMarkingFileName, marking(-2147483647 - 1)},
+        {kShiftMarkingFileName, marking(-1)},
+        {kShiftMarkingFileName, marking(lastDay + 1)},
+        {kCalendarBarFileName, record({-100000000, june1, 0})},
+        {kCalendarBarFileName, record({june1, 2147483647, 0})},
+        {kCalendarBarFileName, record({june1 + 5, june1 + 4, 0})},
+        {kCalendarBarFileName, record({lastDay, lastDay + 1, 0})},
+    };
+    for (const auto& [fileName, bytes] : damage) {
+        const std::filesystem::path file = folder.path() / fileName;
+        std::string sound;
+        ASSERT_TRUE(readWholeFile(file, sound));
+        ASSERT_TRUE(writeFileAtomically(file, sound + bytes));
+        EXPECT_EQ(calendar(), soundCalendar) << fileName;
+        EXPECT_EQ(accounts({"--today", "2016-06-15"}).out, soundAccounts.out) << fileName;
+        ASSERT_TRUE(writeFileAtomically(file, sound));
+    }
+    // The last day of the calendar is no damage.
+    EXPECT_EQ(shiftMarkingsFromFileBytes(marking(lastDay)).entries().size(), 1u);
+    EXPECT_EQ(calendarBarsFromFileBytes(record({lastDay, lastDay, 0})).bars().size(), 1u);
+}
+
+// Hours no program could have stored make the file one that could not be read: told, and
+// left as it was.
+TEST_F(AccountsCommand, DamagedHoursFileIsToldAndKept) {
+    const std::filesystem::path file = folder.path() / kHoursAccountFileName;
+    const float damaged[] = {1e10f, -100000.5f, std::numeric_limits<float>::infinity(),
+                             std::numeric_limits<float>::quiet_NaN()};
+    for (const float hours : damaged) {
+        std::string bytes = hoursAccountFileBytes({dayNumberOf(2016, 1, 1), 8.0f, false, 3});
+        bytes += hoursAccountFileBytes({dayNumberOf(2016, 1, 1), hours, false, 3});
+        ASSERT_TRUE(writeFileAtomically(file, bytes));
+        const CliRun result = accounts({"--today", "2016-06-15"});
+        EXPECT_EQ(result.status, kUsageError) << hours;
+        EXPECT_EQ(result.err, "accounts: Minusstunden.dat cannot be read\n");
+        std::string after;
+        ASSERT_TRUE(readWholeFile(file, after));
+        EXPECT_EQ(after, bytes);
+    }
+    ASSERT_TRUE(writeFileAtomically(
+        file, hoursAccountFileBytes({dayNumberOf(2016, 1, 1), -100000.0f, false, 3})));
+    EXPECT_EQ(accounts({"--today", "2016-06-15"}).status, 0);
 }
 
 TEST(YearlyCommand, FiveCrewTable) {

@@ -6,14 +6,24 @@
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
 
+#include "platform/AtomicFile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <thread>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <set>
 #include <sstream>
 
 namespace tp {
 namespace {
+
+namespace fs = std::filesystem;
+using cli::kWriteError;
 
 constexpr CalendarType kPm1 = CalendarType::WendringPm1;
 
@@ -258,6 +268,68 @@ TEST(IcsCommand, DataFolderGivesMarkingsBarsAndTheBaseCrew) {
     EXPECT_NE(text.find("SUMMARY:Kalendermarkierung\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTEND;VALUE=DATE:20260606\r\n"), std::string::npos);
 }
+
+#ifndef _WIN32
+// --out replaces a plain file whole, writes a link's target and leaves the link, and writes
+// into a pipe or a device without putting a file in its place.
+TEST(IcsCommand, OutputGoesWhereTheNameLeads) {
+    const test::TemporaryFolder folder;
+    const std::vector<std::string> calendar{"2026-06-01", "2026-06-02", "--crew", "rot"};
+    const std::string expected = ics(calendar).out;
+    const auto icsInto = [&](const fs::path& out) {
+        std::vector<std::string> arguments = calendar;
+        arguments.insert(arguments.end(), {"--out", out.string()});
+        return ics(arguments);
+    };
+    // The reader of a pipe, started before the writer opens it.
+    const auto readingPipe = [](const fs::path& pipe, std::string& received) {
+        return std::thread([pipe, &received] {
+            std::ifstream in(pipe, std::ios::binary);
+            received.assign(std::istreambuf_iterator<char>(in), {});
+        });
+    };
+
+    const fs::path plain = folder.path() / "plain.ics";
+    ASSERT_TRUE(writeFileAtomically(plain, "old"));
+    EXPECT_EQ(icsInto(plain).status, 0);
+    std::string text;
+    ASSERT_TRUE(readWholeFile(plain, text));
+    EXPECT_EQ(text, expected);
+
+    const fs::path target = folder.path() / "target.ics";
+    const fs::path link = folder.path() / "link.ics";
+    fs::create_symlink("target.ics", link); // relative to the link's folder, not yet there
+    EXPECT_EQ(icsInto(link).status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    ASSERT_TRUE(readWholeFile(target, text));
+    EXPECT_EQ(text, expected);
+
+    const fs::path pipe = folder.path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path linkToPipe = folder.path() / "stdout";
+    fs::create_symlink(pipe, linkToPipe);
+    for (const fs::path& out : {pipe, linkToPipe}) {
+        std::string received;
+        std::thread reader = readingPipe(pipe, received);
+        const CliRun run = icsInto(out);
+        reader.join();
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(received, expected) << out;
+        EXPECT_TRUE(fs::is_fifo(pipe));
+    }
+    EXPECT_TRUE(fs::is_symlink(linkToPipe));
+
+    const fs::path subfolder = folder.path() / "Ordner";
+    fs::create_directory(subfolder);
+    for (const std::string& out :
+         {subfolder.string() + "/", subfolder.string(), (folder.path() / "fehlt").string() + "/"}) {
+        const CliRun run = icsInto(out);
+        EXPECT_EQ(run.status, kWriteError) << out;
+        EXPECT_EQ(run.err, "ics: cannot write " + out + ": Unter dem Namen liegt ein Ordner\n");
+    }
+    EXPECT_TRUE(fs::is_empty(subfolder));
+}
+#endif
 
 } // namespace
 } // namespace tp

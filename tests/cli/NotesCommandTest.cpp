@@ -3,9 +3,11 @@
 #include "notes/NoteFiles.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace tp::cli {
 namespace {
@@ -67,6 +69,36 @@ TEST_F(NotesCommandTest, PrintsTheNotesOfTheDayExactly) {
     EXPECT_EQ(notes({"2016-02-24", "--data", data()}).out.substr(0, 3), "038");
 }
 
+// Read with a wrong password, a note's control characters show as U+FFFD, never raw.
+TEST_F(NotesCommandTest, UnreadableCharactersShowAsReplacementCharacters) {
+    for (const bool statusLine : {false, true}) {
+        std::vector<std::string> arguments{"2015-02-24", "--data", data(), "--password-stdin"};
+        if (statusLine)
+            arguments.push_back("--status-line");
+        const CliRun result = notes(arguments, "falsch\n");
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find("\uFFFD"), std::string::npos) << result.out;
+        EXPECT_TRUE(std::none_of(result.out.begin(), result.out.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+        })) << result.out;
+    }
+}
+
+// A folder that cannot be listed gives no rows of zeros but one line and status 2.
+TEST_F(NotesCommandTest, UnlistableFolderIsAnError) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root lists any folder";
+    fs::permissions(folder.path(), fs::perms::none);
+    const CliRun marks = run({"note-marks", "2015-02-23", "2015-02-25", "--data", data()});
+    const CliRun day = run({"notes", "2015-02-24", "--data", data()});
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    for (const CliRun& result : {marks, day}) {
+        EXPECT_EQ(result.status, kUsageError);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(" cannot be listed\n"), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(NotesCommandTest, MarksOnePerDay) {
     const CliRun result = run({"note-marks", "2015-02-23", "2015-02-25", "--data", data()});
     ASSERT_EQ(result.status, 0) << result.err;
@@ -103,6 +135,8 @@ TEST_F(NotesCommandTest, MistakesGiveOneLineAndStatusTwo) {
         {"note-marks", "2015-02-25", "2015-02-24", "--data", data()},
         {"note-marks", "2015-02-24", "--data", data()},
         {"note-marks", "2015-02-24", "2015-02-25", "--data", data(), "--status-line"},
+        {"notes", "2015-02-24", "--data", data(), "--status-line", "--status-line"},
+        {"notes", "2015-02-24", "--data", data(), "--password-stdin", "--password-stdin"},
     };
     for (const auto& arguments : mistakes) {
         const CliRun result = run(arguments);

@@ -169,8 +169,8 @@ class RenderCommandTest : public QObject {
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.empty());
         QCOMPARE(QString::fromStdString(run.err),
-                 QStringLiteral("render: cannot write /nonexistent-folder/seite.png: No such "
-                                "file or directory\n"));
+                 QStringLiteral("render: cannot write /nonexistent-folder/seite.png: Der Ordner "
+                                "existiert nicht\n"));
     }
 
     // An existing image is replaced by a whole one, with nothing left beside it.

@@ -1,6 +1,7 @@
 #include "RecordingMessageBoxes.h"
 #include "support/TestStore.h"
 #include "notes/DayNoteEditor.h"
+#include "notes/NoteCipher.h"
 #include "notes/PeriodicNoteEditor.h"
 #include "notes/WeekdayNoteEditor.h"
 #include "notes/YearlyNoteEditor.h"
@@ -96,6 +97,43 @@ class NoteEditorsTest : public QObject {
         QCOMPARE(notes.messages.shown,
                  QStringList{QStringLiteral("Frage: Sollen die Änderungen gespeichert werden?")});
         QCOMPARE(notes.files(), files);
+    }
+
+    // Anna's day note, opened with a mistyped password: the editor warns once, a save asks, and
+    // saved anyway the note still reads with the right password, followed by what was added.
+    void noteReadWithAWrongPasswordSurvivesASave_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nein") << false;
+    }
+    void noteReadWithAWrongPasswordSurvivesASave() {
+        QFETCH(bool, answer);
+        Notes notes;
+        const std::string note = "Oma\r\nGeschenke holen\r\nBrief an Tante Erna";
+        notes.put("20161124.txt", NoteCipher("geheim").encipherNote(note));
+        NoteEditorContext context = notes.context(kChristmasEve);
+        context.password = "falsch";
+        DayNoteEditor editor(context);
+        editor.show();
+        const QString warning =
+            QStringLiteral("Info: Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?");
+        QTRY_COMPARE(notes.messages.shown, QStringList{warning});
+        QVERIFY(notes.messages.parentVisible.at(0));
+
+        notes.messages.answer = answer;
+        editor.textField()->moveCursor(QTextCursor::End);
+        editor.textField()->insertPlainText(QStringLiteral(" Kuchen"));
+        editor.saveButton()->click();
+        QCOMPARE(notes.messages.shown,
+                 (QStringList{warning, QStringLiteral("Frage: Die Notiz enthält unlesbare "
+                                                      "Zeichen – ist das Passwort richtig?\n"
+                                                      "Soll sie trotzdem gespeichert werden?")}));
+        QCOMPARE(editor.isVisible(), !answer);
+        // What was added under the wrong password reads as other characters, but it follows
+        // the whole note.
+        const std::string reread = NoteCipher("geheim").decipherNote(notes.bytesOf("20161124.txt"));
+        QCOMPARE(reread.substr(0, note.size()), note);
+        QCOMPARE(reread.size(), note.size() + (answer ? 7 : 0));
     }
 
     void undoAllAndClearText() {

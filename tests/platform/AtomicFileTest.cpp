@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <thread>
 
@@ -66,6 +67,26 @@ TEST(AtomicFile, FailureSaysWhyAndLeavesTheOldFile) {
 }
 
 // Links planted where a temporary file might be made are never written through.
+TEST(SystemErrorText, GermanForEveryErrorNumber) {
+    const std::pair<int, std::string> cases[] = {
+        {ENOSPC, "Kein Speicherplatz mehr auf dem Datenträger"},
+        {EROFS, "Der Datenträger ist schreibgeschützt"},
+        {EACCES, "Keine Berechtigung"},
+        {EPERM, "Keine Berechtigung"},
+        {EIO, "Ein- oder Ausgabefehler"},
+        {ENOENT, "Der Ordner existiert nicht"},
+        {EISDIR, "Unter dem Namen liegt ein Ordner"},
+        {ENOTDIR, "Ein Teil des Pfades ist kein Ordner"},
+        {ELOOP, "Zu viele symbolische Verknüpfungen"},
+        {ENAMETOOLONG, "Der Dateiname ist zu lang"},
+        {EBUSY, "Systemfehler " + std::to_string(EBUSY)},
+        {0, "Systemfehler 0"},
+        {99999, "Systemfehler 99999"},
+    };
+    for (const auto& [errorNumber, text] : cases)
+        EXPECT_EQ(systemErrorText(errorNumber), text) << errorNumber;
+}
+
 TEST(AtomicFile, PlantedLinksAreNotFollowed) {
 #ifdef _WIN32
     GTEST_SKIP() << "symbolic links need extra rights on Windows";

@@ -152,9 +152,13 @@ class LoginWindowTest : public QObject {
         QVERIFY(!result.place.has_value());
         QCOMPARE(
             installation.messages.shown,
-            (QStringList{QStringLiteral("Fehler: Der Benutzername \"..\" ist nicht erlaubt!"),
-                         QStringLiteral("Fehler: Der Benutzername \".\" ist nicht erlaubt!"),
-                         QStringLiteral("Fehler: Der Benutzername \"a.\" ist nicht erlaubt!")}));
+            (QStringList{QStringLiteral("Fehler: Der Benutzername \"..\" ist nicht erlaubt!\nDer "
+                                        "Benutzername darf nicht nur aus Punkten bestehen."),
+                         QStringLiteral("Fehler: Der Benutzername \".\" ist nicht erlaubt!\nDer "
+                                        "Benutzername darf nicht nur aus Punkten bestehen."),
+                         QStringLiteral(
+                             "Fehler: Der Benutzername \"a.\" ist nicht erlaubt!\nDer "
+                             "Benutzername darf nicht mit einem Leerzeichen oder Punkt enden.")}));
         QCOMPARE(entriesIn(installation.dataRoot), before);
         QVERIFY(!fs::exists(installation.dataRoot / "Einstellungen.dat"));
         QVERIFY(!fs::exists(installation.start.path() / "Einstellungen.dat"));

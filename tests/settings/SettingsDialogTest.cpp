@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 
 namespace tp {
@@ -70,27 +71,88 @@ class SettingsDialogTest : public QObject {
                  QStringLiteral("Speichert Koordinaten und verlässt das Eingabefenster"));
     }
 
+    // The fields show what will be stored: a typed minus sign turns the direction over, and a
+    // time zone beyond its direction's limit is cut with a message.
     void fieldsAreNormalisedWhenTheyLoseTheFocus_data() {
         QTest::addColumn<int>("field"); // 0 longitude, 1 latitude, 2 time zone
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("directionTurned"); // West, Süd, West
+        QTest::addColumn<QStringList>("told");
         QTest::newRow("decimal degrees") << 0 << "12.7"
-                                         << "12.42";
+                                         << "12.42" << false << QStringList{};
         QTest::newRow("wrapped latitude") << 1 << "120"
-                                          << "30.00";
-        QTest::newRow("time zone cut") << 2 << "15"
-                                       << "14.0";
+                                          << "30.00" << false << QStringList{};
+        QTest::newRow("time zone cut")
+            << 2 << "15"
+            << "14.0" << false
+            << QStringList{
+                   QStringLiteral("Info: Die Zeitzone wurde auf 14.0 Stunden Ost begrenzt.")};
+        QTest::newRow("minus longitude") << 0 << "-10,5"
+                                         << "10.50" << true << QStringList{};
+        QTest::newRow("minus latitude") << 1 << "-48.3"
+                                        << "48.30" << true << QStringList{};
+        QTest::newRow("minus time zone, cut in the west")
+            << 2 << "-13"
+            << "12.0" << true
+            << QStringList{
+                   QStringLiteral("Info: Die Zeitzone wurde auf 12.0 Stunden West begrenzt.")};
     }
     void fieldsAreNormalisedWhenTheyLoseTheFocus() {
         QFETCH(int, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(bool, directionTurned);
+        QFETCH(QStringList, told);
         test::RecordingMessageBoxes messages;
         SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
         QLineEdit* fields[] = {dialog.longitudeField(), dialog.latitudeField(),
                                dialog.timeZoneField()};
+        QRadioButton* turned[] = {dialog.longitudeWestOption(), dialog.latitudeSouthOption(),
+                                  dialog.timeZoneWestOption()};
         typeInto(fields[field], typed);
         QCOMPARE(fields[field]->text(), shown);
+        QCOMPARE(turned[field]->isChecked(), directionTurned);
+        QCOMPARE(messages.shown, told);
+        const SettingsDialogValues values = dialog.values();
+        const double stored[] = {values.longitude, values.latitude, values.timeZone};
+        QCOMPARE(QString::number(std::fabs(stored[field]), 'f', field == 2 ? 1 : 2), shown);
+    }
+
+    // Target hours are read as the command line reads them; anything else keeps the dialog
+    // open with a message that names the field and its range.
+    void targetHoursAreReadOrRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("blanks around") << "  2088 " << true;
+        QTest::newRow("decimal comma") << "1982,76" << true;
+        QTest::newRow("largest") << "100000" << true;
+        QTest::newRow("exponent") << "1e38" << false;
+        QTest::newRow("letters") << "abc" << false;
+        QTest::newRow("negative") << "-500" << false;
+        QTest::newRow("too large") << "100000,5" << false;
+        QTest::newRow("two commas") << "1,2,3" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void targetHoursAreReadOrRefused() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        test::RecordingMessageBoxes messages;
+        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        dialog.targetHours40Field()->setText(typed);
+        dialog.saveButton()->click();
+        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+        if (accepted) {
+            QVERIFY(messages.shown.isEmpty());
+            QCOMPARE(dialog.values().targetHours40,
+                     QString(typed).replace(QLatin1Char(','), QLatin1Char('.')).toFloat());
+        } else {
+            QCOMPARE(messages.shown,
+                     QStringList{QStringLiteral("Fehler: Sollstunden bei einer 40 Stundenwoche: "
+                                                "\"%1\" ist keine Zahl von 0 bis 100000.\nBitte "
+                                                "eine Zahl wie 1982,76 eingeben.")
+                                     .arg(typed)});
+        }
     }
 
     void speichernStoresEverything() {
@@ -106,9 +168,10 @@ class SettingsDialogTest : public QObject {
             dialog.longitudeWestOption()->click();
             typeInto(dialog.timeZoneField(), "13");
             dialog.timeZoneWestOption()->click();
+            QCOMPARE(dialog.timeZoneField()->text(), QStringLiteral("12.0"));
             dialog.crewOrderList()->setCurrentIndex(2);
             typeInto(dialog.targetHours38Field(), "1900,5");
-            typeInto(dialog.targetHours40Field(), "viele");
+            typeInto(dialog.targetHours40Field(), "  2088");
             QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
         });
         test::TestStore store;
@@ -120,8 +183,9 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(stored.timeZone, -12.0);
         QCOMPARE(stored.vacationCycle, 2);
         QCOMPARE(stored.targetHours38, 1900.5f);
-        QCOMPARE(stored.targetHours40, 0.0f);
-        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(stored.targetHours40, 2088.0f);
+        QCOMPARE(messages.shown, QStringList{QStringLiteral(
+                                     "Info: Die Zeitzone wurde auf 12.0 Stunden West begrenzt.")});
     }
 
     void resetButtonSetsTheVacationFieldsBackInTheDialogOnly() {

@@ -23,12 +23,14 @@ TEST(DegreesMinutesTest, TypedCoordinatesBecomeDegreesAndMinutes) {
 }
 
 TEST(DegreesMinutesTest, TimeZoneIsKeptWithinItsRange) {
-    EXPECT_DOUBLE_EQ(parseTimeZone("15"), 14);
-    EXPECT_DOUBLE_EQ(parseTimeZone("-13"), -12);
+    EXPECT_DOUBLE_EQ(parseTimeZone("-13"), -13);
     EXPECT_DOUBLE_EQ(parseTimeZone("5,5"), 5.5);
     EXPECT_DOUBLE_EQ(parseTimeZone("x"), 0);
-    EXPECT_FLOAT_EQ(parseTargetHours("1982,76"), 1982.76f);
-    EXPECT_FLOAT_EQ(parseTargetHours("viel"), 0.0f);
+    EXPECT_DOUBLE_EQ(limitedTimeZoneHours(15, false), 14);
+    EXPECT_DOUBLE_EQ(limitedTimeZoneHours(13, true), 12);
+    EXPECT_DOUBLE_EQ(limitedTimeZoneHours(13, false), 13);
+    EXPECT_EQ(parseTargetHours(" 1982,76 "), 1982.76f);
+    EXPECT_EQ(parseTargetHours("viel"), std::nullopt);
 }
 
 TEST(CrewOrderTest, OrdersFollowTheCrewTableOfTheYear) {

@@ -40,6 +40,40 @@ TEST(UserNameTest, AcceptsOnlyNamesThatMakeOneFolderOfTheirOwn) {
         EXPECT_EQ(isAllowedUserName(c.name), c.allowed) << '"' << c.name << '"';
 }
 
+// Names are judged by their characters, never by bytes a broken sequence would hide, and a
+// refused name says why.
+TEST(UserNameTest, RefusedNamesSayWhy) {
+    const std::string dots = "Der Benutzername darf nicht nur aus Punkten bestehen.";
+    const std::string ending =
+        "Der Benutzername darf nicht mit einem Leerzeichen oder Punkt enden.";
+    const std::string invalid = "Der Benutzername enthält ungültige Zeichen.";
+    const std::string forbidden = "Der Benutzername darf keines der Zeichen \\ / : * ? \" < > | "
+                                  "und keine Steuerzeichen enthalten.";
+    const std::pair<std::string, std::string> cases[] = {
+        {"...", dots},
+        {".", dots},
+        {"Anna.", ending},
+        {"Anna ", ending},
+        {"", "Der Benutzername fehlt."},
+        {std::string(33, 'a'), "Der Benutzername darf höchstens 32 Zeichen lang sein."},
+        {"p\xF1/..", invalid},                     // a lead byte must not swallow the '/'
+        {"p\xC3\\", invalid},                      // nor a '\\'
+        {std::string("p\xE2\x82\0x", 5), invalid}, // nor a NUL
+        {"p\xC0\xAF", invalid},                    // an overlong '/'
+        {"p\xED\xA0\x80", invalid},                // a surrogate
+        {"p\xF4\x90\x80\x80", invalid},            // beyond U+10FFFF
+        {"p\xE2\x82", invalid},                    // cut short at the end
+        {"\x80", invalid},
+        {std::string("a\0b", 3), forbidden},
+        {"a/b", forbidden},
+    };
+    for (const auto& [name, reason] : cases) {
+        EXPECT_EQ(userNameRefusal(name).value_or("(erlaubt)"), reason) << name;
+        EXPECT_FALSE(isAllowedUserName(name)) << name;
+    }
+    EXPECT_EQ(userNameRefusal("\xF0\x9F\x98\x80 Jürgen"), std::nullopt); // four-byte emoji
+}
+
 TEST(UserNameTest, TitleHasTwoBlanksBeforeTheDashAfterALogin) {
     EXPECT_EQ(mainWindowTitle("Programm", false), "Valdor Turnoplaner - Benutzername: Programm");
     EXPECT_EQ(mainWindowTitle("Anna", true), "Valdor Turnoplaner  - Benutzername: Anna");
@@ -65,6 +99,29 @@ class SwitchUserTest : public ::testing::Test {
     ProgramSettings settings;
     int oldUserSaves = 0;
 };
+
+// A user folder or a data root that is a symbolic link is refused before anything is saved.
+TEST_F(SwitchUserTest, LinkedFoldersAreRefused) {
+    const fs::path elsewhere = start.path() / "woanders";
+    fs::create_directories(elsewhere / "Anna");
+    fs::create_directory_symlink(elsewhere / "Anna", dataRoot / "Anna");
+    const fs::path linkedRoot = start.path() / "TPDatenLink";
+    fs::create_directory_symlink(dataRoot, linkedRoot);
+    const std::pair<fs::path, fs::path> cases[] = {
+        {dataRoot, dataRoot / "Anna"},
+        {linkedRoot, linkedRoot},
+    };
+    for (const auto& [root, refused] : cases) {
+        const UserSwitch result = switchUser(test::TestStore{}, root, "Anna", settings, [this] { ++oldUserSaves; });
+        EXPECT_EQ(result.outcome, UserSwitchOutcome::FolderIsLink) << root;
+        const std::u8string shown = refused.u8string();
+        EXPECT_EQ(result.refusalMessage, "Der Ordner \"" + std::string(shown.begin(), shown.end()) +
+                                             "\" ist eine symbolische Verknüpfung und wird "
+                                             "nicht benutzt.");
+    }
+    EXPECT_EQ(oldUserSaves, 0);
+    EXPECT_TRUE(fs::is_empty(elsewhere / "Anna"));
+}
 
 TEST_F(SwitchUserTest, ExistingUserIsEnteredWithHisOwnSettings) {
     fs::create_directories(dataRoot / "Bert");
