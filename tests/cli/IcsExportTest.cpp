@@ -1,6 +1,6 @@
 #include "accounts/AccountFiles.h"
+#include "accounts/CrewEvents.h"
 #include "cli/Commands.h"
-#include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
