@@ -127,6 +127,49 @@ std::vector<StatementRow> supplementStatement(const CrewCalendarRequest& request
     return rows;
 }
 
+std::vector<SupplementDay> supplementDays(const CrewCalendarRequest& request) {
+    std::vector<SupplementDay> days;
+    for (WorkInterval& work : workIntervals(request)) {
+        const SupplementMinutes minutes = classifyWork(work);
+        days.push_back({work.day, std::move(work.shift), minutes});
+    }
+    return days;
+}
+
+std::string supplementDaysText(const std::vector<SupplementDay>& days,
+                               std::optional<int> wageCents) {
+    std::string text = "Datum\tSchicht\tArbeitsstunden";
+    for (const std::string_view name : SupplementClassNames) {
+        text += '\t';
+        text += name;
+    }
+    text += wageCents ? "\tsteuerfrei €\n" : "\n";
+    const auto appendHours = [&](const SupplementMinutes& minutes) {
+        text += hoursText(minutes.worked);
+        for (const int classMinutes : minutes.classes) {
+            text += '\t';
+            text += hoursText(classMinutes);
+        }
+        if (wageCents) {
+            text += '\t';
+            text += centsText(taxFreeCents(minutes, *wageCents));
+        }
+        text += '\n';
+    };
+    SupplementMinutes sum;
+    for (const SupplementDay& day : days) {
+        const CivilDate date = civilFromDayNumber(day.day);
+        text += std::to_string(date.day / 10) + std::to_string(date.day % 10) + '.' +
+                std::to_string(date.month / 10) + std::to_string(date.month % 10) + '.' +
+                std::to_string(date.year) + '\t' + day.shift + '\t';
+        appendHours(day.minutes);
+        sum += day.minutes;
+    }
+    text += "Summe\t\t";
+    appendHours(sum);
+    return text;
+}
+
 std::int64_t taxFreeCents(const SupplementMinutes& minutes, int wageCents) {
     const std::int64_t wage = std::clamp(wageCents, 0, kLargestTaxFreeWageCents);
     std::int64_t hundredthCentMinutes = 0; // minutes × percent × cents

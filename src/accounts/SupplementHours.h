@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,16 @@ struct StatementRow {
 std::vector<StatementRow> supplementStatement(const CrewCalendarRequest& request,
                                               StatementPeriod period);
 
+// One day with work and the classes of its hours.
+struct SupplementDay {
+    DayNumber day = 0;
+    std::string shift;
+    SupplementMinutes minutes;
+};
+
+// The days from `request.from` to `request.to` on which the crew begins work.
+std::vector<SupplementDay> supplementDays(const CrewCalendarRequest& request);
+
 // Base wages above this count as this (cents per hour).
 inline constexpr int kLargestTaxFreeWageCents = 5000;
 
@@ -73,6 +84,12 @@ std::int64_t taxFreeCents(const SupplementMinutes& minutes, int wageCents);
 
 // "7,50": hours of `minutes` with two decimals and a decimal comma.
 std::string hoursText(int minutes);
+
+// The days as tab-separated text for a spreadsheet: a header, one line per day ("24.12.2026",
+// the shift, the hours), "Summe"; with a wage the tax-free amount as a last column. UTF-8,
+// lines ended by LF.
+std::string supplementDaysText(const std::vector<SupplementDay>& days,
+                               std::optional<int> wageCents);
 
 // "1234,56": an amount of cents with a decimal comma.
 std::string centsText(std::int64_t cents);

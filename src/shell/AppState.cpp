@@ -25,6 +25,7 @@ void takeOverSettings(AppState& state, const ProgramSettings& settings, int cale
     state.switches.vacationBlock = settings.showVacationBlock;
     state.targetHours38 = settings.targetHours38;
     state.targetHours40 = settings.targetHours40;
+    state.hourlyWageCents = settings.hourlyWageCents;
     state.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
     state.vacationCycle = settings.vacationCycle;
     resetBlockCrewOrder(state.blockVacationTables, calendarYear);
@@ -54,6 +55,7 @@ ProgramSettings settingsOf(const AppState& state) {
     settings.showVacationBlock = state.switches.vacationBlock;
     settings.targetHours38 = state.targetHours38;
     settings.targetHours40 = state.targetHours40;
+    settings.hourlyWageCents = state.hourlyWageCents;
     settings.vacationStartMonth = state.earliestVacationStart.month;
     settings.vacationStartDay = state.earliestVacationStart.day;
     settings.vacationCycle = state.vacationCycle;

@@ -14,6 +14,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ struct AppState {
     PageSwitches switches;
     float targetHours38 = 1982.76f;
     float targetHours40 = 2088.0f;
+    std::optional<int> hourlyWageCents; // the supplements window's base wage, if given
 
     // The place of the astronomy.
     AstronomySettings place;

@@ -7,6 +7,7 @@
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/OpenSupplementsWindow.h"
 
 #include "model/Today.h"
 #include "shell/PageCanvas.h"
@@ -70,6 +71,7 @@ const KeyBinding KeyBindings[] = {
     {Qt::Key_Z, CopyPage},
     {Qt::Key_Y, RotateVacationCycle},
     {Qt::Key_F, EarliestVacationStart},
+    {Qt::Key_G, Supplements},
     {Qt::Key_4, ShiftMarking1},
     {Qt::Key_1, ShiftMarking2},
     {Qt::Key_2, ShiftMarking3},
@@ -192,6 +194,9 @@ void MainWindow::runCommand(int command) {
         return;
     case SettingsDialog:
         editSettings();
+        return;
+    case Supplements:
+        openSupplementsWindow(this, state_);
         return;
     default:
         // The notes windows answer the other commands; until they are part of the program

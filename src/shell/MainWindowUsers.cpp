@@ -13,6 +13,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
+#include "shell/OpenSupplementsWindow.h"
 #include "shell/StartUp.h"
 
 #include <QLineEdit>
@@ -81,6 +82,9 @@ void MainWindow::runProgramMenu() {
         return;
     case ProgramMenuCommand::Vacation:
         openVacationEntry();
+        return;
+    case ProgramMenuCommand::Supplements:
+        openSupplementsWindow(this, state_);
         return;
     }
     rebuildPage(kNoCursorMove);
