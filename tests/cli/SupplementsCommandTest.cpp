@@ -254,6 +254,11 @@ TEST(SupplementsCommand, MarkingsReplaceShiftsAndAddExtraWork) {
                                         false);
         for (const auto& [first, last] : kDayRanges)
             expectStatementAgreesWithExport(options, dayNumberOf(first), dayNumberOf(last), true);
+        // The extra work on Easter Sunday is holiday work.
+        std::vector<std::string> easterOnly{"supplements", "2026-04-05", "2026-04-05"};
+        easterOnly.insert(easterOnly.end(), options.begin(), options.end());
+        const CliRun run = runCli(easterOnly);
+        EXPECT_EQ(run.out.find("2026-04\t0,00"), std::string::npos) << run.out;
     }
 }
 
