@@ -1,4 +1,4 @@
-#include "cli/CrewEvents.h"
+#include "accounts/CrewEvents.h"
 #include "cli/ICalendarText.h"
 
 #include <benchmark/benchmark.h>

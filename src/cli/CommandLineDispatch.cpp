@@ -75,6 +75,17 @@ Usage:
       out. N is the crew order of the vacation block as for accounts, applied
       to the year of FROM. Exporting again gives the same event UIDs, so a
       calendar app updates the events instead of adding them twice.
+  turnoplaner-cli supplements FROM TO [--crew CREW] [--type T]
+                              [--vacation-start MM-DD] [--cycle N] [--data DIR]
+                              [--by month|day] [--wage EUR]
+      The crew's worked hours from FROM to TO with those that carry the
+      supplements for night, Sunday and holiday work (Nacht 25 %, Nacht 40 %,
+      Sonntag 50 %, Feiertag 125 %, Feiertag 150 %), from the shifts and markings
+      ics exports, one tab-separated row per month (default) or day and a row
+      "Summe"; a shift counts to the day it begins on. Hours have two decimals
+      and a decimal comma. EUR is the hourly base wage: a last column gives the
+      tax-free supplements, the wage counted at most 50 euros. The other
+      options are those of ics.
   turnoplaner-cli --help
       This text.
 
@@ -94,6 +105,7 @@ const std::map<std::string, Command>& commands() {
         {"accounts", runAccountsCommand},
         {"yearly", runYearlyCommand},
         {"ics", runIcsCommand},
+        {"supplements", runSupplementsCommand},
     };
     return table;
 }

@@ -28,6 +28,8 @@ int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& 
 int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& out,
                      std::ostream& err);
 int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runSupplementsCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                          std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

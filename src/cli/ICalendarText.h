@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CrewEvents.h"
+#include "accounts/CrewEvents.h"
 
 #include <cstdint>
 #include <string>

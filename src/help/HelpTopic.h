@@ -5,7 +5,7 @@
 
 namespace tp {
 
-// The eight help texts, each shown in its own window.
+// The help texts, each shown in its own window.
 enum class HelpTopic {
     ProgramInfo, // key I and "Programm" in the "Info" window
     ProgramMenu, // the "Info" of the program menu
@@ -15,9 +15,10 @@ enum class HelpTopic {
     Notes,    // also the "Info" of the "Notiz" menu
     UserName, // also the "Info" of the login window
     Settings, // also the "Info" of the settings dialog
+    Supplements,
 };
 
-inline constexpr int kHelpTopicCount = 8;
+inline constexpr int kHelpTopicCount = 9;
 
 struct HelpTopicInfo {
     HelpTopic topic;
@@ -37,6 +38,7 @@ inline constexpr std::array<HelpTopicInfo, kHelpTopicCount> HelpTopics{{
     {HelpTopic::Notes, "Infos zu den Notizen und Markierungen", 39, ":/help/notizen.txt"},
     {HelpTopic::UserName, "Benutzername und Passwort", 13, ":/help/benutzername.txt"},
     {HelpTopic::Settings, "Programmeinstellungen", 39, ":/help/programmeinstellungen.txt"},
+    {HelpTopic::Supplements, "Zuschläge", 25, ":/help/zuschlaege.txt"},
 }};
 
 constexpr const HelpTopicInfo& helpTopicInfo(HelpTopic topic) {

@@ -46,6 +46,8 @@ constexpr std::array<InfoButton, kInfoChoiceCount> InfoButtons{{
     {InfoChoice::UserName, false, "Name", "Infos zum Anmelden unter einen Benutzernamen",
      Qt::Key_A},
     {InfoChoice::Settings, false, "Einstellungen", "Infos zu den Programmeinstellungen", Qt::Key_E},
+    {InfoChoice::Supplements, false, "Zuschläge",
+     "Infos zu den Nacht-, Sonntags- und Feiertagsstunden", Qt::Key_Z},
 }};
 
 // Rows are measured in row units: frames half a row apart, buttons 1.5 rows high, 1.9 apart.
@@ -75,6 +77,8 @@ std::optional<HelpTopic> helpTopicOf(InfoChoice choice) {
         return HelpTopic::UserName;
     case InfoChoice::Settings:
         return HelpTopic::Settings;
+    case InfoChoice::Supplements:
+        return HelpTopic::Supplements;
     default:
         return std::nullopt;
     }
@@ -86,7 +90,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     const int w = look.units.w;
     const int h = look.units.h;
     setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(27 * w, 25 * h);
+    setFixedSize(27 * w, 27 * h);
     QPalette background = palette();
     background.setColor(QPalette::Window, colourFromWindowsValue(look.backgroundColour));
     setPalette(background);
@@ -95,7 +99,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     tablesFrame_ = new QGroupBox(this);
     tablesFrame_->setGeometry(w, rounded(0.5 * h), 25 * w, 7 * h);
     helpFrame_ = new QGroupBox(this);
-    helpFrame_->setGeometry(w, 8 * h, 25 * w, rounded(16.5 * h));
+    helpFrame_->setGeometry(w, 8 * h, 25 * w, rounded(18.5 * h));
 
     int tablesRow = 0;
     int helpRow = 0;

@@ -28,9 +28,10 @@ enum class InfoChoice {
     ProgramMenu,
     UserName,
     Settings,
+    Supplements,
 };
 
-inline constexpr int kInfoChoiceCount = 11;
+inline constexpr int kInfoChoiceCount = 12;
 
 // "Info": two frames of buttons, the tables of the year above and the help texts below. Each
 // button has a letter key that acts like a click; a choice closes the window, and the caller

@@ -88,6 +88,7 @@ class Session {
     void rotateVacationCycleOfShownYear();
     void setEarliestVacationStart(MonthDay start) { state_.earliestVacationStart = start; }
     void setPlaceName(std::string name) { state_.placeName = std::move(name); }
+    void setHourlyWage(std::optional<int> cents) { state_.hourlyWageCents = cents; }
 
     // Markings and bars: kept in memory, written at a login, a move and the end of the run.
     void storeShiftMarking(DayNumber day, int column, int code);

@@ -29,6 +29,7 @@ void takeOverSettings(SessionState& state, const ProgramSettings& settings, int 
     state.switches.vacationBlock = settings.showVacationBlock;
     state.targetHours38 = settings.targetHours38;
     state.targetHours40 = settings.targetHours40;
+    state.hourlyWageCents = settings.hourlyWageCents;
     state.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
     state.vacationCycle = settings.vacationCycle;
     resetBlockCrewOrder(state.blockVacationTables, crewTableYear);
@@ -60,6 +61,7 @@ ProgramSettings settingsOf(const SessionState& state) {
     settings.showVacationBlock = state.switches.vacationBlock;
     settings.targetHours38 = state.targetHours38;
     settings.targetHours40 = state.targetHours40;
+    settings.hourlyWageCents = state.hourlyWageCents;
     settings.vacationStartMonth = state.earliestVacationStart.month;
     settings.vacationStartDay = state.earliestVacationStart.day;
     settings.vacationCycle = state.vacationCycle;

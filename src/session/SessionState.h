@@ -13,6 +13,7 @@
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ struct SessionState {
     PageSwitches switches;
     float targetHours38 = 1982.76f;
     float targetHours40 = 2088.0f;
+    std::optional<int> hourlyWageCents; // the supplements window's base wage, if given
 
     // The place of the astronomy.
     AstronomySettings place;

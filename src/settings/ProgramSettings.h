@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tp {
@@ -23,6 +24,9 @@ struct ProgramSettings {
     std::int32_t vacationStartMonth = 4;
     std::int32_t vacationStartDay = 25;
     std::int32_t vacationCycle = 0;
+    // The hourly base wage in cents for the supplements window; written only once given, so
+    // files without it stay as they were.
+    std::optional<std::int32_t> hourlyWageCents;
     // [Astronomie]
     double latitude = 48.47;   // degrees.minutes, north positive
     double longitude = -12.52; // degrees.minutes, west positive

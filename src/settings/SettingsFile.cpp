@@ -24,9 +24,11 @@ constexpr std::uintmax_t kLargestReadableFile = 16 * 1024 * 1024;
 
 // Where a value of the file is kept in ProgramSettings; the field's type says how it is read and
 // written. The defaults are those of ProgramSettings.
-using SettingsField = std::variant<std::string ProgramSettings::*, std::int32_t ProgramSettings::*,
-                                   std::int8_t ProgramSettings::*, bool ProgramSettings::*,
-                                   float ProgramSettings::*, double ProgramSettings::*>;
+// An optional amount of cents is written in euros ("18.50") and only when it is there.
+using SettingsField =
+    std::variant<std::string ProgramSettings::*, std::int32_t ProgramSettings::*,
+                 std::int8_t ProgramSettings::*, bool ProgramSettings::*, float ProgramSettings::*,
+                 double ProgramSettings::*, std::optional<std::int32_t> ProgramSettings::*>;
 
 struct SettingsKey {
     std::string_view group;
@@ -52,6 +54,7 @@ constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
     {kProgramGroup, "UrlaubStartMonat", &ProgramSettings::vacationStartMonth},
     {kProgramGroup, "UrlaubStartTag", &ProgramSettings::vacationStartDay},
     {kProgramGroup, "UrlaubZyklus", &ProgramSettings::vacationCycle},
+    {kProgramGroup, "Stundenlohn", &ProgramSettings::hourlyWageCents},
     {kAstronomyGroup, "Breite", &ProgramSettings::latitude},
     {kAstronomyGroup, "Länge", &ProgramSettings::longitude},
     {kAstronomyGroup, "Zeitzone", &ProgramSettings::timeZone},
@@ -61,6 +64,23 @@ constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
     {kAstronomyGroup, "Mondphasen anzeigen", &ProgramSettings::showMoonPhases},
     {kAstronomyGroup, "Perihel und Aphel anzeigen", &ProgramSettings::showOrbitExtremes},
 });
+
+// "18.50" euros as cents; nothing for text that is no amount above zero or is beyond reason.
+std::optional<std::int32_t> centsOfEuroText(std::string_view text) {
+    const double euros = readSettingsDouble(text);
+    if (!(euros > 0 && euros < 1e6))
+        return std::nullopt;
+    return static_cast<std::int32_t>(std::lround(euros * 100));
+}
+
+std::string euroText(std::optional<std::int32_t> cents) {
+    if (!cents)
+        return {};
+    std::string text = std::to_string(*cents / 100) + '.';
+    text += static_cast<char>('0' + *cents % 100 / 10);
+    text += static_cast<char>('0' + *cents % 10);
+    return text;
+}
 
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
@@ -84,6 +104,9 @@ void readValue(ProgramSettings& settings, const SettingsField& field, std::strin
             },
             [&](float ProgramSettings::*number) { settings.*number = readSettingsFloat(value); },
             [&](double ProgramSettings::*number) { settings.*number = readSettingsDouble(value); },
+            [&](std::optional<std::int32_t> ProgramSettings::*cents) {
+                settings.*cents = centsOfEuroText(value);
+            },
         },
         field);
 }
@@ -100,8 +123,16 @@ std::string valueText(const ProgramSettings& settings, const SettingsField& fiel
             [&](bool ProgramSettings::*flag) { return std::string(settings.*flag ? "1" : "0"); },
             [&](float ProgramSettings::*number) { return formatSettingsFloat(settings.*number); },
             [&](double ProgramSettings::*number) { return formatSettingsDouble(settings.*number); },
+            [&](std::optional<std::int32_t> ProgramSettings::*cents) {
+                return euroText(settings.*cents);
+            },
         },
         field);
+}
+
+bool isWritten(const ProgramSettings& settings, const SettingsField& field) {
+    const auto* cents = std::get_if<std::optional<std::int32_t> ProgramSettings::*>(&field);
+    return !cents || (settings.**cents).has_value();
 }
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {
@@ -191,7 +222,8 @@ std::string settingsFileBytes(const ProgramSettings& settings) {
             group = key.group;
             writer.group(group);
         }
-        writer.value(key.key, valueText(settings, key.field));
+        if (isWritten(settings, key.field))
+            writer.value(key.key, valueText(settings, key.field));
     }
     return writer.bytes();
 }

@@ -52,6 +52,7 @@ enum MainCommand : int {
     TypeKeyX = 143,
     RotateVacationCycle = 144,
     EarliestVacationStart = 145,
+    Supplements = 146,
 };
 
 } // namespace tp

@@ -7,6 +7,7 @@
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
+#include "shell/OpenSupplementsWindow.h"
 
 #include "model/Today.h"
 #include "shell/PageCanvas.h"
@@ -70,6 +71,7 @@ const KeyBinding KeyBindings[] = {
     {Qt::Key_Z, CopyPage},
     {Qt::Key_Y, RotateVacationCycle},
     {Qt::Key_F, EarliestVacationStart},
+    {Qt::Key_G, Supplements},
     {Qt::Key_4, ShiftMarking1},
     {Qt::Key_1, ShiftMarking2},
     {Qt::Key_2, ShiftMarking3},
@@ -176,6 +178,7 @@ void MainWindow::createCommandTable() {
     on({WeekdayNoteEditor}, [this] { editNote(NoteKind::WeekdayInMonth); });
     on({NotesOverview}, [this] { showNotesOverview(); });
     on({DeleteNotesAndMarkings}, [this] { deleteNotesAndMarkings(); });
+    on({Supplements}, [this] { openSupplementsWindow(this, session_); });
 }
 
 void MainWindow::moveToToday() {

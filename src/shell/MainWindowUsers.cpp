@@ -12,6 +12,7 @@
 #include "settings/SettingsDialog.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
+#include "shell/OpenSupplementsWindow.h"
 
 #include <QLineEdit>
 
@@ -66,6 +67,9 @@ void MainWindow::runProgramMenu() {
         return;
     case ProgramMenuCommand::Vacation:
         openVacationEntry();
+        return;
+    case ProgramMenuCommand::Supplements:
+        openSupplementsWindow(this, session_);
         return;
     }
     rebuildPage(kNoCursorMove);

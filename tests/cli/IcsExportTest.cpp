@@ -1,7 +1,7 @@
 #include "accounts/AccountFiles.h"
 #include "support/TestStore.h"
+#include "accounts/CrewEvents.h"
 #include "cli/Commands.h"
-#include "cli/CrewEvents.h"
 #include "cli/ICalendarText.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"

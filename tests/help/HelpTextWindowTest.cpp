@@ -62,6 +62,11 @@ class HelpTextWindowTest : public QObject {
             "Um die Auf- und Untergangszeiten berechnen zu können, sind die Koordinaten des Ortes "
             "notwendig.",
             3929, 392);
+        row("supplements", HelpTopic::Supplements, "Zuschläge", 25,
+            "Mit der Taste 'G' oder mit 'Zuschläge' im Menü 'Prog.' öffnet sich das Fenster mit "
+            "den "
+            "Arbeitsstunden",
+            1815, 0);
     }
 
     void window() {

@@ -61,9 +61,9 @@ class InfoWindowTest : public QObject {
     void layout() {
         InfoWindow window(kLook);
         QCOMPARE(window.windowTitle(), QStringLiteral("Info"));
-        QCOMPARE(window.size(), QSize(27 * 8, 25 * 12));
+        QCOMPARE(window.size(), QSize(27 * 8, 27 * 12));
         QCOMPARE(window.tablesFrame()->findChildren<QPushButton*>().size(), 3);
-        QCOMPARE(window.helpFrame()->findChildren<QPushButton*>().size(), 8);
+        QCOMPARE(window.helpFrame()->findChildren<QPushButton*>().size(), 9);
         for (QGroupBox* frame : {window.tablesFrame(), window.helpFrame()}) {
             QVERIFY(window.rect().contains(frame->geometry()));
             for (QPushButton* button : frame->findChildren<QPushButton*>())
@@ -108,6 +108,8 @@ class InfoWindowTest : public QObject {
             "help Benutzername und Passwort");
         row(InfoChoice::Settings, "Einstellungen", "Infos zu den Programmeinstellungen", Qt::Key_E,
             "help Programmeinstellungen");
+        row(InfoChoice::Supplements, "Zuschläge",
+            "Infos zu den Nacht-, Sonntags- und Feiertagsstunden", Qt::Key_Z, "help Zuschläge");
     }
 
     // Each letter key closes the window with its button's choice, which then opens its window.

@@ -91,6 +91,7 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     settings.vacationStartMonth = 5;
     settings.vacationStartDay = 2;
     settings.vacationCycle = 3;
+    settings.hourlyWageCents = 1875;
     settings.latitude = 52.3101;
     settings.longitude = -13.2405;
     settings.timeZone = 5.75;
@@ -107,6 +108,27 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     EXPECT_EQ(reread.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
     EXPECT_EQ(reread.calendarType, 5);
+    EXPECT_EQ(reread.hourlyWageCents, 1875);
+    EXPECT_NE(written.find("UrlaubZyklus = 3\r\nStundenlohn = 18.75\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, HourlyWageIsReadAsCentsAndLeftOutWhenThereIsNone) {
+    const struct {
+        const char* value;
+        std::optional<std::int32_t> cents;
+    } cases[] = {{"18.5", 1850},       {"12.345", 1235},       {"0", std::nullopt},
+                 {"-4", std::nullopt}, {"Lohn", std::nullopt}, {"NaN", std::nullopt},
+                 {"1e9", std::nullopt}};
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.value);
+        writeSettingsFile(std::string("[Programmeinstellungen]\r\nStundenlohn = ") + wanted.value +
+                          "\r\n");
+        load();
+        EXPECT_EQ(settings.hourlyWageCents, wanted.cents);
+        // A file without a wage holds no key for it.
+        EXPECT_EQ(settingsFileBytes(settings).find("Stundenlohn") == std::string::npos,
+                  !wanted.cents);
+    }
 }
 
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {

@@ -1,4 +1,4 @@
-#include "cli/CrewEvents.h"
+#include "accounts/CrewEvents.h"
 
 #include "markings/MarkingCodes.h"
 

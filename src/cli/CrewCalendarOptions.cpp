@@ -1,0 +1,114 @@
+#include "cli/CrewCalendarOptions.h"
+
+#include "accounts/AccountFiles.h"
+#include "platform/UserFileStore.h"
+#include "model/BlockCrewOrder.h"
+
+#include <climits>
+
+namespace tp::cli {
+
+std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArguments& parsed,
+                                                            std::string_view command,
+                                                            std::ostream& err) {
+    std::string error;
+    const auto range = parseDayRange(parsed, error);
+    if (!range) {
+        err << command << ": " << error << '\n';
+        return std::nullopt;
+    }
+    CrewCalendarOptions options;
+    options.calendar.from = range->from;
+    options.calendar.to = range->to;
+    ShiftSystem& system = options.calendar.system;
+    if (const std::string* text = optionValue(parsed, "type")) {
+        const auto number = parseInteger(*text, 0, kCalendarTypeCount - 1);
+        if (!number) {
+            err << command << ": --type must be 0..7\n";
+            return std::nullopt;
+        }
+        system.calendarType = *calendarTypeFromNumber(*number);
+    }
+    if (const std::string* text = optionValue(parsed, "vacation-start")) {
+        const auto start = parseMonthDay(*text);
+        if (!start) {
+            err << command << ": --vacation-start must be MM-DD\n";
+            return std::nullopt;
+        }
+        system.earliestVacationStart = *start;
+    }
+    if (const std::string* text = optionValue(parsed, "cycle")) {
+        const auto cycle = parseInteger(*text, 0, INT_MAX);
+        if (!cycle) {
+            err << command << ": --cycle must be a whole number from 0\n";
+            return std::nullopt;
+        }
+        // As the program does for the year it shows first: here the year of FROM.
+        rotateBlockCrewOrder(system.blockVacationTables, civilFromDayNumber(range->from).year,
+                             *cycle);
+    }
+    if (const std::string* folder = optionValue(parsed, "data")) {
+        std::error_code ignored;
+        if (folder->empty() || !std::filesystem::is_directory(*folder, ignored)) {
+            err << command << ": --data must name an existing folder\n";
+            return std::nullopt;
+        }
+        options.folder = std::filesystem::path(*folder);
+    }
+    if (const std::string* crew = optionValue(parsed, "crew")) {
+        const auto number = crewOfName(*crew, system.calendarType);
+        if (!number) {
+            err << command << ": --crew must be "
+                << (isFourCrew(system.calendarType) ? "A, B, C or D"
+                    : system.calendarType == CalendarType::WendringTwoShift
+                        ? "rot, blau or gelb"
+                        : "rot, blau, gelb, grün or braun")
+                << " under type " << numberOf(system.calendarType) << '\n';
+            return std::nullopt;
+        }
+        options.calendar.crew = *number;
+    } else if (!options.folder || isFourCrew(system.calendarType)) {
+        err << command << ": --crew is needed"
+            << (isFourCrew(system.calendarType) ? " under types 6 and 7\n" : " without --data\n");
+        return std::nullopt;
+    } else {
+        options.calendar.crew = -1; // the user's base crew, read with the data
+    }
+    return options;
+}
+
+bool loadCrewCalendarData(CrewCalendarOptions& options, CrewCalendarData& data,
+                          std::string_view command, std::ostream& err) {
+    if (!options.folder)
+        return true;
+    CrewCalendarRequest& calendar = options.calendar;
+    SystemFileSystem files;
+    UserFileStore store(files);
+    data.markings = loadShiftMarkings(store, *options.folder);
+    data.bars = loadCalendarBars(store, *options.folder);
+    for (const char* name : {kShiftMarkingFileName, kCalendarBarFileName}) {
+        if (store.isUnreadable(*options.folder / name)) {
+            err << command << ": " << name << " cannot be read\n";
+            return false;
+        }
+    }
+    calendar.markings = &data.markings;
+    calendar.bars = &data.bars;
+    if (calendar.crew < 0) {
+        const auto hours = loadHoursAccount(store, *options.folder);
+        if (hours.status == DataFileStatus::Unreadable) {
+            err << command << ": " << kHoursAccountFileName << " cannot be read\n";
+            return false;
+        }
+        calendar.crew = hours.account.baseCrew;
+        if (calendar.crew < 0 || calendar.crew >= crewCount(calendar.system.calendarType)) {
+            err << command << ": the base crew of " << kHoursAccountFileName
+                << " is not a crew of type " << numberOf(calendar.system.calendarType)
+                << "; give --crew\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tp::cli
