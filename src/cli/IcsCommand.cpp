@@ -1,9 +1,9 @@
 #include "accounts/AccountFiles.h"
 #include "accounts/BlockCrewOrder.h"
+#include "accounts/CrewEvents.h"
+#include "accounts/ICalendarText.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/CrewEvents.h"
-#include "cli/ICalendarText.h"
 #include "platform/AtomicFile.h"
 
 #include <chrono>
@@ -146,9 +146,7 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         }
     }
 
-    const std::string name =
-        "Turnoplaner " + crewDisplayName(calendar.crew, calendar.system.calendarType);
-    const std::string text = iCalendarText(crewCalendarEvents(calendar), name, secondsNow());
+    const std::string text = crewCalendarText(calendar, secondsNow());
     if (!request->outputPath) {
         out << text;
         return 0;

@@ -20,7 +20,7 @@ struct MenuEntry {
     Qt::Key key;
 };
 
-constexpr std::array<MenuEntry, 8> kEntries{{
+constexpr std::array<MenuEntry, 9> kEntries{{
     {ProgramMenuCommand::CalendarChoice, "Kalender", "Wähle die Art des Turnoplaners", Qt::Key_K},
     {ProgramMenuCommand::DataFolder, "Verzeichnis", "Ein neues Programmverzeichnis wählen",
      Qt::Key_V},
@@ -31,6 +31,8 @@ constexpr std::array<MenuEntry, 8> kEntries{{
     {ProgramMenuCommand::Settings, "Einstellungen", "Ändern der Programmeinstellungen", Qt::Key_E},
     {ProgramMenuCommand::Hours, "Stunden", "Eingabe der Minus- bzw. Plusstunden", Qt::Key_P},
     {ProgramMenuCommand::Vacation, "Urlaub", "Eingabe des Resturlaubs", Qt::Key_U},
+    {ProgramMenuCommand::CalendarExport, "Export",
+     "Die Schichten als Kalenderdatei für Kalender-Apps speichern", Qt::Key_X},
 }};
 
 } // namespace

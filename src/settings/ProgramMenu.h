@@ -22,9 +22,10 @@ enum class ProgramMenuCommand {
     Settings,         // "Einstellungen"
     Hours,            // "Stunden"
     Vacation,         // "Urlaub"
+    CalendarExport,   // "Export"
 };
 
-// "Programm": eight buttons in a frame, each also reached by its letter key. A choice closes
+// "Programm": nine buttons in a frame, each also reached by its letter key. A choice closes
 // the window; Escape and the close box close it without one.
 class ProgramMenu : public QDialog {
     Q_OBJECT

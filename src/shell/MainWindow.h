@@ -91,6 +91,8 @@ class MainWindow : public QWidget {
     void copyPageToClipboard(bool askFirst);
     // Ctrl+P: the page as shown, through the print dialog, on one A4 landscape sheet.
     void printShownPage();
+    // Ctrl+E: "Kalender exportieren" for the displayed months (MainWindowExport.cpp).
+    void exportCalendar();
     void switchCalendarType(int command);
     void toggleVacationBlock();
     void updateVacationBlockToggle();

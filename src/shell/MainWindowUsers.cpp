@@ -82,6 +82,9 @@ void MainWindow::runProgramMenu() {
     case ProgramMenuCommand::Vacation:
         openVacationEntry();
         return;
+    case ProgramMenuCommand::CalendarExport:
+        exportCalendar();
+        return;
     }
     rebuildPage(kNoCursorMove);
 }

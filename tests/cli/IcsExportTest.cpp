@@ -1,7 +1,7 @@
 #include "accounts/AccountFiles.h"
+#include "accounts/CrewEvents.h"
+#include "accounts/ICalendarText.h"
 #include "cli/Commands.h"
-#include "cli/CrewEvents.h"
-#include "cli/ICalendarText.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
 

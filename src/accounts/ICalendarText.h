@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CrewEvents.h"
+#include "accounts/CrewEvents.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,10 @@ namespace tp {
 // (seconds since 1970 UTC, the time of the export) is every event's DTSTAMP.
 std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view calendarName,
                           std::int64_t stampSeconds);
+
+// The file `turnoplaner-cli ics` and the export window write: the crew's calendar of `request`,
+// named after the crew.
+std::string crewCalendarText(const CrewCalendarRequest& request, std::int64_t stampSeconds);
 
 // `line` (UTF-8, without its line end) folded into lines of at most 75 octets, each ended by
 // CR LF; a character is never split.
