@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the screenshots need, if missing.
+# Installs the Debian 12 packages the build, the tests, the Debian package and the screenshots
+# need, if missing. `cpack -G DEB` needs `file` and dpkg-shlibdeps (dpkg-dev); the calendar tests
+# find libical through pkg-config.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build
+    build-essential cmake ninja-build file dpkg-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev
     clang-format

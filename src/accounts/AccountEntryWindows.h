@@ -21,7 +21,8 @@ class HoursEntryWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit HoursEntryWindow(const HoursAccount& account, QWidget* parent = nullptr);
+    // The date starts at the account's start day, or at `today` for an account without one.
+    HoursEntryWindow(const HoursAccount& account, DayNumber today, QWidget* parent = nullptr);
 
     // What "Speichern" stores.
     HoursAccount enteredAccount() const;
@@ -69,7 +70,8 @@ class VacationEntryWindow : public QDialog {
 // Open the windows over the files in `folder`, read anew; "Speichern" writes them. A file
 // that cannot be read or written is told in a "Fehler" box and left as it is. The caller
 // recomputes both account fields afterwards.
-void editHoursAccount(QWidget* parent, const std::filesystem::path& folder, MessageBoxes& messages);
+void editHoursAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
+                      MessageBoxes& messages);
 void editVacationAccount(QWidget* parent, const std::filesystem::path& folder, DayNumber today,
                          MessageBoxes& messages);
 

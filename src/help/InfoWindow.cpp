@@ -4,9 +4,12 @@
 #include "holidays/HolidayListWindow.h"
 #include "holidays/SchoolHolidayWindow.h"
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include <cmath>
@@ -48,6 +51,17 @@ constexpr std::array<InfoButton, kInfoChoiceCount> InfoButtons{{
     {InfoChoice::Settings, false, "Einstellungen", "Infos zu den Programmeinstellungen", Qt::Key_E},
 }};
 
+struct FurtherKey {
+    const char* key;     // UTF-8
+    const char* meaning; // UTF-8
+};
+
+constexpr std::array<FurtherKey, 3> kFurtherKeys{{
+    {"Strg+P", "Drucken"},
+    {"Strg+E", "Kalender exportieren"},
+    {"G", "Zuschläge"},
+}};
+
 // Rows are measured in row units: frames half a row apart, buttons 1.5 rows high, 1.9 apart.
 constexpr double kButtonHeightRows = 1.5;
 constexpr double kButtonStepRows = 1.9;
@@ -86,7 +100,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     const int w = look.units.w;
     const int h = look.units.h;
     setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(27 * w, 25 * h);
+    setFixedSize(27 * w, 30 * h);
     QPalette background = palette();
     background.setColor(QPalette::Window, colourFromWindowsValue(look.backgroundColour));
     setPalette(background);
@@ -111,6 +125,18 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
         connect(button, &QPushButton::clicked, this, [this, choice] { choose(choice); });
         buttons_[static_cast<std::size_t>(choice)] = button;
     }
+
+    // The keys the keyboard help text does not name.
+    keysFrame_ = new QGroupBox(QStringLiteral("Weitere Tasten"), this);
+    keysFrame_->setGeometry(w, rounded(25 * h), 25 * w, rounded(4.5 * h));
+    auto* keys = new QGridLayout(keysFrame_);
+    for (int row = 0; const auto& [key, meaning] : kFurtherKeys) {
+        keys->addWidget(new QLabel(QString::fromUtf8(key), keysFrame_), row, 0);
+        keys->addWidget(new QLabel(QString::fromUtf8(meaning), keysFrame_), row, 1);
+        ++row;
+    }
+    keys->setColumnStretch(1, 1);
+    fitToScreen(*this);
 }
 
 void InfoWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #include "notes/NoteEditorDialog.h"
 
 #include "notes/NoteEditing.h"
+#include "platform/ScreenFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -85,6 +86,7 @@ NoteEditorDialog::NoteEditorDialog(NoteEditorContext context, const QString& tit
         leave();
     });
     textField_->setFocus();
+    fitToScreen(*this, {textField_, column});
 }
 
 QString NoteEditorDialog::text() const {

@@ -23,9 +23,16 @@ const QString kFitterName = QStringLiteral("screenFitter");
 // around it; a move by the user afterwards is left alone.
 class ScreenFitter final : public QObject {
   public:
-    explicit ScreenFitter(QWidget& window) : QObject(&window), window_(window) {
+    ScreenFitter(QWidget& window, const QList<QWidget*>& stretching)
+        : QObject(&window), window_(window), stretching_(stretching) {
         setObjectName(kFitterName);
         window.installEventFilter(this);
+    }
+
+    // Shortens the stretching children by what the window lost in height.
+    void windowShortenedBy(int lost) {
+        for (QWidget* child : stretching_)
+            child->resize(child->width(), std::max(0, child->height() - lost));
     }
 
   protected:
@@ -52,6 +59,7 @@ class ScreenFitter final : public QObject {
 
   private:
     QWidget& window_;
+    QList<QWidget*> stretching_;
     bool framed_ = false;
 };
 
@@ -72,7 +80,11 @@ QMargins frameMarginsOf(const QWidget& window) {
     if (window.isVisible() && frame != client)
         return {client.left() - frame.left(), client.top() - frame.top(),
                 frame.right() - client.right(), frame.bottom() - client.bottom()};
-    QFont titleFont = window.font();
+    return estimatedFrameMargins(window.font());
+}
+
+QMargins estimatedFrameMargins(const QFont& font) {
+    QFont titleFont = font;
     titleFont.setBold(true);
     const int title = kEstimatedTitleLines * QFontMetrics(titleFont).height();
     return {kEstimatedBorder, title + kEstimatedBorder, kEstimatedBorder, kEstimatedBorder};
@@ -99,6 +111,9 @@ void fitIntoArea(QWidget& window, QRect available) {
         window.setMinimumSize(window.minimumSize().boundedTo(smaller));
         window.setMaximumSize(window.maximumSize().boundedTo(room));
         window.resize(smaller);
+        if (auto* fitter = dynamic_cast<ScreenFitter*>(
+                window.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly)))
+            fitter->windowShortenedBy(size.height() - window.height());
     }
     // A window's position is that of its frame.
     const QRect frame(window.pos(), window.size().grownBy(margins));
@@ -107,9 +122,9 @@ void fitIntoArea(QWidget& window, QRect available) {
         window.move(fitted.topLeft());
 }
 
-void fitToScreen(QWidget& window) {
+void fitToScreen(QWidget& window, const QList<QWidget*>& stretching) {
     if (!window.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly))
-        new ScreenFitter(window);
+        new ScreenFitter(window, stretching);
     if (window.isVisible())
         fitIntoArea(window, availableAreaOf(window));
 }

@@ -1,4 +1,5 @@
 #include "settings/ProgramMenu.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QGridLayout>
@@ -59,6 +60,7 @@ ProgramMenu::ProgramMenu(CalendarType calendarType, QWidget* parent) : QDialog(p
     layout->addWidget(frame);
     setFixedSize(sizeHint());
     widenToTitle(*this);
+    fitToScreen(*this);
 }
 
 QPushButton* ProgramMenu::button(ProgramMenuCommand command) const {

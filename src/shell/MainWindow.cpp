@@ -12,16 +12,20 @@
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
+#include "platform/ScreenFit.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
+#include "shell/PageToolTip.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -98,7 +102,8 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     : QWidget(parent), state_(state), services_(std::move(services)) {
-    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false)));
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state_.calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(848, 540);
@@ -111,6 +116,7 @@ MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     createShortcuts();
     applyPageBackground();
     cells_.resize(state_.lastColumnIndex + 1);
+    fitToScreen(*this);
 }
 
 void MainWindow::createGadgets() {
@@ -136,6 +142,7 @@ void MainWindow::createGadgets() {
         }
         case GadgetKind::Image:
             canvas_ = new PageCanvas(this);
+            canvas_->installEventFilter(this); // the shift slots' tool tips
             connect(canvas_, &PageCanvas::leftClicked, this, &MainWindow::canvasClicked);
             connect(canvas_, &PageCanvas::leftDoubleClicked, this,
                     &MainWindow::canvasDoubleClicked);
@@ -190,6 +197,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == noteLine_ && noteLineClicked(event))
         return true;
+    if (watched == canvas_ && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = pageToolTip(state_, cells_, canvas_->mapTo(this, help->pos()));
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, canvas_);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -256,6 +272,7 @@ bool MainWindow::fitWindow() {
     const PixelRect client = centredClientRect(state_.units, state_.pageWidth, desktopSize);
     setFixedSize(client.width, client.height);
     setGeometry(client.x, client.y, client.width, client.height);
+    fitToScreen(*this); // the frame too, on the available area
     return true;
 }
 
@@ -267,6 +284,7 @@ void MainWindow::keepOnDesktop() {
     setFixedSize(width, height);
     // Placed by its frame, so that the title bar is on the desktop too.
     move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
+    fitToScreen(*this);
 }
 
 void MainWindow::relayout() {
@@ -319,6 +337,9 @@ void MainWindow::fontDialog() {
 }
 
 void MainWindow::rebuildPage(CursorMove move) {
+    // The title names the shift system, which most commands may have changed.
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(state_.userName, loggedIn_, state_.calendarType)));
     const bool sheet = !showsMonthColumns(state_.calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);

@@ -145,6 +145,7 @@ class MainWindow : public QWidget {
     QLineEdit* hoursField_ = nullptr;
     QLineEdit* vacationField_ = nullptr;
     QPushButton* vacationBlockToggle_ = nullptr;
+    bool loggedIn_ = false; // the title's form after a login
 };
 
 } // namespace tp

@@ -229,7 +229,7 @@ void MainWindow::changeColumnCount(int delta) {
     state_.pageWidth = pageWidthUnits(state_.lastColumnIndex);
     services_.messages->inform(
         this, QStringLiteral("Fehler"),
-        QStringLiteral("Der gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!"));
+        QStringLiteral("Die gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!"));
 }
 
 void MainWindow::chooseBackgroundColour() {

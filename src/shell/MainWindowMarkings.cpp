@@ -37,7 +37,7 @@ void MainWindow::editCalendarBarAtCursor() {
 void MainWindow::openHoursEntry() {
     if (!hasAccounts(state_.calendarType) || state_.dataFolder.empty())
         return;
-    editHoursAccount(this, state_.dataFolder, *services_.messages);
+    editHoursAccount(this, state_.dataFolder, todayOf(*services_.clock), *services_.messages);
     rebuildPage(kNoCursorMove);
 }
 

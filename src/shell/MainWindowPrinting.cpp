@@ -17,7 +17,8 @@ void MainWindow::printShownPage() {
         return;
     // The same marks as the page on the screen.
     const PageMarkSources marks(state_, lunations_);
-    printPage(printer, pageInputOf(state_, pageFont_, marks.all()));
+    const PageInput input = pageInputOf(state_, pageFont_, marks.all());
+    printPage(printer, input, printedPageHeading(QString::fromStdString(state_.userName), input));
 }
 
 } // namespace tp

@@ -111,7 +111,9 @@ void MainWindow::logInAsNewUser() {
     state_.storedFiles.noteRead(state_.folders.userFolder / kSettingsFileName, login.settingsRead);
     state_.dataFolder = login.place->dataFolder;
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
-    setWindowTitle(QString::fromStdString(mainWindowTitle(state_.userName, true)));
+    loggedIn_ = true;
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(state_.userName, true, state_.calendarType)));
 
     if (login.settingsRead == ReadResult::Unreadable)
         services_.messages->inform(this, kErrorTitle,

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -61,7 +62,7 @@ class InfoWindowTest : public QObject {
     void layout() {
         InfoWindow window(kLook);
         QCOMPARE(window.windowTitle(), QStringLiteral("Info"));
-        QCOMPARE(window.size(), QSize(27 * 8, 25 * 12));
+        QCOMPARE(window.size(), QSize(27 * 8, 30 * 12));
         QCOMPARE(window.tablesFrame()->findChildren<QPushButton*>().size(), 3);
         QCOMPARE(window.helpFrame()->findChildren<QPushButton*>().size(), 8);
         for (QGroupBox* frame : {window.tablesFrame(), window.helpFrame()}) {
@@ -69,6 +70,13 @@ class InfoWindowTest : public QObject {
             for (QPushButton* button : frame->findChildren<QPushButton*>())
                 QVERIFY(frame->rect().contains(button->geometry()));
         }
+        QCOMPARE(window.keysFrame()->title(), QStringLiteral("Weitere Tasten"));
+        QVERIFY(window.rect().contains(window.keysFrame()->geometry()));
+        QStringList keys;
+        for (QLabel* label : window.keysFrame()->findChildren<QLabel*>())
+            keys << label->text();
+        QCOMPARE(keys.join(' '), QStringLiteral("Strg+P Drucken Strg+E Kalender exportieren G "
+                                                "Zuschläge"));
     }
 
     void buttons_data() {

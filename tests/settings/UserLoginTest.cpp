@@ -40,8 +40,10 @@ TEST(UserNameTest, AcceptsOnlyNamesThatMakeOneFolderOfTheirOwn) {
 }
 
 TEST(UserNameTest, TitleHasTwoBlanksBeforeTheDashAfterALogin) {
-    EXPECT_EQ(mainWindowTitle("Programm", false), "Valdor Turnoplaner - Benutzername: Programm");
-    EXPECT_EQ(mainWindowTitle("Anna", true), "Valdor Turnoplaner  - Benutzername: Anna");
+    EXPECT_EQ(mainWindowTitle("Programm", false, CalendarType::WendringPm1),
+              "Valdor Turnoplaner - Benutzername: Programm - Kalender: Wendring PM 1");
+    EXPECT_EQ(mainWindowTitle("Anna", true, CalendarType::BrellingKarton),
+              "Valdor Turnoplaner  - Benutzername: Anna - Kalender: Brelling Karton");
 }
 
 class SwitchUserTest : public ::testing::Test {

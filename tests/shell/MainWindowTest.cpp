@@ -90,7 +90,8 @@ class MainWindowTest : public QObject {
     void startsOnTodayWithSixColumns() {
         Harness h;
         QCOMPARE(h.window->windowTitle(),
-                 QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+                 QStringLiteral(
+                     "Valdor Turnoplaner - Benutzername: Programm - Kalender: Wendring PM 1"));
         QCOMPARE(h.window->palette().color(QPalette::Window), QColor(0xEC, 0xE9, 0xD8));
         QCOMPARE(h.state.view, kStartView);
         QCOMPARE(h.state.pageWidth, 108);
@@ -315,7 +316,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(h.state.lastColumnIndex, 5);
         QCOMPARE(h.state.pageWidth, 108);
         QCOMPARE(h.messages.shown,
-                 QStringList{"Fehler: Der gewählte Anzahl der Kolumnen war für den Bildschirm "
+                 QStringList{"Fehler: Die gewählte Anzahl der Kolumnen war für den Bildschirm "
                              "zu groß!"});
     }
 
