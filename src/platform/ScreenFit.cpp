@@ -19,20 +19,38 @@ constexpr int kEstimatedBorder = 6;
 
 const QString kFitterName = QStringLiteral("screenFitter");
 
+// Moves the window so that its frame lies inside `available`, or starts there if it is larger.
+void placeInArea(QWidget& window, QRect available) {
+    // A window's position is that of its frame.
+    const QRect frame(window.pos(), window.size().grownBy(frameMarginsOf(window)));
+    const QRect fitted = fittedFrame(frame, available);
+    if (fitted.topLeft() != frame.topLeft())
+        window.move(fitted.topLeft());
+}
+
 // Fits its window on every show and once more when the window manager has put the frame
 // around it; a move by the user afterwards is left alone.
 class ScreenFitter final : public QObject {
   public:
-    ScreenFitter(QWidget& window, const QList<QWidget*>& stretching)
-        : QObject(&window), window_(window), stretching_(stretching) {
+    ScreenFitter(QWidget& window, const QList<QWidget*>& stretching, bool resizes)
+        : QObject(&window), window_(window), stretching_(stretching), resizes_(resizes) {
         setObjectName(kFitterName);
         window.installEventFilter(this);
     }
 
-    // Shortens the stretching children by what the window lost in height.
-    void windowShortenedBy(int lost) {
+    void fit() {
+        const QRect area = availableAreaOf(window_);
+        if (resizes_)
+            fitIntoArea(window_, area);
+        else
+            placeInArea(window_, area);
+    }
+
+    // Makes the stretching children smaller by what the window lost.
+    void windowShrunkBy(QSize lost) {
         for (QWidget* child : stretching_)
-            child->resize(child->width(), std::max(0, child->height() - lost));
+            child->resize(
+                child->size().shrunkBy({0, 0, lost.width(), lost.height()}).expandedTo({0, 0}));
     }
 
   protected:
@@ -42,13 +60,13 @@ class ScreenFitter final : public QObject {
         switch (event->type()) {
         case QEvent::Show:
             framed_ = false;
-            fitIntoArea(window_, availableAreaOf(window_));
+            fit();
             break;
         case QEvent::Move:
         case QEvent::Resize:
             if (!framed_ && window_.isVisible() && window_.frameGeometry() != window_.geometry()) {
                 framed_ = true;
-                fitIntoArea(window_, availableAreaOf(window_));
+                fit();
             }
             break;
         default:
@@ -60,8 +78,22 @@ class ScreenFitter final : public QObject {
   private:
     QWidget& window_;
     QList<QWidget*> stretching_;
+    bool resizes_;
     bool framed_ = false;
 };
+
+ScreenFitter* fitterOf(const QWidget& window) {
+    return dynamic_cast<ScreenFitter*>(
+        window.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly));
+}
+
+void installFitter(QWidget& window, const QList<QWidget*>& stretching, bool resizes) {
+    ScreenFitter* fitter = fitterOf(window);
+    if (!fitter)
+        fitter = new ScreenFitter(window, stretching, resizes);
+    if (window.isVisible())
+        fitter->fit();
+}
 
 } // namespace
 
@@ -74,6 +106,13 @@ QRect fittedFrame(QRect frame, QRect available) {
     return frame;
 }
 
+QMargins estimatedFrameMargins(const QFont& font) {
+    QFont titleFont = font;
+    titleFont.setBold(true);
+    const int title = kEstimatedTitleLines * QFontMetrics(titleFont).height();
+    return {kEstimatedBorder, title + kEstimatedBorder, kEstimatedBorder, kEstimatedBorder};
+}
+
 QMargins frameMarginsOf(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
@@ -81,13 +120,6 @@ QMargins frameMarginsOf(const QWidget& window) {
         return {client.left() - frame.left(), client.top() - frame.top(),
                 frame.right() - client.right(), frame.bottom() - client.bottom()};
     return estimatedFrameMargins(window.font());
-}
-
-QMargins estimatedFrameMargins(const QFont& font) {
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    const int title = kEstimatedTitleLines * QFontMetrics(titleFont).height();
-    return {kEstimatedBorder, title + kEstimatedBorder, kEstimatedBorder, kEstimatedBorder};
 }
 
 QRect availableAreaOf(const QWidget& window) {
@@ -98,35 +130,29 @@ QRect availableAreaOf(const QWidget& window) {
 }
 
 QSize clientRoomOf(const QWidget& window) {
-    const QMargins frame = frameMarginsOf(window);
-    return availableAreaOf(window).size().shrunkBy(frame);
+    return availableAreaOf(window).size().shrunkBy(frameMarginsOf(window));
 }
 
 void fitIntoArea(QWidget& window, QRect available) {
-    const QMargins margins = frameMarginsOf(window);
-    const QSize room = available.size().shrunkBy(margins);
+    const QSize room = available.size().shrunkBy(frameMarginsOf(window));
     const QSize size = window.size();
     if (size.width() > room.width() || size.height() > room.height()) {
         const QSize smaller = size.boundedTo(room);
         window.setMinimumSize(window.minimumSize().boundedTo(smaller));
         window.setMaximumSize(window.maximumSize().boundedTo(room));
         window.resize(smaller);
-        if (auto* fitter = dynamic_cast<ScreenFitter*>(
-                window.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly)))
-            fitter->windowShortenedBy(size.height() - window.height());
+        if (ScreenFitter* fitter = fitterOf(window))
+            fitter->windowShrunkBy(size - window.size());
     }
-    // A window's position is that of its frame.
-    const QRect frame(window.pos(), window.size().grownBy(margins));
-    const QRect fitted = fittedFrame(frame, available);
-    if (fitted.topLeft() != frame.topLeft())
-        window.move(fitted.topLeft());
+    placeInArea(window, available);
 }
 
 void fitToScreen(QWidget& window, const QList<QWidget*>& stretching) {
-    if (!window.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly))
-        new ScreenFitter(window, stretching);
-    if (window.isVisible())
-        fitIntoArea(window, availableAreaOf(window));
+    installFitter(window, stretching, true);
+}
+
+void keepOnScreen(QWidget& window) {
+    installFitter(window, {}, false);
 }
 
 } // namespace tp

@@ -31,10 +31,14 @@ QSize clientRoomOf(const QWidget& window);
 // Keeps a window with its frame inside the available area of its screen: at once when it is
 // visible, and again each time it is shown and once the window manager has framed it. A window
 // larger than the area is made smaller; its layout takes the rest, or the `stretching` children
-// of a window without layout (its text areas, which then scroll) lose the height it lost.
+// of a window without layout (its text areas, which then scroll) lose the size it lost.
 void fitToScreen(QWidget& window, const QList<QWidget*>& stretching = {});
 
 // The same for a given area (tests give a small one).
 void fitIntoArea(QWidget& window, QRect available);
+
+// For a window that sizes itself for the desktop (the main window): only moved, so that its
+// frame starts inside the available area, at the same times as fitToScreen.
+void keepOnScreen(QWidget& window);
 
 } // namespace tp

@@ -116,7 +116,7 @@ MainWindow::MainWindow(AppState& state, ShellServices services, QWidget* parent)
     createShortcuts();
     applyPageBackground();
     cells_.resize(state_.lastColumnIndex + 1);
-    fitToScreen(*this);
+    keepOnScreen(*this);
 }
 
 void MainWindow::createGadgets() {
@@ -272,7 +272,7 @@ bool MainWindow::fitWindow() {
     const PixelRect client = centredClientRect(state_.units, state_.pageWidth, desktopSize);
     setFixedSize(client.width, client.height);
     setGeometry(client.x, client.y, client.width, client.height);
-    fitToScreen(*this); // the frame too, on the available area
+    keepOnScreen(*this); // the frame too, on the available area
     return true;
 }
 
@@ -284,7 +284,7 @@ void MainWindow::keepOnDesktop() {
     setFixedSize(width, height);
     // Placed by its frame, so that the title bar is on the desktop too.
     move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
-    fitToScreen(*this);
+    keepOnScreen(*this);
 }
 
 void MainWindow::relayout() {

@@ -1,8 +1,11 @@
 #include "shell/MainWindow.h"
 
 #include "RecordingMessageBoxes.h"
+#include "accounts/CalendarExportWindow.h"
+#include "platform/DateField.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
@@ -47,6 +50,43 @@ class PrintShortcutTest : public QObject {
         QCOMPARE(layout.orientation(), QPageLayout::Landscape);
         QCOMPARE(layout.pageSize().id(), QPageSize::A4);
         QCOMPARE(window.pageImage(), before);
+    }
+
+    // Ctrl+E opens the export for the months on the page, the base crew chosen.
+    void ctrlEOpensTheExportForTheShownMonths() {
+        AppState state;
+        takeOverSettings(state, ProgramSettings{}, 2026);
+        FixedClock clock{LocalDateTime{2026, 12, 7, 9, 30, 0}};
+        test::RecordingMessageBoxes messages;
+        ShellServices services;
+        services.clock = &clock;
+        services.messages = &messages;
+        services.desktopSize = [] { return QSize(5000, 3000); };
+        MainWindow window(state, services);
+        window.startUp();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        state.hoursAccount.baseCrew = 2;
+
+        QString title;
+        int crew = -1;
+        QDate from, to;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog =
+                    qobject_cast<CalendarExportWindow*>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                crew = dialog->crewOptions()->checkedId();
+                from = dialog->fromField()->date();
+                to = dialog->toField()->date();
+                dialog->reject();
+            }
+        });
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(title, QStringLiteral("Kalender exportieren"));
+        QCOMPARE(crew, 2);
+        QCOMPARE(from, QDate(2026, 12, 1));
+        QCOMPARE(to, QDate(2026, 12, 1).addMonths(state.lastColumnIndex + 1).addDays(-1));
+        QVERIFY(messages.shown.isEmpty());
     }
 };
 
