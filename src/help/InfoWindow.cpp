@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tp {
@@ -100,7 +101,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     const int w = look.units.w;
     const int h = look.units.h;
     setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(27 * w, 30 * h);
+    setFixedSize(27 * w, 30 * h); // made taller below where the last frame needs it
     QPalette background = palette();
     background.setColor(QPalette::Window, colourFromWindowsValue(look.backgroundColour));
     setPalette(background);
@@ -128,7 +129,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
 
     // The keys the keyboard help text does not name.
     keysFrame_ = new QGroupBox(QStringLiteral("Weitere Tasten"), this);
-    keysFrame_->setGeometry(w, rounded(25 * h), 25 * w, rounded(4.5 * h));
+    keysFrame_->move(w, rounded(25 * h));
     auto* keys = new QGridLayout(keysFrame_);
     for (int row = 0; const auto& [key, meaning] : kFurtherKeys) {
         keys->addWidget(new QLabel(QString::fromUtf8(key), keysFrame_), row, 0);
@@ -136,6 +137,10 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
         ++row;
     }
     keys->setColumnStretch(1, 1);
+    keys->setVerticalSpacing(0);
+    // Its three lines whole, in any font; the window ends half a row below it.
+    keysFrame_->resize(25 * w, std::max(rounded(4.5 * h), keysFrame_->sizeHint().height()));
+    setFixedSize(27 * w, keysFrame_->geometry().bottom() + 1 + rounded(0.5 * h));
     fitToScreen(*this);
 }
 
