@@ -1,5 +1,5 @@
 #include "accounts/CrewEvents.h"
-#include "cli/ICalendarText.h"
+#include "accounts/ICalendarText.h"
 
 #include <benchmark/benchmark.h>
 

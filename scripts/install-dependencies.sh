@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the screenshots need, if missing.
+# Installs the Debian 12 packages the build, the tests, the Debian package and the screenshots
+# need, if missing. `cpack -G DEB` needs `file` and dpkg-shlibdeps (dpkg-dev); the calendar tests
+# find libical through pkg-config.
 # With the argument "windows": those of the Windows cross build and of its tests under wine.
 set -euo pipefail
 
@@ -9,7 +11,7 @@ if [ "${1:-}" = windows ]; then
     install_options=(--no-install-recommends)
 else
     packages=(
-        build-essential cmake ninja-build
+        build-essential cmake ninja-build file dpkg-dev pkg-config
         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
         libgtest-dev libbenchmark-dev
         clang-format clang libclang-rt-14-dev

@@ -3,7 +3,9 @@
 #include "accounts/AccountEntryText.h"
 #include "accounts/BaseCrewOptions.h"
 #include "markings/DialogButtons.h"
+#include "platform/DateField.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QCheckBox>
@@ -31,7 +33,8 @@ DayNumber dayOf(const QDate& date) {
 }
 
 QDateEdit* newDateField(QWidget* window, DayNumber day, DayNumber first, DayNumber last) {
-    auto* field = new QDateEdit(window);
+    // Typed dates with or without their dots, as in the date window.
+    auto* field = new DateField(window);
     field->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     field->setDateRange(qDateOf(first), qDateOf(last));
     field->setDate(qDateOf(std::clamp(day, first, last)));
@@ -63,10 +66,13 @@ QString qText(const std::string& utf8) {
 
 } // namespace
 
-HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent) : QDialog(parent) {
+HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, DayNumber today, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("Stunden eingeben"));
     auto* layout = new QVBoxLayout(this);
-    dateField_ = newDateField(this, account.startDay, kFirstSupportedDay, kLastSupportedDay);
+    // An account never saved has day 0, 1 January 1970, which nobody means.
+    const DayNumber startDay = account.startDay > kFirstSupportedDay ? account.startDay : today;
+    dateField_ = newDateField(this, startDay, kFirstSupportedDay, kLastSupportedDay);
     layout->addLayout(labelled(this, QStringLiteral("Stunden am:"), dateField_));
     hoursField_ = new QLineEdit(qText(hoursFieldText(account.hours, account.minutesMode)), this);
     layout->addWidget(hoursField_);
@@ -98,6 +104,7 @@ HoursEntryWindow::HoursEntryWindow(const HoursAccount& account, QWidget* parent)
     setFixedSize(kWidthInCharacters * metrics.averageCharWidth(),
                  std::max(height, minimumSizeHint().height()));
     widenToTitle(*this);
+    fitToScreen(*this);
     hoursField_->setFocus();
 }
 
@@ -135,6 +142,7 @@ VacationEntryWindow::VacationEntryWindow(const VacationAccount& account, int bas
     addSaveAndCancel(this, layout, QStringLiteral("Speichert die Urlaubstage"));
     setFixedWidth(kWidthInCharacters * fontMetrics().averageCharWidth());
     widenToTitle(*this);
+    fitToScreen(*this);
     daysField_->setFocus();
 }
 
@@ -147,8 +155,8 @@ int VacationEntryWindow::chosenBaseCrew() const {
 }
 
 std::optional<HoursAccount> runHoursEntryWindow(QWidget* parent, const HoursAccount& account,
-                                                [[maybe_unused]] DayNumber today) {
-    HoursEntryWindow window(account, parent);
+                                                DayNumber today) {
+    HoursEntryWindow window(account, today, parent);
     if (window.exec() != QDialog::Accepted)
         return std::nullopt;
     return window.enteredAccount();

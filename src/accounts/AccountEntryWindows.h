@@ -22,7 +22,8 @@ class HoursEntryWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit HoursEntryWindow(const HoursAccount& account, QWidget* parent = nullptr);
+    // The date starts at the account's start day, or at `today` for an account without one.
+    HoursEntryWindow(const HoursAccount& account, DayNumber today, QWidget* parent = nullptr);
 
     // What "Speichern" stores.
     HoursAccount enteredAccount() const;

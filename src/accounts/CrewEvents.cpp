@@ -17,11 +17,6 @@ constexpr std::array<std::string_view, kCrewCount> CrewKeys{"rot", "blau", "gelb
 constexpr std::array<std::string_view, 4> ShiftSummaries{"", "Frühschicht", "Spätschicht",
                                                          "Nachtschicht"};
 
-struct ShiftTimes {
-    int start = 0; // minutes from the start of the day
-    int end = 0;
-};
-
 // The times the shift plan sheet's legend states: 6, 14 and 22 o'clock; on a day without a late
 // shift the early and the night crew share the day at 18 o'clock; the two-shift system works
 // 8.5 hours a shift.
@@ -38,6 +33,12 @@ ShiftTimes shiftTimes(CalendarType type, int shift, bool dayHasLateShift) {
     default:
         return {1320, 1800};
     }
+}
+
+bool hasLateShift(const CrewDuties& duties, CalendarType type) {
+    const int count = crewCount(type);
+    return std::find(duties.crews.begin(), duties.crews.begin() + count, LateShift) !=
+           duties.crews.begin() + count;
 }
 
 std::string dateKey(DayNumber day) {
@@ -87,9 +88,7 @@ class CrewEventBuilder {
 
     void addDay(DayNumber day) {
         const CrewDuties duties = crewDutiesOfDay(request_.system, day, true);
-        const int count = crewCount(type_);
-        const bool dayHasLateShift = std::find(duties.crews.begin(), duties.crews.begin() + count,
-                                               LateShift) != duties.crews.begin() + count;
+        const bool dayHasLateShift = hasLateShift(duties, type_);
         const int duty = duties.crews[static_cast<std::size_t>(request_.crew)];
         const bool works = (duty == EarlyShift || duty == LateShift || duty == NightShift) &&
                            !isShiftCancelled(day, duty);
@@ -225,6 +224,17 @@ std::string crewDisplayName(int crew, CalendarType type) {
     if (isFourCrew(type))
         return std::string("Schicht ") + static_cast<char>('A' + crew);
     return std::string(CrewNames[static_cast<std::size_t>(crew)]);
+}
+
+ShiftTimes shiftTimesOfDay(const ShiftSystem& system, DayNumber day, int shift) {
+    const CrewDuties duties = crewDutiesOfDay(system, day, true);
+    return shiftTimes(system.calendarType, shift, hasLateShift(duties, system.calendarType));
+}
+
+std::string_view shiftName(int shift) {
+    if (shift < EarlyShift || shift > NightShift)
+        return {};
+    return ShiftSummaries[static_cast<std::size_t>(shift)];
 }
 
 } // namespace tp

@@ -46,4 +46,18 @@ std::optional<int> crewOfName(std::string_view name, CalendarType type);
 // "Rot" .. "Braun", or "Schicht A" .. "Schicht D".
 std::string crewDisplayName(int crew, CalendarType type);
 
+// The plant's working times of a shift, in minutes from the start of its day (past 1440 for
+// the night shift).
+struct ShiftTimes {
+    int start = 0;
+    int end = 0;
+};
+
+// The times of `shift` (EarlyShift..NightShift) on `day` under `system`, as the calendar export
+// gives them: a day without a late shift splits at 18 o'clock.
+ShiftTimes shiftTimesOfDay(const ShiftSystem& system, DayNumber day, int shift);
+
+// "Frühschicht", "Spätschicht" or "Nachtschicht"; empty for anything else.
+std::string_view shiftName(int shift);
+
 } // namespace tp

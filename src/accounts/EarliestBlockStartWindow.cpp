@@ -2,6 +2,7 @@
 
 #include "model/DayNumber.h"
 #include "platform/DateField.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QDateEdit>
@@ -40,6 +41,7 @@ EarliestBlockStartWindow::EarliestBlockStartWindow(MonthDay earliestStart, int c
     layout->addWidget(dateField_);
     setFixedWidth(kWidthInCharacters * fontMetrics().averageCharWidth());
     widenToTitle(*this);
+    fitToScreen(*this);
     dateField_->setFocus();
 }
 

@@ -3,11 +3,15 @@
 #include "accounts/CrewDutyOfDay.h"
 #include "accounts/YearlyHoursTable.h"
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 
 #include <QHeaderView>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tp {
 
@@ -44,10 +48,35 @@ YearlyHoursWindow::YearlyHoursWindow(const ShiftSystem& system, int calendarYear
     for (int crew = 1; crew <= crews; ++crew)
         list_->setColumnWidth(crew, kCrewColumnWidth * unit);
     layout->addWidget(list_);
-    setFixedWidth((crews == 5 ? 61 : 42) * unit);
 
     connect(yearField_, &QSpinBox::valueChanged, this, &YearlyHoursWindow::fill);
     fill(calendarYear);
+    openAtTableSize(*layout);
+    fitToScreen(*this);
+}
+
+void YearlyHoursWindow::openAtTableSize(const QVBoxLayout& layout) {
+    // Every column as wide as its widest cell or its title, every row in sight; measured in
+    // the style the window is shown in.
+    ensurePolished();
+    const QAbstractItemView& view = *list_; // its size hints are public
+    // Room for a scroll bar besides: a view that had its scroll bars while it was small keeps
+    // them when the content fits exactly.
+    const int slack = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_);
+    int tableWidth = 2 * list_->frameWidth() + slack;
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        const int wanted = std::max({list_->columnWidth(column), view.sizeHintForColumn(column),
+                                     list_->header()->sectionSizeHint(column)});
+        list_->setColumnWidth(column, wanted);
+        tableWidth += wanted;
+    }
+    const int rows = list_->topLevelItemCount();
+    const int tableHeight = 2 * list_->frameWidth() + list_->header()->sizeHint().height() +
+                            rows * std::max(1, view.sizeHintForRow(0)) + slack;
+    const QMargins margins = layout.contentsMargins();
+    resize(margins.left() + tableWidth + margins.right(),
+           margins.top() + yearField_->sizeHint().height() + layout.spacing() + tableHeight +
+               margins.bottom());
 }
 
 void YearlyHoursWindow::fill(int year) {

@@ -6,6 +6,7 @@
 
 class QSpinBox;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace tp {
 
@@ -24,6 +25,7 @@ class YearlyHoursWindow : public QDialog {
 
   private:
     void fill(int year);
+    void openAtTableSize(const QVBoxLayout& layout);
 
     ShiftSystem system_;
     float targetHours38_;

@@ -1,8 +1,8 @@
 #include "accounts/CrewEvents.h"
+#include "accounts/ICalendarText.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/CrewCalendarOptions.h"
-#include "cli/ICalendarText.h"
 #include "platform/OutputFile.h"
 
 #include <chrono>
@@ -60,9 +60,7 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         return kUsageError;
     const CrewCalendarRequest& calendar = request->crewCalendar.calendar;
 
-    const std::string name =
-        "Turnoplaner " + crewDisplayName(calendar.crew, calendar.system.calendarType);
-    const std::string text = iCalendarText(crewCalendarEvents(calendar), name, secondsNow());
+    const std::string text = crewCalendarText(calendar, secondsNow());
     if (!request->outputPath) {
         out << text;
         return 0;

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kPictureDpi = 300;
 constexpr int kWhite = 0xFFFFFF;
+constexpr double kHeadingPoints = 10;
 
 PixelSize columnPageSize(const PageInput& input) {
     return pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
@@ -108,22 +110,50 @@ int pictureFontPixelSize(const PageInput& input, QSizeF areaInches, int dpi) {
     return pixelSize;
 }
 
-void printPage(QPagedPaintDevice& device, const PageInput& input) {
+QString printedPageHeading(const QString& userName, const PageInput& input) {
+    const CalendarType type = input.shifts.calendarType;
+    const ShownDays days = shownDays(input.view, input.lastColumnIndex, type);
+    const auto monthText = [](DayNumber day) {
+        const CivilDate date = civilFromDayNumber(day);
+        return QString::fromUtf8(monthName(date.month).data(),
+                                 static_cast<qsizetype>(monthName(date.month).size())) +
+               QLatin1Char(' ') + QString::number(date.year);
+    };
+    QString months = monthText(days.first);
+    if (monthText(days.last) != months)
+        months += QStringLiteral(" bis ") + monthText(days.last);
+    const std::string_view typeName = calendarTypeInfo(type).label;
+    return userName + QStringLiteral(" – ") + months + QStringLiteral(" – ") +
+           QString::fromUtf8(typeName.data(), static_cast<qsizetype>(typeName.size()));
+}
+
+void printPage(QPagedPaintDevice& device, const PageInput& input, const QString& heading) {
     PageInput printed = input;
     printed.backgroundColour = kWhite;
     QPainter painter(&device);
-    const QRectF area(0, 0, device.width(), device.height());
+    QRectF area(0, 0, device.width(), device.height());
     painter.fillRect(area, Qt::white);
+    if (!heading.isEmpty()) {
+        QFont font = input.font;
+        font.setPointSizeF(kHeadingPoints);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const double line = QFontMetricsF(font, &device).height();
+        painter.drawText(QRectF(0, 0, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                         heading);
+        // Half a line between the heading and the page.
+        area.setTop(1.5 * line);
+    }
     if (isSheet(printed.shifts.calendarType)) {
         printSheet(painter, printed, area);
         return;
     }
-    const QSizeF areaInches(static_cast<double>(device.width()) / device.logicalDpiX(),
-                            static_cast<double>(device.height()) / device.logicalDpiY());
+    const QSizeF areaInches(area.width() / device.logicalDpiX(),
+                            area.height() / device.logicalDpiY());
     printColumns(painter, printed, area, areaInches);
 }
 
-QByteArray pagePdf(const PageInput& input) {
+QByteArray pagePdf(const PageInput& input, const QString& heading) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -133,7 +163,7 @@ QByteArray pagePdf(const PageInput& input) {
         writer.setResolution(kPictureDpi);
         writer.setCreator(QStringLiteral("Turnoplaner"));
         writer.setTitle(QStringLiteral("Turnoplaner"));
-        printPage(writer, input);
+        printPage(writer, input, heading);
     }
     return bytes;
 }

@@ -108,16 +108,16 @@ class MonthColumnPainter {
                       QString::fromLatin1(WeekdayNames[weekday].data(), 2));
         }
 
-        const int symbolLeft = x + 5 * w_;
+        // With some fonts the weekday letters reach the symbols' place; the symbols and the
+        // week number then keep a small gap after them.
+        const int clearOfLetters = lettersLeft + letters.width + std::max(2, w_ / 6);
+        const int symbolLeft = std::max(x + 5 * w_, clearOfLetters);
         const bool moonDrawn = switches.moonPhases && drawMoonPhase(symbolLeft, y, marks);
         const bool eclipseDrawn = drawEclipse(symbolLeft, y, marks.eclipse);
         const bool apsisDrawn = switches.orbitExtremes && drawApsis(symbolLeft, y, marks);
         if (switches.weekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn &&
             !eclipseDrawn && !apsisDrawn) {
             const int week = isoWeekNumber(date);
-            // With some fonts the weekday letters reach the week number's place; the number
-            // then keeps a small gap after them.
-            const int clearOfLetters = lettersLeft + letters.width + std::max(2, w_ / 6);
             const int left = std::max(symbolLeft + (week < 10 ? w_ / 2 : 0), clearOfLetters);
             glyphs_.draw(pixels_, left, baseline, glyphs_.number(week),
                          pagecolours::kWeekNumber.rgb());

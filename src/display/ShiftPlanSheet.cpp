@@ -245,7 +245,7 @@ class SheetPainter {
         text(15, 34.8, QStringLiteral("Erläuterungen:"), Qt::AlignLeft, headingFont);
         text(15, 35.8, QStringLiteral("U/US = Urlaub"), Qt::AlignLeft, bodyFont);
         static constexpr std::array<const char*, 3> kNames{"Frühschicht", "Spätschicht",
-                                                           "Nachtchicht"};
+                                                           "Nachtschicht"};
         static constexpr std::array<const char*, 3> kStarts{"6.00 -", "14.00 -", "22.00 -"};
         static constexpr std::array<const char*, 3> kEnds{"14.00 Uhr", "22.00 Uhr", "6.00 Uhr"};
         for (std::size_t line = 0; line < 3; ++line) {

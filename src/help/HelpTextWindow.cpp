@@ -2,6 +2,7 @@
 
 #include "help/HelpTexts.h"
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 
 #include <QPlainTextEdit>
 
@@ -24,6 +25,7 @@ HelpTextWindow::HelpTextWindow(HelpTopic topic, const HelpWindowLook& look, QWid
     textField_->setFont(look.font);
     textField_->setReadOnly(true);
     textField_->setPlainText(helpText(topic));
+    fitToScreen(*this, {textField_});
 }
 
 void showHelpText(QWidget* parent, HelpTopic topic, const HelpWindowLook& look) {

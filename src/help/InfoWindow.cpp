@@ -4,11 +4,15 @@
 #include "holidays/HolidayListWindow.h"
 #include "holidays/SchoolHolidayWindow.h"
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tp {
@@ -48,6 +52,17 @@ constexpr std::array<InfoButton, kInfoChoiceCount> InfoButtons{{
     {InfoChoice::Settings, false, "Einstellungen", "Infos zu den Programmeinstellungen", Qt::Key_E},
     {InfoChoice::Supplements, false, "Zuschläge",
      "Infos zu den Nacht-, Sonntags- und Feiertagsstunden", Qt::Key_Z},
+}};
+
+struct FurtherKey {
+    const char* key;     // UTF-8
+    const char* meaning; // UTF-8
+};
+
+constexpr std::array<FurtherKey, 3> kFurtherKeys{{
+    {"Strg+P", "Drucken"},
+    {"Strg+E", "Kalender exportieren"},
+    {"G", "Zuschläge"},
 }};
 
 // Rows are measured in row units: frames half a row apart, buttons 1.5 rows high, 1.9 apart.
@@ -90,7 +105,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     const int w = look.units.w;
     const int h = look.units.h;
     setWindowTitle(QStringLiteral("Info"));
-    setFixedSize(27 * w, 27 * h);
+    setFixedSize(27 * w, 32 * h); // made taller below where the last frame needs it
     QPalette background = palette();
     background.setColor(QPalette::Window, colourFromWindowsValue(look.backgroundColour));
     setPalette(background);
@@ -115,6 +130,22 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
         connect(button, &QPushButton::clicked, this, [this, choice] { choose(choice); });
         buttons_[static_cast<std::size_t>(choice)] = button;
     }
+
+    // The keys the keyboard help text does not name.
+    keysFrame_ = new QGroupBox(QStringLiteral("Weitere Tasten"), this);
+    keysFrame_->move(w, rounded(25 * h));
+    auto* keys = new QGridLayout(keysFrame_);
+    for (int row = 0; const auto& [key, meaning] : kFurtherKeys) {
+        keys->addWidget(new QLabel(QString::fromUtf8(key), keysFrame_), row, 0);
+        keys->addWidget(new QLabel(QString::fromUtf8(meaning), keysFrame_), row, 1);
+        ++row;
+    }
+    keys->setColumnStretch(1, 1);
+    keys->setVerticalSpacing(0);
+    // Its three lines whole, in any font; the window ends half a row below it.
+    keysFrame_->resize(25 * w, std::max(rounded(4.5 * h), keysFrame_->sizeHint().height()));
+    setFixedSize(27 * w, keysFrame_->geometry().bottom() + 1 + rounded(0.5 * h));
+    fitToScreen(*this);
 }
 
 void InfoWindow::keyPressEvent(QKeyEvent* event) {

@@ -33,7 +33,8 @@ enum class InfoChoice {
 
 inline constexpr int kInfoChoiceCount = 12;
 
-// "Info": two frames of buttons, the tables of the year above and the help texts below. Each
+// "Info": two frames of buttons, the tables of the year above and the help texts below, and
+// under them the keys the help texts do not name. Each
 // button has a letter key that acts like a click; a choice closes the window, and the caller
 // runs it afterwards. Escape and the close box close it without a choice.
 class InfoWindow : public QDialog {
@@ -48,6 +49,7 @@ class InfoWindow : public QDialog {
     }
     QGroupBox* tablesFrame() const { return tablesFrame_; }
     QGroupBox* helpFrame() const { return helpFrame_; }
+    QGroupBox* keysFrame() const { return keysFrame_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +61,7 @@ class InfoWindow : public QDialog {
     std::array<QPushButton*, kInfoChoiceCount> buttons_{};
     QGroupBox* tablesFrame_ = nullptr;
     QGroupBox* helpFrame_ = nullptr;
+    QGroupBox* keysFrame_ = nullptr; // "Weitere Tasten"
 };
 
 // What the main window knows when the "Info" window opens.

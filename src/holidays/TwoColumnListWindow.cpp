@@ -1,6 +1,7 @@
 #include "holidays/TwoColumnListWindow.h"
 
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -27,6 +28,7 @@ TwoColumnListWindow::TwoColumnListWindow(const Shape& shape, int unitW, int unit
     list_->header()->setStretchLastSection(false);
     list_->setColumnWidth(0, shape.firstColumnUnits * unitW);
     list_->setColumnWidth(1, shape.secondColumnUnits * unitW);
+    fitToScreen(*this, {list_});
 }
 
 void TwoColumnListWindow::addRow(const QString& first, const QString& second) {

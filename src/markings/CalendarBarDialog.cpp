@@ -2,6 +2,7 @@
 
 #include "markings/DialogButtons.h"
 #include "platform/Colour.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QColorDialog>
@@ -45,6 +46,7 @@ CalendarBarDialog::CalendarBarDialog(const CalendarBar& shown, ColourChooser cho
     setWindowTitle(QStringLiteral("Eingabe einer Kalendermarkierung"));
     auto* layout = new QGridLayout(this);
     widenToTitle(*this);
+    fitToScreen(*this);
     startField_ = dateField(shown.start, this);
     endField_ = dateField(shown.end, this);
     layout->addWidget(new QLabel(QStringLiteral("Eingabe des Startdatums:"), this), 0, 0);

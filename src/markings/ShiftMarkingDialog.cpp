@@ -1,6 +1,7 @@
 #include "markings/ShiftMarkingDialog.h"
 
 #include "markings/DialogButtons.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QButtonGroup>
@@ -70,6 +71,7 @@ ShiftMarkingDialog::ShiftMarkingDialog(CalendarType type, int code, int column, 
     setWindowTitle(QStringLiteral("Schichtmarkierung eingeben"));
     auto* layout = new QVBoxLayout(this);
     widenToTitle(*this);
+    fitToScreen(*this);
     options_ = new QButtonGroup(this);
     const auto names = markingOptions(type);
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -124,6 +126,7 @@ ShiftColumnDialog::ShiftColumnDialog(CalendarType type, DayNumber day, int colum
     setWindowTitle(QStringLiteral("Schichtspalte eingeben"));
     auto* layout = new QVBoxLayout(this);
     widenToTitle(*this);
+    fitToScreen(*this);
     options_ = new QButtonGroup(this);
     for (int i = 1; i <= 4; ++i) {
         auto* option = new QRadioButton(qText(shiftColumnName(type, i)), this);

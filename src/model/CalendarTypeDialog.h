@@ -18,13 +18,13 @@ inline constexpr std::array<CalendarType, kCalendarTypeCount> CalendarTypeOption
     CalendarType::Pm1TwoNightBlock,      CalendarType::WerkTwoNightBlock,
     CalendarType::ValdorHalmstett,       CalendarType::BrellingKarton};
 
-// "Kalender": one option per shift system; a click chooses, Escape or the close box keep the
-// current one.
+// "Kalender": one option per shift system, the current one marked; a click chooses, Escape or
+// the close box keep the current one.
 class CalendarTypeDialog : public QDialog {
     Q_OBJECT
 
   public:
-    CalendarTypeDialog(int unitW, int unitH, QWidget* parent = nullptr);
+    CalendarTypeDialog(CalendarType current, int unitW, int unitH, QWidget* parent = nullptr);
 
     // The type clicked, or nothing when the dialog was left otherwise.
     std::optional<CalendarType> chosenType() const { return chosenType_; }

@@ -1,6 +1,7 @@
 #include "model/DateEntryDialog.h"
 
 #include "platform/DateField.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QDate>
@@ -36,6 +37,7 @@ DateEntryDialog::DateEntryDialog(const ViewPosition& view, int unitW, int unitH,
     setWindowTitle(QStringLiteral("Datum eingeben"));
     setFixedSize(20 * unitW, static_cast<int>(std::lround(3.5 * unitH)));
     widenToTitle(*this);
+    fitToScreen(*this);
 
     dateField_ = new DateField(this);
     // One unit of margin on either side, also when the title made the window wider.

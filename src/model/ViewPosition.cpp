@@ -28,4 +28,19 @@ void showDayFirst(ViewPosition& view, DayNumber dayNumber) {
     view.cursorDay = date.day;
 }
 
+ShownDays shownDays(const ViewPosition& view, int lastColumnIndex, CalendarType type) {
+    int firstMonth = view.month;
+    int monthCount = lastColumnIndex + 1;
+    if (isSheet(type)) {
+        firstMonth = view.month <= 6 ? 1 : 7;
+        monthCount = 6;
+    }
+    const int lastMonths = view.year * 12 + (firstMonth - 1) + monthCount - 1;
+    const int lastYear = lastMonths / 12;
+    const int lastMonth = lastMonths % 12 + 1;
+    return {dayNumberOf(view.year, firstMonth, 1),
+            std::min(dayNumberOf(lastYear, lastMonth, monthLength(lastYear, lastMonth)),
+                     kLastSupportedDay)};
+}
+
 } // namespace tp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CalendarType.h"
 #include "model/WorkingDate.h"
 
 namespace tp {
@@ -24,5 +25,13 @@ void moveViewByDays(ViewPosition& view, int days);
 // The first displayed month becomes the month of `dayNumber`, with the cursor on that day
 // in column 0 (what the date entry does with the typed date).
 void showDayFirst(ViewPosition& view, DayNumber dayNumber);
+
+// The days the page shows: from the first day of its first month to the last day of its last,
+// the month columns 0..lastColumnIndex or the sheet's half year; never past the supported days.
+struct ShownDays {
+    DayNumber first = 0;
+    DayNumber last = 0;
+};
+ShownDays shownDays(const ViewPosition& view, int lastColumnIndex, CalendarType type);
 
 } // namespace tp

@@ -1,4 +1,5 @@
 #include "notes/BulkDeletionDialog.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QCheckBox>
@@ -34,6 +35,7 @@ BulkDeletionDialog::BulkDeletionDialog(DayNumber selectedDay, int unitW, int uni
     setMinimumWidth(40 * unitW);
     auto* layout = new QVBoxLayout(this);
     widenToTitle(*this);
+    fitToScreen(*this);
     layout->setContentsMargins(unitW, unitH, unitW, unitH);
 
     auto* upTo = new QGroupBox(QStringLiteral("Notizen löschen bis zum"));

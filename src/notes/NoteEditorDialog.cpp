@@ -3,6 +3,7 @@
 #include "notes/NoteCipher.h"
 #include "notes/NoteEditing.h"
 #include "platform/Windows1252.h"
+#include "platform/ScreenFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -130,6 +131,7 @@ NoteEditorDialog::NoteEditorDialog(NoteEditorContext context, const QString& tit
         leave();
     });
     textField_->setFocus();
+    fitToScreen(*this, {textField_, column});
 }
 
 QString NoteEditorDialog::text() const {

@@ -1,5 +1,7 @@
 #include "notes/NoteMenuDialog.h"
 
+#include "platform/ScreenFit.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -53,6 +55,7 @@ NoteMenuDialog::NoteMenuDialog(int unitW, int unitH, QWidget* parent) : QDialog(
         entries_.push_back({item.action, item.key, button});
     }
     setFixedSize((kButtonWidth + 2) * unitW, y + unitH);
+    fitToScreen(*this);
 }
 
 QPushButton* NoteMenuDialog::button(NoteMenuAction action) const {

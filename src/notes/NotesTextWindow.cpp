@@ -1,5 +1,6 @@
 #include "notes/NotesTextWindow.h"
 
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QPalette>
@@ -25,6 +26,7 @@ NotesTextWindow::NotesTextWindow(const QString& title, const QString& text,
     textField_->setFont(look.font);
     textField_->setPalette(palette);
     textField_->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    fitToScreen(*this, {textField_});
 }
 
 void runNotesWindow(QWidget* parent, MessageBoxes& messages, const QString& notes, DayNumber day,

@@ -1,6 +1,7 @@
 #include "settings/FolderChoiceWindow.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenFit.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -72,6 +73,7 @@ FolderChoiceWindow::FolderChoiceWindow(const std::filesystem::path& dataFolder, 
     layout->addLayout(buttons);
     setFixedWidth(65 * fontMetrics().averageCharWidth());
     resize(width(), 25 * fontMetrics().height());
+    fitToScreen(*this);
 
     const QString opening =
         QDir::cleanPath(qtPath(std::filesystem::absolute(dataFolder)) + QStringLiteral("/../.."));

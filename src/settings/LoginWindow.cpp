@@ -1,6 +1,7 @@
 #include "settings/LoginWindow.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QFontMetrics>
@@ -35,6 +36,7 @@ LoginWindow::LoginWindow(MessageBoxes& messages, std::function<void(QWidget*)> s
     // 9.5 rows as laid out, and one more for the count of the password's characters.
     setFixedSize(44 * w, static_cast<int>(std::lround(10.5 * h)));
     widenToTitle(*this);
+    fitToScreen(*this);
 
     const auto place = [w, h](QWidget* widget, double x, double y, double width, double height) {
         widget->setGeometry(

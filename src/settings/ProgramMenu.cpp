@@ -1,4 +1,5 @@
 #include "settings/ProgramMenu.h"
+#include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
 #include <QGridLayout>
@@ -20,7 +21,7 @@ struct MenuEntry {
     Qt::Key key;
 };
 
-constexpr std::array<MenuEntry, 9> kEntries{{
+constexpr std::array<MenuEntry, 10> kEntries{{
     {ProgramMenuCommand::CalendarChoice, "Kalender", "Wähle die Art des Turnoplaners", Qt::Key_K},
     {ProgramMenuCommand::DataFolder, "Verzeichnis", "Ein neues Programmverzeichnis wählen",
      Qt::Key_V},
@@ -31,6 +32,8 @@ constexpr std::array<MenuEntry, 9> kEntries{{
     {ProgramMenuCommand::Settings, "Einstellungen", "Ändern der Programmeinstellungen", Qt::Key_E},
     {ProgramMenuCommand::Hours, "Stunden", "Eingabe der Minus- bzw. Plusstunden", Qt::Key_P},
     {ProgramMenuCommand::Vacation, "Urlaub", "Eingabe des Resturlaubs", Qt::Key_U},
+    {ProgramMenuCommand::CalendarExport, "Export",
+     "Die Schichten als Kalenderdatei für Kalender-Apps speichern", Qt::Key_X},
     {ProgramMenuCommand::Supplements, "Zuschläge",
      "Nacht-, Sonntags- und Feiertagsstunden des Monats", Qt::Key_Z},
 }};
@@ -59,6 +62,7 @@ ProgramMenu::ProgramMenu(CalendarType calendarType, QWidget* parent) : QDialog(p
     layout->addWidget(frame);
     setFixedSize(sizeHint());
     widenToTitle(*this);
+    fitToScreen(*this);
 }
 
 QPushButton* ProgramMenu::button(ProgramMenuCommand command) const {

@@ -22,6 +22,7 @@ enum class ProgramMenuCommand {
     Settings,         // "Einstellungen"
     Hours,            // "Stunden"
     Vacation,         // "Urlaub"
+    CalendarExport,   // "Export"
     Supplements,      // "Zuschläge"
 };
 

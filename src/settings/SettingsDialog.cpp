@@ -2,6 +2,7 @@
 
 #include "model/DayNumber.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ScreenFit.h"
 #include "settings/SettingsFile.h"
 
 #include <QButtonGroup>
@@ -196,6 +197,7 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     layout->addWidget(hours);
     layout->addLayout(buttons);
     placeName_->setFocus();
+    fitToScreen(*this);
 }
 
 SettingsDialogValues SettingsDialog::values() const {

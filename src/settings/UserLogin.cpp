@@ -73,10 +73,11 @@ bool isAllowedUserName(std::string_view name) {
     return !userNameRefusal(name);
 }
 
-std::string mainWindowTitle(const std::string& userName, bool afterLogin) {
+std::string mainWindowTitle(const std::string& userName, bool afterLogin,
+                            CalendarType calendarType) {
     return (afterLogin ? "Valdor Turnoplaner  - Benutzername: "
                        : "Valdor Turnoplaner - Benutzername: ") +
-           userName;
+           userName + " - Kalender: " + std::string(calendarTypeInfo(calendarType).label);
 }
 
 void saveAllUserData(UserFileStore& store, const UserDataPlace& place, const ProgramSettings& settings,

@@ -26,8 +26,9 @@ bool isAllowedUserName(std::string_view name);
 std::optional<std::string> userNameRefusal(std::string_view name);
 
 // The main window's title: the start form, or the form after a login (two blanks before the
-// dash there).
-std::string mainWindowTitle(const std::string& userName, bool afterLogin);
+// dash there), and the shift system shown ("... Benutzername: Anna - Kalender: Wendring PM 1").
+std::string mainWindowTitle(const std::string& userName, bool afterLogin,
+                            CalendarType calendarType);
 
 // Writes what the current user changed: the markings and bars through
 // `saveChangedMarkingsAndBars` (which writes each only when it changed), then the settings

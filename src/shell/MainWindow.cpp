@@ -12,16 +12,20 @@
 #include "notes/DayInfoLine.h"
 #include "platform/Colour.h"
 #include "platform/QtText.h"
+#include "platform/ScreenFit.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/MainCommands.h"
 #include "shell/PageCanvas.h"
+#include "shell/PageToolTip.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -98,7 +102,7 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent)
     : QWidget(parent), session_(session), services_(std::move(services)) {
-    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false)));
+    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(848, 540);
@@ -112,6 +116,7 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
     createShortcuts();
     applyPageBackground();
     cells_.resize(state().lastColumnIndex + 1);
+    keepOnScreen(*this);
 }
 
 void MainWindow::createGadgets() {
@@ -137,6 +142,7 @@ void MainWindow::createGadgets() {
         }
         case GadgetKind::Image:
             canvas_ = new PageCanvas(this);
+            canvas_->installEventFilter(this); // the shift slots' tool tips
             connect(canvas_, &PageCanvas::leftClicked, this, &MainWindow::canvasClicked);
             connect(canvas_, &PageCanvas::leftDoubleClicked, this,
                     &MainWindow::canvasDoubleClicked);
@@ -191,6 +197,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == noteLine_ && noteLineClicked(event))
         return true;
+    if (watched == canvas_ && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = pageToolTip(state(), cells_, canvas_->mapTo(this, help->pos()));
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, canvas_);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -286,6 +301,7 @@ bool MainWindow::fitWindow() {
     const PixelRect client = centredClientRect(state().units, pageWidthOf(state()), desktopSize);
     setFixedSize(client.width, client.height);
     setGeometry(client.x, client.y, client.width, client.height);
+    keepOnScreen(*this); // the frame too, on the available area
     return true;
 }
 
@@ -297,6 +313,7 @@ void MainWindow::keepOnDesktop() {
     setFixedSize(width, height);
     // Placed by its frame, so that the title bar is on the desktop too.
     move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
+    keepOnScreen(*this);
 }
 
 void MainWindow::relayout() {
@@ -351,6 +368,9 @@ void MainWindow::fontDialog() {
 }
 
 void MainWindow::rebuildPage(CursorMove move) {
+    // The title names the shift system, which most commands may have changed.
+    setWindowTitle(QString::fromStdString(
+        mainWindowTitle(state().userName, loggedIn_, state().calendarType)));
     const bool sheet = !showsMonthColumns(state().calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);

@@ -100,6 +100,8 @@ class MainWindow : public QWidget {
     void copyPageToClipboard(bool askFirst);
     // Ctrl+P: the page as shown, through the print dialog, on one A4 landscape sheet.
     void printShownPage();
+    // Ctrl+E: "Kalender exportieren" for the displayed months (MainWindowExport.cpp).
+    void exportCalendar();
     void switchCalendarType(int command);
     void toggleVacationBlock();
     void updateVacationBlockToggle();
@@ -152,6 +154,7 @@ class MainWindow : public QWidget {
     QLineEdit* hoursField_ = nullptr;
     QLineEdit* vacationField_ = nullptr;
     QPushButton* vacationBlockToggle_ = nullptr;
+    bool loggedIn_ = false; // the title's form after a login
 };
 
 } // namespace tp

@@ -90,6 +90,8 @@ void MainWindow::createShortcuts() {
     }
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { printShownPage(); });
+    auto* exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(exportKey, &QShortcut::activated, this, [this] { exportCalendar(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -20,7 +20,8 @@ void MainWindow::printShownPage() {
     const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes,
                                 shown.shiftMarkings, shown.calendarBars, shown.calendarType,
                                 lunations_);
-    printPage(printer, pageInputOf(session_.pageLook(), pageFont_, marks.all()));
+    const PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
+    printPage(printer, input, printedPageHeading(QString::fromStdString(shown.userName), input));
 }
 
 } // namespace tp

@@ -68,6 +68,9 @@ void MainWindow::runProgramMenu() {
     case ProgramMenuCommand::Vacation:
         openVacationEntry();
         return;
+    case ProgramMenuCommand::CalendarExport:
+        exportCalendar();
+        return;
     case ProgramMenuCommand::Supplements:
         openSupplementsWindow(this, session_);
         return;
@@ -90,7 +93,9 @@ void MainWindow::logInAsNewUser() {
     if (!switched)
         return;
 
-    setWindowTitle(QString::fromStdString(mainWindowTitle(state().userName, true)));
+    loggedIn_ = true;
+    setWindowTitle(QString::fromStdString(
+        mainWindowTitle(state().userName, true, state().calendarType)));
     const bool fontTooLarge = !fitToUserFont();
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);

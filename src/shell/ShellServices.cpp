@@ -1,5 +1,7 @@
 #include "shell/ShellServices.h"
 
+#include "platform/ScreenFit.h"
+
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -21,8 +23,10 @@ ShellServices desktopServices(const Clock& clock, MessageBoxes& messages) {
         return accepted ? std::optional(chosen) : std::nullopt;
     };
     services.desktopSize = [] {
+        // The room for the client area: the window manager's frame must fit as well.
         const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? screen->availableGeometry().size() : QSize(800, 600);
+        const QSize available = screen ? screen->availableGeometry().size() : QSize(800, 600);
+        return available.shrunkBy(estimatedFrameMargins(QGuiApplication::font()));
     };
     return services;
 }

@@ -10,8 +10,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -41,7 +43,8 @@ class AccountWindowsTest : public QObject {
     }
 
     void hoursWindowConvertsAndLimits() {
-        HoursEntryWindow window({dayNumberOf(2016, 3, 1), 7.30f, true, 2, false});
+        HoursEntryWindow window({dayNumberOf(2016, 3, 1), 7.30f, true, 2, false},
+                                dayNumberOf(2027, 5, 3));
         QCOMPARE(window.windowTitle(), QStringLiteral("Stunden eingeben"));
         QCOMPARE(window.hoursField()->text(), QStringLiteral("7:30"));
         QCOMPARE(window.dateField()->date(), QDate(2016, 3, 1));
@@ -58,7 +61,9 @@ class AccountWindowsTest : public QObject {
                  (HoursAccount{dayNumberOf(2016, 3, 1), 600.0f, false, 2, true}));
         window.hoursField()->setText(QStringLiteral("-12,25"));
         QCOMPARE(window.enteredAccount().hours, -12.25f);
-        QCOMPARE(HoursEntryWindow({0, 0.0f, false, 0, false}).hoursField()->text(), QString());
+        const HoursEntryWindow fresh({0, 0.0f, false, 0, false}, dayNumberOf(2027, 5, 3));
+        QCOMPARE(fresh.hoursField()->text(), QString());
+        QCOMPARE(fresh.dateField()->date(), QDate(2027, 5, 3));
     }
 
     void vacationWindowLimitsWhileTyping() {
@@ -143,6 +148,30 @@ class AccountWindowsTest : public QObject {
         YearlyHoursWindow twoShift(system, 2016, 1982.76f, 2088.0f);
         QCOMPARE(twoShift.list()->columnCount(), 4);
         QCOMPARE(twoShift.list()->topLevelItem(13)->text(3), QStringLiteral("2088,0"));
+    }
+
+    // The window opens as large as its table: every column and row in sight, no scrolling.
+    void yearlyHoursWindowShowsTheWholeTable_data() {
+        QTest::addColumn<int>("type");
+        QTest::newRow("five crews") << 0;
+        QTest::newRow("two shifts") << 2;
+    }
+    void yearlyHoursWindowShowsTheWholeTable() {
+        QFETCH(int, type);
+        ShiftSystem system;
+        system.calendarType = *calendarTypeFromNumber(type);
+        YearlyHoursWindow window(system, 2016, 1982.76f, 2088.0f);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeWidget* list = window.list();
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        const QRect lastCell = list->visualItemRect(list->topLevelItem(14));
+        QVERIFY(list->viewport()->rect().contains(lastCell));
+        int columnsWidth = 0;
+        for (int column = 0; column < list->columnCount(); ++column)
+            columnsWidth += list->columnWidth(column);
+        QVERIFY(columnsWidth <= list->viewport()->width());
     }
 };
 

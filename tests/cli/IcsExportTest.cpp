@@ -1,8 +1,8 @@
 #include "accounts/AccountFiles.h"
 #include "support/TestStore.h"
 #include "accounts/CrewEvents.h"
+#include "accounts/ICalendarText.h"
 #include "cli/Commands.h"
-#include "cli/ICalendarText.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
 

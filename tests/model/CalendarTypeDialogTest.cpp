@@ -1,6 +1,7 @@
 #include "model/CalendarTypeDialog.h"
 
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -24,22 +25,51 @@ class CalendarTypeDialogTest : public QObject {
 
   private slots:
     void optionsInOrderWithToolTips() {
-        CalendarTypeDialog dialog(kUnitW, kUnitH);
+        CalendarTypeDialog dialog(CalendarType::WendringPm1, kUnitW, kUnitH);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Kalender"));
-        QCOMPARE(dialog.size(), QSize(200, 138));
         const QStringList labels{"Wendring PM 1",        "Wendring Werk",      "Wendring Standard",
                                  "Wendring Zweischicht", "PM 1 mit 2er Block", "Werk mit 2er Block",
                                  "Valdor Halmstett",     "Brelling Karton"};
         for (int index = 0; index < labels.size(); ++index) {
             QRadioButton* option = dialog.option(index);
             QCOMPARE(option->text(), labels[index]);
-            QVERIFY(!option->isChecked());
             QCOMPARE(option->y(), (2 * index + 1) * kUnitH - 3);
-            QCOMPARE(option->width(), 20 * kUnitW);
         }
         QCOMPARE(dialog.option(2)->toolTip(),
                  QStringLiteral("Wendring Papier Standard Turnoplaner mit fünf Kolumnen"));
         QCOMPARE(dialog.option(6)->toolTip(), QStringLiteral("Das Vierschichtsystem in Halmstett"));
+    }
+
+    // All eight options whole inside the window, without a scroll bar, at small and large units;
+    // the current type is marked and has the focus.
+    void allOptionsWholeWithTheCurrentMarked_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("unitW");
+        QTest::addColumn<int>("unitH");
+        const int types[] = {0, 1, 5, 2, 3, 4, 6, 7};
+        for (int option = 0; option < 8; ++option)
+            QTest::addRow("type %d", types[option]) << option << types[option] << 8 << 12;
+        QTest::addRow("narrow units") << 3 << 2 << 4 << 12;
+        QTest::addRow("large units") << 7 << 7 << 14 << 24;
+    }
+    void allOptionsWholeWithTheCurrentMarked() {
+        QFETCH(int, option);
+        QFETCH(int, type);
+        QFETCH(int, unitW);
+        QFETCH(int, unitH);
+        CalendarTypeDialog dialog(*calendarTypeFromNumber(type), unitW, unitH);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.findChildren<QScrollBar*>().isEmpty());
+        for (int index = 0; index < kCalendarTypeCount; ++index) {
+            QRadioButton* each = dialog.option(index);
+            QVERIFY2(dialog.rect().contains(each->geometry()), qPrintable(each->text()));
+            QVERIFY2(each->width() >= each->sizeHint().width(), qPrintable(each->text()));
+            QVERIFY2(each->height() >= each->sizeHint().height(), qPrintable(each->text()));
+            QCOMPARE(each->isChecked(), index == option);
+        }
+        QCOMPARE(QApplication::focusWidget(), dialog.option(option));
     }
 
     void clickChoosesTheType_data() {

@@ -2,6 +2,7 @@
 #include "notes/BulkDeletionDialog.h"
 #include "notes/NoteMenuDialog.h"
 #include "notes/NotesTextWindow.h"
+#include "platform/ScreenFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,10 +47,14 @@ class NotesWindowsTest : public QObject {
         whenOpen<NotesTextWindow>([&](NotesTextWindow* window) {
             opened = true;
             QCOMPARE(window->windowTitle(), QStringLiteral("Notizen für den 24.02.2015"));
-            // 33 units wide, or wider where the title needs it; the text keeps a unit of margin.
+            // 33 units wide, or wider where the title needs it; 60 rows high where the screen
+            // has room for them; the text keeps a unit of margin and scrolls.
             QVERIFY(window->width() >= 33 * 8);
-            QCOMPARE(window->height(), 60 * 16);
-            QCOMPARE(window->textField()->geometry(), QRect(8, 16, window->width() - 16, 58 * 16));
+            QCOMPARE(window->height(), std::min(60 * 16, availableAreaOf(*window).height() -
+                                                             frameMarginsOf(*window).top() -
+                                                             frameMarginsOf(*window).bottom()));
+            QCOMPARE(window->textField()->geometry(),
+                     QRect(8, 16, window->width() - 16, window->height() - 32));
             QVERIFY(window->textField()->isReadOnly());
             QCOMPARE(window->textField()->toPlainText(), QStringLiteral("eins\n\nzwei"));
             QTest::keyClick(window, Qt::Key_Escape);

@@ -31,7 +31,7 @@ class SmallWindowsTest : public QObject {
             return new EarliestBlockStartWindow({4, 25}, 2027);
         });
         QTest::newRow("Kalender") << std::function<QDialog*()>(
-            [] { return new CalendarTypeDialog(8, 12); });
+            [] { return new CalendarTypeDialog(CalendarType::WendringPm1, 8, 12); });
         const DayNumber monday = dayNumberOf(2027, 3, 1);
         QTest::newRow("Schichtmarkierung eingeben") << std::function<QDialog*()>(
             [monday] { return new ShiftMarkingDialog(CalendarType::WendringWerk, 0, 2, monday); });

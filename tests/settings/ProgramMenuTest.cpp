@@ -48,6 +48,8 @@ class ProgramMenuTest : public QObject {
         row("E", Qt::Key_E, C::Settings, "Einstellungen", "Ändern der Programmeinstellungen");
         row("P", Qt::Key_P, C::Hours, "Stunden", "Eingabe der Minus- bzw. Plusstunden");
         row("U", Qt::Key_U, C::Vacation, "Urlaub", "Eingabe des Resturlaubs");
+        row("X", Qt::Key_X, C::CalendarExport, "Export",
+            "Die Schichten als Kalenderdatei für Kalender-Apps speichern");
         row("Z", Qt::Key_Z, C::Supplements, "Zuschläge",
             "Nacht-, Sonntags- und Feiertagsstunden des Monats");
         row("Escape", Qt::Key_Escape, C::None, "", "");

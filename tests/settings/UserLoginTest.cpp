@@ -75,8 +75,10 @@ TEST(UserNameTest, RefusedNamesSayWhy) {
 }
 
 TEST(UserNameTest, TitleHasTwoBlanksBeforeTheDashAfterALogin) {
-    EXPECT_EQ(mainWindowTitle("Programm", false), "Valdor Turnoplaner - Benutzername: Programm");
-    EXPECT_EQ(mainWindowTitle("Anna", true), "Valdor Turnoplaner  - Benutzername: Anna");
+    EXPECT_EQ(mainWindowTitle("Programm", false, CalendarType::WendringPm1),
+              "Valdor Turnoplaner - Benutzername: Programm - Kalender: Wendring PM 1");
+    EXPECT_EQ(mainWindowTitle("Anna", true, CalendarType::BrellingKarton),
+              "Valdor Turnoplaner  - Benutzername: Anna - Kalender: Brelling Karton");
 }
 
 class SwitchUserTest : public ::testing::Test {

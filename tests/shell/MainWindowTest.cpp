@@ -62,7 +62,8 @@ class MainWindowTest : public QObject {
     void startsOnTodayWithSixColumns() {
         Harness h;
         QCOMPARE(h.window->windowTitle(),
-                 QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+                 QStringLiteral(
+                     "Valdor Turnoplaner - Benutzername: Programm - Kalender: Wendring PM 1"));
         QCOMPARE(h.window->palette().color(QPalette::Window), QColor(0xEC, 0xE9, 0xD8));
         QCOMPARE(h.state().view, kStartView);
         QCOMPARE(pageWidthOf(h.state()), 108);

@@ -125,7 +125,8 @@ class MainWindowUsersTest : public QObject {
         QCOMPARE(entriesIn(app.dataRoot() / "Programm"), filesBefore);
         QVERIFY(!fs::exists(app.dataRoot() / "Programm" / kSettingsFileName));
         QCOMPARE(app.window->windowTitle(),
-                 QStringLiteral("Valdor Turnoplaner - Benutzername: Programm"));
+                 QStringLiteral(
+                     "Valdor Turnoplaner - Benutzername: Programm - Kalender: Wendring PM 1"));
     }
 
     void newUserStartsWithTheValuesOfTheOldOne() {
@@ -138,7 +139,8 @@ class MainWindowUsersTest : public QObject {
         });
         app.press(Qt::Key_A);
         QCOMPARE(app.window->windowTitle(),
-                 QStringLiteral("Valdor Turnoplaner  - Benutzername: Anna"));
+                 QStringLiteral(
+                     "Valdor Turnoplaner  - Benutzername: Anna - Kalender: Wendring Zweischicht"));
         QCOMPARE(app.state().notePassword, std::string("geheim"));
         QVERIFY(app.state().dataFolder == app.dataRoot() / "Anna");
         QCOMPARE(storedSettings(app.dataRoot() / "Programm").calendarType, 2);

@@ -15,6 +15,10 @@ namespace tp {
 std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view calendarName,
                           std::int64_t stampSeconds);
 
+// The file `turnoplaner-cli ics` and the export window write: the crew's calendar of `request`,
+// named after the crew.
+std::string crewCalendarText(const CrewCalendarRequest& request, std::int64_t stampSeconds);
+
 // `line` (UTF-8, without its line end) folded into lines of at most 75 octets, each ended by
 // CR LF; a character is never split.
 void appendFoldedLine(std::string& out, std::string_view line);

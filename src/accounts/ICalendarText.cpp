@@ -1,4 +1,4 @@
-#include "cli/ICalendarText.h"
+#include "accounts/ICalendarText.h"
 
 #include "model/DayNumber.h"
 
@@ -159,6 +159,12 @@ std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view
         appendEvent(out, event, stamp);
     out += "END:VCALENDAR\r\n";
     return out;
+}
+
+std::string crewCalendarText(const CrewCalendarRequest& request, std::int64_t stampSeconds) {
+    const std::string name =
+        "Turnoplaner " + crewDisplayName(request.crew, request.system.calendarType);
+    return iCalendarText(crewCalendarEvents(request), name, stampSeconds);
 }
 
 } // namespace tp
