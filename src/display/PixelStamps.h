@@ -1,0 +1,66 @@
+#pragma once
+
+#include "display/PixelFill.h"
+
+#include <QRect>
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace tp {
+
+// Remembers what small drawings (moon and eclipse symbols, the apogee and perigee letters,
+// circles) made of the pixels under them, by the kind of drawing and the pixels it found.
+// The same drawing on the same pixels elsewhere on a page is then a copy: drawn through
+// QPainter, each of them costs as much as a hundred day rows.
+//
+// A drawing is remembered only when it stayed inside its area: the pixels around the area are
+// compared before and after. The result of a drawing may depend only on its kind and on the
+// pixels of its area, not on where on the page it lies; the kind must name everything else it
+// reads (size, colours, the background).
+class PixelStamps {
+  public:
+    // At most `capacity` drawings are kept; 0 keeps none, every drawing is made anew.
+    explicit PixelStamps(std::size_t capacity = 4096) : capacity_(capacity) {}
+
+    // Makes `area` of the page look as `drawDirectly` would: by copying a remembered result,
+    // or by calling it.
+    template <typename Draw>
+    void draw(const PixelFill& page, std::uint64_t kind, const QRect& area, Draw&& drawDirectly) {
+        const QRect guarded = area.adjusted(-kGuard, -kGuard, kGuard, kGuard);
+        if (capacity_ == 0 || area.isEmpty() || !page.bounds().contains(guarded)) {
+            drawDirectly();
+            return;
+        }
+        const std::uint64_t key = keyOf(page, kind, area);
+        if (replay(page, key, kind, area))
+            return;
+        std::vector<QRgb> before = pixelsOf(page, guarded);
+        drawDirectly();
+        remember(page, key, kind, area, before);
+    }
+
+    void clear() { stamps_.clear(); }
+
+  private:
+    static constexpr int kGuard = 3; // the ring around an area that a drawing must leave alone
+
+    struct Stamp {
+        std::uint64_t kind;
+        QRect size; // at (0, 0)
+        std::vector<QRgb> before;
+        std::vector<QRgb> after;
+    };
+
+    static std::uint64_t keyOf(const PixelFill& page, std::uint64_t kind, const QRect& area);
+    static std::vector<QRgb> pixelsOf(const PixelFill& page, const QRect& area);
+    bool replay(const PixelFill& page, std::uint64_t key, std::uint64_t kind, const QRect& area);
+    void remember(const PixelFill& page, std::uint64_t key, std::uint64_t kind, const QRect& area,
+                  const std::vector<QRgb>& guardedBefore);
+
+    std::size_t capacity_;
+    std::unordered_multimap<std::uint64_t, Stamp> stamps_;
+};
+
+} // namespace tp
