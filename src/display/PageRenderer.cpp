@@ -50,7 +50,10 @@ class MonthColumnPainter {
         QString heading = qText(monthName(month));
         if (month == 1 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
-        painter_.drawText(QPoint(x, ascent_), heading);
+        // The same heading on another page or in another column is copied.
+        const QRect headingArea(x - w_, 0, (kColumnWidthUnits - 1) * w_, h_ + 2);
+        stamps_.draw(pixels_, StampKind{symbolKind(Symbol::Heading, 0, 0).code, heading},
+                     headingArea, [&] { painter_.drawText(QPoint(x, ascent_), heading); });
         if (texts_)
             (*texts_)(QPoint(x, ascent_), heading);
 
@@ -144,14 +147,16 @@ class MonthColumnPainter {
             mark(roundedTimes(1.25, w_), pagecolours::kWeekdayNote);
     }
 
-    enum class Symbol : std::uint64_t { Moon = 1, Eclipse, Apsis };
+    enum class Symbol : std::uint64_t { Moon = 1, Eclipse, Apsis, Heading };
 
     // A symbol of the day part with its letter, its size and what else it reads: the
     // background, which covers the dark half of a quarter moon.
-    std::uint64_t symbolKind(Symbol symbol, char letter, int size) const {
-        return static_cast<std::uint64_t>(symbol) << 60 |
-               static_cast<std::uint64_t>(static_cast<unsigned char>(letter)) << 48 |
-               static_cast<std::uint64_t>(size & 0xFFFF) << 32 | (background_.rgb() & 0xFFFFFF);
+    StampKind symbolKind(Symbol symbol, char letter, int size) const {
+        return {static_cast<std::uint64_t>(symbol) << 60 |
+                    static_cast<std::uint64_t>(static_cast<unsigned char>(letter)) << 48 |
+                    static_cast<std::uint64_t>(size & 0xFFFF) << 32 |
+                    (background_.rgb() & 0xFFFFFF),
+                QString()};
     }
 
     // Antialiased outlines reach half a pixel out of their rectangle.

@@ -15,10 +15,10 @@ std::uint64_t mixed(std::uint64_t hash, std::uint64_t value) {
 
 } // namespace
 
-std::uint64_t PixelStamps::keyOf(const PixelFill& page, std::uint64_t kind, const QRect& area) {
-    std::uint64_t hash =
-        mixed(mixed(0xCBF29CE484222325ull, kind), static_cast<std::uint64_t>(area.width()) << 32 |
-                                                      static_cast<std::uint32_t>(area.height()));
+std::uint64_t PixelStamps::keyOf(const PixelFill& page, const StampKind& kind, const QRect& area) {
+    std::uint64_t hash = mixed(mixed(0xCBF29CE484222325ull, kind.code), qHash(kind.text));
+    hash = mixed(hash, static_cast<std::uint64_t>(area.width()) << 32 |
+                           static_cast<std::uint32_t>(area.height()));
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const QRgb* line = page.line(y) + area.left();
         for (int x = 0; x < area.width(); ++x)
@@ -37,7 +37,7 @@ std::vector<QRgb> PixelStamps::pixelsOf(const PixelFill& page, const QRect& area
     return pixels;
 }
 
-bool PixelStamps::replay(const PixelFill& page, std::uint64_t key, std::uint64_t kind,
+bool PixelStamps::replay(const PixelFill& page, std::uint64_t key, const StampKind& kind,
                          const QRect& area) {
     const auto [first, last] = stamps_.equal_range(key);
     const std::size_t rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
@@ -59,9 +59,9 @@ bool PixelStamps::replay(const PixelFill& page, std::uint64_t key, std::uint64_t
     return false;
 }
 
-void PixelStamps::remember(const PixelFill& page, std::uint64_t key, std::uint64_t kind,
-                           const QRect& area, const std::vector<QRgb>& guardedBefore) {
-    const QRect guarded = area.adjusted(-kGuard, -kGuard, kGuard, kGuard);
+void PixelStamps::remember(const PixelFill& page, std::uint64_t key, const StampKind& kind,
+                           const QRect& area, const QRect& guarded,
+                           const std::vector<QRgb>& guardedBefore) {
     std::vector<QRgb> before;
     before.reserve(static_cast<std::size_t>(area.width() * area.height()));
     for (int y = guarded.top(); y <= guarded.bottom(); ++y) {
@@ -69,7 +69,8 @@ void PixelStamps::remember(const PixelFill& page, std::uint64_t key, std::uint64
         const QRgb* then = guardedBefore.data() + (y - guarded.top()) * guarded.width();
         const bool insideRow = y >= area.top() && y <= area.bottom();
         for (int x = 0; x < guarded.width(); ++x) {
-            const bool inside = insideRow && x >= kGuard && x < kGuard + area.width();
+            const int pageX = guarded.left() + x;
+            const bool inside = insideRow && pageX >= area.left() && pageX <= area.right();
             if (inside)
                 before.push_back(then[x]);
             else if (now[x] != then[x])

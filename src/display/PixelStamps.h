@@ -3,6 +3,7 @@
 #include "display/PixelFill.h"
 
 #include <QRect>
+#include <QString>
 
 #include <cstdint>
 #include <unordered_map>
@@ -19,6 +20,13 @@ namespace tp {
 // compared before and after. The result of a drawing may depend only on its kind and on the
 // pixels of its area, not on where on the page it lies; the kind must name everything else it
 // reads (size, colours, the background).
+// What a drawing is: a number for what it draws and what it reads, and its text if it has one.
+struct StampKind {
+    std::uint64_t code = 0;
+    QString text;
+    friend bool operator==(const StampKind&, const StampKind&) = default;
+};
+
 class PixelStamps {
   public:
     // At most `capacity` drawings are kept; 0 keeps none, every drawing is made anew.
@@ -27,18 +35,21 @@ class PixelStamps {
     // Makes `area` of the page look as `drawDirectly` would: by copying a remembered result,
     // or by calling it.
     template <typename Draw>
-    void draw(const PixelFill& page, std::uint64_t kind, const QRect& area, Draw&& drawDirectly) {
-        const QRect guarded = area.adjusted(-kGuard, -kGuard, kGuard, kGuard);
-        if (capacity_ == 0 || area.isEmpty() || !page.bounds().contains(guarded)) {
+    void draw(const PixelFill& page, const StampKind& kind, const QRect& area,
+              Draw&& drawDirectly) {
+        if (capacity_ == 0 || area.isEmpty() || !page.bounds().contains(area)) {
             drawDirectly();
             return;
         }
         const std::uint64_t key = keyOf(page, kind, area);
         if (replay(page, key, kind, area))
             return;
+        // Beyond the page's edge nothing can be drawn: the ring ends there.
+        const QRect guarded =
+            area.adjusted(-kGuard, -kGuard, kGuard, kGuard).intersected(page.bounds());
         std::vector<QRgb> before = pixelsOf(page, guarded);
         drawDirectly();
-        remember(page, key, kind, area, before);
+        remember(page, key, kind, area, guarded, before);
     }
 
     void clear() { stamps_.clear(); }
@@ -47,17 +58,17 @@ class PixelStamps {
     static constexpr int kGuard = 3; // the ring around an area that a drawing must leave alone
 
     struct Stamp {
-        std::uint64_t kind;
+        StampKind kind;
         QRect size; // at (0, 0)
         std::vector<QRgb> before;
         std::vector<QRgb> after;
     };
 
-    static std::uint64_t keyOf(const PixelFill& page, std::uint64_t kind, const QRect& area);
+    static std::uint64_t keyOf(const PixelFill& page, const StampKind& kind, const QRect& area);
     static std::vector<QRgb> pixelsOf(const PixelFill& page, const QRect& area);
-    bool replay(const PixelFill& page, std::uint64_t key, std::uint64_t kind, const QRect& area);
-    void remember(const PixelFill& page, std::uint64_t key, std::uint64_t kind, const QRect& area,
-                  const std::vector<QRgb>& guardedBefore);
+    bool replay(const PixelFill& page, std::uint64_t key, const StampKind& kind, const QRect& area);
+    void remember(const PixelFill& page, std::uint64_t key, const StampKind& kind,
+                  const QRect& area, const QRect& guarded, const std::vector<QRgb>& guardedBefore);
 
     std::size_t capacity_;
     std::unordered_multimap<std::uint64_t, Stamp> stamps_;

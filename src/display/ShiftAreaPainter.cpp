@@ -207,9 +207,11 @@ void ShiftAreaPainter::fillCircle(int centreX, int y, const QColor& colour) {
     const int radius = (w_ + h_) / 4;
     const QPoint centre(centreX, y + h_ / 2);
     // Circles are alike but for their colour; the first of each is drawn, the others copied.
-    const std::uint64_t kind = std::uint64_t{1} << 60 |
-                               std::uint64_t{static_cast<unsigned>(radius)} << 32 |
-                               (colour.rgb() & 0xFFFFFF);
+    // Apart from the day part's symbols (1 to 4 in the top bits).
+    const StampKind kind{std::uint64_t{8} << 60 |
+                             std::uint64_t{static_cast<unsigned>(radius)} << 32 |
+                             (colour.rgb() & 0xFFFFFF),
+                         QString()};
     const QRect area(centre.x() - radius - 2, centre.y() - radius - 2, 2 * radius + 5,
                      2 * radius + 5);
     stamps_.draw(pixels_, kind, area, [&] {

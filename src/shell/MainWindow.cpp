@@ -336,7 +336,7 @@ void MainWindow::rebuildPage(CursorMove move) {
     } else {
         relayout();
         canvas_->setFocus();
-        drawMonthColumns(page_, input, cells_);
+        drawMonthColumns(page_, input, cells_, pageDrawing_);
         applyCursorMove(state_.view, state_.lastColumnIndex, move, cells_);
         input.view = state_.view;
         drawCursorFrame(page_, input);
