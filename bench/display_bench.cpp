@@ -85,8 +85,9 @@ void BM_ShiftPlanSheet(benchmark::State& state) {
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
     QImage page;
+    PageDrawingCache drawingCache;
     for (auto _ : state) {
-        drawShiftPlanSheet(page, input);
+        drawShiftPlanSheet(page, input, drawingCache);
         benchmark::DoNotOptimize(page.constBits());
     }
 }

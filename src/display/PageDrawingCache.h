@@ -5,6 +5,7 @@
 #include "display/PixelStamps.h"
 
 #include <QFont>
+#include <QImage>
 
 #include <optional>
 
@@ -24,12 +25,15 @@ class PageDrawingCache {
 
     PageGlyphs& glyphs() { return *glyphs_; }
     PixelStamps& stamps() { return stamps_; }
+    // The shift plan sheet's picture once read; null before.
+    QImage& sheetPicture() { return sheetPicture_; }
 
   private:
     QFont font_;
     LayoutUnits units_{};
     std::optional<PageGlyphs> glyphs_;
     PixelStamps stamps_;
+    QImage sheetPicture_;
 };
 
 } // namespace tp

@@ -309,7 +309,7 @@ void drawPage(QImage& page, const PageInput& input, DayCellTable& cells) {
 
 void drawPage(QImage& page, const PageInput& input, DayCellTable& cells, PageDrawingCache& cache) {
     if (isSheet(input.shifts.calendarType)) {
-        drawShiftPlanSheet(page, input);
+        drawShiftPlanSheet(page, input, cache);
         return;
     }
     drawMonthColumns(page, input, cells, cache);

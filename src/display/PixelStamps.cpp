@@ -1,6 +1,7 @@
 #include "display/PixelStamps.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace tp {
@@ -19,10 +20,14 @@ std::uint64_t PixelStamps::keyOf(const PixelFill& page, const StampKind& kind, c
     std::uint64_t hash = mixed(mixed(0xCBF29CE484222325ull, kind.code), qHash(kind.text));
     hash = mixed(hash, static_cast<std::uint64_t>(area.width()) << 32 |
                            static_cast<std::uint32_t>(area.height()));
+    // A quick mix per pixel and a thorough one per row: equal keys are compared pixel by pixel
+    // anyway.
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const QRgb* line = page.line(y) + area.left();
+        std::uint64_t row = 0;
         for (int x = 0; x < area.width(); ++x)
-            hash = mixed(hash, line[x]);
+            row = std::rotl(row, 7) ^ line[x];
+        hash = mixed(hash, row);
     }
     return hash;
 }

@@ -37,6 +37,14 @@ class PixelStamps {
     template <typename Draw>
     void draw(const PixelFill& page, const StampKind& kind, const QRect& area,
               Draw&& drawDirectly) {
+        draw(page, kind, area, drawDirectly, [] { return true; });
+    }
+
+    // The same for a drawing that may reach far out of its area: it is remembered only
+    // where `staysInArea` says it does not (asked only when there is nothing to copy).
+    template <typename Draw, typename StaysInArea>
+    void draw(const PixelFill& page, const StampKind& kind, const QRect& area, Draw&& drawDirectly,
+              StaysInArea&& staysInArea) {
         if (capacity_ == 0 || area.isEmpty() || !page.bounds().contains(area)) {
             drawDirectly();
             return;
@@ -44,6 +52,10 @@ class PixelStamps {
         const std::uint64_t key = keyOf(page, kind, area);
         if (replay(page, key, kind, area))
             return;
+        if (!staysInArea()) {
+            drawDirectly();
+            return;
+        }
         // Beyond the page's edge nothing can be drawn: the ring ends there.
         const QRect guarded =
             area.adjusted(-kGuard, -kGuard, kGuard, kGuard).intersected(page.bounds());

@@ -327,7 +327,7 @@ void MainWindow::rebuildPage(CursorMove move) {
     PageInput input = pageInputOf(state_, pageFont_, marks.all());
     if (sheet) {
         showSheetStatus();
-        drawShiftPlanSheet(page_, input);
+        drawShiftPlanSheet(page_, input, pageDrawing_);
         // The sheet is narrower or lower than the page area; it sits in the middle of it.
         const SheetFrame frame =
             sheetFrameFor(pageImageSize(state_.units, pageWidthUnits(state_.lastColumnIndex)));
