@@ -2,6 +2,7 @@
 
 #include "notes/NoteCipher.h"
 #include "platform/AtomicFile.h"
+#include "platform/FolderListing.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -39,14 +40,9 @@ NoteFileResult failure(std::string reason) {
 // The file names of the folder that end in `extension`, folders included, sorted by name so
 // that every platform and every run sees them in the same order.
 std::vector<std::string> listedNames(const fs::path& folder, std::string_view extension) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::u8string name = it->path().filename().u8string();
-        std::string bytes(name.begin(), name.end());
-        if (bytes.ends_with(extension))
-            names.push_back(std::move(bytes));
-    }
+    std::vector<std::string> names = entryNamesOf(folder);
+    std::erase_if(names,
+                  [extension](const std::string& name) { return !name.ends_with(extension); });
     std::sort(names.begin(), names.end());
     return names;
 }
