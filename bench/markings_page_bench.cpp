@@ -1,5 +1,6 @@
 // A 24-column page full of shift markings and calendar bars.
 #include "astro/AstronomyMarksSource.h"
+#include "display/PageDrawingCache.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "markings/MarkingsMarksSource.h"
@@ -59,8 +60,9 @@ void BM_RebuildPageWithMarkings(benchmark::State& state) {
     }
     QImage page;
     DayCellTable cells;
+    PageDrawingCache drawingCache; // kept across pages, as the main window keeps it
     for (auto _ : state) {
-        drawMonthColumns(page, input, cells);
+        drawMonthColumns(page, input, cells, drawingCache);
         drawCursorFrame(page, input);
         benchmark::DoNotOptimize(page.constBits());
     }

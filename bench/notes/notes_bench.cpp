@@ -1,5 +1,6 @@
 // Cost of the note questions: rebuilding the indexes of a full note folder, the note marks of a
 // 24-column page and the overview of such a page.
+#include "display/PageDrawingCache.h"
 #include "display/PageFont.h"
 #include "support/TestStore.h"
 #include "display/PageRenderer.h"
@@ -80,10 +81,11 @@ void BM_RebuildPageWithNoteMarks(benchmark::State& state) {
     input.units = unitsOfFont(font);
     QImage page;
     DayCellTable cells;
+    PageDrawingCache drawingCache; // kept across pages, as the main window keeps it
     for (auto _ : state) {
         input.markSources = state.range(0) == 1 ? std::vector<const DayMarksSource*>{&notes}
                                                 : std::vector<const DayMarksSource*>{};
-        drawMonthColumns(page, input, cells);
+        drawMonthColumns(page, input, cells, drawingCache);
         drawCursorFrame(page, input);
         benchmark::DoNotOptimize(page.constBits());
     }

@@ -11,6 +11,8 @@ struct AstronomySettings {
     double timeZone = 1.0;     // hours east of Greenwich
     bool automaticSummerTime = true;
     int twilight = 0; // 0 civil, 1 nautical, 2 astronomical
+
+    friend bool operator==(const AstronomySettings&, const AstronomySettings&) = default;
 };
 
 } // namespace tp

@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tp {
 
@@ -107,37 +109,83 @@ void PageGlyphs::render() {
     pending_.clear();
 }
 
+namespace {
+
+// One pixel of `colour` over `under` at `coverage`: red and blue blended in one step, green in
+// another; x / 255 as in Qt's blends.
+QRgb blendedPixel(QRgb colour, QRgb under, QRgb coverage) {
+    if (coverage == 0)
+        return under;
+    if (coverage == 255)
+        return colour | 0xFF000000;
+    const QRgb keep = 255 - coverage;
+    QRgb rb = (colour & 0xFF00FF) * coverage + (under & 0xFF00FF) * keep;
+    rb = ((rb + ((rb >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
+    QRgb g = (colour & 0x00FF00) * coverage + (under & 0x00FF00) * keep;
+    g = ((g + ((g >> 8) & 0x00FF00) + 0x008000) >> 8) & 0x00FF00;
+    return 0xFF000000 | rb | g;
+}
+
+// The one colour of every pixel of `area`, if it has one.
+std::optional<QRgb> plainColourOf(const PixelFill& page, const QRect& area) {
+    const QRgb first = page.line(area.top())[area.left()];
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb* line = page.line(y) + area.left();
+        if (std::find_if(line, line + area.width(), [first](QRgb p) { return p != first; }) !=
+            line + area.width())
+            return std::nullopt;
+    }
+    return first;
+}
+
+} // namespace
+
+std::size_t PageGlyphs::BlendKeyHash::operator()(const BlendKey& key) const {
+    const std::size_t colours = (std::size_t{key.colour} << 32) ^ key.under;
+    return std::hash<const void*>()(key.text) ^ (colours * 0x9E3779B97F4A7C15ull);
+}
+
+const std::vector<QRgb>& PageGlyphs::blendedOnPlain(const GlyphText& text, QRgb colour,
+                                                    QRgb under) {
+    // The texts on the page use a few colours over a few dozen plain ones; calendar bars
+    // may bring many more, which are forgotten now and then.
+    constexpr std::size_t kMostKept = 4096;
+    const BlendKey key{&text, colour, under};
+    if (const auto found = blended_.find(key); found != blended_.end())
+        return found->second;
+    if (blended_.size() >= kMostKept)
+        blended_.clear();
+    std::vector<QRgb> pixels(text.coverage.size());
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = blendedPixel(colour, under, text.coverage[i]);
+    return blended_.emplace(key, std::move(pixels)).first->second;
+}
+
 void PageGlyphs::draw(const PixelFill& page, int x, int baseline, const GlyphText& text,
-                      QRgb colour) const {
-    const QRect target = text.ink.translated(x, baseline).intersected(page.bounds());
+                      QRgb colour) {
+    const QRect whole = text.ink.translated(x, baseline);
+    const QRect target = whole.intersected(page.bounds());
     if (target.isEmpty())
         return;
-    const int maskLeft = target.left() - (text.ink.left() + x);
-    const int maskTop = target.top() - (text.ink.top() + baseline);
     const int maskWidth = text.ink.width();
-    const QRgb redBlue = colour & 0xFF00FF;
-    const QRgb green = colour & 0x00FF00;
+    if (target == whole) {
+        if (const std::optional<QRgb> under = plainColourOf(page, target)) {
+            const std::vector<QRgb>& blended = blendedOnPlain(text, colour, *under);
+            for (int row = 0; row < target.height(); ++row)
+                std::copy_n(blended.data() + row * maskWidth, maskWidth,
+                            page.line(target.top() + row) + target.left());
+            return;
+        }
+    }
+    const int maskLeft = target.left() - whole.left();
+    const int maskTop = target.top() - whole.top();
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const std::uint8_t* mask =
             text.coverage.data() + (maskTop + y - target.top()) * maskWidth + maskLeft;
         QRgb* line = page.line(y) + target.left();
-        for (int px = 0; px < target.width(); ++px) {
-            const QRgb coverage = mask[px];
-            if (coverage == 0)
-                continue;
-            if (coverage == 255) {
-                line[px] = colour | 0xFF000000;
-                continue;
-            }
-            // Red and blue blended in one step, green in another; x / 255 as in Qt's blends.
-            const QRgb keep = 255 - coverage;
-            const QRgb under = line[px];
-            QRgb rb = redBlue * coverage + (under & 0xFF00FF) * keep;
-            rb = ((rb + ((rb >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
-            QRgb g = green * coverage + (under & 0x00FF00) * keep;
-            g = ((g + ((g >> 8) & 0x00FF00) + 0x008000) >> 8) & 0x00FF00;
-            line[px] = 0xFF000000 | rb | g;
-        }
+        for (int px = 0; px < target.width(); ++px)
+            if (mask[px] != 0)
+                line[px] = blendedPixel(colour, line[px], mask[px]);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace tp {
@@ -40,9 +41,22 @@ class PageGlyphs {
     int height() const { return height_; }
 
     // Text with its left end at x and its baseline at `baseline` on the page.
-    void draw(const PixelFill& page, int x, int baseline, const GlyphText& text, QRgb colour) const;
+    void draw(const PixelFill& page, int x, int baseline, const GlyphText& text, QRgb colour);
 
   private:
+    // A text blended in one colour over one plain colour: most texts of the page lie on the
+    // background or inside a box, and are then copied whole.
+    struct BlendKey {
+        const GlyphText* text;
+        QRgb colour;
+        QRgb under;
+        bool operator==(const BlendKey&) const = default;
+    };
+    struct BlendKeyHash {
+        std::size_t operator()(const BlendKey& key) const;
+    };
+    const std::vector<QRgb>& blendedOnPlain(const GlyphText& text, QRgb colour, QRgb under);
+
     QGlyphRun layout(const QString& text, GlyphText& laidOut);
     void render();
 
@@ -55,6 +69,7 @@ class PageGlyphs {
     std::array<GlyphText, 54> numbers_;
     std::array<GlyphText, 7> weekdays_;
     std::array<GlyphText, 128> characters_;
+    std::unordered_map<BlendKey, std::vector<QRgb>, BlendKeyHash> blended_;
 };
 
 } // namespace tp

@@ -1,6 +1,7 @@
 #include "display/PageRenderer.h"
 
 #include "display/PageColours.h"
+#include "display/PageDrawingCache.h"
 #include "display/PageGlyphs.h"
 #include "display/PixelFill.h"
 #include "display/ShiftAreaPainter.h"
@@ -36,10 +37,11 @@ QColor darkenedBarColour(int windowsValue) {
 class MonthColumnPainter {
   public:
     MonthColumnPainter(QPainter& painter, QImage& page, const PageInput& input, DayCellTable& cells,
-                       const PageTextSink* texts)
+                       PageDrawingCache& cache, const PageTextSink* texts)
         : painter_(painter), input_(input), cells_(cells), texts_(texts), pixels_(page),
-          glyphs_(input.font), shiftArea_(painter, page, input, glyphs_, pixels_),
-          w_(input.units.w), h_(input.units.h), ascent_(glyphs_.ascent()),
+          glyphs_(cache.glyphs()), stamps_(cache.stamps()),
+          shiftArea_(painter, page, input, glyphs_, stamps_, pixels_), w_(input.units.w),
+          h_(input.units.h), ascent_(glyphs_.ascent()),
           background_(colourFromWindowsValue(input.backgroundColour)) {}
 
     void drawColumn(int column, int year, int month) {
@@ -48,7 +50,10 @@ class MonthColumnPainter {
         QString heading = qText(monthName(month));
         if (month == 1 || column == 0)
             heading += QLatin1Char(' ') + QString::number(year);
-        painter_.drawText(QPoint(x, ascent_), heading);
+        // The same heading on another page or in another column is copied.
+        const QRect headingArea(x - w_, 0, (kColumnWidthUnits - 1) * w_, h_ + 2);
+        stamps_.draw(pixels_, StampKind{symbolKind(Symbol::Heading, 0, 0).code, heading},
+                     headingArea, [&] { painter_.drawText(QPoint(x, ascent_), heading); });
         if (texts_)
             (*texts_)(QPoint(x, ascent_), heading);
 
@@ -142,6 +147,21 @@ class MonthColumnPainter {
             mark(roundedTimes(1.25, w_), pagecolours::kWeekdayNote);
     }
 
+    enum class Symbol : std::uint64_t { Moon = 1, Eclipse, Apsis, Heading };
+
+    // A symbol of the day part with its letter, its size and what else it reads: the
+    // background, which covers the dark half of a quarter moon.
+    StampKind symbolKind(Symbol symbol, char letter, int size) const {
+        return {static_cast<std::uint64_t>(symbol) << 60 |
+                    static_cast<std::uint64_t>(static_cast<unsigned char>(letter)) << 48 |
+                    static_cast<std::uint64_t>(size & 0xFFFF) << 32 |
+                    (background_.rgb() & 0xFFFFFF),
+                QString()};
+    }
+
+    // Antialiased outlines reach half a pixel out of their rectangle.
+    static QRect symbolArea(const QRect& circle) { return circle.adjusted(-2, -2, 2, 2); }
+
     QRect symbolRect(int left, int y) const {
         const int diameter = std::max(4, std::min(h_ - 4, roundedTimes(1.4, w_)));
         return QRect(left, y + (h_ - diameter) / 2, diameter, diameter);
@@ -152,38 +172,46 @@ class MonthColumnPainter {
             marks.moonPhase != 'L')
             return false;
         const QRect circle = symbolRect(left, y);
+        stamps_.draw(pixels_, symbolKind(Symbol::Moon, marks.moonPhase, circle.width()),
+                     symbolArea(circle), [&] { paintMoon(circle, marks.moonPhase); });
+        return true;
+    }
+
+    void paintMoon(const QRect& circle, char phase) {
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setPen(pagecolours::kMoonOutline);
-        painter_.setBrush(marks.moonPhase == 'N' ? QBrush(Qt::NoBrush)
-                                                 : QBrush(pagecolours::kMoonLight));
+        painter_.setBrush(phase == 'N' ? QBrush(Qt::NoBrush) : QBrush(pagecolours::kMoonLight));
         painter_.drawEllipse(circle);
-        if (marks.moonPhase == 'E' || marks.moonPhase == 'L') {
+        if (phase == 'E' || phase == 'L') {
             // The waxing moon is lit on the right, the waning moon on the left.
             const int half = circle.width() / 2;
-            const int coveredLeft =
-                marks.moonPhase == 'E' ? circle.left() - 1 : circle.left() + half;
+            const int coveredLeft = phase == 'E' ? circle.left() - 1 : circle.left() + half;
             painter_.fillRect(coveredLeft, circle.top() - 1, half + 1, circle.height() + 2,
                               background_);
             painter_.setBrush(Qt::NoBrush);
-            painter_.drawArc(circle, marks.moonPhase == 'E' ? 90 * 16 : -90 * 16, 180 * 16);
+            painter_.drawArc(circle, phase == 'E' ? 90 * 16 : -90 * 16, 180 * 16);
             painter_.drawLine(circle.left() + half, circle.top(), circle.left() + half,
                               circle.bottom());
         }
         painter_.restore();
-        return true;
     }
 
     bool drawEclipse(int left, int y, EclipseSymbol eclipse) {
         if (eclipse == EclipseSymbol::None)
             return false;
-        painter_.save();
-        painter_.setRenderHint(QPainter::Antialiasing, true);
-        painter_.setPen(pagecolours::kMoonOutline);
-        painter_.setBrush(eclipse == EclipseSymbol::Solar ? pagecolours::kSolarEclipse
-                                                          : pagecolours::kLunarEclipse);
-        painter_.drawEllipse(symbolRect(left, y));
-        painter_.restore();
+        const QRect circle = symbolRect(left, y);
+        const char kind = eclipse == EclipseSymbol::Solar ? 'S' : 'L';
+        stamps_.draw(
+            pixels_, symbolKind(Symbol::Eclipse, kind, circle.width()), symbolArea(circle), [&] {
+                painter_.save();
+                painter_.setRenderHint(QPainter::Antialiasing, true);
+                painter_.setPen(pagecolours::kMoonOutline);
+                painter_.setBrush(eclipse == EclipseSymbol::Solar ? pagecolours::kSolarEclipse
+                                                                  : pagecolours::kLunarEclipse);
+                painter_.drawEllipse(circle);
+                painter_.restore();
+            });
         return true;
     }
 
@@ -191,15 +219,19 @@ class MonthColumnPainter {
         if (marks.lunarApsis != 'F' && marks.lunarApsis != 'N')
             return false;
         // Small and in the lower half of the row, beside a moon symbol of the same day.
-        painter_.save();
-        QFont small = input_.font;
-        small.setPixelSize(std::max(6, h_ / 2 + 1));
-        painter_.setFont(small);
-        painter_.setPen(pagecolours::kWeekNumber);
-        painter_.drawText(
-            QRect(left + symbolRect(left, y).width() + 1, y + h_ / 2, w_ + 2, h_ - h_ / 2),
-            Qt::AlignLeft | Qt::AlignVCenter, QString(QChar(marks.lunarApsis)));
-        painter_.restore();
+        const QRect box(left + symbolRect(left, y).width() + 1, y + h_ / 2, w_ + 2, h_ - h_ / 2);
+        // The letter's ink may stand out of its box by a few pixels.
+        const QRect area = box.adjusted(-2, -h_ / 3 - 1, w_, h_ / 3 + 1);
+        const char letter = marks.lunarApsis;
+        stamps_.draw(pixels_, symbolKind(Symbol::Apsis, letter, box.width()), area, [&] {
+            painter_.save();
+            QFont small = input_.font;
+            small.setPixelSize(std::max(6, h_ / 2 + 1));
+            painter_.setFont(small);
+            painter_.setPen(pagecolours::kWeekNumber);
+            painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString(QChar(letter)));
+            painter_.restore();
+        });
         return true;
     }
 
@@ -208,7 +240,8 @@ class MonthColumnPainter {
     DayCellTable& cells_;
     const PageTextSink* texts_;
     PixelFill pixels_;
-    PageGlyphs glyphs_;
+    PageGlyphs& glyphs_;
+    PixelStamps& stamps_;
     ShiftAreaPainter shiftArea_;
     int w_;
     int h_;
@@ -229,6 +262,12 @@ void preparePageImage(QImage& page, const PageInput& input) {
 
 void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells,
                       const PageTextSink* texts) {
+    PageDrawingCache cache;
+    drawMonthColumns(page, input, cells, cache, texts);
+}
+
+void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells,
+                      PageDrawingCache& cache, const PageTextSink* texts) {
     preparePageImage(page, input);
     page.fill(colourFromWindowsValue(input.backgroundColour));
     const int columnCount = std::clamp(input.lastColumnIndex, 0, kMaxLastColumnIndex) + 1;
@@ -236,9 +275,10 @@ void drawMonthColumns(QImage& page, const PageInput& input, DayCellTable& cells,
     if (input.units.w <= 0 || input.units.h <= 0)
         return;
 
+    cache.prepareFor(input.font, input.units);
     QPainter painter(&page);
     painter.setFont(input.font);
-    MonthColumnPainter columns(painter, page, input, cells, texts);
+    MonthColumnPainter columns(painter, page, input, cells, cache, texts);
     int year = input.view.year;
     int month = input.view.month;
     for (int column = 0; column < columnCount; ++column) {
@@ -263,11 +303,16 @@ void drawCursorFrame(QImage& page, const PageInput& input) {
 }
 
 void drawPage(QImage& page, const PageInput& input, DayCellTable& cells) {
+    PageDrawingCache cache;
+    drawPage(page, input, cells, cache);
+}
+
+void drawPage(QImage& page, const PageInput& input, DayCellTable& cells, PageDrawingCache& cache) {
     if (isSheet(input.shifts.calendarType)) {
-        drawShiftPlanSheet(page, input);
+        drawShiftPlanSheet(page, input, cache);
         return;
     }
-    drawMonthColumns(page, input, cells);
+    drawMonthColumns(page, input, cells, cache);
     drawCursorFrame(page, input);
 }
 

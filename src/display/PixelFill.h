@@ -15,13 +15,14 @@ class PixelFill {
         : bits_(image.bits()), stride_(image.bytesPerLine()), bounds_(image.rect()) {}
 
     void fill(int x, int y, int width, int height, QRgb colour) const {
-        const QRect area = QRect(x, y, width, height).intersected(bounds_);
-        if (area.isEmpty())
+        const int left = std::max(x, 0);
+        const int right = std::min(x + width, bounds_.width());
+        const int top = std::max(y, 0);
+        const int bottom = std::min(y + height, bounds_.height());
+        if (left >= right)
             return;
-        for (int row = area.top(); row <= area.bottom(); ++row) {
-            auto* line = reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(row) * stride_);
-            std::fill_n(line + area.left(), area.width(), colour);
-        }
+        for (int row = top; row < bottom; ++row)
+            std::fill(line(row) + left, line(row) + right, colour);
     }
 
     QRgb* line(int y) const {

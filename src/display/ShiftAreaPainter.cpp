@@ -47,9 +47,9 @@ unsigned cancelledShiftsOf(DayNumber day) {
 } // namespace
 
 ShiftAreaPainter::ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input,
-                                   const PageGlyphs& glyphs, const PixelFill& pixels)
-    : painter_(painter), page_(page), input_(input), glyphs_(glyphs), pixels_(pixels),
-      w_(input.units.w), h_(input.units.h),
+                                   PageGlyphs& glyphs, PixelStamps& stamps, const PixelFill& pixels)
+    : painter_(painter), page_(page), input_(input), glyphs_(glyphs), stamps_(stamps),
+      pixels_(pixels), w_(input.units.w), h_(input.units.h),
       background_(colourFromWindowsValue(input.backgroundColour)) {}
 
 void ShiftAreaPainter::draw(int x, int y, DayNumber day, DayNumber blockVacationStart,
@@ -205,10 +205,21 @@ void ShiftAreaPainter::fillBox(int left, int y, int width, const QColor& colour)
 
 void ShiftAreaPainter::fillCircle(int centreX, int y, const QColor& colour) {
     const int radius = (w_ + h_) / 4;
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(colour);
-    painter_.drawEllipse(QPoint(centreX, y + h_ / 2), radius, radius);
-    painter_.setBrush(Qt::NoBrush);
+    const QPoint centre(centreX, y + h_ / 2);
+    // Circles are alike but for their colour; the first of each is drawn, the others copied.
+    // Apart from the day part's symbols (1 to 4 in the top bits).
+    const StampKind kind{std::uint64_t{8} << 60 |
+                             std::uint64_t{static_cast<unsigned>(radius)} << 32 |
+                             (colour.rgb() & 0xFFFFFF),
+                         QString()};
+    const QRect area(centre.x() - radius - 2, centre.y() - radius - 2, 2 * radius + 5,
+                     2 * radius + 5);
+    stamps_.draw(pixels_, kind, area, [&] {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(colour);
+        painter_.drawEllipse(centre, radius, radius);
+        painter_.setBrush(Qt::NoBrush);
+    });
 }
 
 void ShiftAreaPainter::drawFreeWeekSquare(int x, int y, const QColor& colour) {

@@ -3,6 +3,7 @@
 #include "display/PageGlyphs.h"
 #include "display/PageInput.h"
 #include "display/PixelFill.h"
+#include "display/PixelStamps.h"
 #include "model/DayMarks.h"
 
 #include <QPainter>
@@ -12,8 +13,8 @@ namespace tp {
 // Draws the shift area of one day row on the page image; internal to the page renderer.
 class ShiftAreaPainter {
   public:
-    ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input,
-                     const PageGlyphs& glyphs, const PixelFill& pixels);
+    ShiftAreaPainter(QPainter& painter, QImage& page, const PageInput& input, PageGlyphs& glyphs,
+                     PixelStamps& stamps, const PixelFill& pixels);
 
     // The shift area of `day` whose row starts at (x, y); x is the start of the shift area.
     void draw(int x, int y, DayNumber day, DayNumber blockVacationStart, const DayMarks& marks);
@@ -35,7 +36,8 @@ class ShiftAreaPainter {
     QPainter& painter_;
     QImage& page_;
     const PageInput& input_;
-    const PageGlyphs& glyphs_;
+    PageGlyphs& glyphs_;
+    PixelStamps& stamps_;
     const PixelFill& pixels_;
     int w_;
     int h_;

@@ -1,5 +1,6 @@
 #include "display/ShiftPlanSheet.h"
 
+#include "display/PageDrawingCache.h"
 #include "display/SheetGeometry.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
@@ -7,6 +8,7 @@
 #include "platform/Colour.h"
 #include "platform/QtText.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
@@ -49,12 +51,25 @@ QString periodText(const SchoolHolidayPeriod& period) {
     return dayMonthText(period.start) + QStringLiteral(" - ") + dayMonthText(period.end);
 }
 
+QImage readSheetPicture() {
+    registerSheetPicture();
+    return QImage(QStringLiteral(":/display/paper_machine.png"));
+}
+
+// What a sheet drawn into an image keeps for the next one: texts of the cells already drawn
+// and the picture. A sheet on a printer draws everything.
+struct SheetCache {
+    const PixelFill* pixels = nullptr;
+    PixelStamps* stamps = nullptr;
+    QImage* picture = nullptr;
+};
+
 class SheetPainter {
   public:
     SheetPainter(QPainter& painter, const PageInput& input, const SheetFrame& frame, int year,
-                 int firstMonth)
+                 int firstMonth, SheetCache cache = {})
         : painter_(painter), input_(input), cw_(frame.cellWidth), ch_(frame.cellHeight),
-          year_(year), firstMonth_(firstMonth) {}
+          year_(year), firstMonth_(firstMonth), cache_(cache) {}
 
     void draw() {
         drawFrameAndPicture();
@@ -97,12 +112,39 @@ class SheetPainter {
         painter_.drawText(box, horizontal | Qt::AlignTop, content);
     }
 
+    // A text of a cell in the painter's font and pen. In an image, a text already drawn on the
+    // same pixels is copied.
+    void cellText(const QRect& box, int flags, const QString& content) {
+        if (!cache_.stamps) {
+            painter_.drawText(box, flags, content);
+            return;
+        }
+        const QFont& font = painter_.font();
+        const StampKind kind{std::uint64_t{0xA} << 60 | std::uint64_t{font.bold()} << 59 |
+                                 std::uint64_t{static_cast<unsigned>(font.pixelSize()) & 0x7FF}
+                                     << 48 |
+                                 std::uint64_t{static_cast<unsigned>(flags) & 0xFFFF} << 32 |
+                                 (painter_.pen().color().rgb() & 0xFFFFFF),
+                             content};
+        cache_.stamps->draw(
+            *cache_.pixels, kind, box, [&] { painter_.drawText(box, flags, content); },
+            [&] {
+                const QRect laidOut =
+                    QFontMetrics(font, painter_.device()).boundingRect(box, flags, content);
+                // Lines may be a pixel taller than small cells; their ink stays inside.
+                // The stamps check the pixels around the box themselves.
+                return box.adjusted(-1, -1, 1, 1).contains(laidOut);
+            });
+    }
+
     void drawFrameAndPicture() {
         painter_.setPen(kBlack);
         painter_.drawRect(QRect(px(0), py(0), 48 * cw_, 40 * ch_));
         painter_.drawRect(QRect(px(0.2), py(34.5), px(47.8) - px(0.2), py(39.7) - py(34.5)));
-        registerSheetPicture();
-        const QImage picture(QStringLiteral(":/display/paper_machine.png"));
+        QImage readNow;
+        QImage& picture = cache_.picture ? *cache_.picture : readNow;
+        if (picture.isNull())
+            picture = readSheetPicture();
         if (picture.isNull())
             return;
         const QRect space = cellRect(0.4, 34.7, 3.9, 4.8);
@@ -132,7 +174,7 @@ class SheetPainter {
                 const QRect cell = cellRect(left + kDayColumnCells + crew, 2.25, 1, 0.75);
                 painter_.fillRect(cell.adjusted(1, 1, -1, -1), crewColour(crew));
                 painter_.setPen(crewTextColour(crew));
-                painter_.drawText(cell, Qt::AlignCenter, QStringLiteral("0%1").arg(crew + 1));
+                cellText(cell, Qt::AlignCenter, QStringLiteral("0%1").arg(crew + 1));
                 painter_.setPen(kBlack);
             }
         }
@@ -157,15 +199,14 @@ class SheetPainter {
             const QRect dayCell = cellRect(left, row, kDayColumnCells, 1);
             painter_.setFont(dayFont);
             painter_.setPen(rowColour);
-            painter_.drawText(dayCell.adjusted(cw_ / 5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                              QStringLiteral("%1 %2").arg(day).arg(qText(
-                                  WeekdayNames[static_cast<std::size_t>(weekday)].substr(0, 2))));
+            cellText(dayCell.adjusted(cw_ / 5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("%1 %2").arg(day).arg(
+                         qText(WeekdayNames[static_cast<std::size_t>(weekday)].substr(0, 2))));
             if (weekday == 1 || day == 1) {
                 painter_.setFont(weekFont);
                 painter_.setPen(kWeekNumberColour);
-                painter_.drawText(dayCell.adjusted(0, 0, -cw_ / 5, 0),
-                                  Qt::AlignRight | Qt::AlignVCenter,
-                                  QString::number(isoWeekNumber(date)));
+                cellText(dayCell.adjusted(0, 0, -cw_ / 5, 0), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(isoWeekNumber(date)));
             }
 
             const CrewShifts crews = crewDutiesOfDay(input_.shifts, dayNumber, true).crews;
@@ -185,10 +226,49 @@ class SheetPainter {
         }
     }
 
+    // "F", "S", "N" for a shift, "U" for a vacation day; an "S" more on Sundays.
+    static QString crewCellText(int code, bool sunday) {
+        static constexpr std::array<const char*, 4> kShiftLetters{"", "F", "S", "N"};
+        const QString letter =
+            code >= EarlyShift && code <= NightShift
+                ? QString::fromLatin1(kShiftLetters[static_cast<std::size_t>(code)])
+                : QStringLiteral("U");
+        return sunday ? letter + QStringLiteral("S") : letter;
+    }
+
+    // Cells of one crew, shift and kind of day look alike: in an image, the first is drawn
+    // and the others copied.
     void drawCrewCell(const QRect& cell, int crew, int code, DayNumber day, bool sunday,
                       bool inBlockVacation) {
-        static constexpr std::array<const char*, 4> kShiftLetters{"", "F", "S", "N"};
-        const QString sundaySuffix = sunday ? QStringLiteral("S") : QString();
+        const bool shift = code >= EarlyShift && code <= NightShift;
+        if (!shift && !(code == FreeWeek && inBlockVacation))
+            return;
+        if (!cache_.stamps) {
+            paintCrewCell(cell, crew, code, day, sunday, inBlockVacation);
+            return;
+        }
+        const bool cancelled = shift && isShiftCancelled(day, code);
+        const QFont& font = painter_.font();
+        const StampKind kind{std::uint64_t{0xB} << 60 | std::uint64_t{font.bold()} << 59 |
+                                 std::uint64_t{static_cast<unsigned>(font.pixelSize()) & 0x7FF}
+                                     << 48 |
+                                 std::uint64_t{static_cast<unsigned>(ch_) & 0xFFFF} << 32 |
+                                 static_cast<std::uint64_t>(crew << 8 | code << 4 |
+                                                            int{sunday} << 1 | int{cancelled}),
+                             QString()};
+        cache_.stamps->draw(
+            *cache_.pixels, kind, cell,
+            [&] { paintCrewCell(cell, crew, code, day, sunday, inBlockVacation); },
+            [&] {
+                const QRect laidOut =
+                    QFontMetrics(font, painter_.device())
+                        .boundingRect(cell, Qt::AlignCenter, crewCellText(code, sunday));
+                return cell.adjusted(-1, -1, 1, 1).contains(laidOut);
+            });
+    }
+
+    void paintCrewCell(const QRect& cell, int crew, int code, DayNumber day, bool sunday,
+                       bool inBlockVacation) {
         if (code >= EarlyShift && code <= NightShift) {
             if (isShiftCancelled(day, code)) {
                 const int diameter = std::min(cell.width(), cell.height()) - 1;
@@ -203,9 +283,7 @@ class SheetPainter {
                 painter_.fillRect(cell.adjusted(1, 1, 0, 0), crewColour(crew));
             }
             painter_.setPen(crewTextColour(crew));
-            painter_.drawText(cell, Qt::AlignCenter,
-                              QString::fromLatin1(kShiftLetters[static_cast<std::size_t>(code)]) +
-                                  sundaySuffix);
+            painter_.drawText(cell, Qt::AlignCenter, crewCellText(code, sunday));
         } else if (code == FreeWeek && inBlockVacation) {
             // A vacation day: an inset frame in the crew colour around the letters.
             const int inset = std::max(2, ch_ / 6);
@@ -213,7 +291,7 @@ class SheetPainter {
                                  Qt::SquareCap, Qt::MiterJoin));
             painter_.drawRect(cell.adjusted(inset, inset, -inset, -inset));
             painter_.setPen(kBlack);
-            painter_.drawText(cell, Qt::AlignCenter, QStringLiteral("U") + sundaySuffix);
+            painter_.drawText(cell, Qt::AlignCenter, crewCellText(code, sunday));
         }
     }
 
@@ -328,11 +406,17 @@ class SheetPainter {
     int ch_;
     int year_;
     int firstMonth_;
+    SheetCache cache_;
 };
 
 } // namespace
 
 void drawShiftPlanSheet(QImage& page, const PageInput& input) {
+    PageDrawingCache cache;
+    drawShiftPlanSheet(page, input, cache);
+}
+
+void drawShiftPlanSheet(QImage& page, const PageInput& input, PageDrawingCache& cache) {
     const int pageWidth = pageWidthUnits(input.lastColumnIndex);
     const PixelSize area{input.units.w * pageWidth, 32 * input.units.h + 2};
     const SheetFrame frame = sheetFrameFor(area);
@@ -342,8 +426,12 @@ void drawShiftPlanSheet(QImage& page, const PageInput& input) {
     page.fill(Qt::white);
     if (frame.cellWidth <= 0 || frame.cellHeight <= 0)
         return;
+    cache.prepareFor(input.font, input.units);
     QPainter painter(&page);
-    paintShiftPlanSheet(painter, input, frame);
+    const PixelFill pixels(page);
+    SheetPainter sheet(painter, input, frame, input.view.year, sheetFirstMonth(input.view.month),
+                       {&pixels, &cache.stamps(), &cache.sheetPicture()});
+    sheet.draw();
 }
 
 void paintShiftPlanSheet(QPainter& painter, const PageInput& input, const SheetFrame& frame) {

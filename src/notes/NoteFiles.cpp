@@ -158,17 +158,23 @@ int rebuildNoteIndex(UserFileStore& store, const fs::path& folder, NoteIndexes& 
 }
 
 std::optional<NoteIndexes> readNoteIndexes(UserFileStore& store, const fs::path& folder) {
-    // One listing serves all four kinds.
-    const auto listed = listedNames(store, folder, "");
+    // One listing serves all four kinds. The day, yearly and weekday indexes sort their codes
+    // themselves; only the periodic entries keep the order of their names.
+    auto listed = store.list(folder);
     if (!listed)
         return std::nullopt;
-    const std::vector<std::string>& all = *listed;
+    std::vector<std::string>& all = *listed;
     NoteIndexes indexes;
     for (const NoteKind kind : kAllNoteKinds) {
-        std::vector<std::string> names;
-        std::copy_if(
-            all.begin(), all.end(), std::back_inserter(names),
-            [&](const std::string& name) { return name.ends_with(noteFileExtension(kind)); });
+        const std::string_view extension = noteFileExtension(kind);
+        const auto ofKind = std::partition(all.begin(), all.end(), [&](const std::string& name) {
+            return !name.ends_with(extension);
+        });
+        std::vector<std::string> names(std::make_move_iterator(ofKind),
+                                       std::make_move_iterator(all.end()));
+        all.erase(ofKind, all.end());
+        if (kind == NoteKind::Periodic)
+            std::sort(names.begin(), names.end());
         fillIndex(indexes, kind, names);
     }
     return indexes;

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #ifndef _WIN32
+#include <dirent.h>
 #include <unistd.h>
 #endif
 #include <system_error>
@@ -59,6 +60,30 @@ WriteResult SystemFileSystem::remove(const fs::path& file) {
     return {true, {}};
 }
 
+#ifndef _WIN32
+
+// A folder of ten thousand notes is listed at every start: without a path object for each
+// entry it takes a fraction of the time.
+std::optional<std::vector<std::string>> SystemFileSystem::list(const fs::path& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return std::nullopt;
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    const bool complete = errno == 0;
+    ::closedir(listing);
+    if (!complete)
+        return std::nullopt;
+    return names;
+}
+
+#else
+
 std::optional<std::vector<std::string>> SystemFileSystem::list(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
@@ -75,6 +100,8 @@ std::optional<std::vector<std::string>> SystemFileSystem::list(const fs::path& f
         return std::nullopt;
     return names;
 }
+
+#endif
 
 int SystemFileSystem::writeBlocker([[maybe_unused]] const fs::path& folder) {
 #ifndef _WIN32

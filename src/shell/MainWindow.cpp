@@ -382,7 +382,7 @@ void MainWindow::rebuildPage(CursorMove move) {
     PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
     if (sheet) {
         showSheetStatus();
-        drawShiftPlanSheet(page_, input);
+        drawShiftPlanSheet(page_, input, pageDrawing_);
         // The sheet is narrower or lower than the page area; it sits in the middle of it.
         const SheetFrame frame =
             sheetFrameFor(pageImageSize(state().units, pageWidthOf(state())));
@@ -391,7 +391,7 @@ void MainWindow::rebuildPage(CursorMove move) {
     } else {
         relayout();
         canvas_->setFocus();
-        drawMonthColumns(page_, input, cells_);
+        drawMonthColumns(page_, input, cells_, pageDrawing_);
         ViewPosition view = state().view;
         applyCursorMove(view, state().lastColumnIndex, move, cells_);
         session_.setView(view);

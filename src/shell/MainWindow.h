@@ -2,6 +2,7 @@
 
 #include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
+#include "display/PageDrawingCache.h"
 #include "display/PageGeometry.h"
 #include "help/HelpTopic.h"
 #include "help/HelpWindowLook.h"
@@ -145,6 +146,7 @@ class MainWindow : public QWidget {
     QFont pageFont_;
     QImage page_;
     DayCellTable cells_;
+    PageDrawingCache pageDrawing_; // the page font's texts and symbols, from page to page
     LunationCache lunations_; // shared by the astronomy line of every day the cursor visits
     std::array<QWidget*, kGadgetCount> gadgets_{};
     PageCanvas* canvas_ = nullptr;

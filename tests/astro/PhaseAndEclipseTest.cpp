@@ -210,6 +210,37 @@ TEST(DayAstronomyMarks, MarksFollowTheTexts) {
     EXPECT_EQ(none.apsis, ApsisMark::None);
 }
 
+// A cache that remembers the marks of days it was asked for answers for the place and the
+// marks asked now: another time zone moves events to other days.
+TEST(DayAstronomyMarks, OneCacheServesEveryPlaceAndRequest) {
+    DayMarkRequest all;
+    all.moonPhases = all.eclipses = all.apsides = true;
+    DayMarkRequest phasesOnly;
+    phasesOnly.moonPhases = true;
+    DayMarkRequest apsidesOnly;
+    apsidesOnly.apsides = true;
+    const AstronomySettings places[] = {AstronomySettings{}, settingsWith(-5, false),
+                                        settingsWith(10, true)};
+    LunationCache shared;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const AstronomySettings& place : places) {
+            for (const DayMarkRequest& request : {all, phasesOnly, apsidesOnly}) {
+                LunationCache fresh;
+                for (DayNumber day = dayNumberOf(1999, 7, 1); day < dayNumberOf(2000, 1, 1);
+                     ++day) {
+                    const WorkingDate date = workingDateOf(day);
+                    const DayAstronomyMarks expected =
+                        dayAstronomyMarks(date, place, request, fresh);
+                    const DayAstronomyMarks marks = dayAstronomyMarks(date, place, request, shared);
+                    ASSERT_EQ(marks.moonPhase, expected.moonPhase) << "day " << day;
+                    ASSERT_EQ(marks.eclipse, expected.eclipse) << "day " << day;
+                    ASSERT_EQ(marks.apsis, expected.apsis) << "day " << day;
+                }
+            }
+        }
+    }
+}
+
 // "Mondphasen anzeigen" governs the phase symbols and "Perihel und Aphel anzeigen" the
 // apsis letters; eclipses are marked whatever the switches say.
 TEST(DayAstronomyMarks, SwitchesGovernPhasesAndLettersButNotEclipses) {

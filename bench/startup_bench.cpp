@@ -1,0 +1,170 @@
+// Start-up with a full data folder against a Qt hello-world window. Each run is a process of
+// its own (this program again), timed from its start until it has shown its window with the
+// page drawn and ended: Qt's own start-up is in both.
+#include "markings/CalendarBars.h"
+#include "markings/ShiftMarkings.h"
+#include "model/Today.h"
+#include "notes/NoteNames.h"
+#include "shell/MainWindow.h"
+#include "session/Session.h"
+#include "support/TestStore.h"
+#include "support/TemporaryFolder.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QWindow>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tp;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+const char* programPath = nullptr;
+
+// 10,000 day notes and 10,000 shift markings up to yesterday (a note of today would open the
+// notes window over the page), 500 calendar bars.
+void fillUserFolder(const fs::path& folder, DayNumber today) {
+    fs::create_directories(folder);
+    const DayNumber first = today - 10000;
+    std::vector<ShiftMarking> markings;
+    std::vector<CalendarBar> bars;
+    for (int i = 0; i < 10000; ++i) {
+        std::ofstream(folder / dayNoteFileName(dateCodeOf(first + i)), std::ios::binary)
+            << "Notiz " << i;
+        markings.push_back(
+            {first + i, static_cast<std::int8_t>(1 + i % 4), static_cast<std::int8_t>(i % 6)});
+    }
+    for (int i = 0; i < 500; ++i)
+        bars.push_back({first + i * 20, first + i * 20 + i % 14, 0x00C08040u});
+    ShiftMarkingList markingList(markings);
+    CalendarBarList barList(bars);
+    test::TestStore store;
+    saveShiftMarkings(store, folder, markingList);
+    saveCalendarBars(store, folder, barList);
+}
+
+// Until the window system has the window on the screen and every paint is done.
+void waitUntilShown(QWidget& window) {
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+int runHelloWorld(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QLabel window(QStringLiteral("Hallo Welt"));
+    waitUntilShown(window);
+    return 0;
+}
+
+int runStartUp(int argc, char** argv, const char* startFolder) {
+    QApplication application(argc, argv);
+    const SystemClock clock;
+    struct Silent final : MessageBoxes {
+        void inform(QWidget*, const QString&, const QString&) override {}
+        bool ask(QWidget*, const QString&) override { return false; }
+    } messages;
+    ShellServices services;
+    services.clock = &clock;
+    services.messages = &messages;
+    services.desktopSize = [] { return QSize(5000, 3000); };
+    SystemFileSystem files;
+    Session session(files, clock);
+    session.start(startFolder);
+    MainWindow window(session, services);
+    window.startUp();
+    waitUntilShown(window);
+    return 0;
+}
+
+double processorSecondsOfChildren() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs this program with `arguments`; the iteration's time is the run's wall-clock time. On a
+// busy machine the processor time of the runs ("cpu_ms") varies less.
+void timeRun(benchmark::State& state, const QStringList& arguments) {
+    const double processorBefore = processorSecondsOfChildren();
+    const Clock::time_point start = Clock::now();
+    QProcess child;
+    child.start(QString::fromLocal8Bit(programPath), arguments);
+    child.waitForFinished(-1);
+    if (child.exitCode() != 0)
+        state.SkipWithError("the run failed");
+    state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    state.counters["cpu_ms"] += 1000 * (processorSecondsOfChildren() - processorBefore);
+}
+
+void averageCounters(benchmark::State& state) {
+    state.counters["cpu_ms"] /= static_cast<double>(state.iterations());
+}
+
+void BM_HelloWorldWindow(benchmark::State& state) {
+    for (auto _ : state)
+        timeRun(state, {QStringLiteral("--hello-world")});
+    averageCounters(state);
+}
+BENCHMARK(BM_HelloWorldWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// range(0) = 1: the start folder's user has 10,000 notes and markings and 500 bars; 0: none.
+void BM_StartUpToShownWindow(benchmark::State& state) {
+    test::TemporaryFolder start;
+    if (state.range(0) == 1) {
+        const SystemClock clock;
+        SystemFileSystem files;
+        Session probe(files, clock);
+        probe.start(start.path());
+        fillUserFolder(probe.state().dataFolder, todayOf(clock));
+    }
+    const QString folder = QString::fromStdString(start.path().string());
+    for (auto _ : state)
+        timeRun(state, {QStringLiteral("--start-up"), folder});
+    averageCounters(state);
+}
+BENCHMARK(BM_StartUpToShownWindow)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 2 && std::strcmp(argv[1], "--hello-world") == 0)
+        return runHelloWorld(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--start-up") == 0)
+        return runStartUp(argc, argv, argv[2]);
+    // A start folder to profile a single run with.
+    if (argc == 3 && std::strcmp(argv[1], "--fill-start-folder") == 0) {
+        const SystemClock clock;
+        SystemFileSystem files;
+        Session session(files, clock);
+        session.start(argv[2]);
+        fillUserFolder(session.state().dataFolder, todayOf(clock));
+        return 0;
+    }
+    programPath = argv[0];
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
