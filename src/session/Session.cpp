@@ -84,6 +84,7 @@ SessionReport Session::start(const fs::path& startFolder) {
         const LoadedSettings loaded = loadSettings(
             store_, userFolderOf(state_.dataRoot, kDefaultUserName), folderPathText(state_.dataRoot));
         settings = loaded.settings;
+        lastUserName_ = settings.lastUserName;
         if (loaded.read == ReadResult::Unreadable)
             report.errors.push_back(kSettingsUnreadableMessage);
     }
@@ -98,10 +99,6 @@ SessionReport Session::openDataFolder(const fs::path& folder, const std::string&
     state_.dataFolder = folder;
     state_.notePassword = password;
     return loadUserData();
-}
-
-std::string Session::lastUserName() const {
-    return {};
 }
 
 SessionReport Session::checkDataFolder(ProgramSettings settings) {
@@ -344,6 +341,23 @@ SessionReport Session::saveSettingsFile() {
 SessionReport Session::saveAll() {
     SessionReport report = saveMarkingsAndBars();
     report.add(saveSettingsFile());
+    report.add(rememberLastUser());
+    return report;
+}
+
+// The default user's file names the user who leaves the program now, so that the next start
+// offers his login; the default user's own settings there stay as they are.
+SessionReport Session::rememberLastUser() {
+    SessionReport report;
+    if (state_.dataRoot.empty() || state_.userName == kDefaultUserName)
+        return report; // the default user's own save has just cleared the name
+    const fs::path programFolder = userFolderOf(state_.dataRoot, kDefaultUserName);
+    LoadedSettings loaded = loadSettings(store_, programFolder, folderPathText(state_.dataRoot));
+    if (loaded.read == ReadResult::Unreadable || loaded.settings.lastUserName == state_.userName)
+        return report;
+    loaded.settings.lastUserName = state_.userName;
+    if (const SaveResult saved = saveSettings(store_, programFolder, loaded.settings); !saved.ok)
+        report.errors.push_back(saved.reason);
     return report;
 }
 

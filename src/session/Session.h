@@ -72,7 +72,7 @@ class Session {
     // a user's data folder as the reports name it.
     SessionReport openDataFolder(const std::filesystem::path& folder, const std::string& password);
     // The user who last left the program, if another than the default user.
-    std::string lastUserName() const;
+    const std::string& lastUserName() const { return lastUserName_; }
 
     // The page.
     void setView(const ViewPosition& view) { state_.view = view; }
@@ -134,9 +134,12 @@ class Session {
     SessionReport checkDataFolder(ProgramSettings settings);
     SessionReport saveSettingsFile();
 
+    SessionReport rememberLastUser();
+
     UserFileStore store_;
     const Clock& clock_;
     SessionState state_;
+    std::string lastUserName_; // as the start found it
 };
 
 // The program's state right after a start with `settings` and without data, `today` being the

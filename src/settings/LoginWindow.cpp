@@ -136,8 +136,12 @@ void LoginWindow::tryLogin() {
 }
 
 std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
-                                 std::function<void(QWidget*)> showHelp) {
+                                 std::function<void(QWidget*)> showHelp, const QString& userName) {
     LoginWindow window(messages, std::move(showHelp), parent);
+    if (!userName.isEmpty()) {
+        window.nameField()->setText(userName);
+        window.passwordField()->setFocus();
+    }
     if (window.exec() != QDialog::Accepted)
         return std::nullopt;
     return window.login();

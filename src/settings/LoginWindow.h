@@ -57,8 +57,10 @@ class LoginWindow : public QDialog {
     QPushButton* cancel_ = nullptr;
 };
 
-// Shows the login window; nothing when it was left without a login.
+// Shows the login window; nothing when it was left without a login. With `userName` the name
+// is filled in and the password field has the focus.
 std::optional<Login> askForLogin(QWidget* parent, MessageBoxes& messages,
-                                 std::function<void(QWidget*)> showHelp = {});
+                                 std::function<void(QWidget*)> showHelp = {},
+                                 const QString& userName = {});
 
 } // namespace tp

@@ -27,6 +27,9 @@ struct ProgramSettings {
     // The hourly base wage in cents for the supplements window; written only once given, so
     // files without it stay as they were.
     std::optional<std::int32_t> hourlyWageCents;
+    // Kept in the default user's file only: the user who last left the program, if another;
+    // written only then, so files without it stay as they were.
+    std::string lastUserName;
     // [Astronomie]
     double latitude = 48.47;   // degrees.minutes, north positive
     double longitude = -12.52; // degrees.minutes, west positive

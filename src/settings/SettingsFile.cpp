@@ -55,6 +55,7 @@ constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
     {kProgramGroup, "UrlaubStartTag", &ProgramSettings::vacationStartDay},
     {kProgramGroup, "UrlaubZyklus", &ProgramSettings::vacationCycle},
     {kProgramGroup, "Stundenlohn", &ProgramSettings::hourlyWageCents},
+    {kProgramGroup, "LetzterAnwender", &ProgramSettings::lastUserName},
     {kAstronomyGroup, "Breite", &ProgramSettings::latitude},
     {kAstronomyGroup, "Länge", &ProgramSettings::longitude},
     {kAstronomyGroup, "Zeitzone", &ProgramSettings::timeZone},
@@ -132,7 +133,10 @@ std::string valueText(const ProgramSettings& settings, const SettingsField& fiel
 
 bool isWritten(const ProgramSettings& settings, const SettingsField& field) {
     const auto* cents = std::get_if<std::optional<std::int32_t> ProgramSettings::*>(&field);
-    return !cents || (settings.**cents).has_value();
+    if (cents)
+        return (settings.**cents).has_value();
+    const auto* text = std::get_if<std::string ProgramSettings::*>(&field);
+    return !text || *text != &ProgramSettings::lastUserName || !settings.lastUserName.empty();
 }
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {

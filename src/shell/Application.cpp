@@ -102,7 +102,10 @@ int runTurnoplaner(QApplication& application) {
     if (!window.quitRequested()) { // the session may have ended during the start-up dialogs
         window.show();
         // Told inside the event loop, so that the end of the session can still end it.
-        QTimer::singleShot(0, &window, [&] { window.tell(started); });
+        QTimer::singleShot(0, &window, [&] {
+            window.tell(started);
+            window.offerLastUser();
+        });
         exitStatus = application.exec();
     }
     // The window ends the run by itself; an end that came some other way saves all the same.

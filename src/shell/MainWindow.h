@@ -39,6 +39,9 @@ class MainWindow : public QWidget {
     // After the session started: fits the window to the font and the column count, selects
     // today and draws the first page.
     void startUp();
+    // At the start: when the program was last left under another user, the login window
+    // offers his name; Escape stays with the default user.
+    void offerLastUser();
     // Tells the user what an operation reported, errors first.
     void tell(const SessionReport& report, QWidget* parent = nullptr);
 
@@ -130,7 +133,8 @@ class MainWindow : public QWidget {
 
     // Users, settings, data folder and help (MainWindowUsers.cpp).
     void runProgramMenu();
-    void logInAsNewUser();
+    // The login window, with `userName` filled in when given.
+    void logInAsNewUser(const QString& userName = {});
     void editSettings();
     void chooseDataFolder();
     void openInfoWindow();

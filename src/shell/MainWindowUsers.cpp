@@ -78,12 +78,18 @@ void MainWindow::runProgramMenu() {
     rebuildPage(kNoCursorMove);
 }
 
-void MainWindow::logInAsNewUser() {
+void MainWindow::offerLastUser() {
+    if (!session_.lastUserName().empty() && state().userName == kDefaultUserName)
+        logInAsNewUser(QString::fromStdString(session_.lastUserName()));
+}
+
+void MainWindow::logInAsNewUser(const QString& userName) {
     if (state().dataRoot.empty())
         return; // without a data root there is no folder to keep a user in
     const std::optional<Login> login =
         askForLogin(this, *services_.messages,
-                    [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); });
+                    [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); },
+                    userName);
     if (!login)
         return;
     SessionReport report;

@@ -159,6 +159,36 @@ class MainWindowUsersTest : public QObject {
         QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 0);
     }
 
+    // Left under Anna, the next start offers her login: her name filled in, the password to
+    // type; Escape stays with "Programm", and leaving as "Programm" forgets her.
+    void nextStartOffersTheLastUser() {
+        test::TemporaryFolder start;
+        {
+            Installation app;
+            QVERIFY(app.session.start(start.path()).ok());
+            SessionReport report;
+            QVERIFY(app.session.logIn("Anna", "geheim", report));
+            app.window->endSession(true);
+        }
+        QCOMPARE(storedSettings(start.path() / "TPDaten" / "Programm").lastUserName,
+                 std::string("Anna"));
+        Installation next;
+        QVERIFY(next.session.start(start.path()).ok());
+        QCOMPARE(next.session.lastUserName(), std::string("Anna"));
+        bool offered = false;
+        whenOpen<LoginWindow>([&offered](LoginWindow& login) {
+            offered = login.nameField()->text() == QStringLiteral("Anna") &&
+                      login.passwordField()->hasFocus();
+            QTest::keyClick(&login, Qt::Key_Escape);
+        });
+        next.window->offerLastUser();
+        QVERIFY(offered);
+        QCOMPARE(next.state().userName, std::string("Programm"));
+        next.window->endSession(true);
+        QCOMPARE(storedSettings(start.path() / "TPDaten" / "Programm").lastUserName,
+                 std::string());
+    }
+
     void dataFolderMovesOrJoinsAFolderThatIsThere() {
         Installation app;
         QVERIFY(writeFileAtomically(app.dataRoot() / "Programm" / "Probe.dat", "meins"));
