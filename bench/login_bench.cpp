@@ -1,12 +1,12 @@
 // A login into a user with a full data folder: from "Anmelden" to the redrawn page.
 #include "markings/CalendarBars.h"
-#include "support/TestStore.h"
 #include "markings/ShiftMarkings.h"
 #include "notes/NoteNames.h"
 #include "settings/LoginWindow.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <QApplication>
 #include <QLineEdit>

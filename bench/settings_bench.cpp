@@ -1,8 +1,8 @@
 // Cost of the save of a shared markings file that another installation changed meanwhile:
 // read the file on disk, merge three ways, write the result in its 6-byte records.
 #include "markings/SharedMarkingFiles.h"
-#include "support/TestStore.h"
 #include "platform/AtomicFile.h"
+#include "support/TestStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +44,8 @@ void BM_SaveMarkingsAgainstChangedFile(benchmark::State& state) {
         ShiftMarkingList list = edited;
         std::vector<ShiftMarking> asLoaded = loaded;
         state.ResumeTiming();
-        const SharedSaveResult result = saveShiftMarkingsShared(test::TestStore{}, folder, list, asLoaded);
+        const SharedSaveResult result =
+            saveShiftMarkingsShared(test::TestStore{}, folder, list, asLoaded);
         benchmark::DoNotOptimize(result.replacedEntries);
     }
     std::filesystem::remove_all(folder);

@@ -5,10 +5,10 @@
 #include "markings/ShiftMarkings.h"
 #include "model/Today.h"
 #include "notes/NoteNames.h"
-#include "shell/MainWindow.h"
 #include "session/Session.h"
-#include "support/TestStore.h"
+#include "shell/MainWindow.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <QApplication>
 #include <QCoreApplication>

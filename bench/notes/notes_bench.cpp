@@ -2,13 +2,13 @@
 // 24-column page and the overview of such a page.
 #include "display/PageDrawingCache.h"
 #include "display/PageFont.h"
-#include "support/TestStore.h"
 #include "display/PageRenderer.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteMarksSource.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <QGuiApplication>
 
@@ -104,8 +104,8 @@ void BM_NotesOverviewOfPage(benchmark::State& state) {
                    NoteCipher(password).encipherNote("Frühschicht\r\nTreffen um 14 Uhr"));
     indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     for (auto _ : state) {
-        const std::string text =
-            buildNotesOverview(test::TestStore{}, folder.path(), indexes, password, days, days[days.size() / 2]);
+        const std::string text = buildNotesOverview(test::TestStore{}, folder.path(), indexes,
+                                                    password, days, days[days.size() / 2]);
         benchmark::DoNotOptimize(text.data());
     }
 }

@@ -101,8 +101,7 @@ SaveResult saveHoursAccount(UserFileStore& store, const std::filesystem::path& f
 
 SaveResult saveVacationAccount(UserFileStore& store, const std::filesystem::path& folder,
                                const VacationAccount& account) {
-    return store.save(folder / kVacationAccountFileName, vacationAccountFileBytes(account),
-                        false);
+    return store.save(folder / kVacationAccountFileName, vacationAccountFileBytes(account), false);
 }
 
 namespace {
@@ -149,25 +148,21 @@ VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
 
 SaveResult saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
                                   const HoursAccount& asLoaded, const HoursAccount& edited) {
-    return saveMerged(store, folder, kHoursAccountFileName,
-                      [&](const std::string& bytesNow) {
-                          return saveHoursAccount(
-                              store, folder,
-                              mergedHoursAccount(asLoaded, edited,
-                                                 hoursAccountFromFileBytes(bytesNow)));
-                      });
+    return saveMerged(store, folder, kHoursAccountFileName, [&](const std::string& bytesNow) {
+        return saveHoursAccount(
+            store, folder,
+            mergedHoursAccount(asLoaded, edited, hoursAccountFromFileBytes(bytesNow)));
+    });
 }
 
 SaveResult saveVacationAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
                                      const VacationAccount& asLoaded,
                                      const VacationAccount& edited) {
-    return saveMerged(store, folder, kVacationAccountFileName,
-                      [&](const std::string& bytesNow) {
-                          return saveVacationAccount(
-                              store, folder,
-                              mergedVacationAccount(asLoaded, edited,
-                                                    vacationAccountFromFileBytes(bytesNow)));
-                      });
+    return saveMerged(store, folder, kVacationAccountFileName, [&](const std::string& bytesNow) {
+        return saveVacationAccount(
+            store, folder,
+            mergedVacationAccount(asLoaded, edited, vacationAccountFromFileBytes(bytesNow)));
+    });
 }
 
 VacationAccount afterNewYearRule(const VacationAccount& account, DayNumber today) {

@@ -64,8 +64,7 @@ SaveResult saveVacationAccount(UserFileStore& store, const std::filesystem::path
 HoursAccount mergedHoursAccount(const HoursAccount& asLoaded, const HoursAccount& edited,
                                 const HoursAccount& onDisk);
 VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
-                                      const VacationAccount& edited,
-                                      const VacationAccount& onDisk);
+                                      const VacationAccount& edited, const VacationAccount& onDisk);
 
 // Read, merge (as above) and replace the file under the lock of the data folder. A file that
 // could not be read, at opening the window or now, is left as it is.

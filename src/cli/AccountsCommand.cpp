@@ -1,7 +1,7 @@
 #include "accounts/AccountBalances.h"
-#include "model/BlockCrewOrder.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "model/BlockCrewOrder.h"
 #include "platform/UserFileStore.h"
 
 #include <climits>

@@ -1,8 +1,8 @@
 #include "cli/CrewCalendarOptions.h"
 
 #include "accounts/AccountFiles.h"
-#include "platform/UserFileStore.h"
 #include "model/BlockCrewOrder.h"
+#include "platform/UserFileStore.h"
 
 #include <climits>
 

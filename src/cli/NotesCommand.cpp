@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "platform/UserFileStore.h"
 #include "notes/NotesOfDay.h"
+#include "platform/UserFileStore.h"
 
 #include <filesystem>
 #include <istream>

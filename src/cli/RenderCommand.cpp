@@ -2,9 +2,9 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "display/PageFont.h"
+#include "display/PageInputOf.h"
 #include "display/PagePrinting.h"
 #include "display/PageRenderer.h"
-#include "display/PageInputOf.h"
 #include "platform/OutputFile.h"
 #include "session/Session.h"
 

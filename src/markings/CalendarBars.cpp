@@ -103,7 +103,7 @@ CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::pa
 }
 
 SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,
-                              CalendarBarList& list) {
+                            CalendarBarList& list) {
     SaveResult result = store.save(folder / kCalendarBarFileName, calendarBarFileBytes(list), true);
     if (result.ok)
         list.changed = false;

@@ -72,7 +72,7 @@ CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::pa
 // Writes the bars into `folder` (deletes the file when there are none) and clears the changed
 // flag. A file that could not be read at loading is left alone and reported.
 SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,
-                              CalendarBarList& list);
+                            CalendarBarList& list);
 
 // Removes every bar that starts on or before `lastDay`, also when it ends later.
 void deleteBarsUpTo(CalendarBarList& list, DayNumber lastDay);

@@ -95,8 +95,9 @@ ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::
 }
 
 SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,
-                              ShiftMarkingList& list) {
-    SaveResult result = store.save(folder / kShiftMarkingFileName, shiftMarkingFileBytes(list), true);
+                             ShiftMarkingList& list) {
+    SaveResult result =
+        store.save(folder / kShiftMarkingFileName, shiftMarkingFileBytes(list), true);
     if (result.ok)
         list.changed = false;
     return result;

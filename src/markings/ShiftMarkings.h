@@ -58,7 +58,7 @@ ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::
 // Writes the markings into `folder` (deletes the file when there are none) and clears the
 // changed flag. A file that could not be read at loading is left alone and reported.
 SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,
-                              ShiftMarkingList& list);
+                             ShiftMarkingList& list);
 
 // The code the marking window starts with: that of the day's marking, or 0.
 int currentMarkingCode(const ShiftMarkingList& list, DayNumber day);

@@ -2,8 +2,8 @@
 
 namespace tp {
 
-int deleteChosenNotes(UserFileStore& store, const std::filesystem::path& folder, NoteIndexes& indexes,
-                      const BulkDeletionChoice& choice) {
+int deleteChosenNotes(UserFileStore& store, const std::filesystem::path& folder,
+                      NoteIndexes& indexes, const BulkDeletionChoice& choice) {
     int failures = 0;
     if (choice.dayNotes)
         failures += deleteDayNotesUpTo(store, folder, indexes, choice.lastDay);

@@ -24,7 +24,7 @@ struct BulkDeletionChoice {
 
 // Deletes the chosen notes (markings and bars are their owners' business) and rebuilds the
 // indexes concerned. Returns the number of note files that could not be deleted.
-int deleteChosenNotes(UserFileStore& store, const std::filesystem::path& folder, NoteIndexes& indexes,
-                      const BulkDeletionChoice& choice);
+int deleteChosenNotes(UserFileStore& store, const std::filesystem::path& folder,
+                      NoteIndexes& indexes, const BulkDeletionChoice& choice);
 
 } // namespace tp

@@ -2,8 +2,8 @@
 
 #include "notes/NoteCipher.h"
 #include "notes/NoteEditing.h"
-#include "platform/Windows1252.h"
 #include "platform/ScreenFit.h"
+#include "platform/Windows1252.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -168,7 +168,8 @@ void NoteEditorDialog::warnOfUnreadableCharacters() {
 }
 
 QString NoteEditorDialog::readNote(const std::string& fileName) {
-    const StoredNote note = readNoteFile(context_.store, context_.folder, fileName, context_.password);
+    const StoredNote note =
+        readNoteFile(context_.store, context_.folder, fileName, context_.password);
     if (note.status == DataFileStatus::Unreadable) {
         unreadableNoteMessage_ = QStringLiteral("Die Notiz vom ") + dateText() +
                                  QStringLiteral(" konnte nicht gelesen werden: ") +

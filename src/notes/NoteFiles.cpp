@@ -113,8 +113,8 @@ fs::path noteFilePath(const fs::path& folder, const std::string& fileName) {
     return folder / pathOfName(fileName);
 }
 
-StoredNote readStoredNote(UserFileStore& store, const fs::path& folder,
-                          const std::string& fileName, const std::string& password) {
+StoredNote readStoredNote(UserFileStore& store, const fs::path& folder, const std::string& fileName,
+                          const std::string& password) {
     const NoteCipher cipher(password);
     // A longer file is read and cut to what a note can hold, as it always was.
     constexpr std::uintmax_t kLargestNoteFile = 1u << 20;

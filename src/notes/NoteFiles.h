@@ -29,7 +29,8 @@ struct NoteFileResult {
 };
 
 // The path of the note file `fileName` (UTF-8) in `folder`.
-std::filesystem::path noteFilePath(const std::filesystem::path& folder, const std::string& fileName);
+std::filesystem::path noteFilePath(const std::filesystem::path& folder,
+                                   const std::string& fileName);
 
 // A note as read from its file: the text (empty unless read), and why a file that is there
 // could not be read (German).

@@ -69,7 +69,8 @@ class DayNoteCollector {
     DayNoteCollector(UserFileStore& store, const std::filesystem::path& folder,
                      const NoteIndexes& indexes, const std::string& password,
                      std::string_view separator)
-        : store_(store), folder_(folder), indexes_(indexes), password_(password), separator_(separator) {}
+        : store_(store), folder_(folder), indexes_(indexes), password_(password),
+          separator_(separator) {}
 
     void append(const std::string& text) {
         if (text.empty())
@@ -89,7 +90,8 @@ class DayNoteCollector {
             const std::int32_t code = codeOf(candidate, position, occurrence);
             if (!contains(indexes_.weekdayNotes, code))
                 continue;
-            if (StoredNote note = readStoredNote(store_, folder_, weekdayNoteFileName(code), password_);
+            if (StoredNote note =
+                    readStoredNote(store_, folder_, weekdayNoteFileName(code), password_);
                 note.status == DataFileStatus::Read)
                 return std::move(note.text);
         }
@@ -119,8 +121,9 @@ class DayNoteCollector {
     std::string result_;
 };
 
-std::string collectStoredNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                                    DayNumber day, const std::string& password, NoteTextMode mode) {
+std::string collectStoredNotesOfDay(UserFileStore& store, const std::filesystem::path& folder,
+                                    const NoteIndexes& indexes, DayNumber day,
+                                    const std::string& password, NoteTextMode mode) {
     DayNoteCollector notes(store, folder, indexes, password,
                            mode == NoteTextMode::Window ? kWindowSeparator : kStatusLineSeparator);
     const CivilDate date = civilFromDayNumber(day);
@@ -205,13 +208,14 @@ std::string expandYearPlaceholders(std::string_view text, int year) {
     }
 }
 
-std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                              DayNumber day, const std::string& password, NoteTextMode mode) {
+std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder,
+                              const NoteIndexes& indexes, DayNumber day,
+                              const std::string& password, NoteTextMode mode) {
     return shownNoteText(collectStoredNotesOfDay(store, folder, indexes, day, password, mode));
 }
 
-std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                           DayNumber day, const std::string& password) {
+std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder,
+                           const NoteIndexes& indexes, DayNumber day, const std::string& password) {
     const std::string notes =
         collectStoredNotesOfDay(store, folder, indexes, day, password, NoteTextMode::StatusLine);
     return shownNoteText(replaceAll(notes, kLineBreak, kShownLineBreak));

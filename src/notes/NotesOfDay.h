@@ -43,11 +43,12 @@ enum class NoteTextMode { Window, StatusLine };
 // Every note that applies to `day` (UTF-8): the day note, the periodic notes, the yearly note
 // with its placeholders filled in, the weekday-in-month notes; the empty text when there is none.
 // Unreadable characters (a wrong password) show as "�".
-std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                              DayNumber day, const std::string& password, NoteTextMode mode);
+std::string collectNotesOfDay(UserFileStore& store, const std::filesystem::path& folder,
+                              const NoteIndexes& indexes, DayNumber day,
+                              const std::string& password, NoteTextMode mode);
 
 // The note line of the status panel: the notes of the day with their line breaks shown as "»".
-std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                           DayNumber day, const std::string& password);
+std::string noteStatusLine(UserFileStore& store, const std::filesystem::path& folder,
+                           const NoteIndexes& indexes, DayNumber day, const std::string& password);
 
 } // namespace tp

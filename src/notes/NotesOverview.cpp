@@ -42,8 +42,8 @@ std::vector<DayNumber> daysOfMonthColumns(int year, int month, int columnCount) 
     return days;
 }
 
-std::string buildNotesOverview(UserFileStore& store, const std::filesystem::path& folder, const NoteIndexes& indexes,
-                               const std::string& password,
+std::string buildNotesOverview(UserFileStore& store, const std::filesystem::path& folder,
+                               const NoteIndexes& indexes, const std::string& password,
                                std::span<const DayNumber> displayedDays, DayNumber today) {
     std::string text;
     for (const DayNumber day : displayedDays) {

@@ -26,8 +26,8 @@ namespace {
 // time and a try counter ("Schichtmarkierung.dat.0123456789abcdef.neu"), so that the start of
 // the program can tell the leftovers of an interrupted save.
 fs::path temporaryNameFor(const fs::path& path, int attempt) {
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto ticks =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 #ifdef _WIN32
     const std::uint64_t process = GetCurrentProcessId();
 #else

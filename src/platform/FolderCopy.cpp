@@ -89,5 +89,4 @@ void removeFolder(const fs::path& folder) {
     fs::remove_all(folder, error);
 }
 
-
 } // namespace tp

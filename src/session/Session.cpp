@@ -70,8 +70,8 @@ SessionReport Session::start(const fs::path& startFolder) {
         // can say which file was not written.
         std::error_code error;
         const auto folders = prepareDataFolders(startFolder, kDefaultUserName);
-        state_.dataRoot = folders ? folders->dataRoot
-                                  : fs::absolute(startFolder / kDataRootName, error);
+        state_.dataRoot =
+            folders ? folders->dataRoot : fs::absolute(startFolder / kDataRootName, error);
         if (!folders) {
             // The run goes on with the defaults and without data; the end says again what
             // could not be saved.
@@ -81,8 +81,9 @@ SessionReport Session::start(const fs::path& startFolder) {
             takeOverSettings(state_, settings, crewTableYear());
             return report;
         }
-        const LoadedSettings loaded = loadSettings(
-            store_, userFolderOf(state_.dataRoot, kDefaultUserName), folderPathText(state_.dataRoot));
+        const LoadedSettings loaded =
+            loadSettings(store_, userFolderOf(state_.dataRoot, kDefaultUserName),
+                         folderPathText(state_.dataRoot));
         settings = loaded.settings;
         lastUserName_ = settings.lastUserName;
         if (loaded.read == ReadResult::Unreadable)
@@ -177,8 +178,7 @@ void Session::replaceCalendarBars(CalendarBarList bars) {
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
     if (state_.dataFolder.empty())
         return 0;
-    const int failures =
-        deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
+    const int failures = deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
     // The markings and bars go the way of every other change of them: merged with what another
     // installation on the same data folder wrote meanwhile.
     if (choice.calendarBars)
@@ -230,7 +230,8 @@ AccountForEntry<VacationEntry> Session::vacationForEntry(SessionReport& report) 
 
 SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered) {
     SessionReport report;
-    if (const SaveResult saved = saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered);
+    if (const SaveResult saved =
+            saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered);
         !saved.ok)
         report.errors.push_back(saved.reason);
     refreshAccounts();

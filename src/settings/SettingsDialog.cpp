@@ -316,9 +316,8 @@ void SettingsDialog::resetVacation() {
 }
 
 bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
-                         int calendarYear,
-                         const std::filesystem::path& userFolder, MessageBoxes& messages,
-                         SettingsDialogHooks hooks) {
+                         int calendarYear, const std::filesystem::path& userFolder,
+                         MessageBoxes& messages, SettingsDialogHooks hooks) {
     const auto callerHook = hooks.placeNameChanged;
     hooks.placeNameChanged = [&settings, callerHook](const QString& name, const QString& count) {
         settings.placeName = name.toStdString();

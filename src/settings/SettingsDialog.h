@@ -108,8 +108,7 @@ class SettingsDialog : public QDialog {
 // settings over and redraws the page, the astronomy line and the accounts. `calendarYear`
 // bounds the vacation start and names the crew orders.
 bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
-                         int calendarYear,
-                         const std::filesystem::path& userFolder, MessageBoxes& messages,
-                         SettingsDialogHooks hooks = {});
+                         int calendarYear, const std::filesystem::path& userFolder,
+                         MessageBoxes& messages, SettingsDialogHooks hooks = {});
 
 } // namespace tp

@@ -80,15 +80,17 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin,
            userName + " - Kalender: " + std::string(calendarTypeInfo(calendarType).label);
 }
 
-void saveAllUserData(UserFileStore& store, const UserDataPlace& place, const ProgramSettings& settings,
+void saveAllUserData(UserFileStore& store, const UserDataPlace& place,
+                     const ProgramSettings& settings,
                      const std::function<void()>& saveChangedMarkingsAndBars) {
     if (saveChangedMarkingsAndBars)
         saveChangedMarkingsAndBars();
     saveSettings(store, userFolderOf(place.dataRoot, place.userName), settings);
 }
 
-UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot, const std::string& newName,
-                      ProgramSettings& settings, const std::function<void()>& saveOldUserData) {
+UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
+                      const std::string& newName, ProgramSettings& settings,
+                      const std::function<void()>& saveOldUserData) {
     UserSwitch result;
     if (!isAllowedUserName(newName))
         return result;

@@ -33,7 +33,8 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin,
 // Writes what the current user changed: the markings and bars through
 // `saveChangedMarkingsAndBars` (which writes each only when it changed), then the settings
 // into the user's folder. Used at every login and at the end of the program.
-void saveAllUserData(UserFileStore& store, const UserDataPlace& place, const ProgramSettings& settings,
+void saveAllUserData(UserFileStore& store, const UserDataPlace& place,
+                     const ProgramSettings& settings,
                      const std::function<void()>& saveChangedMarkingsAndBars);
 
 enum class UserSwitchOutcome {
@@ -61,7 +62,8 @@ struct UserSwitch {
 // `settings` (the caller takes them over) and checks his data folder. The
 // caller then loads notes, markings, bars and accounts from `place.dataFolder`, sets the
 // title and redraws.
-UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot, const std::string& newName,
-                      ProgramSettings& settings, const std::function<void()>& saveOldUserData);
+UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
+                      const std::string& newName, ProgramSettings& settings,
+                      const std::function<void()>& saveOldUserData);
 
 } // namespace tp

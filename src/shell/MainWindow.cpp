@@ -102,7 +102,8 @@ constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget
 
 MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent)
     : QWidget(parent), session_(session), services_(std::move(services)) {
-    setWindowTitle(QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(848, 540);
@@ -369,23 +370,21 @@ void MainWindow::fontDialog() {
 
 void MainWindow::rebuildPage(CursorMove move) {
     // The title names the shift system, which most commands may have changed.
-    setWindowTitle(QString::fromStdString(
-        mainWindowTitle(state().userName, loggedIn_, state().calendarType)));
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(state().userName, loggedIn_, state().calendarType)));
     const bool sheet = !showsMonthColumns(state().calendarType);
     for (Gadget button : kMonthColumnButtons)
         gadget(button)->setEnabled(!sheet);
 
     const SessionState& shown = state();
-    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes,
-                                shown.shiftMarkings, shown.calendarBars, shown.calendarType,
-                                lunations_);
+    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes, shown.shiftMarkings,
+                                shown.calendarBars, shown.calendarType, lunations_);
     PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
     if (sheet) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input, pageDrawing_);
         // The sheet is narrower or lower than the page area; it sits in the middle of it.
-        const SheetFrame frame =
-            sheetFrameFor(pageImageSize(state().units, pageWidthOf(state())));
+        const SheetFrame frame = sheetFrameFor(pageImageSize(state().units, pageWidthOf(state())));
         canvas_->setGeometry(frame.marginLeft, 2 * state().units.h + frame.marginTop, page_.width(),
                              page_.height());
     } else {
@@ -408,8 +407,8 @@ void MainWindow::showStatusOfSelectedDay() {
     infoLine_->setCursorPosition(0);
     PhaseNearFlag phaseNear{};
     showElided(*astronomyLine_,
-               QString::fromStdString(
-                   astronomyLine(workingDateOf(selectedDay), state().place, phaseNear, &lunations_)),
+               QString::fromStdString(astronomyLine(workingDateOf(selectedDay), state().place,
+                                                    phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
     showElided(*noteLine_, noteLineText(), toolTipOf(Gadget::NoteLine));
     showAccountFields();

@@ -151,7 +151,7 @@ class MainWindow : public QWidget {
     QImage page_;
     DayCellTable cells_;
     PageDrawingCache pageDrawing_; // the page font's texts and symbols, from page to page
-    LunationCache lunations_; // shared by the astronomy line of every day the cursor visits
+    LunationCache lunations_;      // shared by the astronomy line of every day the cursor visits
     std::array<QWidget*, kGadgetCount> gadgets_{};
     PageCanvas* canvas_ = nullptr;
     QLineEdit* infoLine_ = nullptr;

@@ -1,6 +1,6 @@
-#include "model/BlockCrewOrder.h"
 #include "accounts/EarliestBlockStartWindow.h"
 #include "display/PageRenderer.h"
+#include "model/BlockCrewOrder.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
 #include "platform/Colour.h"
@@ -104,8 +104,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::runCommand(int command) {
-    if (const auto days =
-            viewShiftDays(command, state().calendarType, state().lastColumnIndex)) {
+    if (const auto days = viewShiftDays(command, state().calendarType, state().lastColumnIndex)) {
         session_.moveViewByDays(*days);
         rebuildPage(kNoCursorMove);
         return;
@@ -131,10 +130,9 @@ void MainWindow::createCommandTable() {
         close();
     });
     on({Today, TodayButton}, [this] { moveToToday(); });
-    for (const auto& [command, move] : {std::pair{CursorRight, CursorMove{1, 0}},
-                                        std::pair{CursorLeft, CursorMove{-1, 0}},
-                                        std::pair{CursorUp, CursorMove{0, -1}},
-                                        std::pair{CursorDown, CursorMove{0, 1}}})
+    for (const auto& [command, move] :
+         {std::pair{CursorRight, CursorMove{1, 0}}, std::pair{CursorLeft, CursorMove{-1, 0}},
+          std::pair{CursorUp, CursorMove{0, -1}}, std::pair{CursorDown, CursorMove{0, 1}}})
         on({command}, inColumns([this, move] { rebuildPage(move); }));
     on({DateEntry, DateEntryKey, DateEntryAlternative}, [this] {
         ViewPosition view = state().view;

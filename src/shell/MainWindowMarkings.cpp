@@ -67,8 +67,7 @@ void MainWindow::openVacationEntry() {
     }
     if (const auto entered = runVacationEntryWindow(this, opened.account->vacation,
                                                     opened.account->baseCrew, session_.today()))
-        tell(session_.saveVacationEntry(*opened.account,
-                                        {entered->account, entered->baseCrew}));
+        tell(session_.saveVacationEntry(*opened.account, {entered->account, entered->baseCrew}));
     rebuildPage(kNoCursorMove);
 }
 

@@ -92,15 +92,10 @@ void MainWindow::editNote(NoteKind kind) {
         return;
     }
     const NoteFolderAccess notes = session_.notes();
-    const NoteEditorContext context{notes.store,
-                                    notes.folder,
-                                    notes.indexes,
-                                    notes.password,
-                                    *services_.messages,
-                                    selectedDay(),
-                                    state().units.w,
-                                    state().units.h,
-                                    colourFromWindowsValue(state().pageBackground)};
+    const NoteEditorContext context{
+        notes.store,     notes.folder,        notes.indexes,
+        notes.password,  *services_.messages, selectedDay(),
+        state().units.w, state().units.h,     colourFromWindowsValue(state().pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
     if (runNoteEditor(kind, context, this))
         rebuildPage(kNoCursorMove);
@@ -115,9 +110,10 @@ void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
     // Unasked, the window comes with the page: the main window is on show before it.
     if (!isVisible())
         show();
-    runNotesWindow(
-        this, *services_.messages, QString::fromStdString(notes), selectedDay(), explicitRequest,
-        {state().units.w, state().units.h, pageFont_, colourFromWindowsValue(state().pageBackground)});
+    runNotesWindow(this, *services_.messages, QString::fromStdString(notes), selectedDay(),
+                   explicitRequest,
+                   {state().units.w, state().units.h, pageFont_,
+                    colourFromWindowsValue(state().pageBackground)});
 }
 
 void MainWindow::showNotesOverview() {
@@ -126,9 +122,9 @@ void MainWindow::showNotesOverview() {
     const std::string overview =
         buildNotesOverview(session_.store(), state().dataFolder, state().noteIndexes,
                            state().notePassword, days, session_.today());
-    runNotesOverview(
-        this, *services_.messages, QString::fromStdString(overview),
-        {state().units.w, state().units.h, pageFont_, colourFromWindowsValue(state().pageBackground)});
+    runNotesOverview(this, *services_.messages, QString::fromStdString(overview),
+                     {state().units.w, state().units.h, pageFont_,
+                      colourFromWindowsValue(state().pageBackground)});
 }
 
 void MainWindow::deleteNotesAndMarkings() {

@@ -1,6 +1,6 @@
+#include "display/PageInputOf.h"
 #include "display/PagePrinting.h"
 #include "shell/MainWindow.h"
-#include "display/PageInputOf.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,9 +17,8 @@ void MainWindow::printShownPage() {
         return;
     // The same marks as the page on the screen.
     const SessionState& shown = state();
-    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes,
-                                shown.shiftMarkings, shown.calendarBars, shown.calendarType,
-                                lunations_);
+    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes, shown.shiftMarkings,
+                                shown.calendarBars, shown.calendarType, lunations_);
     const PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
     printPage(printer, input, printedPageHeading(QString::fromStdString(shown.userName), input));
 }

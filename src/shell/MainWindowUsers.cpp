@@ -86,10 +86,10 @@ void MainWindow::offerLastUser() {
 void MainWindow::logInAsNewUser(const QString& userName) {
     if (state().dataRoot.empty())
         return; // without a data root there is no folder to keep a user in
-    const std::optional<Login> login =
-        askForLogin(this, *services_.messages,
-                    [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); },
-                    userName);
+    const std::optional<Login> login = askForLogin(
+        this, *services_.messages,
+        [this](QWidget* window) { showHelpText(window, HelpTopic::UserName, helpLook()); },
+        userName);
     if (!login)
         return;
     SessionReport report;
@@ -100,8 +100,8 @@ void MainWindow::logInAsNewUser(const QString& userName) {
         return;
 
     loggedIn_ = true;
-    setWindowTitle(QString::fromStdString(
-        mainWindowTitle(state().userName, true, state().calendarType)));
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(state().userName, true, state().calendarType)));
     const bool fontTooLarge = !fitToUserFont();
     updateVacationBlockToggle();
     rebuildPage(kNoCursorMove);

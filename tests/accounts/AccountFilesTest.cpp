@@ -1,8 +1,8 @@
 #include "accounts/AccountFiles.h"
-#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "accounts/HolidayLevel.h"
 #include "platform/AtomicFile.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 
@@ -40,14 +40,17 @@ TEST(AccountFiles, MissingReadsAsZeroAndUnreadableIsTold) {
     EXPECT_EQ(missing.account, HoursAccount{});
 
     std::filesystem::create_directory(folder.path() / kHoursAccountFileName);
-    EXPECT_EQ(loadHoursAccount(test::TestStore{}, folder.path()).status, DataFileStatus::Unreadable);
+    EXPECT_EQ(loadHoursAccount(test::TestStore{}, folder.path()).status,
+              DataFileStatus::Unreadable);
 }
 
 TEST(VacationAccountFile, NewYearRuleIsWrittenAtOnce) {
     test::TemporaryFolder folder;
-    ASSERT_TRUE(saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 3, 1), 20}).ok);
+    ASSERT_TRUE(
+        saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 3, 1), 20}).ok);
     SaveResult saved;
-    const auto renewed = refreshVacationAccount(test::TestStore{}, folder.path(), dayNumberOf(2016, 2, 1), saved);
+    const auto renewed =
+        refreshVacationAccount(test::TestStore{}, folder.path(), dayNumberOf(2016, 2, 1), saved);
     EXPECT_TRUE(saved.ok);
     const VacationAccount expected{dayNumberOf(2016, 1, 1), 0};
     EXPECT_EQ(renewed.account, expected);

@@ -1,10 +1,10 @@
 #include "RecordingMessageBoxes.h"
-#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountEntryText.h"
 #include "accounts/AccountEntryWindows.h"
-#include "session/Session.h"
 #include "accounts/YearlyHoursWindow.h"
+#include "session/Session.h"
+#include "support/TestStore.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -102,8 +102,8 @@ class AccountWindowsTest : public QObject {
         const auto entered = runVacationEntryWindow(nullptr, opened.account->vacation,
                                                     opened.account->baseCrew, session.today());
         QVERIFY(entered);
-        QVERIFY(session.saveVacationEntry(*opened.account, {entered->account, entered->baseCrew})
-                    .ok());
+        QVERIFY(
+            session.saveVacationEntry(*opened.account, {entered->account, entered->baseCrew}).ok());
         QCOMPARE(loadVacationAccount(test::TestStore{}, folder.path()).account,
                  (VacationAccount{dayNumberOf(2016, 1, 1), 25}));
         QCOMPARE(loadHoursAccount(test::TestStore{}, folder.path()).account,

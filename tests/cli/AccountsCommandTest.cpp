@@ -1,5 +1,4 @@
 #include "TemporaryFolder.h"
-#include "support/TestStore.h"
 #include "accounts/AccountFiles.h"
 #include "cli/Commands.h"
 #include "markings/CalendarBars.h"
@@ -7,6 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/LittleEndian.h"
 #include "support/CommandLineRun.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -25,9 +25,12 @@ class AccountsCommand : public testing::Test {
   protected:
     // Green (base crew 3) works on Wednesday 9 March 2016 and is off on 2 March.
     void SetUp() override {
+        ASSERT_TRUE(saveHoursAccount(test::TestStore{}, folder.path(),
+                                     {dayNumberOf(2016, 1, 1), 7.5f, false, 3, false})
+                        .ok);
         ASSERT_TRUE(
-            saveHoursAccount(test::TestStore{}, folder.path(), {dayNumberOf(2016, 1, 1), 7.5f, false, 3, false}).ok);
-        ASSERT_TRUE(saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 2, 1), 12}).ok);
+            saveVacationAccount(test::TestStore{}, folder.path(), {dayNumberOf(2015, 2, 1), 12})
+                .ok);
         ShiftMarkingList markings(
             {{dayNumberOf(2016, 3, 2), 2, ExtraWork}, {dayNumberOf(2016, 3, 9), 2, Vacation}});
         ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), markings).ok);

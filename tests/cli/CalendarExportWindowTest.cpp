@@ -1,11 +1,11 @@
 #include "accounts/CalendarExportWindow.h"
-#include "support/TestStore.h"
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountFiles.h"
 #include "platform/AtomicFile.h"
 #include "platform/DateField.h"
-#include "RecordingMessageBoxes.h"
 #include "support/CommandLineRun.h"
+#include "support/TestStore.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

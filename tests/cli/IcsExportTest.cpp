@@ -1,10 +1,10 @@
 #include "accounts/AccountFiles.h"
-#include "support/TestStore.h"
 #include "accounts/CrewEvents.h"
 #include "accounts/ICalendarText.h"
 #include "cli/Commands.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include "platform/AtomicFile.h"
 

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
-#include "support/TestStore.h"
 #include "notes/NoteFiles.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <algorithm>
 #include <fstream>
@@ -26,7 +26,9 @@ class NotesCommandTest : public ::testing::Test {
         NoteIndexes indexes;
         const auto write = [&](NoteKind kind, const std::string& name, const std::string& text,
                                const std::string& password) {
-            ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, kind, name, text, password).ok);
+            ASSERT_TRUE(
+                writeNoteFile(test::TestStore{}, folder.path(), indexes, kind, name, text, password)
+                    .ok);
         };
         write(NoteKind::Day, "20150124.txt", "Zahnarzt\r\n10 Uhr", "geheim");
         write(NoteKind::Yearly, "124.jnt", "Anna <1980>. Geburtstag", "geheim");

@@ -1,9 +1,9 @@
 #include "holidays/Holidays.h"
-#include "support/TestStore.h"
 #include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
 #include "support/CommandLineRun.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "markings/CalendarBars.h"
-#include "support/TestStore.h"
 #include "TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "markings/ShiftMarkings.h"
-#include "support/TestStore.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 

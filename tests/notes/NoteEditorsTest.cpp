@@ -1,11 +1,11 @@
 #include "RecordingMessageBoxes.h"
-#include "support/TestStore.h"
 #include "notes/DayNoteEditor.h"
 #include "notes/NoteCipher.h"
 #include "notes/PeriodicNoteEditor.h"
 #include "notes/WeekdayNoteEditor.h"
 #include "notes/YearlyNoteEditor.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <QComboBox>
 #include <QLabel>

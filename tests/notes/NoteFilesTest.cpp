@@ -1,6 +1,6 @@
 #include "notes/NoteFiles.h"
-#include "support/TestStore.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -33,12 +33,16 @@ class NoteFilesTest : public ::testing::Test {
 
 TEST_F(NoteFilesTest, WritesExactlyTheWindows1252TextAndNothingElse) {
     const std::string text = "Müller „Lager“ – 5 €\r\nzweite Zeile";
-    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20161124.txt", text, "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
+                              "20161124.txt", text, "")
+                    .ok);
     EXPECT_EQ(bytesOf("20161124.txt"), "M\xFCller \x84Lager\x93 \x96 5 \x80\r\nzweite Zeile");
     EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "20161124.txt", "").text, text);
     EXPECT_EQ(indexes.dayNotes, std::vector<std::int32_t>{20161124});
 
-    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Yearly, "1124.jnt", "Ab", "ab").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Yearly,
+                              "1124.jnt", "Ab", "ab")
+                    .ok);
     EXPECT_EQ(bytesOf("1124.jnt"), "032000");
     EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "1124.jnt", "ab").text, "Ab");
     EXPECT_EQ(fileNames(), (std::vector<std::string>{"1124.jnt", "20161124.txt"}));
@@ -49,34 +53,42 @@ TEST_F(NoteFilesTest, LongestNoteReadsBackWholeInBothForms) {
     for (int i = 0; i < kNoteLengthLimit; ++i)
         text += static_cast<char>('a' + i % 26);
     for (const std::string password : {"", "Schicht"}) {
-        ASSERT_TRUE(
-            writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", text, password)
-                .ok);
+        ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
+                                  "20160001.txt", text, password)
+                        .ok);
         EXPECT_EQ(bytesOf("20160001.txt").size(), password.empty() ? 8191u : 24573u);
-        EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "20160001.txt", password).text, text) << password;
+        EXPECT_EQ(readNoteFile(test::TestStore{}, folder.path(), "20160001.txt", password).text,
+                  text)
+            << password;
     }
 }
 
 TEST_F(NoteFilesTest, EmptyTextDeletesAndSavingReplaces) {
     put("20160001.txt", "alter Text, viel länger als der neue");
-    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "neu", "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
+                              "20160001.txt", "neu", "")
+                    .ok);
     EXPECT_EQ(bytesOf("20160001.txt"), "neu");
-    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
+    ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
+                              "20160001.txt", "", "")
+                    .ok);
     EXPECT_TRUE(fileNames().empty());
     EXPECT_TRUE(indexes.dayNotes.empty());
     // Deleting a note that is not there is no failure.
-    EXPECT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "").ok);
+    EXPECT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
+                              "20160001.txt", "", "")
+                    .ok);
 }
 
 TEST_F(NoteFilesTest, FailedWriteOrDeletionIsReportedAndKeepsWhatWasThere) {
     fs::create_directory(folder.path() / "20160001.txt");
     put("20160001.txt/inside", "x");
-    const NoteFileResult written =
-        writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "Text", "");
+    const NoteFileResult written = writeNoteFile(test::TestStore{}, folder.path(), indexes,
+                                                 NoteKind::Day, "20160001.txt", "Text", "");
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.reason.find("20160001.txt"), std::string::npos) << written.reason;
-    const NoteFileResult deleted =
-        writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day, "20160001.txt", "", "");
+    const NoteFileResult deleted = writeNoteFile(test::TestStore{}, folder.path(), indexes,
+                                                 NoteKind::Day, "20160001.txt", "", "");
     EXPECT_FALSE(deleted.ok);
     EXPECT_TRUE(fs::is_directory(folder.path() / "20160001.txt"));
     EXPECT_EQ(bytesOf("20160001.txt/inside"), "x");
@@ -117,11 +129,14 @@ TEST_F(NoteFilesTest, BulkDeletionRemovesIndexedNotesAndCountsFailures) {
     put("20150101.txt/inside", "x");
     indexes = *readNoteIndexes(test::TestStore{}, folder.path());
 
-    EXPECT_EQ(deleteDayNotesUpTo(test::TestStore{}, folder.path(), indexes, dayNumberOf(2015, 12, 31)), 1);
+    EXPECT_EQ(
+        deleteDayNotesUpTo(test::TestStore{}, folder.path(), indexes, dayNumberOf(2015, 12, 31)),
+        1);
     // The folder could not go; the copy is not a canonical name and stays as well.
     EXPECT_EQ(indexes.dayNotes, (std::vector<std::int32_t>{20150000, 20150101, 20160001}));
 
-    EXPECT_EQ(deleteAllNotesOfKind(test::TestStore{}, folder.path(), indexes, NoteKind::Periodic), 0);
+    EXPECT_EQ(deleteAllNotesOfKind(test::TestStore{}, folder.path(), indexes, NoteKind::Periodic),
+              0);
     EXPECT_TRUE(indexes.periodicNotes.empty());
     EXPECT_EQ(fileNames(), (std::vector<std::string>{"1.jnt", "20150000 alt.txt", "20150101.txt",
                                                      "20160001.txt"}));

@@ -1,7 +1,7 @@
 #include "notes/NotesOfDay.h"
-#include "support/TestStore.h"
 #include "notes/NoteMarksSource.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -16,7 +16,8 @@ class NotesOfDayTest : public ::testing::Test {
         indexes = *readNoteIndexes(test::TestStore{}, folder.path());
     }
     std::string window(DayNumber day) const {
-        return collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "", NoteTextMode::Window);
+        return collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "",
+                                 NoteTextMode::Window);
     }
     std::string statusLine(DayNumber day) const {
         return noteStatusLine(test::TestStore{}, folder.path(), indexes, day, "");
@@ -142,9 +143,11 @@ TEST_F(NotesOfDayTest, EncipheredNotesAreReadWithThePassword) {
     ASSERT_TRUE(writeNoteFile(test::TestStore{}, folder.path(), indexes, NoteKind::Day,
                               dayNoteFileName(dateCodeOf(day)), "Geheim € „x“", "Pass wort")
                     .ok);
-    EXPECT_EQ(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Pass wort", NoteTextMode::Window),
+    EXPECT_EQ(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Pass wort",
+                                NoteTextMode::Window),
               "Geheim € „x“");
-    EXPECT_NE(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Passwort", NoteTextMode::Window),
+    EXPECT_NE(collectNotesOfDay(test::TestStore{}, folder.path(), indexes, day, "Passwort",
+                                NoteTextMode::Window),
               "Geheim € „x“");
 }
 

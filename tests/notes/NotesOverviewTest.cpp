@@ -1,6 +1,6 @@
 #include "notes/NotesOverview.h"
-#include "support/TestStore.h"
 #include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -29,8 +29,8 @@ TEST(NotesOverview, DatesNotesAndTheRuleOfToday) {
     EXPECT_EQ(overview(dayNumberOf(2015, 3, 1)),
               "10.02.2015\r\nA\r\nB\r\n" + rule + "\r\n \r\n01.03.2015\r\nC");
     EXPECT_EQ(overview(dayNumberOf(2015, 2, 10)), "10.02.2015\r\nA\r\nB\r\n \r\n01.03.2015\r\nC");
-    EXPECT_EQ(buildNotesOverview(test::TestStore{}, folder.path(), indexes, "", daysOfMonthColumns(2015, 4, 6),
-                                 dayNumberOf(2015, 5, 1)),
+    EXPECT_EQ(buildNotesOverview(test::TestStore{}, folder.path(), indexes, "",
+                                 daysOfMonthColumns(2015, 4, 6), dayNumberOf(2015, 5, 1)),
               "");
 }
 

@@ -1,5 +1,5 @@
-#include "support/TestStore.h"
 #include "platform/ScreenFit.h"
+#include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "accounts/CalendarExportWindow.h"
 #include "accounts/YearlyHoursWindow.h"
@@ -8,7 +8,7 @@
 #include "model/CalendarTypeDialog.h"
 #include "notes/DayNoteEditor.h"
 #include "notes/NotesTextWindow.h"
-#include "RecordingMessageBoxes.h"
+#include "support/TestStore.h"
 
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -55,8 +55,8 @@ class ScreenFitTest : public QObject {
             return new InfoWindow({{8, 16}, 0xD8E9EC, font});
         });
         QTest::newRow("Tagesnotiz") << std::function<QWidget*()>([this] {
-            return new DayNoteEditor(
-                {store_, folder_.path(), indexes_, "", messages_, dayNumberOf(2026, 12, 24), 8, 16});
+            return new DayNoteEditor({store_, folder_.path(), indexes_, "", messages_,
+                                      dayNumberOf(2026, 12, 24), 8, 16});
         });
         QTest::newRow("Jahresstunden") << std::function<QWidget*()>(
             [] { return new YearlyHoursWindow(ShiftSystem{}, 2026, 1982.76f, 2088.0f); });

@@ -221,7 +221,8 @@ class SettingsDialogTest : public QObject {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         test::TestStore store;
-        QVERIFY(!editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages, hooks));
+        QVERIFY(
+            !editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages, hooks));
         QCOMPARE(messages.shown, QStringList{QStringLiteral(
                                      "Info: Die Länge des Namens wurde auf 50 Zeichen gekürzt!")});
         QCOMPARE(lastCount, QStringLiteral("50 von max. 50 Zeichen."));

@@ -32,7 +32,9 @@ class SettingsFileTest : public ::testing::Test {
         readWholeFile(userFolder / kSettingsFileName, bytes);
         return bytes;
     }
-    void load() { settings = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings; }
+    void load() {
+        settings = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings;
+    }
 
     test::TemporaryFolder folder;
     fs::path dataRoot;
@@ -103,7 +105,8 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
     ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     const std::string written = settingsFile();
 
-    const ProgramSettings reread = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings;
+    const ProgramSettings reread =
+        loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings;
     EXPECT_EQ(settingsFileBytes(reread), written);
     EXPECT_EQ(reread.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
@@ -160,7 +163,9 @@ TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
 }
 
 TEST_F(SettingsFileTest, MissingAndUnreadableFilesAreToldApart) {
-    const auto readOf = [this] { return loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)); };
+    const auto readOf = [this] {
+        return loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot));
+    };
     EXPECT_EQ(readOf().read, ReadResult::Missing);
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
     EXPECT_EQ(readOf().read, ReadResult::Read);
@@ -177,7 +182,8 @@ TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
     while (bytes.size() < 16 * 1024 * 1024 - 64)
         bytes += "breite = 12\r\n[astronomie]\r\n";
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + bytes);
-    const LoadedSettings loaded = loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot));
+    const LoadedSettings loaded =
+        loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot));
     EXPECT_EQ(loaded.read, ReadResult::Read);
     EXPECT_EQ(loaded.settings.latitude, 50.0);
 }

@@ -114,7 +114,8 @@ TEST_F(SwitchUserTest, LinkedFoldersAreRefused) {
         {linkedRoot, linkedRoot},
     };
     for (const auto& [root, refused] : cases) {
-        const UserSwitch result = switchUser(test::TestStore{}, root, "Anna", settings, [this] { ++oldUserSaves; });
+        const UserSwitch result =
+            switchUser(test::TestStore{}, root, "Anna", settings, [this] { ++oldUserSaves; });
         EXPECT_EQ(result.outcome, UserSwitchOutcome::FolderIsLink) << root;
         const std::u8string shown = refused.u8string();
         EXPECT_EQ(result.refusalMessage, "Der Ordner \"" + std::string(shown.begin(), shown.end()) +

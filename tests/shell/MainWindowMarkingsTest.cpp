@@ -1,11 +1,11 @@
 #include "TemporaryFolder.h"
-#include "support/TestStore.h"
 #include "accounts/AccountEntryWindows.h"
 #include "markings/CalendarBarDialog.h"
 #include "markings/ShiftMarkingDialog.h"
 #include "platform/AtomicFile.h"
 #include "shell/MainWindow.h"
 #include "shell/PageCanvas.h"
+#include "support/TestStore.h"
 
 #include "MainWindowFixture.h"
 
@@ -157,7 +157,8 @@ class MainWindowMarkingsTest : public QObject {
     void accountFieldsFollowTheMarkings() {
         Harness h([](const std::filesystem::path& folder) {
             // Base crew red, on early shift that day.
-            saveHoursAccount(test::TestStore{}, folder, {dayNumberOf(2016, 12, 1), -45.5f, false, 0, false});
+            saveHoursAccount(test::TestStore{}, folder,
+                             {dayNumberOf(2016, 12, 1), -45.5f, false, 0, false});
             saveVacationAccount(test::TestStore{}, folder, {dayNumberOf(2016, 1, 1), 20});
         });
         QLineEdit* hours = h.field(Gadget::HoursField);

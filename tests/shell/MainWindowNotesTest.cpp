@@ -189,12 +189,11 @@ class MainWindowNotesTest : public QObject {
                     fs::permissions(note, fs::perms::none);
                 }
             });
-            h.script.steps.append(
-                [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Escape); });
+            h.script.steps.append([](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Escape); });
             h.press(Qt::Key_T);
             QCOMPARE(h.messages.shown.size(), 1);
-            QVERIFY(h.messages.shown[0].startsWith(QStringLiteral(
-                "Fehler: Die Notiz vom 24.12.2016 konnte nicht gelesen werden: ")));
+            QVERIFY(h.messages.shown[0].startsWith(
+                QStringLiteral("Fehler: Die Notiz vom 24.12.2016 konnte nicht gelesen werden: ")));
             const fs::path note = h.folder.path() / "20161124.txt";
             if (pipe) {
                 QVERIFY(fs::is_fifo(note));
@@ -216,9 +215,9 @@ class MainWindowNotesTest : public QObject {
                            SystemFileSystem files;
                            UserFileStore store(files);
                            ShiftMarkingList markings = loaded;
-                           CalendarBarList bars({{dayNumberOf(2016, 12, 20),
-                                                  dayNumberOf(2017, 1, 5), 0xFF},
-                                                 {17170, 17172, 0xFF00}});
+                           CalendarBarList bars(
+                               {{dayNumberOf(2016, 12, 20), dayNumberOf(2017, 1, 5), 0xFF},
+                                {17170, 17172, 0xFF00}});
                            QVERIFY(saveShiftMarkings(store, folder, markings).ok);
                            QVERIFY(saveCalendarBars(store, folder, bars).ok);
                        });

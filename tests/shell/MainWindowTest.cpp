@@ -2,11 +2,11 @@
 #include "display/PageGeometry.h"
 #include "model/CalendarTypeDialog.h"
 #include "model/DateEntryDialog.h"
+#include "session/Session.h"
 #include "settings/SettingsFile.h"
 #include "shell/Application.h"
 #include "shell/PageCanvas.h"
 #include "shell/SessionEnd.h"
-#include "session/Session.h"
 
 #include "MainWindowFixture.h"
 #include "TemporaryFolder.h"
@@ -47,7 +47,8 @@ struct Harness : test::MainWindowFixture {
     }
     // A point of the canvas inside day `day` of month column `column`.
     QPoint dayCell(int column, int day, int unit = 3) const {
-        return {column * 18 * state().units.w + unit * state().units.w + 2, day * state().units.h + 3};
+        return {column * 18 * state().units.w + unit * state().units.w + 2,
+                day * state().units.h + 3};
     }
 };
 

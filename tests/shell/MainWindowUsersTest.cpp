@@ -6,12 +6,12 @@
 #include "help/HelpTextWindow.h"
 #include "help/InfoWindow.h"
 #include "platform/AtomicFile.h"
+#include "session/Session.h"
 #include "settings/FolderChoiceWindow.h"
 #include "settings/LoginWindow.h"
 #include "settings/ProgramMenu.h"
 #include "settings/SettingsDialog.h"
 #include "settings/SettingsFile.h"
-#include "session/Session.h"
 
 #include "MainWindowFixture.h"
 
@@ -185,8 +185,7 @@ class MainWindowUsersTest : public QObject {
         QVERIFY(offered);
         QCOMPARE(next.state().userName, std::string("Programm"));
         next.window->endSession(true);
-        QCOMPARE(storedSettings(start.path() / "TPDaten" / "Programm").lastUserName,
-                 std::string());
+        QCOMPARE(storedSettings(start.path() / "TPDaten" / "Programm").lastUserName, std::string());
     }
 
     void dataFolderMovesOrJoinsAFolderThatIsThere() {

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
-#include "support/TemporaryFolder.h"
-#include "support/TestStore.h"
 #include "accounts/CalendarExportWindow.h"
 #include "platform/DateField.h"
+#include "support/TemporaryFolder.h"
+#include "support/TestStore.h"
 
 #include <QApplication>
 #include <QButtonGroup>
