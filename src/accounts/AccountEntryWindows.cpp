@@ -1,4 +1,5 @@
 #include "accounts/AccountEntryWindows.h"
+#include "model/DayNumberQDate.h"
 
 #include "accounts/AccountEntryText.h"
 #include "accounts/BaseCrewOptions.h"
@@ -22,15 +23,6 @@ namespace {
 
 constexpr int kWidthInCharacters = 60;
 constexpr double kHoursWindowHeightInRows = 10.5;
-
-QDate qDateOf(DayNumber day) {
-    const CivilDate date = civilFromDayNumber(day);
-    return QDate(date.year, date.month, date.day);
-}
-
-DayNumber dayOf(const QDate& date) {
-    return dayNumberOf(date.year(), date.month(), date.day());
-}
 
 QDateEdit* newDateField(QWidget* window, DayNumber day, DayNumber first, DayNumber last) {
     // Typed dates with or without their dots, as in the date window.

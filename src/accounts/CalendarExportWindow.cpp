@@ -1,4 +1,5 @@
 #include "accounts/CalendarExportWindow.h"
+#include "model/DayNumberQDate.h"
 
 #include "accounts/ICalendarText.h"
 #include "markings/DialogButtons.h"
@@ -21,15 +22,6 @@
 namespace tp {
 
 namespace {
-
-QDate qDateOf(DayNumber day) {
-    const CivilDate date = civilFromDayNumber(day);
-    return QDate(date.year, date.month, date.day);
-}
-
-DayNumber dayOf(const QDate& date) {
-    return dayNumberOf(date.year(), date.month(), date.day());
-}
 
 DateField* newDateField(QWidget* window, DayNumber day) {
     auto* field = new DateField(window);

@@ -1,4 +1,5 @@
 #include "markings/CalendarBarDialog.h"
+#include "model/DayNumberQDate.h"
 
 #include "markings/DialogButtons.h"
 #include "platform/Colour.h"
@@ -13,15 +14,6 @@
 namespace tp {
 
 namespace {
-
-QDate qDateOf(DayNumber day) {
-    const CivilDate date = civilFromDayNumber(day);
-    return QDate(date.year, date.month, date.day);
-}
-
-DayNumber dayOf(const QDate& date) {
-    return dayNumberOf(date.year(), date.month(), date.day());
-}
 
 QDateEdit* dateField(DayNumber day, QWidget* parent) {
     auto* field = new QDateEdit(parent);

@@ -1,4 +1,5 @@
 #include "model/DateEntryDialog.h"
+#include "model/DayNumberQDate.h"
 
 #include "platform/DateField.h"
 #include "platform/ScreenFit.h"
@@ -14,15 +15,6 @@
 namespace tp {
 
 namespace {
-
-QDate qDateOf(DayNumber day) {
-    const CivilDate civil = civilFromDayNumber(day);
-    return QDate(civil.year, civil.month, civil.day);
-}
-
-DayNumber dayNumberOfQDate(const QDate& date) {
-    return dayNumberOf(date.year(), date.month(), date.day());
-}
 
 } // namespace
 
@@ -51,7 +43,7 @@ DateEntryDialog::DateEntryDialog(const ViewPosition& view, int unitW, int unitH,
 }
 
 DayNumber DateEntryDialog::chosenDay() const {
-    return dayNumberOfQDate(dateField_->date());
+    return dayOf(dateField_->date());
 }
 
 void DateEntryDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,4 +1,5 @@
 #include "notes/BulkDeletionDialog.h"
+#include "model/DayNumberQDate.h"
 #include "platform/ScreenFit.h"
 #include "platform/TitleWidth.h"
 
@@ -15,11 +16,6 @@
 namespace tp {
 
 namespace {
-
-QDate qDateOf(DayNumber day) {
-    const CivilDate civil = civilFromDayNumber(day);
-    return QDate(civil.year, civil.month, civil.day);
-}
 
 QCheckBox* addBox(QVBoxLayout* group, const QString& label) {
     auto* box = new QCheckBox(label);
