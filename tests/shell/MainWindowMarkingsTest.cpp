@@ -204,6 +204,28 @@ class MainWindowMarkingsTest : public QObject {
         QVERIFY(h.messages.shown.isEmpty());
     }
 
+    // A save that fails at the end is told while the window is still there: "Wiederholen"
+    // tries again, "Ohne Speichern beenden" ends the program.
+    void failedSaveAtTheEndOffersToTryAgain() {
+        Harness h([](const std::filesystem::path& folder) {
+            std::filesystem::create_directory(folder / kShiftMarkingFileName);
+        });
+        markWith(Qt::Key_X);
+        h.press(Qt::Key_1);
+        h.messages.shown.clear();
+        h.messages.parentVisible.clear();
+        h.messages.choices = {true, false};
+        h.press(Qt::Key_Escape);
+        QCOMPARE(h.messages.shown.size(), 2);
+        for (const QString& shown : h.messages.shown)
+            QVERIFY(
+                shown.startsWith(QStringLiteral("Fehler: Die Datei \"Schichtmarkierung.dat\"")) &&
+                shown.endsWith(QStringLiteral("[Wiederholen|Ohne Speichern beenden]")));
+        QCOMPARE(h.messages.parentVisible, (QList<bool>{true, true}));
+        QVERIFY(h.window->quitRequested());
+        QVERIFY(std::filesystem::is_directory(h.folder.path() / kShiftMarkingFileName));
+    }
+
     void unreadableMarkingFileIsToldAndKept() {
         Harness h([](const std::filesystem::path& folder) {
             std::filesystem::create_directory(folder / kShiftMarkingFileName);

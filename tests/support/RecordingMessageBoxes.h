@@ -19,7 +19,17 @@ class RecordingMessageBoxes final : public MessageBoxes {
         return answer;
     }
 
+    // A choice between two buttons: the answers in `choices` in turn, then the second button.
+    bool choose(QWidget* parent, const QString& title, const QString& text, const QString& first,
+                const QString& second) override {
+        shown.append(title + QStringLiteral(": ") + text + QStringLiteral(" [") + first +
+                     QStringLiteral("|") + second + QStringLiteral("]"));
+        parentVisible.append(parent && parent->isVisible());
+        return choices.isEmpty() ? false : choices.takeFirst();
+    }
+
     bool answer = true;
+    QList<bool> choices;
     QStringList shown;
     QList<bool> parentVisible; // for each message of `inform`: whether its window was on show
 };
