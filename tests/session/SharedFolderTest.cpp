@@ -145,7 +145,7 @@ class FullDisk final : public FileSystem {
     WriteResult replace(const fs::path& file, std::string_view bytes) override {
         if (left_-- > 0)
             return real_.replace(file, bytes);
-        return {false, systemErrorText(ENOSPC), ENOSPC};
+        return {false, "Kein Speicherplatz mehr auf dem Datenträger", ENOSPC};
     }
     WriteResult remove(const fs::path& file) override { return real_.remove(file); }
     std::optional<std::vector<std::string>> list(const fs::path& folder) override {
