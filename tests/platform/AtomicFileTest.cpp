@@ -68,6 +68,9 @@ TEST(AtomicFile, FailureSaysWhyAndLeavesTheOldFile) {
 
 // Links planted where a temporary file might be made are never written through.
 TEST(SystemErrorText, GermanForEveryErrorNumber) {
+#ifdef _WIN32
+    GTEST_SKIP() << "on Windows the numbers are the system's own error codes";
+#endif
     const std::pair<int, std::string> cases[] = {
         {ENOSPC, "Kein Speicherplatz mehr auf dem Datenträger"},
         {EROFS, "Der Datenträger ist schreibgeschützt"},

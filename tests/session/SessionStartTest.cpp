@@ -96,8 +96,10 @@ TEST(SessionStart, HandOverKeepsEveryStoredValue) {
                                                          "/daten/TPDaten/");
     SessionState state;
     takeOverSettings(state, stored, 2026);
-    state.dataFolder = fs::path("/mnt/daten/Meier");
-    EXPECT_EQ(settingsFileBytes(settingsOf(state)), settingsFileBytes(stored));
+    state.dataFolder = pathFromStored(stored.userDataFolder) / "Meier";
+    ProgramSettings expected = stored; // the folder written with this system's separators
+    expected.userDataFolder = folderPathText(pathFromStored(stored.userDataFolder));
+    EXPECT_EQ(settingsFileBytes(settingsOf(state)), settingsFileBytes(expected));
     EXPECT_EQ(pageWidthOf(state), 216);
     EXPECT_EQ(state.calendarType, CalendarType::WerkTwoNightBlock);
 }

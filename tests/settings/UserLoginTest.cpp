@@ -104,6 +104,9 @@ class SwitchUserTest : public ::testing::Test {
 
 // A user folder or a data root that is a symbolic link is refused before anything is saved.
 TEST_F(SwitchUserTest, LinkedFoldersAreRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need extra rights on Windows";
+#endif
     const fs::path elsewhere = start.path() / "woanders";
     fs::create_directories(elsewhere / "Anna");
     fs::create_directory_symlink(elsewhere / "Anna", dataRoot / "Anna");
