@@ -158,12 +158,15 @@ int rebuildNoteIndex(UserFileStore& store, const fs::path& folder, NoteIndexes& 
 }
 
 std::optional<NoteIndexes> readNoteIndexes(UserFileStore& store, const fs::path& folder) {
-    // One listing serves all four kinds. The day, yearly and weekday indexes sort their codes
-    // themselves; only the periodic entries keep the order of their names.
     auto listed = store.list(folder);
     if (!listed)
         return std::nullopt;
-    std::vector<std::string>& all = *listed;
+    return noteIndexesOf(std::move(*listed));
+}
+
+NoteIndexes noteIndexesOf(std::vector<std::string> all) {
+    // One listing serves all four kinds. The day, yearly and weekday indexes sort their codes
+    // themselves; only the periodic entries keep the order of their names.
     NoteIndexes indexes;
     for (const NoteKind kind : kAllNoteKinds) {
         const std::string_view extension = noteFileExtension(kind);

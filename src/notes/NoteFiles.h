@@ -59,6 +59,8 @@ NoteFileResult writeNoteFile(UserFileStore& store, const std::filesystem::path& 
 // Rebuilds the index of one kind from the folder listing; returns the number of entries kept.
 int rebuildNoteIndex(UserFileStore& store, const std::filesystem::path& folder,
                      NoteIndexes& indexes, NoteKind kind);
+// The indexes of all four kinds from the names of the note folder.
+NoteIndexes noteIndexesOf(std::vector<std::string> names);
 // The indexes of all four kinds; nothing when the folder cannot be listed.
 std::optional<NoteIndexes> readNoteIndexes(UserFileStore& store,
                                            const std::filesystem::path& folder);

@@ -75,13 +75,11 @@ UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
     return result;
 }
 
-int UserFileStore::removeStaleTemporaries(const fs::path& folder) {
-    const auto names = files_.list(folder);
-    if (!names)
-        return 0;
+int UserFileStore::removeStaleTemporaries(const fs::path& folder,
+                                          const std::vector<std::string>& names) {
     int removed = 0;
     const auto now = fs::file_time_type::clock::now();
-    for (const std::string& name : *names) {
+    for (const std::string& name : names) {
         if (!isTemporaryFileName(name))
             continue;
         const fs::path file = folder / fs::path(std::u8string(name.begin(), name.end()));

@@ -62,7 +62,8 @@ class UserFileStore {
 
     // Removes the temporary files of interrupted saves (name.<16 hex digits>.neu) in `folder`
     // that are older than an hour; returns how many.
-    int removeStaleTemporaries(const std::filesystem::path& folder);
+    int removeStaleTemporaries(const std::filesystem::path& folder,
+                               const std::vector<std::string>& names);
 
     FileSystem& files() { return files_; }
 

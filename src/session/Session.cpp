@@ -128,12 +128,15 @@ SessionReport Session::loadUserData() {
     if (folder.empty())
         return report;
 
-    store_.removeStaleTemporaries(folder);
+    // One listing of the folder serves the notes and the leftovers of interrupted saves.
+    std::optional<std::vector<std::string>> names = store_.list(folder);
+    if (names)
+        store_.removeStaleTemporaries(folder, *names);
     if (const int blocker = store_.files().writeBlocker(folder))
         report.errors.push_back("In den Datenordner \"" + pathText(folder) +
                                 "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +
                                 "). Was jetzt eingegeben wird, kann nicht gespeichert werden.");
-    state_.noteIndexes = readNoteIndexes(store_, folder).value_or(NoteIndexes{});
+    state_.noteIndexes = names ? noteIndexesOf(std::move(*names)) : NoteIndexes{};
 
     state_.shiftMarkings = loadShiftMarkings(store_, folder);
     state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
