@@ -14,9 +14,7 @@
 
 namespace tp {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 DayNumber dateEntryInitialDay(const ViewPosition& view) {
     const DayNumber firstOfCursorMonth =
