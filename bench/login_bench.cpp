@@ -17,6 +17,8 @@
 #include <fstream>
 #include <optional>
 
+#include "FullUserFolder.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,26 +26,6 @@ namespace {
 using namespace tp;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-// 10,000 day notes, 10,000 shift markings and 500 calendar bars from 2010 on.
-void fillUserFolder(const fs::path& folder) {
-    fs::create_directories(folder);
-    const DayNumber first = dayNumberOf(2010, 1, 1);
-    std::vector<ShiftMarking> markings;
-    std::vector<CalendarBar> bars;
-    for (int i = 0; i < 10000; ++i) {
-        std::ofstream(folder / dayNoteFileName(dateCodeOf(first + i)), std::ios::binary)
-            << "Notiz " << i;
-        markings.push_back(
-            {first + i, static_cast<std::int8_t>(1 + i % 4), static_cast<std::int8_t>(i % 6)});
-    }
-    for (int i = 0; i < 500; ++i)
-        bars.push_back({first + i * 20, first + i * 20 + i % 14, 0x00C08040u});
-    ShiftMarkingList markingList(markings);
-    CalendarBarList barList(bars);
-    saveShiftMarkings(test::TestStore{}, folder, markingList);
-    saveCalendarBars(test::TestStore{}, folder, barList);
-}
 
 // Logs in alternately as two users with full folders; each iteration times the login from
 // the click on "Anmelden" until the command has drawn the page.
@@ -54,7 +36,7 @@ void BM_LoginIntoFullFolder(benchmark::State& state) {
     Session session(files, clock);
     session.start(start.path());
     for (const char* name : {"Anna", "Bert"})
-        fillUserFolder(session.state().dataRoot / name);
+        bench::fillUserFolder(session.state().dataRoot / name, dayNumberOf(2010, 1, 1));
 
     struct Silent final : MessageBoxes {
         void inform(QWidget*, const QString&, const QString&) override {}

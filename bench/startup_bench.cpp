@@ -22,6 +22,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "FullUserFolder.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -31,28 +33,6 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 const char* programPath = nullptr;
-
-// 10,000 day notes and 10,000 shift markings up to yesterday (a note of today would open the
-// notes window over the page), 500 calendar bars.
-void fillUserFolder(const fs::path& folder, DayNumber today) {
-    fs::create_directories(folder);
-    const DayNumber first = today - 10000;
-    std::vector<ShiftMarking> markings;
-    std::vector<CalendarBar> bars;
-    for (int i = 0; i < 10000; ++i) {
-        std::ofstream(folder / dayNoteFileName(dateCodeOf(first + i)), std::ios::binary)
-            << "Notiz " << i;
-        markings.push_back(
-            {first + i, static_cast<std::int8_t>(1 + i % 4), static_cast<std::int8_t>(i % 6)});
-    }
-    for (int i = 0; i < 500; ++i)
-        bars.push_back({first + i * 20, first + i * 20 + i % 14, 0x00C08040u});
-    ShiftMarkingList markingList(markings);
-    CalendarBarList barList(bars);
-    test::TestStore store;
-    saveShiftMarkings(store, folder, markingList);
-    saveCalendarBars(store, folder, barList);
-}
 
 // Until the window system has the window on the screen and every paint is done.
 void waitUntilShown(QWidget& window) {
@@ -129,7 +109,8 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
         SystemFileSystem files;
         Session probe(files, clock);
         probe.start(start.path());
-        fillUserFolder(probe.state().dataFolder, todayOf(clock));
+        // Up to yesterday: a note of today would open the notes window over the page.
+        bench::fillUserFolder(probe.state().dataFolder, todayOf(clock) - 10000);
     }
     const QString folder = QString::fromStdString(start.path().string());
     for (auto _ : state)
@@ -158,7 +139,7 @@ int main(int argc, char** argv) {
         SystemFileSystem files;
         Session session(files, clock);
         session.start(argv[2]);
-        fillUserFolder(session.state().dataFolder, todayOf(clock));
+        bench::fillUserFolder(session.state().dataFolder, todayOf(clock) - 10000);
         return 0;
     }
     programPath = argv[0];

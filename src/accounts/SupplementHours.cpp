@@ -138,35 +138,42 @@ std::vector<SupplementDay> supplementDays(const CrewCalendarRequest& request) {
 
 std::string supplementDaysText(const std::vector<SupplementDay>& days,
                                std::optional<int> wageCents) {
-    std::string text = "Datum\tSchicht\tArbeitsstunden";
-    for (const std::string_view name : SupplementClassNames) {
-        text += '\t';
-        text += name;
-    }
-    text += wageCents ? "\tsteuerfrei €\n" : "\n";
-    const auto appendHours = [&](const SupplementMinutes& minutes) {
-        text += hoursText(minutes.worked);
-        for (const int classMinutes : minutes.classes) {
-            text += '\t';
-            text += hoursText(classMinutes);
-        }
-        if (wageCents) {
-            text += '\t';
-            text += centsText(taxFreeCents(minutes, *wageCents));
-        }
-        text += '\n';
-    };
+    std::string text = supplementHeaderText("Datum\tSchicht", wageCents.has_value());
     SupplementMinutes sum;
     for (const SupplementDay& day : days) {
         const CivilDate date = civilFromDayNumber(day.day);
         text += std::to_string(date.day / 10) + std::to_string(date.day % 10) + '.' +
                 std::to_string(date.month / 10) + std::to_string(date.month % 10) + '.' +
                 std::to_string(date.year) + '\t' + day.shift + '\t';
-        appendHours(day.minutes);
+        text += supplementColumnsText(day.minutes, wageCents);
         sum += day.minutes;
     }
-    text += "Summe\t\t";
-    appendHours(sum);
+    text += "Summe\t\t" + supplementColumnsText(sum, wageCents);
+    return text;
+}
+
+std::string supplementHeaderText(std::string_view leading, bool withWage) {
+    std::string text(leading);
+    text += "\tArbeitsstunden";
+    for (const std::string_view name : SupplementClassNames) {
+        text += '\t';
+        text += name;
+    }
+    text += withWage ? "\tsteuerfrei €\n" : "\n";
+    return text;
+}
+
+std::string supplementColumnsText(const SupplementMinutes& minutes, std::optional<int> wageCents) {
+    std::string text = hoursText(minutes.worked);
+    for (const int classMinutes : minutes.classes) {
+        text += '\t';
+        text += hoursText(classMinutes);
+    }
+    if (wageCents) {
+        text += '\t';
+        text += centsText(taxFreeCents(minutes, *wageCents));
+    }
+    text += '\n';
     return text;
 }
 

@@ -85,6 +85,13 @@ std::int64_t taxFreeCents(const SupplementMinutes& minutes, int wageCents);
 // "7,50": hours of `minutes` with two decimals and a decimal comma.
 std::string hoursText(int minutes);
 
+// The header of a tab-separated statement: `leading` (the columns before the hours),
+// "Arbeitsstunden", the classes and, with a wage, "steuerfrei €"; ended by LF.
+std::string supplementHeaderText(std::string_view leading, bool withWage);
+// The hours of one row of it: worked, each class and, with a wage, the tax-free amount, each
+// after a tab but the first; ended by LF.
+std::string supplementColumnsText(const SupplementMinutes& minutes, std::optional<int> wageCents);
+
 // The days as tab-separated text for a spreadsheet: a header, one line per day ("24.12.2026",
 // the shift, the hours), "Summe"; with a wage the tax-free amount as a last column. UTF-8,
 // lines ended by LF.

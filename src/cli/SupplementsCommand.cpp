@@ -64,16 +64,7 @@ void appendRow(std::string& text, std::string_view period, const SupplementMinut
                std::optional<int> wageCents) {
     text += period;
     text += '\t';
-    text += hoursText(minutes.worked);
-    for (const int classMinutes : minutes.classes) {
-        text += '\t';
-        text += hoursText(classMinutes);
-    }
-    if (wageCents) {
-        text += '\t';
-        text += centsText(taxFreeCents(minutes, *wageCents));
-    }
-    text += '\n';
+    text += supplementColumnsText(minutes, wageCents);
 }
 
 } // namespace
@@ -87,12 +78,7 @@ int runSupplementsCommand(const std::vector<std::string>& arguments, std::ostrea
     if (!loadCrewCalendarData(request->crewCalendar, data, "supplements", err))
         return kUsageError;
 
-    std::string text = "Zeitraum\tArbeitsstunden";
-    for (const std::string_view name : SupplementClassNames) {
-        text += '\t';
-        text += name;
-    }
-    text += request->wageCents ? "\tsteuerfrei €\n" : "\n";
+    std::string text = supplementHeaderText("Zeitraum", request->wageCents.has_value());
     SupplementMinutes sum;
     for (const StatementRow& row :
          supplementStatement(request->crewCalendar.calendar, request->period)) {
