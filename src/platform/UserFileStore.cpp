@@ -59,10 +59,6 @@ std::optional<std::vector<std::string>> UserFileStore::list(const fs::path& fold
     return files_.list(folder);
 }
 
-bool UserFileStore::firstFailureOf(const fs::path& file) {
-    return reported_.insert(file).second;
-}
-
 UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
     int errorNumber = 0;
     FolderLock result;

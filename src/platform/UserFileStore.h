@@ -48,9 +48,6 @@ class UserFileStore {
     // The names in `folder`; nothing when it cannot be listed.
     std::optional<std::vector<std::string>> list(const std::filesystem::path& folder);
 
-    // Whether a failure to write `file` is still to be told: true the first time only.
-    bool firstFailureOf(const std::filesystem::path& file);
-
     // The lock of the shared data folder `folder`, waited for up to two seconds. The reason
     // (German) says why it could not be taken.
     struct FolderLock {
@@ -70,7 +67,6 @@ class UserFileStore {
   private:
     FileSystem& files_;
     std::set<std::filesystem::path> unreadable_;
-    std::set<std::filesystem::path> reported_;
 };
 
 inline constexpr const char* kFolderLockFileName = "TPSperre.lck";

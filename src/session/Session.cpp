@@ -250,12 +250,12 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
         !saved.ok) {
         report.errors.push_back(saved.reason);
     } else if (entered.baseCrew != asOpened.baseCrew) {
-        // Of the hours file only the base crew changes here.
-        const HoursAccount before = loadHoursAccount(store_, folder).account;
-        HoursAccount withCrew = before;
-        HoursAccount wasCrew = before;
-        withCrew.baseCrew = entered.baseCrew;
+        // Of the hours file only the base crew changes here: the merge takes every other field
+        // from the file as it is now.
+        HoursAccount wasCrew;
         wasCrew.baseCrew = asOpened.baseCrew;
+        HoursAccount withCrew = wasCrew;
+        withCrew.baseCrew = entered.baseCrew;
         if (const SaveResult crew = saveHoursAccountMerged(store_, folder, wasCrew, withCrew);
             !crew.ok)
             report.errors.push_back(crew.reason);
@@ -299,11 +299,9 @@ bool Session::logIn(const std::string& userName, const std::string& password,
     return true;
 }
 
-SessionReport Session::useMovedDataFolder(const DataFolderMove& move,
-                                          const ProgramSettings& settings) {
+SessionReport Session::useMovedDataFolder(const DataFolderMove& move) {
     if (!move.moved)
         return {};
-    (void)settings; // "Anwenderverzeichnis" follows from the data folder
     state_.dataFolder = move.dataFolder;
     return loadUserData();
 }

@@ -118,9 +118,9 @@ class Session {
     // the reason) when the old user stays logged in.
     bool logIn(const std::string& userName, const std::string& password, SessionReport& report);
 
-    // The data were moved into `move.dataFolder` ("Anwenderverzeichnis" as in `settings`): the
-    // user's data are loaded from there.
-    SessionReport useMovedDataFolder(const DataFolderMove& move, const ProgramSettings& settings);
+    // The data were moved into `move.dataFolder`: the user's data are loaded from there, and
+    // "Anwenderverzeichnis" follows from it.
+    SessionReport useMovedDataFolder(const DataFolderMove& move);
 
     // Writes the markings and bars that changed, each merged with what another installation
     // wrote into the shared file meanwhile.

@@ -138,7 +138,7 @@ void MainWindow::chooseDataFolder() {
                                 [this] { tell(session_.saveMarkingsAndBars()); });
     if (!move.moved)
         return;
-    tell(session_.useMovedDataFolder(move, settings));
+    tell(session_.useMovedDataFolder(move));
     rebuildPage(kNoCursorMove);
 }
 
