@@ -96,12 +96,3 @@ BENCHMARK(BM_ShiftPlanSheet)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 // Fonts need a GUI application; no screen is needed.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
