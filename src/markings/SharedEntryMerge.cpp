@@ -10,9 +10,6 @@ namespace {
 DayNumber keyOf(const MarkingRecord& marking) {
     return marking.day;
 }
-DayNumber keyOf(const BarRecord& bar) {
-    return bar.start;
-}
 
 // Sorted by key, the first entry of a key kept (as the files are read and written).
 template <typename Record> std::vector<Record> sortedByKey(std::vector<Record> records) {
@@ -69,14 +66,14 @@ int mergeByKey(const std::vector<Record>& loaded, const std::vector<Record>& edi
 
         if (ours == was) { // unchanged here: whatever is on disk now
             if (other)
-                keep(*other, false);
+                keep(*other);
         } else if (other == was || other == ours) { // changed only here, or both alike
             if (ours)
-                keep(*ours, true);
+                keep(*ours);
         } else { // both changed it, differently: this installation's entry wins
             ++replaced;
             if (ours)
-                keep(*ours, true);
+                keep(*ours);
         }
     }
     return replaced;
@@ -89,9 +86,9 @@ MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loa
                                            const std::vector<MarkingRecord>& onDisk) {
     MergedRecords<MarkingRecord> result;
     result.records.reserve(std::max(edited.size(), onDisk.size()));
-    result.replacedEntries =
-        mergeByKey(loaded, edited, onDisk,
-                   [&](const MarkingRecord& marking, bool) { result.records.push_back(marking); });
+    result.replacedEntries = mergeByKey(loaded, edited, onDisk, [&](const MarkingRecord& marking) {
+        result.records.push_back(marking);
+    });
     return result;
 }
 
