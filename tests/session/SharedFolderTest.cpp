@@ -135,17 +135,19 @@ TEST(SharedFolder, AccountWindowsWriteOnlyWhatTheUserChanged) {
     EXPECT_EQ(loadVacationAccount(test::TestStore{}, shared.path()).account.remainingDays, 25);
 }
 
-// A file system that fails as a full disk does, from the n-th replacement on.
-class FullDisk final : public FileSystem {
+// A file system whose replacements fail from the n-th on, as a full disk, an I/O error or a
+// folder that turned read-only makes them fail.
+class FailingDisk final : public FileSystem {
   public:
-    explicit FullDisk(int replacementsThatWork) : left_(replacementsThatWork) {}
+    FailingDisk(int replacementsThatWork, const char* reason)
+        : left_(replacementsThatWork), reason_(reason) {}
     DataFileBytes read(const fs::path& file, std::uintmax_t largestSize) override {
         return real_.read(file, largestSize);
     }
     WriteResult replace(const fs::path& file, std::string_view bytes) override {
         if (left_-- > 0)
             return real_.replace(file, bytes);
-        return {false, "Kein Speicherplatz mehr auf dem Datenträger", ENOSPC};
+        return {false, reason_, EIO};
     }
     WriteResult remove(const fs::path& file) override { return real_.remove(file); }
     std::optional<std::vector<std::string>> list(const fs::path& folder) override {
@@ -156,36 +158,41 @@ class FullDisk final : public FileSystem {
   private:
     SystemFileSystem real_;
     int left_;
+    const char* reason_;
 };
 
-// A full disk in the middle of the end's saves: the markings were written, the bars not; the
-// bars file stays as it was, the user is told each time, and a later try writes it.
-TEST(SharedFolder, FullDiskMidSaveKeepsTheOldFileAndIsToldEachTime) {
-    test::TemporaryFolder shared;
-    {
-        Installation before(shared.path());
-        CalendarBarList bars;
-        saveBarEntry(bars, 17100, 17105, 0x00FF00);
-        before.session.replaceCalendarBars(bars);
-        ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
-    }
-    FullDisk disk(1);
-    Installation run(shared.path(), &disk);
-    run.session.storeShiftMarking(17000, 2, Vacation);
-    CalendarBarList bars = run.session.state().calendarBars;
-    saveBarEntry(bars, 17200, 17201, 0xFF0000);
-    run.session.replaceCalendarBars(bars);
+// A failure in the middle of the end's saves: the markings were written, the bars not; the
+// bars file stays as it was, and the user is told each time.
+TEST(SharedFolder, FailureMidSaveKeepsTheOldFileAndIsToldEachTime) {
+    for (const char* reason : {"Kein Speicherplatz mehr auf dem Datenträger",
+                               "Ein- oder Ausgabefehler", "Der Datenträger ist schreibgeschützt"}) {
+        test::TemporaryFolder shared;
+        {
+            Installation before(shared.path());
+            CalendarBarList bars;
+            saveBarEntry(bars, 17100, 17105, 0x00FF00);
+            before.session.replaceCalendarBars(bars);
+            ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
+        }
+        FailingDisk disk(1, reason);
+        Installation run(shared.path(), &disk);
+        run.session.storeShiftMarking(17000, 2, Vacation);
+        CalendarBarList bars = run.session.state().calendarBars;
+        saveBarEntry(bars, 17200, 17201, 0xFF0000);
+        run.session.replaceCalendarBars(bars);
 
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const SessionReport report = run.session.saveMarkingsAndBars();
-        ASSERT_EQ(report.errors.size(), 1u);
-        EXPECT_EQ(report.errors[0], "Die Datei \"Kalendermarkierung.dat\" konnte nicht "
-                                    "geschrieben werden: Kein Speicherplatz mehr auf dem "
-                                    "Datenträger");
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const SessionReport report = run.session.saveMarkingsAndBars();
+            ASSERT_EQ(report.errors.size(), 1u);
+            EXPECT_EQ(report.errors[0],
+                      std::string("Die Datei \"Kalendermarkierung.dat\" konnte nicht geschrieben "
+                                  "werden: ") +
+                          reason);
+        }
+        EXPECT_EQ(markingsIn(shared.path()).size(), 1u);
+        EXPECT_EQ(barsIn(shared.path()), (std::vector<CalendarBar>{{17100, 17105, 0x00FF00}}));
+        EXPECT_TRUE(run.session.state().calendarBars.changed);
     }
-    EXPECT_EQ(markingsIn(shared.path()).size(), 1u);
-    EXPECT_EQ(barsIn(shared.path()), (std::vector<CalendarBar>{{17100, 17105, 0x00FF00}}));
-    EXPECT_TRUE(run.session.state().calendarBars.changed);
 }
 
 // Files that exist but cannot be read are never replaced or deleted: a folder under the
