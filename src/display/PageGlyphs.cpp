@@ -96,13 +96,17 @@ void PageGlyphs::render() {
         text.ink = inStrip.translated(-origin);
         text.coverage.assign(static_cast<std::size_t>(inStrip.width() * inStrip.height()), 0);
         std::size_t index = 0;
+        text.inked = QRect();
         for (int y = inStrip.top(); y <= inStrip.bottom(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
             for (int x = inStrip.left(); x <= inStrip.right(); ++x) {
                 // Grey coverage; with sub-pixel rendering the channels differ a little.
                 const QRgb pixel = line[x];
-                text.coverage[index++] =
+                const auto coverage =
                     static_cast<std::uint8_t>((qRed(pixel) + 2 * qGreen(pixel) + qBlue(pixel)) / 4);
+                text.coverage[index++] = coverage;
+                if (coverage != 0)
+                    text.inked |= QRect(x, y, 1, 1).translated(-origin);
             }
         }
     }
@@ -165,15 +169,19 @@ void PageGlyphs::draw(const PixelFill& page, int x, int baseline, const GlyphTex
                       QRgb colour) {
     const QRect whole = text.ink.translated(x, baseline);
     const QRect target = whole.intersected(page.bounds());
-    if (target.isEmpty())
+    if (target.isEmpty() || text.inked.isEmpty())
         return;
     const int maskWidth = text.ink.width();
-    if (target == whole) {
-        if (const std::optional<QRgb> under = plainColourOf(page, target)) {
+    // Only the inked part changes the page; a number inside a note box, whose edge runs
+    // through the margin of its mask, is still copied whole.
+    const QRect inked = text.inked.translated(x, baseline);
+    if (page.bounds().contains(inked)) {
+        if (const std::optional<QRgb> under = plainColourOf(page, inked)) {
             const std::vector<QRgb>& blended = blendedOnPlain(text, colour, *under);
-            for (int row = 0; row < target.height(); ++row)
-                std::copy_n(blended.data() + row * maskWidth, maskWidth,
-                            page.line(target.top() + row) + target.left());
+            const int first = (inked.top() - whole.top()) * maskWidth + inked.left() - whole.left();
+            for (int row = 0; row < inked.height(); ++row)
+                std::copy_n(blended.data() + first + row * maskWidth, inked.width(),
+                            page.line(inked.top() + row) + inked.left());
             return;
         }
     }

@@ -17,6 +17,7 @@ namespace tp {
 struct GlyphText {
     int width = 0;                      // advance width in pixels
     QRect ink;                          // relative to the start of the text on its baseline
+    QRect inked;                        // the part of `ink` with any coverage, same origin
     std::vector<std::uint8_t> coverage; // ink.width() × ink.height(), row after row
 };
 

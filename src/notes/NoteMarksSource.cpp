@@ -5,7 +5,7 @@
 namespace tp {
 
 void NoteMarksSource::addMarks(DayNumber day, DayMarks& marks) const {
-    const DayNoteMarks notes = noteMarksOfDay(indexes_, day);
+    const DayNoteMarks notes = noteMarksOfDay(indexes_, day, &periodic_);
     marks.dayNote = notes.dayNote;
     marks.periodicNote = notes.periodicNotes > 0;
     marks.yearlyNote = notes.yearlyNote;

@@ -1,6 +1,7 @@
 #include "notes/NotesOfDay.h"
 
 #include "notes/NoteCipher.h"
+#include "notes/PeriodicNoteDays.h"
 
 #include <algorithm>
 
@@ -180,9 +181,11 @@ int weekdayNoteMarks(const NoteIndexes& indexes, DayNumber day) {
     return ordinary;
 }
 
-DayNoteMarks noteMarksOfDay(const NoteIndexes& indexes, DayNumber day) {
+DayNoteMarks noteMarksOfDay(const NoteIndexes& indexes, DayNumber day, PeriodicNoteDays* periodic) {
     const CivilDate date = civilFromDayNumber(day);
-    return {contains(indexes.dayNotes, dateCodeOf(date)), periodicNotesOnDay(indexes, day),
+    const int periodicNotes =
+        periodic ? (periodic->anyOn(day) ? 1 : 0) : periodicNotesOnDay(indexes, day);
+    return {contains(indexes.dayNotes, dateCodeOf(date)), periodicNotes,
             contains(indexes.yearlyNotes, yearlyCodeOf(date)), weekdayNoteMarks(indexes, day)};
 }
 

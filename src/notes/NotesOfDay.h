@@ -29,7 +29,11 @@ struct DayNoteMarks {
     bool yearlyNote = false;
     int weekdayMarks = 0; // as weekdayNoteMarks
 };
-DayNoteMarks noteMarksOfDay(const NoteIndexes& indexes, DayNumber day);
+// With `periodic` (made from the same indexes), periodicNotes only tells whether there is any
+// periodic note (0 or 1), found without dividing for every note.
+class PeriodicNoteDays;
+DayNoteMarks noteMarksOfDay(const NoteIndexes& indexes, DayNumber day,
+                            PeriodicNoteDays* periodic = nullptr);
 
 // Replaces each year placeholder "<1990>" of a yearly note (Windows-1252 text) by the years
 // elapsed until `year`. Stops at the first "<" that does not open a placeholder, so later ones

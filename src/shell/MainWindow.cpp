@@ -398,7 +398,7 @@ void MainWindow::rebuildPage(CursorMove move) {
         drawCursorFrame(page_, input);
         showStatusOfSelectedDay();
     }
-    canvas_->setPixmap(QPixmap::fromImage(page_));
+    canvas_->showPage(&page_);
 }
 
 void MainWindow::showStatusOfSelectedDay() {

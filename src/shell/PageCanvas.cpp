@@ -1,12 +1,26 @@
 #include "shell/PageCanvas.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace tp {
 
-PageCanvas::PageCanvas(QWidget* parent) : QLabel(parent) {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+PageCanvas::PageCanvas(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PageCanvas::showPage(const QImage* page) {
+    page_ = page;
+    update();
+}
+
+void PageCanvas::paintEvent(QPaintEvent* event) {
+    if (!page_ || page_->isNull())
+        return;
+    QPainter painter(this);
+    const QRect area = event->rect() & page_->rect();
+    painter.drawImage(area.topLeft(), *page_, area);
 }
 
 void PageCanvas::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #include "notes/NotesOfDay.h"
 #include "notes/NoteMarksSource.h"
+#include "notes/PeriodicNoteDays.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
 
@@ -61,6 +62,22 @@ TEST_F(NotesOfDayTest, PeriodicSeriesMatchEveryPeriodAndPeriodZeroNever) {
     EXPECT_FALSE(periodicNoteExists(indexes, 17001, 14));
     EXPECT_FALSE(periodicNoteExists(indexes, 17000, 7));
     EXPECT_EQ(window(17000), "Täglich\r\n\r\nVierzehn");
+}
+
+// The page's stepping answer agrees with the plain count, whatever order the days come in:
+// forward day by day, in jumps longer than a period, backwards and before 1970.
+TEST(PeriodicNoteDays, AgreesWithTheCountInAnyOrderOfDays) {
+    const std::vector<PeriodicNoteEntry> entries{{5, 1},  {5, 0},   {17159, 7}, {17160, 3},
+                                                 {-4, 6}, {-20, 9}, {40, 40},   {12000, 365}};
+    const NoteIndexes indexes{{}, entries, {}, {}};
+    PeriodicNoteDays periodic(indexes.periodicNotes);
+    std::vector<DayNumber> days;
+    for (DayNumber day = 17000; day < 17800; ++day)
+        days.push_back(day);
+    for (const DayNumber day : {20000, 20001, 300, 299, 0, -1, -2, -4, -30, 5, 17000, 17400, 40000})
+        days.push_back(day);
+    for (const DayNumber day : days)
+        ASSERT_EQ(periodic.anyOn(day), periodicNotesOnDay(indexes, day) > 0) << day;
 }
 
 TEST_F(NotesOfDayTest, WeekdayNotesOfOneMonthAndOfEveryMonthBothShow) {
