@@ -109,15 +109,16 @@ std::string firstEclipseText(int firstRow, int lastRow, const WorkingDate& date,
 
 } // namespace
 
-double eclipseSearch(EclipseKind kind, const WorkingDate& date, LunationCache* cache) {
+double eclipseInstant(EclipseKind kind, double lunation, LunationCache* cache) {
     const EclipseRow& eclipse = EclipseRows[static_cast<std::size_t>(kind)];
-    const auto instantOf = [&](double lunation) {
-        const auto compute = [&] { return eclipseJde(lunation, eclipse.q, eclipse.type); };
-        return cache
-                   ? cache->instant(kFirstEclipseSeries + static_cast<int>(kind), lunation, compute)
-                   : compute();
-    };
-    return lunationSearch(date, instantOf);
+    const auto compute = [&] { return eclipseJde(lunation, eclipse.q, eclipse.type); };
+    return cache ? cache->instant(kFirstEclipseSeries + static_cast<int>(kind), lunation, compute)
+                 : compute();
+}
+
+double eclipseSearch(EclipseKind kind, const WorkingDate& date, LunationCache* cache) {
+    return lunationSearch(date,
+                          [&](double lunation) { return eclipseInstant(kind, lunation, cache); });
 }
 
 std::string solarEclipseText(const WorkingDate& date, const AstronomySettings& settings,

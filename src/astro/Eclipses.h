@@ -15,6 +15,10 @@ enum class EclipseKind { SolarTotal, SolarAnnular, SolarPartial, LunarTotal, Lun
 // given type (0 partial, 1 total, 2 annular), or 0 when that lunation has no such eclipse.
 double eclipseJde(double kEstimate, double q, int type);
 
+// JDE of the eclipse of `kind` of whole lunation number `lunation` (0 for none), as the
+// searches see it. `cache` may be null.
+double eclipseInstant(EclipseKind kind, double lunation, LunationCache* cache);
+
 // The eclipse of `kind` found by the lunation loop of the phase search, or 0.
 double eclipseSearch(EclipseKind kind, const WorkingDate& date, LunationCache* cache);
 

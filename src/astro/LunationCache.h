@@ -45,6 +45,8 @@ class LunationCache {
                    ? dayMarks_[static_cast<std::size_t>(slot)]
                    : 0;
     }
+    // Whether the marks of day number `day` can be remembered.
+    static bool keepsDay(int day) { return day >= kFirstDay && day < kFirstDay + kDays; }
     void rememberDayMarks(const AstronomySettings& place, unsigned request, int day,
                           std::uint8_t packed) {
         if (place != dayMarksPlace_ || request != dayMarksRequest_ || dayMarks_.empty()) {

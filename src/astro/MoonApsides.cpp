@@ -30,14 +30,14 @@ double apsisSum(const std::array<apsides_tables::ApsisTerm, N>& terms, double t,
 constexpr int kApogeeSeries = 9;
 constexpr int kPerigeeSeries = 10;
 
-double cachedApsisJde(double k, bool apogee, LunationCache* cache) {
+} // namespace
+
+double apsisInstant(double k, bool apogee, LunationCache* cache) {
     const auto compute = [&] { return moonApsisJde(k, apogee); };
     if (!cache)
         return compute();
     return cache->instant(apogee ? kApogeeSeries : kPerigeeSeries, std::floor(k), compute);
 }
-
-} // namespace
 
 double apogeeNumber(const WorkingDate& date) {
     // Before 2000 the truncation of the negative number already moved one half forward, so
@@ -64,14 +64,12 @@ double moonApsisJde(double k, bool apogee) {
 
 std::string apogeeText(const WorkingDate& date, const AstronomySettings& settings,
                        LunationCache* cache) {
-    return eventText("Mondferne: ", cachedApsisJde(apogeeNumber(date), true, cache), date,
-                     settings);
+    return eventText("Mondferne: ", apsisInstant(apogeeNumber(date), true, cache), date, settings);
 }
 
 std::string perigeeText(const WorkingDate& date, const AstronomySettings& settings,
                         LunationCache* cache) {
-    return eventText("Mondnähe: ", cachedApsisJde(perigeeNumber(date), false, cache), date,
-                     settings);
+    return eventText("Mondnähe: ", apsisInstant(perigeeNumber(date), false, cache), date, settings);
 }
 
 } // namespace tp

@@ -9,15 +9,17 @@
 
 namespace tp {
 
+double phaseInstant(PhaseKind kind, double lunation, LunationCache* cache) {
+    const auto compute = [&] { return truePhaseJde(lunation, kind); };
+    return cache ? cache->instant(static_cast<int>(kind), lunation, compute) : compute();
+}
+
 double phaseSearch(PhaseKind kind, const WorkingDate& date, PhaseNearFlag& flag,
                    LunationCache* cache) {
     const bool setsFlag = kind == PhaseKind::NewMoon || kind == PhaseKind::FullMoon;
     if (setsFlag)
         flag = PhaseNearFlag::None;
-    const auto instantOf = [&](double lunation) {
-        const auto compute = [&] { return truePhaseJde(lunation, kind); };
-        return cache ? cache->instant(static_cast<int>(kind), lunation, compute) : compute();
-    };
+    const auto instantOf = [&](double lunation) { return phaseInstant(kind, lunation, cache); };
     const double jde = lunationSearch(date, instantOf);
     if (setsFlag) {
         // The phase found may be the next one, a lunation ahead: then the one before lay

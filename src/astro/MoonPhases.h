@@ -22,6 +22,10 @@ enum class PhaseNearFlag { None = 0, NewMoonNear = 1, FullMoonNear = 2 };
 // overshoot by a whole lunation. `instantOf(lunation)` gives the instant (0 for none).
 template <class InstantOf> double lunationSearch(const WorkingDate& date, InstantOf instantOf);
 
+// JDE of the phase `kind` of whole lunation number `lunation`, as the searches see it.
+// `cache` may be null.
+double phaseInstant(PhaseKind kind, double lunation, LunationCache* cache);
+
 // JDE of the first phase of `kind` not before about noon UT of the day before the working
 // date (where the loop's few passes run out first, the earlier phase it looked at last).
 // New and full moon searches set `flag` (the quarters leave it alone). `cache` may be null.

@@ -5,6 +5,7 @@
 #include "astro/Eclipses.h"
 #include "astro/Lunation.h"
 #include "astro/LunationCache.h"
+#include "astro/MoonApsides.h"
 #include "astro/MoonPhases.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +209,48 @@ TEST(DayAstronomyMarks, MarksFollowTheTexts) {
     EXPECT_EQ(none.moonPhase, MoonPhaseMark::None);
     EXPECT_EQ(none.eclipse, EclipseMark::None);
     EXPECT_EQ(none.apsis, ApsisMark::None);
+}
+
+// Every day of the calendar's years and a margin, for places whose clocks put events on
+// other days: the marks of a page, which skip the days without an event nearby, are those
+// the day's own texts give.
+TEST(DayAstronomyMarks, EveryDayAsItsTextsSay) {
+    const AstronomySettings places[] = {AstronomySettings{}, settingsWith(-5, false),
+                                        settingsWith(10, true), settingsWith(-11.5, true)};
+    DayMarkRequest all;
+    all.moonPhases = all.eclipses = all.apsides = true;
+    DayMarkRequest eclipsesOnly;
+    eclipsesOnly.eclipses = true;
+    for (const AstronomySettings& place : places) {
+        for (const DayMarkRequest& request : {all, eclipsesOnly}) {
+            LunationCache page;
+            LunationCache texts;
+            for (DayNumber day = dayNumberOf(1969, 6, 1); day < dayNumberOf(2038, 7, 1); ++day) {
+                const WorkingDate date = workingDateOf(day);
+                PhaseNearFlag flag = PhaseNearFlag::None;
+                const std::string phase = moonPhaseText(date, place, flag, &texts);
+                const bool solar = flag == PhaseNearFlag::NewMoonNear &&
+                                   !solarEclipseText(date, place, &texts).empty();
+                const bool lunar = flag == PhaseNearFlag::FullMoonNear &&
+                                   !lunarEclipseText(date, place, &texts).empty();
+                const DayAstronomyMarks marks = dayAstronomyMarks(date, place, request, page);
+                ASSERT_EQ(marks.moonPhase == MoonPhaseMark::None,
+                          !request.moonPhases || phase.empty())
+                    << day;
+                ASSERT_EQ(marks.eclipse, solar   ? EclipseMark::Solar
+                                         : lunar ? EclipseMark::Lunar
+                                                 : EclipseMark::None)
+                    << day;
+                const bool apogee = !apogeeText(date, place, &texts).empty();
+                const bool perigee = !perigeeText(date, place, &texts).empty();
+                ASSERT_EQ(marks.apsis, !request.apsides ? ApsisMark::None
+                                       : apogee         ? ApsisMark::Apogee
+                                       : perigee        ? ApsisMark::Perigee
+                                                        : ApsisMark::None)
+                    << day;
+            }
+        }
+    }
 }
 
 // A cache that remembers the marks of days it was asked for answers for the place and the
