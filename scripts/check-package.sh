@@ -129,6 +129,7 @@ xwininfo -id "$id" | sed -n 's/^xwininfo: Window id: //p'
 sleep 3
 kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "ended with status $? after showing its window" >&2; exit 1; }
 kill "$pid"
+wait "$pid" || true
 SHOW
 as_user 'xvfb-run -a -s "-screen 0 1600x1000x24" bash /tmp/show-window.sh' ||
     fail "turnoplaner (xcb) did not show its window or did not stay up"
