@@ -5,6 +5,7 @@
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionEnd.h"
+#include "shell/StartUp.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -86,6 +87,7 @@ int runTurnoplaner(QApplication& application) {
     QtMessageBoxes messages;
     SystemFileSystem files;
     Session session(files, clock);
+    const SessionReport started = startSessionWhileFontsLoad(session, startFolderOfProgram());
     MainWindow window(session, desktopServices(clock, messages));
 
     // The end of the session quits the way Escape does, so that everything is saved; from the
@@ -96,7 +98,6 @@ int runTurnoplaner(QApplication& application) {
                      [&window](QSessionManager&) { quitLikeEscape(window); });
 #endif
 
-    const SessionReport started = session.start(startFolderOfProgram());
     window.startUp();
     int exitStatus = 0;
     if (!window.quitRequested()) { // the session may have ended during the start-up dialogs
