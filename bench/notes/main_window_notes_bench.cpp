@@ -1,5 +1,6 @@
 // The main window's page rebuild at 24 columns in 1985 with every astronomy mark, a full note
 // folder and the status lines of the selected day.
+#include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 
 #include "notes/NoteNames.h"
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <optional>
 
 #include <benchmark/benchmark.h>
 
@@ -38,34 +40,59 @@ void fillFolder(const test::TemporaryFolder& folder) {
     }
 }
 
-// range(0) = 1: with the note folder; 0: the same page without notes.
-void BM_MainWindowRebuild1985(benchmark::State& state) {
-    const test::TemporaryFolder folder;
-    if (state.range(0) == 1)
-        fillFolder(folder);
+// A main window on `folder` at 24 columns in March 1985 with every astronomy mark.
+struct FullWindow {
+    explicit FullWindow(const test::TemporaryFolder& folder);
+
+    const FixedClock clock{LocalDateTime{1985, 3, 7, 12, 0, 0}};
+    SystemFileSystem files;
+    Session session{files, clock};
+    SilentMessageBoxes messages;
+    std::optional<MainWindow> window;
+};
+
+FullWindow::FullWindow(const test::TemporaryFolder& folder) {
     ProgramSettings settings;
     settings.lastColumnIndex = 23;
     settings.fontName = "DejaVu Sans";
     settings.showMoonPhases = true;
     settings.showOrbitExtremes = true;
-    const FixedClock clock(LocalDateTime{1985, 3, 7, 12, 0, 0});
-    SystemFileSystem files;
-    Session session(files, clock);
     session.applySettings(settings);
-    SilentMessageBoxes messages;
     ShellServices services;
     services.clock = &clock;
     services.messages = &messages;
     services.desktopSize = [] { return QSize(20000, 5000); };
-    MainWindow window(session, services);
+    window.emplace(session, services);
     // The notes come after the start, which would show the day's notes in a window.
-    window.startUp();
+    window->startUp();
     session.openDataFolder(folder.path(), {});
+}
+
+// The same page drawn again. range(0) = 1: with the note folder; 0: the same page without
+// notes.
+void BM_MainWindowRebuild1985(benchmark::State& state) {
+    const test::TemporaryFolder folder;
+    if (state.range(0) == 1)
+        fillFolder(folder);
+    FullWindow full(folder);
     for (auto _ : state) {
-        window.rebuildPage(kNoCursorMove);
-        benchmark::DoNotOptimize(window.pageImage().constBits());
+        full.window->rebuildPage(kNoCursorMove);
+        benchmark::DoNotOptimize(full.window->pageImage().constBits());
     }
 }
 BENCHMARK(BM_MainWindowRebuild1985)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// "Seite>" with the note folder: every page shows 24 months not seen before, whose
+// astronomy marks are searched anew (1985 to 2035).
+void BM_MainWindowPageForward(benchmark::State& state) {
+    const test::TemporaryFolder folder;
+    fillFolder(folder);
+    FullWindow full(folder);
+    for (auto _ : state) {
+        full.window->runCommand(PageForward);
+        benchmark::DoNotOptimize(full.window->pageImage().constBits());
+    }
+}
+BENCHMARK(BM_MainWindowPageForward)->Unit(benchmark::kMillisecond)->Iterations(25);
 
 } // namespace
