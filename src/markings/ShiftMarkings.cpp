@@ -20,7 +20,9 @@ bool byDay(const ShiftMarking& a, const ShiftMarking& b) {
 
 ShiftMarkingList::ShiftMarkingList(std::vector<ShiftMarking> markings)
     : entries_(std::move(markings)) {
-    std::stable_sort(entries_.begin(), entries_.end(), byDay);
+    // Files written by the program are in order already.
+    if (!std::is_sorted(entries_.begin(), entries_.end(), byDay))
+        std::stable_sort(entries_.begin(), entries_.end(), byDay);
     const auto sameDay = [](const ShiftMarking& a, const ShiftMarking& b) {
         return a.day == b.day;
     };
