@@ -28,6 +28,17 @@ void showDayFirst(ViewPosition& view, DayNumber dayNumber) {
     view.cursorDay = date.day;
 }
 
+ShownDays neighbouringPagesDays(const ViewPosition& view, int lastColumnIndex) {
+    const int columns = lastColumnIndex + 1;
+    const int firstMonths = view.year * 12 + view.month - 1 - columns;
+    const int lastMonths = firstMonths + 3 * columns - 1;
+    const int lastYear = lastMonths / 12;
+    const int lastMonth = lastMonths % 12 + 1;
+    return {std::max(dayNumberOf(firstMonths / 12, firstMonths % 12 + 1, 1), kFirstSupportedDay),
+            std::min(dayNumberOf(lastYear, lastMonth, monthLength(lastYear, lastMonth)),
+                     kLastSupportedDay)};
+}
+
 ShownDays shownDays(const ViewPosition& view, int lastColumnIndex, CalendarType type) {
     int firstMonth = view.month;
     int monthCount = lastColumnIndex + 1;

@@ -34,4 +34,8 @@ struct ShownDays {
 };
 ShownDays shownDays(const ViewPosition& view, int lastColumnIndex, CalendarType type);
 
+// The days of the month columns' page before the one shown, of that page and of the page after
+// it: what a page turn may show next; never outside the supported days.
+ShownDays neighbouringPagesDays(const ViewPosition& view, int lastColumnIndex);
+
 } // namespace tp

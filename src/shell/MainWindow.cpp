@@ -3,6 +3,7 @@
 #include "display/PageInputOf.h"
 
 #include "astro/AstronomyLine.h"
+#include "astro/AstronomyMarksSource.h"
 #include "display/PageFont.h"
 #include "display/PageRenderer.h"
 #include "display/SheetGeometry.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -117,6 +119,10 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
     createShortcuts();
     applyPageBackground();
     cells_.resize(state().lastColumnIndex + 1);
+    neighbourPreparation_ = new QTimer(this);
+    neighbourPreparation_->setSingleShot(true);
+    neighbourPreparation_->setInterval(0);
+    connect(neighbourPreparation_, &QTimer::timeout, this, &MainWindow::prepareNeighbouringPages);
     keepOnScreen(*this);
 }
 
@@ -397,8 +403,22 @@ void MainWindow::rebuildPage(CursorMove move) {
         input.view = view;
         drawCursorFrame(page_, input);
         showStatusOfSelectedDay();
+        neighbourPreparation_->start();
     }
     canvas_->showPage(&page_);
+}
+
+void MainWindow::prepareNeighbouringPages() {
+    const SessionState& shown = state();
+    const AstronomyMarksSource astronomy(
+        shown.place, dayMarkRequestOf(shown.switches.moonPhases, shown.switches.orbitExtremes),
+        lunations_);
+    if (!showsMonthColumns(shown.calendarType) || !astronomy.wantsAnyMarks())
+        return;
+    const ShownDays days = neighbouringPagesDays(shown.view, shown.lastColumnIndex);
+    DayMarks marks;
+    for (DayNumber day = days.first; day <= days.last; ++day)
+        astronomy.addMarks(day, marks);
 }
 
 void MainWindow::showStatusOfSelectedDay() {

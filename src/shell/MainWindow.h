@@ -20,6 +20,7 @@
 #include <map>
 
 class QLineEdit;
+class QTimer;
 class QPushButton;
 
 namespace tp {
@@ -96,6 +97,9 @@ class MainWindow : public QWidget {
     void applyPageBackground();
     void setPageFont(const QFont& font);
     void showStatusOfSelectedDay();
+    // Finds the astronomy marks of the pages before and after the one shown, while the user
+    // reads it, so that turning a page draws as fast as redrawing one.
+    void prepareNeighbouringPages();
     void showSheetStatus();
 
     void moveToToday();
@@ -152,6 +156,7 @@ class MainWindow : public QWidget {
     DayCellTable cells_;
     PageDrawingCache pageDrawing_; // the page font's texts and symbols, from page to page
     LunationCache lunations_;      // shared by the astronomy line of every day the cursor visits
+    QTimer* neighbourPreparation_ = nullptr; // once the events after a new page are handled
     std::array<QWidget*, kGadgetCount> gadgets_{};
     PageCanvas* canvas_ = nullptr;
     QLineEdit* infoLine_ = nullptr;

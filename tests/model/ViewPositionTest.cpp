@@ -42,6 +42,25 @@ TEST(ShowDayFirst, PutsTheDayInColumnZero) {
     EXPECT_EQ(view, (ViewPosition{2019, 8, 0, 31}));
 }
 
+TEST(NeighbouringPagesDays, SpanThePagesBeforeAndAfterWithinTheSupportedDays) {
+    struct Case {
+        ViewPosition view;
+        int lastColumnIndex;
+        DayNumber first, last;
+    };
+    const Case cases[] = {
+        {{1985, 1}, 23, dayNumberOf(1983, 1, 1), dayNumberOf(1988, 12, 31)},
+        {{2026, 12}, 5, dayNumberOf(2026, 6, 1), dayNumberOf(2027, 11, 30)},
+        {{1970, 3}, 5, kFirstSupportedDay, dayNumberOf(1971, 2, 28)},
+        {{2036, 1}, 23, dayNumberOf(2034, 1, 1), kLastSupportedDay},
+    };
+    for (const Case& c : cases) {
+        const ShownDays days = neighbouringPagesDays(c.view, c.lastColumnIndex);
+        EXPECT_EQ(days.first, c.first) << c.view.year << "-" << c.view.month;
+        EXPECT_EQ(days.last, c.last) << c.view.year << "-" << c.view.month;
+    }
+}
+
 TEST(CursorMonth, AddsTheColumnAcrossYears) {
     const WorkingDate month = cursorMonth(ViewPosition{2016, 11, 3, 1});
     EXPECT_EQ(month.year, 2017);
