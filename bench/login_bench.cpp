@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "FullUserFolder.h"
+#include "QuietShell.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,15 +39,8 @@ void BM_LoginIntoFullFolder(benchmark::State& state) {
     for (const char* name : {"Anna", "Bert"})
         bench::fillUserFolder(session.state().dataRoot / name, dayNumberOf(2010, 1, 1));
 
-    struct Silent final : MessageBoxes {
-        void inform(QWidget*, const QString&, const QString&) override {}
-        bool ask(QWidget*, const QString&) override { return false; }
-    } messages;
-    ShellServices services;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.desktopSize = [] { return QSize(5000, 3000); };
-    MainWindow window(session, services);
+    const bench::QuietShell shell(clock);
+    MainWindow window(session, shell.services);
     window.startUp();
     window.show();
 

@@ -25,6 +25,7 @@
 #include <fstream>
 
 #include "FullUserFolder.h"
+#include "QuietShell.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,18 +60,11 @@ int runHelloWorld(int argc, char** argv) {
 int runStartUp(int argc, char** argv, const char* startFolder) {
     QApplication application(argc, argv);
     const SystemClock clock;
-    struct Silent final : MessageBoxes {
-        void inform(QWidget*, const QString&, const QString&) override {}
-        bool ask(QWidget*, const QString&) override { return false; }
-    } messages;
-    ShellServices services;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.desktopSize = [] { return QSize(5000, 3000); };
+    const bench::QuietShell shell(clock);
     SystemFileSystem files;
     Session session(files, clock);
     startSessionWhileFontsLoad(session, startFolder);
-    MainWindow window(session, services);
+    MainWindow window(session, shell.services);
     window.startUp();
     waitUntilShown(window);
     return 0;

@@ -3,6 +3,7 @@
 #include "shell/MainCommands.h"
 #include "shell/MainWindow.h"
 
+#include "QuietShell.h"
 #include "notes/NoteNames.h"
 #include "support/TemporaryFolder.h"
 
@@ -18,13 +19,6 @@ namespace {
 
 using namespace tp;
 namespace fs = std::filesystem;
-
-// Answers nothing: the benchmark opens no window that asks.
-class SilentMessageBoxes final : public MessageBoxes {
-  public:
-    void inform(QWidget*, const QString&, const QString&) override {}
-    bool ask(QWidget*, const QString&) override { return false; }
-};
 
 // 10,000 day notes on consecutive days from 1971 on (so every day of the page has one) and 50
 // notes of each other kind.
@@ -47,7 +41,7 @@ struct FullWindow {
     const FixedClock clock{LocalDateTime{1985, 3, 7, 12, 0, 0}};
     SystemFileSystem files;
     Session session{files, clock};
-    SilentMessageBoxes messages;
+    const bench::QuietShell shell{clock, QSize(20000, 5000)};
     std::optional<MainWindow> window;
 };
 
@@ -58,11 +52,7 @@ FullWindow::FullWindow(const test::TemporaryFolder& folder) {
     settings.showMoonPhases = true;
     settings.showOrbitExtremes = true;
     session.applySettings(settings);
-    ShellServices services;
-    services.clock = &clock;
-    services.messages = &messages;
-    services.desktopSize = [] { return QSize(20000, 5000); };
-    window.emplace(session, services);
+    window.emplace(session, shell.services);
     // The notes come after the start, which would show the day's notes in a window.
     window->startUp();
     session.openDataFolder(folder.path(), {});

@@ -43,6 +43,11 @@ void AstronomyMarksSource::addMarks(DayNumber day, DayMarks& marks) const {
     marks.lunarApsis = *apsisLetter(found.apsis);
 }
 
+void AstronomyMarksSource::prepare(DayNumber first, DayNumber last) const {
+    if (wantsAnyMarks())
+        prepareDayAstronomyMarks(first, last, place_, request_, cache_);
+}
+
 DayMarkRequest dayMarkRequestOf(bool showMoonPhases, bool showOrbitExtremes) {
     // No switch hides the eclipses: they are marked wherever the day's own phase searches
     // find a new or full moon near, whether or not the phase symbols are shown.

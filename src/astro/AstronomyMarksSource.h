@@ -18,6 +18,10 @@ class AstronomyMarksSource final : public DayMarksSource {
 
     void addMarks(DayNumber day, DayMarks& marks) const override;
 
+    // Finds the marks of the days first..last now, so that a page showing them later only
+    // looks them up.
+    void prepare(DayNumber first, DayNumber last) const;
+
     bool wantsAnyMarks() const {
         return request_.moonPhases || request_.eclipses || request_.apsides;
     }

@@ -161,6 +161,15 @@ DayAstronomyMarks dayAstronomyMarks(const WorkingDate& date, const AstronomySett
     return unpacked(cache.dayMarks(settings, asked, date.dayNumber));
 }
 
+void prepareDayAstronomyMarks(DayNumber first, DayNumber last, const AstronomySettings& settings,
+                              const DayMarkRequest& request, LunationCache& cache) {
+    const unsigned asked = requestBits(request);
+    // One day of each block finds the marks of the whole block.
+    for (DayNumber day = first; day <= last; day += kBlockDays - positiveMod(day, kBlockDays))
+        if (cache.keepsDay(day) && cache.dayMarks(settings, asked, day) == 0)
+            rememberBlockOfDay(day, settings, request, asked, cache);
+}
+
 const char* apsisLetter(ApsisMark mark) {
     switch (mark) {
     case ApsisMark::Apogee:

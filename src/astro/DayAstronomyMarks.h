@@ -31,6 +31,10 @@ struct DayMarkRequest {
 DayAstronomyMarks dayAstronomyMarks(const WorkingDate& date, const AstronomySettings& settings,
                                     const DayMarkRequest& request, LunationCache& cache);
 
+// Finds and remembers in `cache` the marks of the days first..last ahead of their page.
+void prepareDayAstronomyMarks(DayNumber first, DayNumber last, const AstronomySettings& settings,
+                              const DayMarkRequest& request, LunationCache& cache);
+
 // The letter drawn for an apsis: "F" (Mondferne) or "N" (Mondnähe), else empty.
 const char* apsisLetter(ApsisMark mark);
 

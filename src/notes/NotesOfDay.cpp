@@ -22,10 +22,6 @@ bool contains(const std::vector<std::int32_t>& sortedCodes, std::int32_t code) {
     return std::binary_search(sortedCodes.begin(), sortedCodes.end(), code);
 }
 
-bool isOnSeries(const PeriodicNoteEntry& entry, DayNumber day) {
-    return entry.period > 0 && day % entry.period == entry.anchor % entry.period;
-}
-
 int lengthOfMonth(const CivilDate& date) {
     const DayNumber first = dayNumberOf(date.year, date.month, 1);
     const DayNumber next = date.month == 12 ? dayNumberOf(date.year + 1, 1, 1)
@@ -149,6 +145,10 @@ std::string collectStoredNotesOfDay(UserFileStore& store, const std::filesystem:
 }
 
 } // namespace
+
+bool isOnSeries(const PeriodicNoteEntry& entry, DayNumber day) {
+    return entry.period > 0 && day % entry.period == entry.anchor % entry.period;
+}
 
 int periodicNotesOnDay(const NoteIndexes& indexes, DayNumber day) {
     return static_cast<int>(

@@ -9,6 +9,9 @@
 
 namespace tp {
 
+// Whether the series of the periodic note `entry` contains `day`.
+bool isOnSeries(const PeriodicNoteEntry& entry, DayNumber day);
+
 // Number of periodic notes whose series contains `day`.
 int periodicNotesOnDay(const NoteIndexes& indexes, DayNumber day);
 

@@ -1,5 +1,7 @@
 #include "notes/PeriodicNoteDays.h"
 
+#include "notes/NotesOfDay.h"
+
 #include <algorithm>
 
 namespace tp {
@@ -30,8 +32,8 @@ void PeriodicNoteDays::startAt(DayNumber day) {
 bool PeriodicNoteDays::anyOn(DayNumber day) {
     if (day < 0) {
         // Remainders of days before 1970 are negative; no page shows them, so no stepping.
-        return std::any_of(entries_.begin(), entries_.end(), [day](const PeriodicNoteEntry& e) {
-            return e.period > 0 && day % e.period == e.anchor % e.period;
+        return std::any_of(entries_.begin(), entries_.end(), [day](const PeriodicNoteEntry& entry) {
+            return isOnSeries(entry, day);
         });
     }
     if (!lastAsked_ || day < *lastAsked_)

@@ -413,12 +413,10 @@ void MainWindow::prepareNeighbouringPages() {
     const AstronomyMarksSource astronomy(
         shown.place, dayMarkRequestOf(shown.switches.moonPhases, shown.switches.orbitExtremes),
         lunations_);
-    if (!showsMonthColumns(shown.calendarType) || !astronomy.wantsAnyMarks())
+    if (!showsMonthColumns(shown.calendarType))
         return;
     const ShownDays days = neighbouringPagesDays(shown.view, shown.lastColumnIndex);
-    DayMarks marks;
-    for (DayNumber day = days.first; day <= days.last; ++day)
-        astronomy.addMarks(day, marks);
+    astronomy.prepare(days.first, days.last);
 }
 
 void MainWindow::showStatusOfSelectedDay() {

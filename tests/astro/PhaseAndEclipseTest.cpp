@@ -253,6 +253,25 @@ TEST(DayAstronomyMarks, EveryDayAsItsTextsSay) {
     }
 }
 
+// Marks found ahead of their page are those found when the page asks for them.
+TEST(DayAstronomyMarks, PreparedMarksAreThoseOfTheDay) {
+    const AstronomySettings place = settingsWith(10, true);
+    DayMarkRequest all;
+    all.moonPhases = all.eclipses = all.apsides = true;
+    const DayNumber first = dayNumberOf(1985, 1, 10);
+    const DayNumber last = dayNumberOf(1987, 2, 20);
+    LunationCache prepared;
+    prepareDayAstronomyMarks(first, last, place, all, prepared);
+    for (DayNumber day = first - 5; day <= last + 5; ++day) {
+        LunationCache fresh;
+        const DayAstronomyMarks expected = dayAstronomyMarks(workingDateOf(day), place, all, fresh);
+        const DayAstronomyMarks marks = dayAstronomyMarks(workingDateOf(day), place, all, prepared);
+        ASSERT_EQ(marks.moonPhase, expected.moonPhase) << day;
+        ASSERT_EQ(marks.eclipse, expected.eclipse) << day;
+        ASSERT_EQ(marks.apsis, expected.apsis) << day;
+    }
+}
+
 // A cache that remembers the marks of days it was asked for answers for the place and the
 // marks asked now: another time zone moves events to other days.
 TEST(DayAstronomyMarks, OneCacheServesEveryPlaceAndRequest) {

@@ -1,3 +1,4 @@
+#include "cli/CommandLine.h"
 #include "holidays/Holidays.h"
 #include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
@@ -77,13 +78,6 @@ Minutes minutesOfShift(DayNumber startDay, int startMinute, DayNumber endDay, in
     return minutes;
 }
 
-std::string isoDate(DayNumber day) {
-    const CivilDate date = civilFromDayNumber(day);
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
-}
-
 // "DTSTART;TZID=Europe/Berlin:20261224T140000" -> day and minute.
 std::pair<DayNumber, int> localTimeOf(const std::string& line) {
     const std::string value = line.substr(line.find(':') + 1);
@@ -105,7 +99,7 @@ std::map<std::string, Minutes> minutesOfExport(const std::string& ics, bool byDa
             continue;
         const auto end = localTimeOf(line);
         const Minutes minutes = minutesOfShift(start.first, start.second, end.first, end.second);
-        const std::string key = isoDate(start.first);
+        const std::string key = cli::isoDateText(start.first);
         Minutes& sum = periods[byDay ? key : key.substr(0, 7)];
         for (std::size_t i = 0; i < sum.size(); ++i)
             sum[i] += minutes[i];
@@ -145,7 +139,7 @@ std::string expectedStatement(const std::map<std::string, Minutes>& exported,
 std::vector<std::string> periodsOf(DayNumber from, DayNumber to, bool byDay) {
     std::vector<std::string> periods;
     for (DayNumber day = from; day <= to; ++day) {
-        const std::string key = isoDate(day);
+        const std::string key = cli::isoDateText(day);
         const std::string period = byDay ? key : key.substr(0, 7);
         if (periods.empty() || periods.back() != period)
             periods.push_back(period);
@@ -156,11 +150,11 @@ std::vector<std::string> periodsOf(DayNumber from, DayNumber to, bool byDay) {
 // Compares the statement with the rule applied to the crew's calendar export.
 void expectStatementAgreesWithExport(std::vector<std::string> options, DayNumber from, DayNumber to,
                                      bool byDay) {
-    std::vector<std::string> ics{"ics", isoDate(from), isoDate(to)};
+    std::vector<std::string> ics{"ics", cli::isoDateText(from), cli::isoDateText(to)};
     ics.insert(ics.end(), options.begin(), options.end());
     const CliRun exported = runCli(ics);
     ASSERT_EQ(exported.status, 0) << exported.err;
-    std::vector<std::string> supplements{"supplements", isoDate(from), isoDate(to), "--by",
+    std::vector<std::string> supplements{"supplements", cli::isoDateText(from), cli::isoDateText(to), "--by",
                                          byDay ? "day" : "month"};
     supplements.insert(supplements.end(), options.begin(), options.end());
     const CliRun statement = runCli(supplements);

@@ -15,29 +15,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
 void markingsAndBars(std::string_view bytes) {
     const tp::ShiftMarkingList markings = tp::shiftMarkingsFromFileBytes(bytes);
     for (const tp::ShiftMarking& marking : markings.entries())
-        check(marking.day > 0 && tp::isCalendarDay(marking.day));
+        require(marking.day > 0 && tp::isCalendarDay(marking.day));
     const std::string saved = tp::shiftMarkingFileBytes(markings);
-    check(tp::shiftMarkingsFromFileBytes(saved).entries() == markings.entries());
+    require(tp::shiftMarkingsFromFileBytes(saved).entries() == markings.entries());
 
     const tp::CalendarBarList bars = tp::calendarBarsFromFileBytes(bytes);
     for (const tp::CalendarBar& bar : bars.bars())
-        check(tp::isCalendarDay(bar.start) && tp::isCalendarDay(bar.end) && bar.start <= bar.end);
-    check(tp::calendarBarsFromFileBytes(tp::calendarBarFileBytes(bars)).bars().size() ==
-          bars.bars().size());
+        require(tp::isCalendarDay(bar.start) && tp::isCalendarDay(bar.end) && bar.start <= bar.end);
+    require(tp::calendarBarsFromFileBytes(tp::calendarBarFileBytes(bars)).bars().size() ==
+            bars.bars().size());
     for (const tp::CalendarBar& bar : bars.bars())
         tp::barShownForDay(bars, bar.start);
 
@@ -64,10 +58,10 @@ void noteAndName(std::string_view bytes) {
         for (std::size_t p = 0; p < stored.size(); p += 3)
             bytesOnly = bytesOnly && std::stoi(std::string(stored.substr(p, 3))) < 256;
         if (bytesOnly)
-            check(cipher.encipherNote(text) == stored);
+            require(cipher.encipherNote(text) == stored);
     }
     if (tp::isAllowedUserName(bytes))
-        check(bytes.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos);
+        require(bytes.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos);
 }
 
 } // namespace
