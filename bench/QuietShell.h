@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ShellServices.h"
+#include "shell/qt/ShellServices.h"
 
 #include <QSize>
 

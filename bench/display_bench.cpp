@@ -1,9 +1,9 @@
 // Cost of one page rebuild: background, every month column and the cursor frame.
 #include "astro/AstronomyMarksSource.h"
-#include "display/PageDrawingCache.h"
-#include "display/PageFont.h"
-#include "display/PageRenderer.h"
-#include "display/ShiftPlanSheet.h"
+#include "display/qt/PageDrawingCache.h"
+#include "display/qt/PageFont.h"
+#include "display/qt/PageRenderer.h"
+#include "display/qt/ShiftPlanSheet.h"
 
 #include <QGuiApplication>
 

@@ -2,9 +2,9 @@
 #include "markings/CalendarBars.h"
 #include "markings/ShiftMarkings.h"
 #include "notes/NoteNames.h"
-#include "settings/LoginWindow.h"
+#include "settings/qt/LoginWindow.h"
 #include "shell/MainCommands.h"
-#include "shell/MainWindow.h"
+#include "shell/qt/MainWindow.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
 

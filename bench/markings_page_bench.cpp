@@ -1,8 +1,8 @@
 // A 24-column page full of shift markings and calendar bars.
 #include "astro/AstronomyMarksSource.h"
-#include "display/PageDrawingCache.h"
-#include "display/PageFont.h"
-#include "display/PageRenderer.h"
+#include "display/qt/PageDrawingCache.h"
+#include "display/qt/PageFont.h"
+#include "display/qt/PageRenderer.h"
 #include "markings/MarkingsMarksSource.h"
 
 #include <QGuiApplication>

@@ -6,8 +6,8 @@
 #include "model/Today.h"
 #include "notes/NoteNames.h"
 #include "session/Session.h"
-#include "shell/MainWindow.h"
-#include "shell/StartUp.h"
+#include "shell/qt/MainWindow.h"
+#include "shell/qt/StartUp.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
 

@@ -1,7 +1,7 @@
 // The main window's page rebuild at 24 columns in 1985 with every astronomy mark, a full note
 // folder and the status lines of the selected day.
 #include "shell/MainCommands.h"
-#include "shell/MainWindow.h"
+#include "shell/qt/MainWindow.h"
 
 #include "QuietShell.h"
 #include "notes/NoteNames.h"

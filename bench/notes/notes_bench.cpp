@@ -1,8 +1,8 @@
 // Cost of the note questions: rebuilding the indexes of a full note folder, the note marks of a
 // 24-column page and the overview of such a page.
-#include "display/PageDrawingCache.h"
-#include "display/PageFont.h"
-#include "display/PageRenderer.h"
+#include "display/qt/PageDrawingCache.h"
+#include "display/qt/PageFont.h"
+#include "display/qt/PageRenderer.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteMarksSource.h"
 #include "notes/NotesOfDay.h"

@@ -1,8 +1,8 @@
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountEntryText.h"
-#include "accounts/AccountEntryWindows.h"
-#include "accounts/YearlyHoursWindow.h"
+#include "accounts/qt/AccountEntryWindows.h"
+#include "accounts/qt/YearlyHoursWindow.h"
 #include "session/Session.h"
 #include "support/TestStore.h"
 

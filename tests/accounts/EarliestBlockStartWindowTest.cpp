@@ -1,4 +1,4 @@
-#include "accounts/EarliestBlockStartWindow.h"
+#include "accounts/qt/EarliestBlockStartWindow.h"
 
 #include <QApplication>
 #include <QDateEdit>

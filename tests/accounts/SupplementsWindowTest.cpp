@@ -1,4 +1,4 @@
-#include "accounts/SupplementsWindow.h"
+#include "accounts/qt/SupplementsWindow.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "astro/AstronomyMarksSource.h"
-#include "display/PageFont.h"
-#include "display/PageRenderer.h"
+#include "display/qt/PageFont.h"
+#include "display/qt/PageRenderer.h"
 #include "model/WorkingDate.h"
-#include "platform/Colour.h"
+#include "platform/qt/Colour.h"
 
 #include <QtTest>
 

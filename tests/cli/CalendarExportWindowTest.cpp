@@ -1,9 +1,9 @@
-#include "accounts/CalendarExportWindow.h"
+#include "accounts/qt/CalendarExportWindow.h"
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "accounts/AccountFiles.h"
 #include "platform/AtomicFile.h"
-#include "platform/DateField.h"
+#include "platform/qt/DateField.h"
 #include "support/CommandLineRun.h"
 #include "support/TestStore.h"
 

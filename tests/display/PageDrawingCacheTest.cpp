@@ -1,8 +1,8 @@
-#include "display/PageDrawingCache.h"
+#include "display/qt/PageDrawingCache.h"
 
 #include "astro/AstronomyMarksSource.h"
-#include "display/PageFont.h"
-#include "display/PageRenderer.h"
+#include "display/qt/PageFont.h"
+#include "display/qt/PageRenderer.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "display/PageFont.h"
+#include "display/qt/PageFont.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

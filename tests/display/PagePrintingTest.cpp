@@ -1,4 +1,4 @@
-#include "display/PagePrinting.h"
+#include "display/qt/PagePrinting.h"
 
 #include <QtTest>
 

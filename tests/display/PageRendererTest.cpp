@@ -1,10 +1,10 @@
-#include "display/PageRenderer.h"
+#include "display/qt/PageRenderer.h"
 
-#include "display/PageFont.h"
+#include "display/qt/PageFont.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"
-#include "platform/Colour.h"
+#include "platform/qt/Colour.h"
 
 #include <QtTest>
 

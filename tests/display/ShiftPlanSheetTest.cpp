@@ -1,7 +1,7 @@
-#include "display/PageRenderer.h"
+#include "display/qt/PageRenderer.h"
 #include "display/SheetGeometry.h"
 #include "model/WorkingDate.h"
-#include "platform/Colour.h"
+#include "platform/qt/Colour.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "help/HelpTexts.h"
+#include "help/qt/HelpTexts.h"
 
 #include "MainWindowFixture.h"
 

@@ -1,6 +1,6 @@
-#include "help/HelpTextWindow.h"
-#include "help/HelpTexts.h"
-#include "platform/Colour.h"
+#include "help/qt/HelpTextWindow.h"
+#include "help/qt/HelpTexts.h"
+#include "platform/qt/Colour.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "help/InfoWindow.h"
-#include "help/HelpTextWindow.h"
-#include "holidays/HolidayListWindow.h"
+#include "help/qt/InfoWindow.h"
+#include "help/qt/HelpTextWindow.h"
+#include "holidays/qt/HolidayListWindow.h"
 
 #include <QApplication>
 #include <QGroupBox>

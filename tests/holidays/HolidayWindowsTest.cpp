@@ -1,5 +1,5 @@
-#include "holidays/HolidayListWindow.h"
-#include "holidays/SchoolHolidayWindow.h"
+#include "holidays/qt/HolidayListWindow.h"
+#include "holidays/qt/SchoolHolidayWindow.h"
 
 #include <QTest>
 #include <QTimer>

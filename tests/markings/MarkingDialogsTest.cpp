@@ -1,5 +1,5 @@
-#include "markings/CalendarBarDialog.h"
-#include "markings/ShiftMarkingDialog.h"
+#include "markings/qt/CalendarBarDialog.h"
+#include "markings/qt/ShiftMarkingDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>

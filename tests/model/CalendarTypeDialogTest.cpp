@@ -1,4 +1,4 @@
-#include "model/CalendarTypeDialog.h"
+#include "model/qt/CalendarTypeDialog.h"
 
 #include <QRadioButton>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "model/DateEntryDialog.h"
+#include "model/qt/DateEntryDialog.h"
 
 #include <QDateEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "RecordingMessageBoxes.h"
-#include "notes/DayNoteEditor.h"
+#include "notes/qt/DayNoteEditor.h"
 #include "notes/NoteCipher.h"
-#include "notes/PeriodicNoteEditor.h"
-#include "notes/WeekdayNoteEditor.h"
-#include "notes/YearlyNoteEditor.h"
+#include "notes/qt/PeriodicNoteEditor.h"
+#include "notes/qt/WeekdayNoteEditor.h"
+#include "notes/qt/YearlyNoteEditor.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
 

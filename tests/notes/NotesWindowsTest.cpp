@@ -1,8 +1,8 @@
 #include "RecordingMessageBoxes.h"
-#include "notes/BulkDeletionDialog.h"
-#include "notes/NoteMenuDialog.h"
-#include "notes/NotesTextWindow.h"
-#include "platform/ScreenFit.h"
+#include "notes/qt/BulkDeletionDialog.h"
+#include "notes/qt/NoteMenuDialog.h"
+#include "notes/qt/NotesTextWindow.h"
+#include "platform/qt/ScreenFit.h"
 
 #include <QApplication>
 #include <QCheckBox>

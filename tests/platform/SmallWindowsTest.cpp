@@ -1,10 +1,10 @@
-#include "accounts/AccountEntryWindows.h"
-#include "accounts/EarliestBlockStartWindow.h"
-#include "markings/CalendarBarDialog.h"
-#include "markings/ShiftMarkingDialog.h"
-#include "model/CalendarTypeDialog.h"
-#include "model/DateEntryDialog.h"
-#include "platform/MessageBoxes.h"
+#include "accounts/qt/AccountEntryWindows.h"
+#include "accounts/qt/EarliestBlockStartWindow.h"
+#include "markings/qt/CalendarBarDialog.h"
+#include "markings/qt/ShiftMarkingDialog.h"
+#include "model/qt/CalendarTypeDialog.h"
+#include "model/qt/DateEntryDialog.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

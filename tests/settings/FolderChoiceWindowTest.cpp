@@ -1,4 +1,4 @@
-#include "settings/FolderChoiceWindow.h"
+#include "settings/qt/FolderChoiceWindow.h"
 
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"

@@ -1,4 +1,4 @@
-#include "settings/LoginWindow.h"
+#include "settings/qt/LoginWindow.h"
 #include "support/TestStore.h"
 
 #include "RecordingMessageBoxes.h"

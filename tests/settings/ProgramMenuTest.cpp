@@ -1,4 +1,4 @@
-#include "settings/ProgramMenu.h"
+#include "settings/qt/ProgramMenu.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "settings/SettingsDialog.h"
+#include "settings/qt/SettingsDialog.h"
 #include "support/TestStore.h"
 
 #include "RecordingMessageBoxes.h"

@@ -1,9 +1,9 @@
-#include "shell/MainWindow.h"
+#include "shell/qt/MainWindow.h"
 
-#include "notes/BulkDeletionDialog.h"
+#include "notes/qt/BulkDeletionDialog.h"
 #include "notes/NoteCipher.h"
-#include "notes/NoteEditorDialog.h"
-#include "notes/NoteMenuDialog.h"
+#include "notes/qt/NoteEditorDialog.h"
+#include "notes/qt/NoteMenuDialog.h"
 
 #include "MainWindowFixture.h"
 #include "support/TemporaryFolder.h"

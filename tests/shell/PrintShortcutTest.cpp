@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
-#include "accounts/CalendarExportWindow.h"
-#include "platform/DateField.h"
+#include "accounts/qt/CalendarExportWindow.h"
+#include "platform/qt/DateField.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MainWindow.h"
+#include "shell/qt/MainWindow.h"
 
 #include "RecordingMessageBoxes.h"
 

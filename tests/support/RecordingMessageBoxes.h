@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <QStringList>
 #include <QWidget>

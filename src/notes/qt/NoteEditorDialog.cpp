@@ -1,0 +1,301 @@
+#include "notes/qt/NoteEditorDialog.h"
+
+#include "notes/NoteCipher.h"
+#include "notes/NoteEditing.h"
+#include "platform/qt/ScreenFit.h"
+#include "platform/Windows1252.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tp {
+
+namespace {
+
+constexpr int kTextFieldWidth = 25;  // in character widths
+constexpr int kTextFieldHeight = 60; // in row heights
+constexpr int kControlColumnWidth = 18;
+
+// Stand-ins in the field for a lone CR and a lone LF of a note read with a wrong password: the
+// field knows only one line break, and a lone one saved as CR LF would shift every later
+// character against the password.
+constexpr char16_t kLoneCarriageReturn = 0xE00D;
+constexpr char16_t kLoneLineFeed = 0xE00A;
+
+// The field's raw text (paragraph and line separators as breaks, no-break spaces kept) with
+// CR LF line breaks.
+QString storedForm(const QString& fieldText) {
+    QString stored;
+    stored.reserve(fieldText.size() + fieldText.size() / 16);
+    for (const QChar character : fieldText) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator ||
+            character == QLatin1Char('\n'))
+            stored += QStringLiteral("\r\n");
+        else if (character == kLoneCarriageReturn)
+            stored += QLatin1Char('\r');
+        else if (character == kLoneLineFeed)
+            stored += QLatin1Char('\n');
+        else
+            stored += character;
+    }
+    return stored;
+}
+
+QString fieldForm(const QString& storedText) {
+    QString field;
+    field.reserve(storedText.size());
+    for (qsizetype i = 0; i < storedText.size(); ++i) {
+        const QChar character = storedText[i];
+        if (character == QLatin1Char('\r') && i + 1 < storedText.size() &&
+            storedText[i + 1] == QLatin1Char('\n')) {
+            field += QLatin1Char('\n');
+            ++i;
+        } else if (character == QLatin1Char('\r')) {
+            field += QChar(kLoneCarriageReturn);
+        } else if (character == QLatin1Char('\n')) {
+            field += QChar(kLoneLineFeed);
+        } else {
+            field += character;
+        }
+    }
+    return field;
+}
+
+bool holdsUnreadableCharacters(const QString& text) {
+    return hasUnreadableCharacters(windows1252FromUtf8(text.toStdString()));
+}
+
+QPushButton* columnButton(QVBoxLayout* column, const QString& label, const QString& tip) {
+    auto* button = new QPushButton(label);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    column->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+NoteEditorDialog::NoteEditorDialog(NoteEditorContext context, const QString& title, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
+    const int w = context_.unitW;
+    const int h = context_.unitH;
+    setWindowTitle(title);
+    setFixedSize((kTextFieldWidth + kControlColumnWidth + 3) * w, (kTextFieldHeight + 2) * h);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, context_.background);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    textField_ = new QPlainTextEdit(this);
+    textField_->setGeometry(w, h, kTextFieldWidth * w, kTextFieldHeight * h);
+    textField_->setTabChangesFocus(false);
+
+    auto* column = new QWidget(this);
+    column->setGeometry((kTextFieldWidth + 2) * w, h, kControlColumnWidth * w,
+                        kTextFieldHeight * h);
+    controlColumn_ = new QVBoxLayout(column);
+    controlColumn_->setContentsMargins(0, 0, 0, 0);
+    saveButton_ =
+        columnButton(controlColumn_, QStringLiteral("Speichern"),
+                     QStringLiteral("Speichert die Notiz und verlässt das Eingabefenster"));
+    undoAllButton_ = columnButton(
+        controlColumn_, QStringLiteral("Alles zurück"),
+        QStringLiteral(
+            "Nimmt alle Änderungen zurück, sofern beim Aufruf bereits ein Text vorhanden war"));
+    clearTextButton_ = columnButton(controlColumn_, QStringLiteral("Lösche Text"),
+                                    QStringLiteral("Löscht den gesamten Text"));
+    deleteNoteButton_ =
+        columnButton(controlColumn_, QStringLiteral("Lösche Notiz"),
+                     QStringLiteral("Löscht die gesamte Notiz und verlässt das Eingabefenster"));
+    controlColumn_->addSpacing(h);
+
+    connect(textField_, &QPlainTextEdit::textChanged, this, &NoteEditorDialog::limitLength);
+    connect(saveButton_, &QPushButton::clicked, this, &NoteEditorDialog::leave);
+    connect(undoAllButton_, &QPushButton::clicked, this, [this] {
+        if (loadedText_.isEmpty())
+            return;
+        textField_->setPlainText(fieldForm(loadedText_));
+        textField_->setFocus();
+    });
+    connect(clearTextButton_, &QPushButton::clicked, this, [this] {
+        textField_->clear();
+        textField_->setFocus();
+    });
+    connect(deleteNoteButton_, &QPushButton::clicked, this, [this] {
+        textField_->clear();
+        leave();
+    });
+    textField_->setFocus();
+    fitToScreen(*this, {textField_, column});
+}
+
+QString NoteEditorDialog::text() const {
+    return storedForm(textField_->document()->toRawText());
+}
+
+void NoteEditorDialog::load(const QString& storedText) {
+    loadedText_ = storedText;
+    textField_->setPlainText(fieldForm(storedText));
+    textField_->moveCursor(QTextCursor::End);
+    textField_->setFocus();
+    if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
+        unreadableWarningDone_ = true;
+        if (isVisible())
+            warnOfUnreadableCharacters();
+        else
+            unreadableWarningDue_ = true;
+    }
+}
+
+void NoteEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!unreadableWarningDue_)
+        return;
+    unreadableWarningDue_ = false;
+    // Once the editor is on screen, so that the message stands over the note it speaks of.
+    QTimer::singleShot(0, this, &NoteEditorDialog::warnOfUnreadableCharacters);
+}
+
+void NoteEditorDialog::warnOfUnreadableCharacters() {
+    context_.messages.inform(
+        this, QStringLiteral("Info"),
+        QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
+}
+
+QString NoteEditorDialog::readNote(const std::string& fileName) {
+    const StoredNote note =
+        readNoteFile(context_.store, context_.folder, fileName, context_.password);
+    if (note.status == DataFileStatus::Unreadable) {
+        unreadableNoteMessage_ = QStringLiteral("Die Notiz vom ") + dateText() +
+                                 QStringLiteral(" konnte nicht gelesen werden: ") +
+                                 QString::fromStdString(note.reason) +
+                                 QStringLiteral(". Sie bleibt unverändert.");
+        if (isVisible())
+            tellUnreadableNote();
+    }
+    return QString::fromStdString(note.text);
+}
+
+void NoteEditorDialog::tellUnreadableNote() {
+    if (unreadableNoteMessage_.isEmpty())
+        return;
+    context_.messages.inform(isVisible() ? this : parentWidget(), QStringLiteral("Fehler"),
+                             unreadableNoteMessage_);
+    unreadableNoteMessage_.clear();
+}
+
+QString NoteEditorDialog::dateText() const {
+    const CivilDate date = civilFromDayNumber(context_.day);
+    return QStringLiteral("%1.%2.%3")
+        .arg(date.day, 2, 10, QLatin1Char('0'))
+        .arg(date.month, 2, 10, QLatin1Char('0'))
+        .arg(date.year, 4, 10, QLatin1Char('0'));
+}
+
+NoteEditorDialog::StepControls NoteEditorDialog::addStepControls() {
+    StepControls controls;
+    auto* row = new QHBoxLayout;
+    controls.previous = new QPushButton(QStringLiteral(" < "));
+    controls.previous->setToolTip(QStringLiteral("Vorherige Notiz für diesen Tag"));
+    controls.previous->setAutoDefault(false);
+    // "Eintrag i von insgesamt n" is wider than the column: it gets a row of its own under the
+    // buttons and breaks into two lines where it must.
+    controls.entry = new QLabel;
+    controls.entry->setAlignment(Qt::AlignCenter);
+    controls.entry->setWordWrap(true);
+    controls.next = new QPushButton(QStringLiteral(" > "));
+    controls.next->setToolTip(QStringLiteral("Nächste Notiz für diesen Tag"));
+    controls.next->setAutoDefault(false);
+    row->addWidget(controls.previous);
+    row->addStretch(1);
+    row->addWidget(controls.next);
+    controlColumn_->addLayout(row);
+    controlColumn_->addWidget(controls.entry);
+    return controls;
+}
+
+QString NoteEditorDialog::entryText(int shown, int count) {
+    return QStringLiteral("Eintrag %1 von insgesamt %2").arg(shown).arg(count);
+}
+
+void NoteEditorDialog::limitLength() {
+    QString stored = text();
+    if (stored.size() <= kNoteLengthLimit)
+        return;
+    stored.truncate(kNoteLengthLimit);
+    if (stored.endsWith(QLatin1Char('\r')))
+        stored.chop(1); // never half a line break
+    textField_->setPlainText(fieldForm(stored));
+    textField_->moveCursor(QTextCursor::End);
+    context_.messages.inform(
+        this, QStringLiteral("Info"),
+        QStringLiteral("Die Länge der Notiz wurde auf %1 Zeichen gekürzt!").arg(stored.size()));
+}
+
+void NoteEditorDialog::reject() {
+    if (text() != loadedText_ &&
+        !context_.messages.ask(this, QStringLiteral("Sollen die Änderungen gespeichert werden?")))
+        textField_->setPlainText(fieldForm(loadedText_));
+    leave();
+}
+
+void NoteEditorDialog::leave() {
+    const QString finalText = QString::fromStdString(withoutTrailingControls(text().toStdString()));
+    if (repetitionChanged() && !mayOverwrite()) {
+        // The user keeps the other note of that repetition: nothing is saved.
+        accept();
+        return;
+    }
+    // A note that could not be read is neither replaced nor deleted. Left unchanged or empty,
+    // the editor just closes (the user was told when it opened); a text typed anew stays in
+    // the field with the reason.
+    if (context_.store.isUnreadable(noteFilePath(context_.folder, fileName()))) {
+        if (finalText.isEmpty() || finalText == loadedText_) {
+            accept();
+            return;
+        }
+        context_.messages.inform(
+            this, QStringLiteral("Fehler"),
+            noteDescription() + QStringLiteral(" wurde nicht gespeichert.\n") +
+                QString::fromStdString(
+                    refusedUnreadableFile(noteFilePath(context_.folder, fileName())).reason));
+        return;
+    }
+    // A note read with a wrong password may end in control characters; left as it was, it is
+    // not written again without them.
+    const QString loadedFinalText =
+        QString::fromStdString(withoutTrailingControls(loadedText_.toStdString()));
+    const bool mustSave =
+        finalText != loadedFinalText || finalText.isEmpty() || repetitionChanged();
+    if (mustSave && holdsUnreadableCharacters(finalText) &&
+        !context_.messages.ask(
+            this, QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort "
+                                 "richtig?\nSoll sie trotzdem gespeichert werden?")))
+        return; // the stored note stays as it is; the text stays in the field
+    if (mustSave) {
+        const NoteFileResult result =
+            writeNoteFile(context_.store, context_.folder, context_.indexes, kind(), fileName(),
+                          finalText.toStdString(), context_.password);
+        changedNotes_ = true;
+        if (!result.ok) {
+            // A text that could not be stored stays in the field.
+            context_.messages.inform(this, QStringLiteral("Fehler"),
+                                     noteDescription() + QStringLiteral(" wurde nicht ") +
+                                         (finalText.isEmpty() ? QStringLiteral("gelöscht")
+                                                              : QStringLiteral("gespeichert")) +
+                                         QStringLiteral(".\n") +
+                                         QString::fromStdString(result.reason));
+            if (!finalText.isEmpty())
+                return;
+        }
+        repetitionSaved();
+    }
+    accept();
+}
+
+} // namespace tp

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "notes/qt/NoteEditorDialog.h"
+#include "notes/NoteKind.h"
+
+namespace tp {
+
+// Opens the editor of `kind` for the context's day and waits until it is left; true when a
+// note file was written or deleted.
+bool runNoteEditor(NoteKind kind, const NoteEditorContext& context, QWidget* parent);
+
+} // namespace tp

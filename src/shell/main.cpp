@@ -1,8 +1,0 @@
-#include "shell/Application.h"
-
-#include <QApplication>
-
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return tp::runTurnoplaner(application);
-}

@@ -1,0 +1,117 @@
+#include "shell/qt/Application.h"
+
+#include "platform/Clock.h"
+#include "platform/qt/MessageBoxes.h"
+#include "shell/MainCommands.h"
+#include "shell/qt/MainWindow.h"
+#include "shell/qt/SessionEnd.h"
+#include "shell/qt/StartUp.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSessionManager>
+#include <QTimer>
+#include <QTranslator>
+
+#include <filesystem>
+#include <system_error>
+
+namespace tp {
+
+namespace {
+
+// Standard Qt dialogs speak German ("Ja", "Nein", "Abbrechen").
+void installGermanQtTranslation(QApplication& application, QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&translator);
+}
+
+// The folder the program was started in; empty when it can no longer be named (it was
+// removed while the program started), and the program then runs without data folders.
+std::filesystem::path startFolderOfProgram() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error)
+        return {};
+    return folder;
+}
+
+// Once the session ends, every dialog is left as by its close box: the one open now, and any
+// that the interrupted command opens after it, so that nothing waits for an answer.
+class DialogCloser : public QObject {
+  public:
+    using QObject::QObject;
+
+    static void closeOpenDialogs() {
+        for (int nested = 0; nested < 16; ++nested) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->close())
+                return;
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isModal())
+                QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+        return false;
+    }
+};
+
+} // namespace
+
+void quitLikeEscape(MainWindow& window) {
+    const QString closerName = QStringLiteral("sessionEndDialogCloser");
+    if (!window.findChild<QObject*>(closerName, Qt::FindDirectChildrenOnly)) {
+        // Lives as long as the window, and watches the dialogs of the whole application.
+        auto* closer = new DialogCloser(&window);
+        closer->setObjectName(closerName);
+        QApplication::instance()->installEventFilter(closer);
+    }
+    DialogCloser::closeOpenDialogs();
+    // Saved without asking: nobody may be there to answer.
+    window.endSession(true);
+    window.close();
+}
+
+int runTurnoplaner(QApplication& application) {
+    QTranslator qtTranslator;
+    installGermanQtTranslation(application, qtTranslator);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    SystemClock clock;
+    QtMessageBoxes messages;
+    SystemFileSystem files;
+    Session session(files, clock);
+    const SessionReport started = startSessionWhileFontsLoad(session, startFolderOfProgram());
+    MainWindow window(session, desktopServices(clock, messages));
+
+    // The end of the session quits the way Escape does, so that everything is saved; from the
+    // start on, as the first dialogs may already be open when it comes.
+    SessionEndWatcher sessionEnd([&window] { quitLikeEscape(window); });
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { quitLikeEscape(window); });
+#endif
+
+    window.startUp();
+    int exitStatus = 0;
+    if (!window.quitRequested()) { // the session may have ended during the start-up dialogs
+        window.show();
+        // Told inside the event loop, so that the end of the session can still end it.
+        QTimer::singleShot(0, &window, [&] {
+            window.tell(started);
+            window.offerLastUser();
+        });
+        exitStatus = application.exec();
+    }
+    // The window ends the run by itself; an end that came some other way saves all the same.
+    window.endSession(true);
+    return exitStatus;
+}
+
+} // namespace tp
