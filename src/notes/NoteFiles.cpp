@@ -25,10 +25,6 @@ fs::path pathOfName(const std::string& fileName) {
     return fs::path(std::u8string(fileName.begin(), fileName.end()));
 }
 
-NoteFileResult failure(std::string reason) {
-    return {false, std::move(reason)};
-}
-
 // The file names of the folder that end in `extension`, folders included, sorted by name so
 // that every platform and every run sees them in the same order; nothing when the folder
 // cannot be listed.
@@ -90,12 +86,9 @@ std::string fileNameOfEntry(NoteKind kind, std::int32_t code) {
 
 // Removes one note file; a missing file is no failure, a folder of that name is, and a file
 // that could not be read stays.
-NoteFileResult deleteNoteFile(UserFileStore& store, const fs::path& folder,
-                              const std::string& fileName) {
-    const SaveResult removed = store.remove(folder / pathOfName(fileName));
-    if (!removed.ok)
-        return failure(removed.reason);
-    return {};
+SaveResult deleteNoteFile(UserFileStore& store, const fs::path& folder,
+                          const std::string& fileName) {
+    return store.remove(folder / pathOfName(fileName));
 }
 
 int deleteFiles(UserFileStore& store, const fs::path& folder,
@@ -133,18 +126,14 @@ StoredNote readNoteFile(UserFileStore& store, const fs::path& folder, const std:
     return note;
 }
 
-NoteFileResult writeNoteFile(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
-                             NoteKind kind, const std::string& fileName, const std::string& text,
-                             const std::string& password) {
-    NoteFileResult result;
-    if (text.empty()) {
-        result = deleteNoteFile(store, folder, fileName);
-    } else {
-        const std::string stored = NoteCipher(password).encipherNote(windows1252FromUtf8(text));
-        if (const SaveResult saved = store.save(folder / pathOfName(fileName), stored, true);
-            !saved.ok)
-            result = failure(saved.reason);
-    }
+SaveResult writeNoteFile(UserFileStore& store, const fs::path& folder, NoteIndexes& indexes,
+                         NoteKind kind, const std::string& fileName, const std::string& text,
+                         const std::string& password) {
+    const SaveResult result =
+        text.empty()
+            ? deleteNoteFile(store, folder, fileName)
+            : store.save(folder / pathOfName(fileName),
+                         NoteCipher(password).encipherNote(windows1252FromUtf8(text)), true);
     rebuildNoteIndex(store, folder, indexes, kind);
     return result;
 }

@@ -22,12 +22,6 @@ struct NoteIndexes {
     std::vector<std::int32_t> weekdayNotes;
 };
 
-// The result of a change to a note file; `reason` says in German why it failed.
-struct NoteFileResult {
-    bool ok = true;
-    std::string reason;
-};
-
 // The path of the note file `fileName` (UTF-8) in `folder`.
 std::filesystem::path noteFilePath(const std::filesystem::path& folder,
                                    const std::string& fileName);
@@ -52,9 +46,9 @@ StoredNote readNoteFile(UserFileStore& store, const std::filesystem::path& folde
 
 // Stores the UTF-8 `text` under `fileName`, enciphered with `password`, or deletes the file when
 // the text is empty; then rebuilds the index of `kind`. On failure the old file stays as it was.
-NoteFileResult writeNoteFile(UserFileStore& store, const std::filesystem::path& folder,
-                             NoteIndexes& indexes, NoteKind kind, const std::string& fileName,
-                             const std::string& text, const std::string& password);
+SaveResult writeNoteFile(UserFileStore& store, const std::filesystem::path& folder,
+                         NoteIndexes& indexes, NoteKind kind, const std::string& fileName,
+                         const std::string& text, const std::string& password);
 
 // Rebuilds the index of one kind from the folder listing; returns the number of entries kept.
 int rebuildNoteIndex(UserFileStore& store, const std::filesystem::path& folder,

@@ -3,6 +3,8 @@
 #include "markings/SharedMarkingFiles.h"
 #include "model/BlockCrewOrder.h"
 #include "model/Today.h"
+#include "notes/NotesOfDay.h"
+#include "notes/NotesOverview.h"
 #include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 
@@ -37,13 +39,6 @@ std::string pathText(const fs::path& path) {
 }
 
 } // namespace
-
-void SessionReport::add(SessionReport other) {
-    errors.insert(errors.end(), std::make_move_iterator(other.errors.begin()),
-                  std::make_move_iterator(other.errors.end()));
-    notices.insert(notices.end(), std::make_move_iterator(other.notices.begin()),
-                   std::make_move_iterator(other.notices.end()));
-}
 
 Session::Session(FileSystem& files, const Clock& clock) : store_(files), clock_(clock) {
     takeOverSettings(state_, ProgramSettings{}, crewTableYear());
@@ -99,7 +94,11 @@ SessionReport Session::start(const fs::path& startFolder) {
 SessionReport Session::openDataFolder(const fs::path& folder, const std::string& password) {
     state_.dataFolder = folder;
     state_.notePassword = password;
-    return loadUserData();
+    return loadUserData(Opening::Reading);
+}
+
+bool Session::isUnreadable(const char* fileName) const {
+    return store_.isUnreadable(state_.dataFolder / fileName);
 }
 
 SessionReport Session::checkDataFolder(ProgramSettings settings) {
@@ -115,7 +114,7 @@ SessionReport Session::checkDataFolder(ProgramSettings settings) {
     return report;
 }
 
-SessionReport Session::loadUserData() {
+SessionReport Session::loadUserData(Opening opening) {
     SessionReport report;
     state_.noteIndexes = {};
     state_.shiftMarkings = {};
@@ -124,15 +123,18 @@ SessionReport Session::loadUserData() {
     state_.calendarBarsAsLoaded.clear();
     state_.hoursAccount = {};
     state_.vacationAccount = {};
+    notesListed_ = false;
     const fs::path& folder = state_.dataFolder;
     if (folder.empty())
         return report;
+    const bool working = opening == Opening::Working;
 
     // One listing of the folder serves the notes and the leftovers of interrupted saves.
     std::optional<std::vector<std::string>> names = store_.list(folder);
-    if (names)
+    notesListed_ = names.has_value();
+    if (names && working)
         store_.removeStaleTemporaries(folder, *names);
-    if (const int blocker = store_.files().writeBlocker(folder))
+    if (const int blocker = working ? store_.files().writeBlocker(folder) : 0)
         report.errors.push_back("In den Datenordner \"" + pathText(folder) +
                                 "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +
                                 "). Was jetzt eingegeben wird, kann nicht gespeichert werden.");
@@ -147,11 +149,14 @@ SessionReport Session::loadUserData() {
     if (store_.isUnreadable(folder / kCalendarBarFileName))
         report.errors.push_back(unreadableAtLoading(kCalendarBarFileName));
 
-    SaveResult renewed;
-    const auto vacation = refreshVacationAccount(store_, folder, today(), renewed);
-    if (!renewed.ok)
-        report.errors.push_back(renewed.reason);
-    state_.vacationAccount = vacation.account;
+    if (working) {
+        SaveResult renewed;
+        state_.vacationAccount = refreshVacationAccount(store_, folder, today(), renewed).account;
+        if (!renewed.ok)
+            report.errors.push_back(renewed.reason);
+    } else {
+        state_.vacationAccount = loadVacationAccount(store_, folder).account;
+    }
     state_.hoursAccount = loadHoursAccount(store_, folder).account;
     return report;
 }
@@ -193,8 +198,40 @@ int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report)
     return failures;
 }
 
-NoteFolderAccess Session::notes() {
-    return {store_, state_.dataFolder, state_.noteIndexes, state_.notePassword};
+StoredNote Session::note(const std::string& fileName) {
+    return readNoteFile(store_, state_.dataFolder, fileName, state_.notePassword);
+}
+
+std::optional<std::string> Session::whyNoteIsKept(const std::string& fileName) const {
+    const fs::path file = noteFilePath(state_.dataFolder, fileName);
+    if (!store_.isUnreadable(file))
+        return std::nullopt;
+    return refusedUnreadableFile(file).reason;
+}
+
+SessionReport Session::saveNote(NoteKind kind, const std::string& fileName,
+                                const std::string& text) {
+    SessionReport report;
+    if (const SaveResult written = writeNoteFile(store_, state_.dataFolder, state_.noteIndexes,
+                                                 kind, fileName, text, state_.notePassword);
+        !written.ok)
+        report.errors.push_back(written.reason);
+    return report;
+}
+
+std::string Session::notesOfDay(DayNumber day) {
+    return collectNotesOfDay(store_, state_.dataFolder, state_.noteIndexes, day,
+                             state_.notePassword, NoteTextMode::Window);
+}
+
+std::string Session::noteStatusLine(DayNumber day) {
+    return tp::noteStatusLine(store_, state_.dataFolder, state_.noteIndexes, day,
+                              state_.notePassword);
+}
+
+std::string Session::notesOverview(std::span<const DayNumber> days) {
+    return buildNotesOverview(store_, state_.dataFolder, state_.noteIndexes, state_.notePassword,
+                              days, today());
 }
 
 void Session::refreshAccounts() {
@@ -268,6 +305,14 @@ void Session::applySettings(const ProgramSettings& settings) {
     const fs::path dataFolder = state_.dataFolder;
     takeOverSettings(state_, settings, crewTableYear());
     state_.dataFolder = dataFolder;
+}
+
+SessionReport Session::storeSettings(const ProgramSettings& settings) {
+    SessionReport report;
+    if (const SaveResult saved = saveSettings(store_, userFolderOf(state_), settings); !saved.ok)
+        report.errors.push_back(saved.reason);
+    applySettings(settings);
+    return report;
 }
 
 bool Session::logIn(const std::string& userName, const std::string& password,

@@ -2,25 +2,20 @@
 
 #include "display/PageLook.h"
 #include "notes/BulkDeletion.h"
+#include "notes/UserNotes.h"
 #include "platform/Clock.h"
+#include "platform/SessionReport.h"
 #include "platform/UserFileStore.h"
 #include "session/SessionState.h"
 #include "settings/DataFolderMove.h"
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace tp {
-
-// What an operation has to tell the user.
-struct SessionReport {
-    std::vector<std::string> errors;  // each for a box titled "Fehler"
-    std::vector<std::string> notices; // each for a box titled "Information"
-    bool ok() const { return errors.empty(); }
-    void add(SessionReport other);
-};
 
 // An account as a window opens it: the file's values, or why the window must not open.
 template <typename Account> struct AccountForEntry {
@@ -36,26 +31,16 @@ struct VacationEntry {
     friend bool operator==(const VacationEntry&, const VacationEntry&) = default;
 };
 
-// What the note windows work on: the user's note folder through the store, its indexes and
-// the key of the cipher.
-struct NoteFolderAccess {
-    UserFileStore& store;
-    const std::filesystem::path& folder;
-    NoteIndexes& indexes;
-    const std::string& password;
-};
-
 // One run of the program, or of a report: the running state of the logged-in user and the
 // operations that change it. Every user file is read and written through its one store, so
 // that a file that could not be read is never replaced, shared files are merged under the
 // data folder's lock, and a failed write is told. Holds no window: the main window turns keys
 // and clicks into these operations and draws what they answer.
-class Session {
+class Session final : public UserNotes {
   public:
     Session(FileSystem& files, const Clock& clock);
 
     const SessionState& state() const { return state_; }
-    UserFileStore& store() { return store_; }
 
     DayNumber today() const;
     // The year whose crew order of the vacation block the settings' cycle rotates.
@@ -69,8 +54,13 @@ class Session {
     // cannot be made) the program runs on the defaults without data.
     SessionReport start(const std::filesystem::path& startFolder);
     // Works on the data of `folder` with the note key `password`, without data root and login:
-    // a user's data folder as the reports name it.
+    // a user's data folder as the reports name it. The opening changes nothing there (no
+    // leftovers of interrupted saves removed, no vacation account renewed).
     SessionReport openDataFolder(const std::filesystem::path& folder, const std::string& password);
+    // Whether the data file `fileName` is there but could not be read at the last loading.
+    bool isUnreadable(const char* fileName) const;
+    // Whether the note folder could be listed at the last loading.
+    bool notesListed() const { return notesListed_; }
     // The user who last left the program, if another than the default user.
     const std::string& lastUserName() const { return lastUserName_; }
 
@@ -98,8 +88,18 @@ class Session {
     // Returns the number of notes that could not be deleted.
     int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
 
-    // The notes.
-    NoteFolderAccess notes();
+    // The notes, with the note key of the login.
+    const NoteIndexes& noteIndexes() const override { return state_.noteIndexes; }
+    StoredNote note(const std::string& fileName) override;
+    std::optional<std::string> whyNoteIsKept(const std::string& fileName) const override;
+    SessionReport saveNote(NoteKind kind, const std::string& fileName,
+                           const std::string& text) override;
+    // Every note that applies to `day`, as the notes window shows them; empty when none.
+    std::string notesOfDay(DayNumber day);
+    // The note line of the status panel for `day`.
+    std::string noteStatusLine(DayNumber day);
+    // The notes of `days` under their dates, today's place marked; empty when none.
+    std::string notesOverview(std::span<const DayNumber> days);
 
     // The accounts: read anew for each window; a save writes only the fields the user changed.
     void refreshAccounts();
@@ -112,6 +112,9 @@ class Session {
     ProgramSettings settings() const { return settingsOf(state_); }
     // The settings dialog stored `settings`: they become the running values.
     void applySettings(const ProgramSettings& settings);
+    // The settings dialog's "Speichern": `settings` are written into the user's settings file
+    // as they are, then applied.
+    SessionReport storeSettings(const ProgramSettings& settings);
 
     // Logs in as `userName` with the note key `password`: the present user's data are saved,
     // the new user's folder made when new, his settings read and his data loaded. False (with
@@ -130,7 +133,9 @@ class Session {
     SessionReport saveAll();
 
   private:
-    SessionReport loadUserData();
+    // How a data folder is opened: to work on it, or as a report reads it.
+    enum class Opening { Working, Reading };
+    SessionReport loadUserData(Opening opening = Opening::Working);
     SessionReport checkDataFolder(ProgramSettings settings);
     SessionReport saveSettingsFile();
 
@@ -140,6 +145,7 @@ class Session {
     const Clock& clock_;
     SessionState state_;
     std::string lastUserName_; // as the start found it
+    bool notesListed_ = false;
 };
 
 // The program's state right after a start with `settings` and without data, `today` being the

@@ -80,14 +80,6 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin,
            userName + " - Kalender: " + std::string(calendarTypeInfo(calendarType).label);
 }
 
-void saveAllUserData(UserFileStore& store, const UserDataPlace& place,
-                     const ProgramSettings& settings,
-                     const std::function<void()>& saveChangedMarkingsAndBars) {
-    if (saveChangedMarkingsAndBars)
-        saveChangedMarkingsAndBars();
-    saveSettings(store, userFolderOf(place.dataRoot, place.userName), settings);
-}
-
 UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
                       const std::string& newName, ProgramSettings& settings,
                       const std::function<void()>& saveOldUserData) {

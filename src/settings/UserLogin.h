@@ -30,13 +30,6 @@ std::optional<std::string> userNameRefusal(std::string_view name);
 std::string mainWindowTitle(const std::string& userName, bool afterLogin,
                             CalendarType calendarType);
 
-// Writes what the current user changed: the markings and bars through
-// `saveChangedMarkingsAndBars` (which writes each only when it changed), then the settings
-// into the user's folder. Used at every login and at the end of the program.
-void saveAllUserData(UserFileStore& store, const UserDataPlace& place,
-                     const ProgramSettings& settings,
-                     const std::function<void()>& saveChangedMarkingsAndBars);
-
 enum class UserSwitchOutcome {
     Switched,
     NameNotAllowed,   // nothing was saved, created or changed
@@ -56,12 +49,11 @@ struct UserSwitch {
     ReadResult settingsRead = ReadResult::Missing;
 };
 
-// Logs in as `newName`: saves the old user's data (`saveOldUserData`, usually a call of
-// saveAllUserData), creates the new user's hidden folder with a complete settings file made
-// from the current values when the name is new, then reads that user's settings into
-// `settings` (the caller takes them over) and checks his data folder. The
-// caller then loads notes, markings, bars and accounts from `place.dataFolder`, sets the
-// title and redraws.
+// Logs in as `newName`: saves the old user's data (`saveOldUserData`), creates the new user's
+// hidden folder with a complete settings file made from the current values when the name is
+// new, then reads that user's settings into `settings` (the caller takes them over) and checks
+// his data folder. The caller then loads notes, markings, bars and accounts from
+// `place.dataFolder`, sets the title and redraws.
 UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
                       const std::string& newName, ProgramSettings& settings,
                       const std::function<void()>& saveOldUserData);

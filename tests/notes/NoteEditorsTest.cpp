@@ -1,11 +1,11 @@
 #include "RecordingMessageBoxes.h"
-#include "notes/qt/DayNoteEditor.h"
 #include "notes/NoteCipher.h"
+#include "notes/qt/DayNoteEditor.h"
 #include "notes/qt/PeriodicNoteEditor.h"
 #include "notes/qt/WeekdayNoteEditor.h"
 #include "notes/qt/YearlyNoteEditor.h"
+#include "session/Session.h"
 #include "support/TemporaryFolder.h"
-#include "support/TestStore.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,13 +22,16 @@ namespace {
 
 class Notes {
   public:
-    test::TestStore store;
-    NoteEditorContext context(DayNumber day) {
-        return {store, folder.path(), indexes, "", messages, day, 8, 16};
+    Notes() { open(""); }
+    NoteEditorContext context(DayNumber day) { return {session, messages, day, 8, 16}; }
+    // Reads the folder anew, with the note key `password` from now on.
+    void open(const std::string& password) {
+        session.openDataFolder(folder.path(), password);
+        password_ = password;
     }
     void put(const std::string& name, const std::string& bytes) {
         std::ofstream(folder.path() / name, std::ios::binary) << bytes;
-        indexes = *readNoteIndexes(test::TestStore{}, folder.path());
+        open(password_);
     }
     std::string bytesOf(const std::string& name) const {
         std::ifstream in(folder.path() / name, std::ios::binary);
@@ -43,8 +46,14 @@ class Notes {
     }
 
     test::TemporaryFolder folder;
-    NoteIndexes indexes;
+    SystemFileSystem disk;
+    FixedClock clock{{2016, 12, 24, 12, 0, 0}};
+    Session session{disk, clock};
+    const NoteIndexes& indexes = session.state().noteIndexes;
     test::RecordingMessageBoxes messages;
+
+  private:
+    std::string password_;
 };
 
 const DayNumber kChristmasEve = dayNumberOf(2016, 12, 24);
@@ -111,9 +120,8 @@ class NoteEditorsTest : public QObject {
         Notes notes;
         const std::string note = "Oma\r\nGeschenke holen\r\nBrief an Tante Erna";
         notes.put("20161124.txt", NoteCipher("geheim").encipherNote(note));
-        NoteEditorContext context = notes.context(kChristmasEve);
-        context.password = "falsch";
-        DayNoteEditor editor(context);
+        notes.open("falsch");
+        DayNoteEditor editor(notes.context(kChristmasEve));
         editor.show();
         const QString warning =
             QStringLiteral("Info: Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?");
@@ -166,7 +174,7 @@ class NoteEditorsTest : public QObject {
     void failedSaveKeepsTheEditorOpen() {
         Notes notes;
         std::filesystem::create_directories(notes.folder.path() / "20161124.txt" / "x");
-        notes.indexes = *readNoteIndexes(test::TestStore{}, notes.folder.path());
+        notes.open("");
         DayNoteEditor editor(notes.context(kChristmasEve));
         editor.show();
         editor.textField()->setPlainText(QStringLiteral("wichtig"));

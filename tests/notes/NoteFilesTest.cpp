@@ -83,12 +83,12 @@ TEST_F(NoteFilesTest, EmptyTextDeletesAndSavingReplaces) {
 TEST_F(NoteFilesTest, FailedWriteOrDeletionIsReportedAndKeepsWhatWasThere) {
     fs::create_directory(folder.path() / "20160001.txt");
     put("20160001.txt/inside", "x");
-    const NoteFileResult written = writeNoteFile(test::TestStore{}, folder.path(), indexes,
-                                                 NoteKind::Day, "20160001.txt", "Text", "");
+    const SaveResult written = writeNoteFile(test::TestStore{}, folder.path(), indexes,
+                                             NoteKind::Day, "20160001.txt", "Text", "");
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.reason.find("20160001.txt"), std::string::npos) << written.reason;
-    const NoteFileResult deleted = writeNoteFile(test::TestStore{}, folder.path(), indexes,
-                                                 NoteKind::Day, "20160001.txt", "", "");
+    const SaveResult deleted = writeNoteFile(test::TestStore{}, folder.path(), indexes,
+                                             NoteKind::Day, "20160001.txt", "", "");
     EXPECT_FALSE(deleted.ok);
     EXPECT_TRUE(fs::is_directory(folder.path() / "20160001.txt"));
     EXPECT_EQ(bytesOf("20160001.txt/inside"), "x");

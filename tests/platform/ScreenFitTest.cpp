@@ -8,7 +8,7 @@
 #include "model/qt/CalendarTypeDialog.h"
 #include "notes/qt/DayNoteEditor.h"
 #include "notes/qt/NotesTextWindow.h"
-#include "support/TestStore.h"
+#include "session/Session.h"
 
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -55,8 +55,8 @@ class ScreenFitTest : public QObject {
             return new InfoWindow({{8, 16}, 0xD8E9EC, font});
         });
         QTest::newRow("Tagesnotiz") << std::function<QWidget*()>([this] {
-            return new DayNoteEditor({store_, folder_.path(), indexes_, "", messages_,
-                                      dayNumberOf(2026, 12, 24), 8, 16});
+            session_.openDataFolder(folder_.path(), {});
+            return new DayNoteEditor({session_, messages_, dayNumberOf(2026, 12, 24), 8, 16});
         });
         QTest::newRow("Jahresstunden") << std::function<QWidget*()>(
             [] { return new YearlyHoursWindow(ShiftSystem{}, 2026, 1982.76f, 2088.0f); });
@@ -100,8 +100,9 @@ class ScreenFitTest : public QObject {
 
   private:
     test::TemporaryFolder folder_;
-    test::TestStore store_;
-    NoteIndexes indexes_;
+    SystemFileSystem disk_;
+    FixedClock clock_{{2026, 12, 24, 12, 0, 0}};
+    Session session_{disk_, clock_};
     test::RecordingMessageBoxes messages_;
 };
 

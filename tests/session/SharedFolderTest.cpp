@@ -210,12 +210,8 @@ TEST(SharedFolder, UnreadableFilesAreNeverReplaced) {
 #ifndef _WIN32
     const fs::path note = shared.path() / "20161124.txt";
     ASSERT_EQ(::mkfifo(note.c_str(), 0600), 0);
-    const NoteFolderAccess notes = run.session.notes();
-    EXPECT_EQ(readNoteFile(notes.store, notes.folder, "20161124.txt", "").status,
-              DataFileStatus::Unreadable);
-    EXPECT_FALSE(writeNoteFile(notes.store, notes.folder, notes.indexes, NoteKind::Day,
-                               "20161124.txt", "", "")
-                     .ok);
+    EXPECT_EQ(run.session.note("20161124.txt").status, DataFileStatus::Unreadable);
+    EXPECT_FALSE(run.session.saveNote(NoteKind::Day, "20161124.txt", "").ok());
     EXPECT_TRUE(fs::is_fifo(note));
 #endif
 }

@@ -64,8 +64,7 @@ class LoginWindowTest : public QObject {
             const UserSwitch change =
                 switchUser(store, dataRoot, entered->userName.toStdString(), settings, [this] {
                     ++oldUserSaves;
-                    saveAllUserData(store, {dataRoot, settings.userName, dataRoot / "Programm"},
-                                    settings, {});
+                    saveSettings(store, userFolderOf(dataRoot, settings.userName), settings);
                 });
             if (change.outcome != UserSwitchOutcome::Switched) {
                 messages.inform(nullptr, QStringLiteral("Fehler"),

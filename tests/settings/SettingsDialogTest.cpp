@@ -174,8 +174,8 @@ class SettingsDialogTest : public QObject {
             typeInto(dialog.targetHours40Field(), "  2088");
             QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
         });
-        test::TestStore store;
-        QVERIFY(editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages));
+        QVERIFY(editProgramSettings(nullptr, settings, 2026, messages));
+        saveSettings(test::TestStore{}, folder.path(), settings); // as the session stores them
 
         const ProgramSettings stored = storedSettings(folder.path());
         QCOMPARE(stored.latitude, -48.45);
@@ -220,9 +220,7 @@ class SettingsDialogTest : public QObject {
             QVERIFY(dialog.isVisible()); // "Info" keeps the dialog open
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        test::TestStore store;
-        QVERIFY(
-            !editProgramSettings(nullptr, store, settings, 2026, folder.path(), messages, hooks));
+        QVERIFY(!editProgramSettings(nullptr, settings, 2026, messages, hooks));
         QCOMPARE(messages.shown, QStringList{QStringLiteral(
                                      "Info: Die Länge des Namens wurde auf 50 Zeichen gekürzt!")});
         QCOMPARE(lastCount, QStringLiteral("50 von max. 50 Zeichen."));

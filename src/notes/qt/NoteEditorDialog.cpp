@@ -2,8 +2,8 @@
 
 #include "notes/NoteCipher.h"
 #include "notes/NoteEditing.h"
-#include "platform/qt/ScreenFit.h"
 #include "platform/Windows1252.h"
+#include "platform/qt/ScreenFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -168,8 +168,7 @@ void NoteEditorDialog::warnOfUnreadableCharacters() {
 }
 
 QString NoteEditorDialog::readNote(const std::string& fileName) {
-    const StoredNote note =
-        readNoteFile(context_.store, context_.folder, fileName, context_.password);
+    const StoredNote note = context_.notes.note(fileName);
     if (note.status == DataFileStatus::Unreadable) {
         unreadableNoteMessage_ = QStringLiteral("Die Notiz vom ") + dateText() +
                                  QStringLiteral(" konnte nicht gelesen werden: ") +
@@ -197,8 +196,8 @@ QString NoteEditorDialog::dateText() const {
         .arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
-NoteEditorDialog::StepControls NoteEditorDialog::addStepControls() {
-    StepControls controls;
+void NoteEditorDialog::addStepControls(int count) {
+    StepControls& controls = step_;
     auto* row = new QHBoxLayout;
     controls.previous = new QPushButton(QStringLiteral(" < "));
     controls.previous->setToolTip(QStringLiteral("Vorherige Notiz für diesen Tag"));
@@ -216,11 +215,23 @@ NoteEditorDialog::StepControls NoteEditorDialog::addStepControls() {
     row->addWidget(controls.next);
     controlColumn_->addLayout(row);
     controlColumn_->addWidget(controls.entry);
-    return controls;
+    controlColumn_->addStretch(1);
+    connect(controls.previous, &QPushButton::clicked, this, [this] {
+        if (stepEntry_ > 1)
+            stepTo(stepEntry_ - 1);
+    });
+    connect(controls.next, &QPushButton::clicked, this, [this] {
+        if (stepEntry_ < stepCount_)
+            stepTo(stepEntry_ + 1);
+    });
+    stepCount_ = count;
+    stepTo(1);
 }
 
-QString NoteEditorDialog::entryText(int shown, int count) {
-    return QStringLiteral("Eintrag %1 von insgesamt %2").arg(shown).arg(count);
+void NoteEditorDialog::stepTo(int entry) {
+    stepEntry_ = entry;
+    step_.entry->setText(QStringLiteral("Eintrag %1 von insgesamt %2").arg(entry).arg(stepCount_));
+    showEntry(entry);
 }
 
 void NoteEditorDialog::limitLength() {
@@ -254,16 +265,14 @@ void NoteEditorDialog::leave() {
     // A note that could not be read is neither replaced nor deleted. Left unchanged or empty,
     // the editor just closes (the user was told when it opened); a text typed anew stays in
     // the field with the reason.
-    if (context_.store.isUnreadable(noteFilePath(context_.folder, fileName()))) {
+    if (const auto kept = context_.notes.whyNoteIsKept(fileName())) {
         if (finalText.isEmpty() || finalText == loadedText_) {
             accept();
             return;
         }
-        context_.messages.inform(
-            this, QStringLiteral("Fehler"),
-            noteDescription() + QStringLiteral(" wurde nicht gespeichert.\n") +
-                QString::fromStdString(
-                    refusedUnreadableFile(noteFilePath(context_.folder, fileName())).reason));
+        context_.messages.inform(this, QStringLiteral("Fehler"),
+                                 noteDescription() + QStringLiteral(" wurde nicht gespeichert.\n") +
+                                     QString::fromStdString(*kept));
         return;
     }
     // A note read with a wrong password may end in control characters; left as it was, it is
@@ -278,18 +287,17 @@ void NoteEditorDialog::leave() {
                                  "richtig?\nSoll sie trotzdem gespeichert werden?")))
         return; // the stored note stays as it is; the text stays in the field
     if (mustSave) {
-        const NoteFileResult result =
-            writeNoteFile(context_.store, context_.folder, context_.indexes, kind(), fileName(),
-                          finalText.toStdString(), context_.password);
+        const SessionReport result =
+            context_.notes.saveNote(kind(), fileName(), finalText.toStdString());
         changedNotes_ = true;
-        if (!result.ok) {
+        if (!result.ok()) {
             // A text that could not be stored stays in the field.
             context_.messages.inform(this, QStringLiteral("Fehler"),
                                      noteDescription() + QStringLiteral(" wurde nicht ") +
                                          (finalText.isEmpty() ? QStringLiteral("gelöscht")
                                                               : QStringLiteral("gespeichert")) +
                                          QStringLiteral(".\n") +
-                                         QString::fromStdString(result.reason));
+                                         QString::fromStdString(result.errors.front()));
             if (!finalText.isEmpty())
                 return;
         }

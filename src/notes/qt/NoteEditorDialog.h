@@ -1,13 +1,12 @@
 #pragma once
 
 #include "model/DayNumber.h"
-#include "notes/NoteFiles.h"
+#include "notes/UserNotes.h"
 #include "platform/qt/MessageBoxes.h"
 
 #include <QColor>
 #include <QDialog>
 
-#include <filesystem>
 #include <string>
 
 class QLabel;
@@ -17,14 +16,11 @@ class QVBoxLayout;
 
 namespace tp {
 
-// What every note editor works on: the user's note folder and indexes, the note password and
-// the selected day; `unitW` and `unitH` are the page's character width and row height, and
-// `background` the page's background colour, which the editor window takes.
+// What every note editor works on: the user's notes and the selected day; `unitW` and `unitH`
+// are the page's character width and row height, and `background` the page's background
+// colour, which the editor window takes.
 struct NoteEditorContext {
-    UserFileStore& store;
-    std::filesystem::path folder;
-    NoteIndexes& indexes;
-    std::string password; // UTF-8
+    UserNotes& notes;
     MessageBoxes& messages;
     DayNumber day = 0;
     int unitW = 8;
@@ -39,11 +35,19 @@ class NoteEditorDialog : public QDialog {
     Q_OBJECT
 
   public:
+    struct StepControls {
+        QPushButton* previous = nullptr;
+        QLabel* entry = nullptr;
+        QPushButton* next = nullptr;
+    };
+
     QPlainTextEdit* textField() const { return textField_; }
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* undoAllButton() const { return undoAllButton_; }
     QPushButton* clearTextButton() const { return clearTextButton_; }
     QPushButton* deleteNoteButton() const { return deleteNoteButton_; }
+    // Only in the editors that step through several notes.
+    const StepControls& stepControls() const { return step_; }
 
     // The text of the field with CR LF line breaks, as it would be stored.
     QString text() const;
@@ -79,15 +83,11 @@ class NoteEditorDialog : public QDialog {
     // The column right of the text field where each editor adds its own controls.
     QVBoxLayout* controlColumn() const { return controlColumn_; }
 
-    // " < ", "Eintrag i von insgesamt n", " > " for stepping through the notes of one kind that
-    // meet on the day.
-    struct StepControls {
-        QPushButton* previous = nullptr;
-        QLabel* entry = nullptr;
-        QPushButton* next = nullptr;
-    };
-    StepControls addStepControls();
-    static QString entryText(int shown, int count);
+    // Adds " < ", "Eintrag i von insgesamt n", " > " for stepping through the `count` notes of
+    // one kind that meet on the day, and shows the first. Entry count + 1 is a new note.
+    void addStepControls(int count);
+    // Shows entry `entry` (from 1) of the notes stepped through.
+    virtual void showEntry(int /*entry*/) {}
 
     NoteEditorContext context_;
 
@@ -96,6 +96,8 @@ class NoteEditorDialog : public QDialog {
   private:
     void limitLength();
     void warnOfUnreadableCharacters();
+    // Unsaved changes to the note shown before are dropped.
+    void stepTo(int entry);
     // Applies the save rule and closes; stays open when the note could not be written.
     void leave();
 
@@ -105,6 +107,9 @@ class NoteEditorDialog : public QDialog {
     QPushButton* clearTextButton_ = nullptr;
     QPushButton* deleteNoteButton_ = nullptr;
     QVBoxLayout* controlColumn_ = nullptr;
+    StepControls step_;
+    int stepEntry_ = 1;
+    int stepCount_ = 0;
     QString loadedText_;
     bool changedNotes_ = false;
     QString unreadableNoteMessage_; // still to be told

@@ -4,7 +4,6 @@
 #include "notes/NotesOfDay.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -26,28 +25,13 @@ PeriodicNoteEditor::PeriodicNoteEditor(NoteEditorContext context, QWidget* paren
     controlColumn()->addWidget(periodField_);
     controlColumn()->addWidget(new QLabel(QStringLiteral("Tage wiederholen")));
     controlColumn()->addSpacing(context_.unitH);
-    step_ = addStepControls();
-    controlColumn()->addStretch(1);
-    connect(step_.previous, &QPushButton::clicked, this, [this] {
-        if (entry_ > 1)
-            show(entry_ - 1);
-    });
-    connect(step_.next, &QPushButton::clicked, this, [this] {
-        if (entry_ < entryCount_)
-            show(entry_ + 1);
-    });
-
-    entryCount_ = periodicNotesOnDay(context_.indexes, context_.day);
-    show(1);
+    addStepControls(periodicNotesOnDay(context_.notes.noteIndexes(), context_.day));
 }
 
-void PeriodicNoteEditor::show(int entry) {
-    entry_ = entry;
-    const std::string name = nthPeriodicNoteFile(context_.indexes, context_.day, entry);
+void PeriodicNoteEditor::showEntry(int entry) {
+    const std::string name = nthPeriodicNoteFile(context_.notes.noteIndexes(), context_.day, entry);
     loadedPeriod_ = name.empty() ? kNewNotePeriod : periodOfPeriodicFileName(name);
     periodField_->setValue(loadedPeriod_);
-    step_.entry->setText(entryText(entry_, entryCount_));
-    // Unsaved changes to the note shown before are dropped.
     load(name.empty() ? QString() : readNote(name));
 }
 
@@ -64,7 +48,7 @@ QString PeriodicNoteEditor::noteDescription() const {
 }
 
 bool PeriodicNoteEditor::mayOverwrite() {
-    return !periodicNoteExists(context_.indexes, context_.day, period()) ||
+    return !periodicNoteExists(context_.notes.noteIndexes(), context_.day, period()) ||
            context_.messages.ask(this,
                                  QStringLiteral("Eine Datei mit der gewählten Periode existiert "
                                                 "bereits!\nSoll sie überschrieben werden?"));

@@ -14,7 +14,6 @@ class PeriodicNoteEditor : public NoteEditorDialog {
     explicit PeriodicNoteEditor(NoteEditorContext context, QWidget* parent = nullptr);
 
     QSpinBox* periodField() const { return periodField_; }
-    const StepControls& stepControls() const { return step_; }
 
   protected:
     NoteKind kind() const override { return NoteKind::Periodic; }
@@ -23,15 +22,12 @@ class PeriodicNoteEditor : public NoteEditorDialog {
     bool repetitionChanged() const override { return period() != loadedPeriod_; }
     bool mayOverwrite() override;
     void repetitionSaved() override { loadedPeriod_ = period(); }
+    void showEntry(int entry) override;
 
   private:
     int period() const;
-    void show(int entry);
 
     QSpinBox* periodField_ = nullptr;
-    StepControls step_;
-    int entry_ = 1;
-    int entryCount_ = 0;
     int loadedPeriod_ = 7;
 };
 

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,30 +33,16 @@ WeekdayNoteEditor::WeekdayNoteEditor(NoteEditorContext context, QWidget* parent)
     controlColumn()->addWidget(monthList_);
     controlColumn()->addWidget(new QLabel(QStringLiteral("anzeigen")));
     controlColumn()->addSpacing(context_.unitH);
-    step_ = addStepControls();
-    controlColumn()->addStretch(1);
-    connect(step_.previous, &QPushButton::clicked, this, [this] {
-        if (entry_ > 1)
-            show(entry_ - 1);
-    });
-    connect(step_.next, &QPushButton::clicked, this, [this] {
-        if (entry_ < static_cast<int>(codes_.size()))
-            show(entry_ + 1);
-    });
-
-    codes_ = weekdayNoteCodesOfDay(context_.indexes, context_.day);
-    show(1);
+    codes_ = weekdayNoteCodesOfDay(context_.notes.noteIndexes(), context_.day);
+    addStepControls(static_cast<int>(codes_.size()));
 }
 
-void WeekdayNoteEditor::show(int entry) {
-    entry_ = entry;
+void WeekdayNoteEditor::showEntry(int entry) {
     const bool existing = entry <= static_cast<int>(codes_.size());
     const std::int32_t code = existing ? codes_[static_cast<std::size_t>(entry - 1)] : 0;
     loadedRule_ = existing ? weekdayNoteRuleOfCode(code) : proposedWeekdayRule(context_.day);
     monthList_->setCurrentIndex(loadedRule_.month == kEveryMonth ? kEveryMonthEntry : 0);
     occurrenceList_->setCurrentIndex(std::clamp(loadedRule_.occurrence, 0, kLastOccurrence));
-    step_.entry->setText(entryText(entry_, static_cast<int>(codes_.size())));
-    // Unsaved changes to the note shown before are dropped.
     load(existing ? readNote(weekdayNoteFileName(code)) : QString());
 }
 
@@ -78,9 +63,8 @@ QString WeekdayNoteEditor::noteDescription() const {
 }
 
 bool WeekdayNoteEditor::mayOverwrite() {
-    const bool exists =
-        std::binary_search(context_.indexes.weekdayNotes.begin(),
-                           context_.indexes.weekdayNotes.end(), weekdayNoteCode(rule()));
+    const std::vector<std::int32_t>& codes = context_.notes.noteIndexes().weekdayNotes;
+    const bool exists = std::binary_search(codes.begin(), codes.end(), weekdayNoteCode(rule()));
     return !exists ||
            context_.messages.ask(this, QStringLiteral("Eine Datei mit der gewählten Wiederholung "
                                                       "existiert bereits!\nSoll sie "

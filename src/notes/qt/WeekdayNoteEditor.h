@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notes/qt/NoteEditorDialog.h"
 #include "notes/NoteNames.h"
+#include "notes/qt/NoteEditorDialog.h"
 
 #include <vector>
 
@@ -19,7 +19,6 @@ class WeekdayNoteEditor : public NoteEditorDialog {
 
     QComboBox* occurrenceList() const { return occurrenceList_; }
     QComboBox* monthList() const { return monthList_; }
-    const StepControls& stepControls() const { return step_; }
 
   protected:
     NoteKind kind() const override { return NoteKind::WeekdayInMonth; }
@@ -28,16 +27,14 @@ class WeekdayNoteEditor : public NoteEditorDialog {
     bool repetitionChanged() const override { return rule() != loadedRule_; }
     bool mayOverwrite() override;
     void repetitionSaved() override { loadedRule_ = rule(); }
+    void showEntry(int entry) override;
 
   private:
     WeekdayNoteRule rule() const;
-    void show(int entry);
 
     QComboBox* occurrenceList_ = nullptr;
     QComboBox* monthList_ = nullptr;
-    StepControls step_;
-    std::vector<std::int32_t> codes_;
-    int entry_ = 1;
+    std::vector<std::int32_t> codes_; // of the notes that meet on the day
     WeekdayNoteRule loadedRule_;
 };
 

@@ -3,7 +3,6 @@
 #include "model/DayNumber.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/ScreenFit.h"
-#include "settings/SettingsFile.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -315,8 +314,7 @@ void SettingsDialog::resetVacation() {
     crewOrder_->setCurrentIndex(0);
 }
 
-bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
-                         int calendarYear, const std::filesystem::path& userFolder,
+bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
                          MessageBoxes& messages, SettingsDialogHooks hooks) {
     const auto callerHook = hooks.placeNameChanged;
     hooks.placeNameChanged = [&settings, callerHook](const QString& name, const QString& count) {
@@ -329,7 +327,6 @@ bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings&
     if (dialog.exec() != QDialog::Accepted)
         return false;
     applySettingsDialogValues(dialog.values(), settings);
-    saveSettings(store, userFolder, settings);
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <filesystem>
 #include <functional>
 
 class QCheckBox;
@@ -15,8 +14,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace tp {
-
-class UserFileStore;
 
 class MessageBoxes;
 
@@ -103,12 +100,11 @@ class SettingsDialog : public QDialog {
 };
 
 // Opens the dialog on the current settings. The place name is kept whatever way the dialog
-// is left (it is taken over while typed); on "Speichern" all values go into `settings` and
-// the settings file in `userFolder` is written. True when stored: the caller then takes the
-// settings over and redraws the page, the astronomy line and the accounts. `calendarYear`
-// bounds the vacation start and names the crew orders.
-bool editProgramSettings(QWidget* parent, UserFileStore& store, ProgramSettings& settings,
-                         int calendarYear, const std::filesystem::path& userFolder,
+// is left (it is taken over while typed); on "Speichern" all values go into `settings`. True
+// when stored: the caller then has the session store the settings and redraws the page, the
+// astronomy line and the accounts. `calendarYear` bounds the vacation start and names the crew
+// orders.
+bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calendarYear,
                          MessageBoxes& messages, SettingsDialogHooks hooks = {});
 
 } // namespace tp

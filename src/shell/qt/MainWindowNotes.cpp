@@ -5,11 +5,10 @@
 #include "help/qt/HelpTextWindow.h"
 #include "markings/qt/ShiftMarkingDialog.h"
 #include "model/Today.h"
+#include "notes/NotesOverview.h"
 #include "notes/qt/BulkDeletionDialog.h"
 #include "notes/qt/NoteEditors.h"
 #include "notes/qt/NoteMenuDialog.h"
-#include "notes/NotesOfDay.h"
-#include "notes/NotesOverview.h"
 #include "notes/qt/NotesTextWindow.h"
 #include "platform/qt/Colour.h"
 #include "shell/CommandRules.h"
@@ -22,9 +21,7 @@ namespace tp {
 QString MainWindow::noteLineText() const {
     if (state().view.cursorDay < 1)
         return {};
-    return QString::fromStdString(noteStatusLine(session_.store(), state().dataFolder,
-                                                 state().noteIndexes, selectedDay(),
-                                                 state().notePassword));
+    return QString::fromStdString(session_.noteStatusLine(selectedDay()));
 }
 
 bool MainWindow::noteLineClicked(QEvent* event) {
@@ -91,10 +88,8 @@ void MainWindow::editNote(NoteKind kind) {
             QStringLiteral("Ohne Datenordner können keine Notizen gespeichert werden."));
         return;
     }
-    const NoteFolderAccess notes = session_.notes();
     const NoteEditorContext context{
-        notes.store,     notes.folder,        notes.indexes,
-        notes.password,  *services_.messages, selectedDay(),
+        session_,        *services_.messages, selectedDay(),
         state().units.w, state().units.h,     colourFromWindowsValue(state().pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
     if (runNoteEditor(kind, context, this))
@@ -102,9 +97,7 @@ void MainWindow::editNote(NoteKind kind) {
 }
 
 void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
-    const std::string notes =
-        collectNotesOfDay(session_.store(), state().dataFolder, state().noteIndexes, selectedDay(),
-                          state().notePassword, NoteTextMode::Window);
+    const std::string notes = session_.notesOfDay(selectedDay());
     if (notes.empty() && !explicitRequest)
         return;
     // Unasked, the window comes with the page: the main window is on show before it.
@@ -119,9 +112,7 @@ void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
 void MainWindow::showNotesOverview() {
     const std::vector<DayNumber> days =
         daysOfMonthColumns(state().view.year, state().view.month, state().lastColumnIndex + 1);
-    const std::string overview =
-        buildNotesOverview(session_.store(), state().dataFolder, state().noteIndexes,
-                           state().notePassword, days, session_.today());
+    const std::string overview = session_.notesOverview(days);
     runNotesOverview(this, *services_.messages, QString::fromStdString(overview),
                      {state().units.w, state().units.h, pageFont_,
                       colourFromWindowsValue(state().pageBackground)});

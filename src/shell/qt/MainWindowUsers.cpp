@@ -6,11 +6,11 @@
 #include "help/qt/HelpTextWindow.h"
 #include "help/qt/InfoWindow.h"
 #include "model/Today.h"
+#include "settings/UserLogin.h"
 #include "settings/qt/FolderChoiceWindow.h"
 #include "settings/qt/LoginWindow.h"
 #include "settings/qt/ProgramMenu.h"
 #include "settings/qt/SettingsDialog.h"
-#include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/qt/OpenSupplementsWindow.h"
 
@@ -119,13 +119,12 @@ void MainWindow::editSettings() {
     hooks.showHelp = [this](QWidget* dialog) {
         showHelpText(dialog, HelpTopic::Settings, helpLook());
     };
-    const bool stored =
-        editProgramSettings(this, session_.store(), settings, session_.crewTableYear(),
-                            userFolderOf(state()), *services_.messages, std::move(hooks));
+    const bool stored = editProgramSettings(this, settings, session_.crewTableYear(),
+                                            *services_.messages, std::move(hooks));
     // The place name is taken over while it is typed, whatever way the dialog is left.
     session_.setPlaceName(settings.placeName);
     if (stored)
-        session_.applySettings(settings);
+        session_.storeSettings(settings);
     rebuildPage(kNoCursorMove);
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "notes/NoteFiles.h"
+#include "platform/SessionReport.h"
+
+#include <optional>
+#include <string>
+
+namespace tp {
+
+// The user's notes as the note windows work on them. The session offers them: it holds the
+// note folder, its indexes and the note key, and reads and writes every note through its
+// store. File names are those of NoteNames.h.
+class UserNotes {
+  public:
+    // What the note folder holds.
+    virtual const NoteIndexes& noteIndexes() const = 0;
+    // The note `fileName` in UTF-8; one that is there but cannot be read comes back Unreadable
+    // and is kept from then on.
+    virtual StoredNote note(const std::string& fileName) = 0;
+    // Why the note `fileName` is neither replaced nor deleted (German): it could not be read.
+    // Nothing when it may be written.
+    virtual std::optional<std::string> whyNoteIsKept(const std::string& fileName) const = 0;
+    // Stores the UTF-8 `text` as the note `fileName` of `kind` (an empty text deletes it) and
+    // rebuilds that kind's index; on failure the old file stays as it was.
+    virtual SessionReport saveNote(NoteKind kind, const std::string& fileName,
+                                   const std::string& text) = 0;
+
+  protected:
+    ~UserNotes() = default;
+};
+
+} // namespace tp
