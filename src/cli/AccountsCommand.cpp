@@ -1,8 +1,8 @@
 #include "accounts/AccountBalances.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/DataFolderSession.h"
 #include "model/BlockCrewOrder.h"
-#include "platform/UserFileStore.h"
 
 #include <climits>
 #include <filesystem>
@@ -93,24 +93,18 @@ int runAccountsCommand(const std::vector<std::string>& arguments, std::ostream& 
     const auto request = parseAccountsRequest(arguments, err);
     if (!request)
         return kUsageError;
-    SystemFileSystem files;
-    UserFileStore store(files);
-    const auto hours = loadHoursAccount(store, request->folder);
-    const auto vacation = loadVacationAccount(store, request->folder);
-    const ShiftMarkingList markings = loadShiftMarkings(store, request->folder);
-    for (const char* name :
-         {kHoursAccountFileName, kVacationAccountFileName, kShiftMarkingFileName}) {
-        if (store.isUnreadable(request->folder / name)) {
-            err << "accounts: " << name << " cannot be read\n";
-            return kUsageError;
-        }
-    }
-    const HoursStatus hoursStatus = computeHoursBalance(request->system, hours.account,
-                                                        vacation.account, markings, request->today);
+    const DataFolderSession data(request->folder);
+    if (!data.allRead({kHoursAccountFileName, kVacationAccountFileName, kShiftMarkingFileName},
+                      "accounts", err))
+        return kUsageError;
+    const SessionState& state = data.session.state();
+    const HoursStatus hoursStatus =
+        computeHoursBalance(request->system, state.hoursAccount, state.vacationAccount,
+                            state.shiftMarkings, request->today);
     out << "hours\t" << hoursStatus.text << '\t' << colourName(hoursStatus.colour) << '\n';
     out << "vacation\t"
-        << computeVacationBalance(request->system, vacation.account, hours.account.baseCrew,
-                                  markings, request->today)
+        << computeVacationBalance(request->system, state.vacationAccount,
+                                  state.hoursAccount.baseCrew, state.shiftMarkings, request->today)
         << '\n';
     return 0;
 }

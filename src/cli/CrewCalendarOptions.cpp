@@ -1,8 +1,7 @@
 #include "cli/CrewCalendarOptions.h"
 
-#include "accounts/AccountFiles.h"
+#include "cli/DataFolderSession.h"
 #include "model/BlockCrewOrder.h"
-#include "platform/UserFileStore.h"
 
 #include <climits>
 
@@ -82,25 +81,18 @@ bool loadCrewCalendarData(CrewCalendarOptions& options, CrewCalendarData& data,
     if (!options.folder)
         return true;
     CrewCalendarRequest& calendar = options.calendar;
-    SystemFileSystem files;
-    UserFileStore store(files);
-    data.markings = loadShiftMarkings(store, *options.folder);
-    data.bars = loadCalendarBars(store, *options.folder);
-    for (const char* name : {kShiftMarkingFileName, kCalendarBarFileName}) {
-        if (store.isUnreadable(*options.folder / name)) {
-            err << command << ": " << name << " cannot be read\n";
-            return false;
-        }
-    }
+    const DataFolderSession folder(*options.folder);
+    const SessionState& state = folder.session.state();
+    data.markings = state.shiftMarkings;
+    data.bars = state.calendarBars;
+    if (!folder.allRead({kShiftMarkingFileName, kCalendarBarFileName}, command, err))
+        return false;
     calendar.markings = &data.markings;
     calendar.bars = &data.bars;
     if (calendar.crew < 0) {
-        const auto hours = loadHoursAccount(store, *options.folder);
-        if (hours.status == DataFileStatus::Unreadable) {
-            err << command << ": " << kHoursAccountFileName << " cannot be read\n";
+        if (!folder.allRead({kHoursAccountFileName}, command, err))
             return false;
-        }
-        calendar.crew = hours.account.baseCrew;
+        calendar.crew = state.hoursAccount.baseCrew;
         if (calendar.crew < 0 || calendar.crew >= crewCount(calendar.system.calendarType)) {
             err << command << ": the base crew of " << kHoursAccountFileName
                 << " is not a crew of type " << numberOf(calendar.system.calendarType)

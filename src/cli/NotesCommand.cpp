@@ -1,30 +1,15 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/DataFolderSession.h"
 #include "notes/NotesOfDay.h"
-#include "platform/UserFileStore.h"
 
 #include <filesystem>
 #include <istream>
+#include <memory>
 
 namespace tp::cli {
 
 namespace {
-
-// The user's data folder of --data; an error text when it is missing or not a folder.
-std::optional<std::filesystem::path> dataFolder(const ParsedArguments& parsed, std::string& error) {
-    const std::string* text = optionValue(parsed, "data");
-    if (!text) {
-        error = "--data DIR is needed";
-        return std::nullopt;
-    }
-    const std::filesystem::path folder(std::u8string(text->begin(), text->end()));
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(folder, ignored)) {
-        error = "not a folder: " + *text;
-        return std::nullopt;
-    }
-    return folder;
-}
 
 // The first line of the input without its line end; the rest of the line is the password as
 // typed, blanks included.
@@ -34,6 +19,31 @@ std::string firstLine(std::istream& in) {
     if (line.ends_with('\r'))
         line.pop_back();
     return line;
+}
+
+// The user's data folder of --data, read with the password on the first line of
+// `passwordInput` when given; nothing, after a line on `err`, when the folder is missing, is
+// not a folder or its notes cannot be listed.
+std::unique_ptr<DataFolderSession> openNotes(const ParsedArguments& parsed,
+                                             std::string_view command, std::istream* passwordInput,
+                                             std::ostream& err) {
+    const std::string* text = optionValue(parsed, "data");
+    if (!text) {
+        err << command << ": --data DIR is needed\n";
+        return nullptr;
+    }
+    const std::filesystem::path folder(std::u8string(text->begin(), text->end()));
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(folder, ignored)) {
+        err << command << ": not a folder: " << *text << '\n';
+        return nullptr;
+    }
+    auto data = std::make_unique<DataFolderSession>(
+        folder, passwordInput ? firstLine(*passwordInput) : std::string());
+    if (data->session.notesListed())
+        return data;
+    err << command << ": the notes in " << *text << " cannot be listed\n";
+    return nullptr;
 }
 
 } // namespace
@@ -56,23 +66,12 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
         err << "notes: DATE must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
         return kUsageError;
     }
-    const auto folder = dataFolder(*parsed, error);
-    if (!folder) {
-        err << "notes: " << error << '\n';
+    const auto data =
+        openNotes(*parsed, "notes", hasFlag(*parsed, "password-stdin") ? &in : nullptr, err);
+    if (!data)
         return kUsageError;
-    }
-    const std::string password = hasFlag(*parsed, "password-stdin") ? firstLine(in) : "";
-    SystemFileSystem files;
-    UserFileStore store(files);
-    const auto indexes = readNoteIndexes(store, *folder);
-    if (!indexes) {
-        err << "notes: the notes in " << parsed->options.at("data") << " cannot be listed\n";
-        return kUsageError;
-    }
-    out << (hasFlag(*parsed, "status-line")
-                ? noteStatusLine(store, *folder, *indexes, *day, password)
-                : collectNotesOfDay(store, *folder, *indexes, *day, password,
-                                    NoteTextMode::Window));
+    out << (hasFlag(*parsed, "status-line") ? data->session.noteStatusLine(*day)
+                                            : data->session.notesOfDay(*day));
     return 0;
 }
 
@@ -89,19 +88,10 @@ int runNoteMarksCommand(const std::vector<std::string>& arguments, std::ostream&
         err << "note-marks: " << error << '\n';
         return kUsageError;
     }
-    const auto folder = dataFolder(*parsed, error);
-    if (!folder) {
-        err << "note-marks: " << error << '\n';
+    const auto data = openNotes(*parsed, "note-marks", nullptr, err);
+    if (!data)
         return kUsageError;
-    }
-    SystemFileSystem files;
-    UserFileStore store(files);
-    const auto listed = readNoteIndexes(store, *folder);
-    if (!listed) {
-        err << "note-marks: the notes in " << parsed->options.at("data") << " cannot be listed\n";
-        return kUsageError;
-    }
-    const NoteIndexes& indexes = *listed;
+    const NoteIndexes& indexes = data->session.noteIndexes();
     out << "date\tday_note\tperiodic\tyearly\tweekday\n";
     for (DayNumber day = range->from; day <= range->to; ++day) {
         const DayNoteMarks marks = noteMarksOfDay(indexes, day);
