@@ -3,7 +3,7 @@
 #include "markings/ShiftMarkings.h"
 #include "notes/NoteNames.h"
 #include "settings/qt/LoginWindow.h"
-#include "shell/MainCommands.h"
+#include "shell/Command.h"
 #include "shell/qt/MainWindow.h"
 #include "support/TemporaryFolder.h"
 #include "support/TestStore.h"
@@ -71,7 +71,7 @@ void BM_LoginIntoFullFolder(benchmark::State& state) {
             }
         });
         watch->start();
-        window.runCommand(NewUser);
+        window.runCommand(Command::LogIn);
         watch->stop();
         watch->deleteLater();
         const Clock::time_point end = drawn.value_or(Clock::now());

@@ -1,6 +1,6 @@
 // The main window's page rebuild at 24 columns in 1985 with every astronomy mark, a full note
 // folder and the status lines of the selected day.
-#include "shell/MainCommands.h"
+#include "shell/Command.h"
 #include "shell/qt/MainWindow.h"
 
 #include "QuietShell.h"
@@ -80,7 +80,7 @@ void BM_MainWindowPageForward(benchmark::State& state) {
     fillFolder(folder);
     FullWindow full(folder);
     for (auto _ : state) {
-        full.window->runCommand(PageForward);
+        full.window->runCommand(Command::PageForward);
         benchmark::DoNotOptimize(full.window->pageImage().constBits());
         if (state.range(0) == 1) {
             state.PauseTiming();

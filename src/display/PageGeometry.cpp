@@ -15,36 +15,30 @@ MainWindowLayout mainWindowLayout(LayoutUnits units, int pageWidth) {
     const int row2 = roundedTenths(364, h);
     const int row3 = roundedTenths(382, h);
 
-    const auto button = [&](Gadget gadget, int x, int width, std::string_view text,
-                            std::string_view toolTip) {
-        return GadgetLayout{
-            gadget, GadgetKind::Button, {x, y0, width, buttonHeight}, text, toolTip};
+    const auto button = [&](Gadget gadget, int x, int width) {
+        return GadgetLayout{gadget, GadgetKind::Button, {x, y0, width, buttonHeight}, {}};
     };
     const auto field = [&](Gadget gadget, int x, int y, int width, std::string_view toolTip) {
-        return GadgetLayout{
-            gadget, GadgetKind::ReadOnlyField, {x, y, width, fieldHeight}, {}, toolTip};
+        return GadgetLayout{gadget, GadgetKind::ReadOnlyField, {x, y, width, fieldHeight}, toolTip};
     };
     const PixelSize page = pageImageSize(units, pageWidth);
 
     return {{
-        button(Gadget::MoreColumns, x0 - 4 * w, 3 * w, "+", "[+] Mehr Monate anzeigen"),
-        button(Gadget::YearBack, x0, 8 * w, "<Jahr", "[F1] Ein Jahr zurück"),
-        button(Gadget::MonthBack, x0 + 8 * w, 8 * w, "<Monat", "[F2] Einen Monat zurück"),
-        button(Gadget::MonthForward, x0 + 16 * w, 8 * w, "Monat>", "[F3] Einen Monat vor"),
-        button(Gadget::YearForward, x0 + 24 * w, 8 * w, "Jahr>", "[F4] Ein Jahr vor"),
-        button(Gadget::PageBack, x0 + 33 * w, 8 * w, "<Seite", "[F5] Eine Seite zurück"),
-        button(Gadget::Today, x0 + 41 * w, 8 * w, "Heute",
-               "[F6] Setzt den Kursor auf den heutigen Tag"),
-        button(Gadget::PageForward, x0 + 49 * w, 8 * w, "Seite>", "[F7] Eine Seite vor"),
-        button(Gadget::Date, x0 + 57 * w, 8 * w, "Datum", "[F8] Direkte Eingabe eines Datums"),
-        button(Gadget::Note, x0 + 66 * w, 8 * w, "Notiz", "[F9] Tagesnotiz eingeben"),
-        button(Gadget::ProgramMenu, x0 + 74 * w, 8 * w, "Prog.", "[F10] Unterprogramme auswählen"),
-        button(Gadget::User, x0 + 82 * w, 8 * w, "Name", "[F11] Als neuer Anwender anmelden"),
-        button(Gadget::Info, x0 + 90 * w, 8 * w, "Info",
-               "[F12] Verschiedene Infos zum Kalender und Programm"),
-        button(Gadget::FewerColumns, x0 + 99 * w, 3 * w, "-", "[-] Weniger Monate anzeigen"),
-        GadgetLayout{
-            Gadget::Canvas, GadgetKind::Image, {0, 2 * h, page.width, page.height}, {}, {}},
+        button(Gadget::MoreColumns, x0 - 4 * w, 3 * w),
+        button(Gadget::YearBack, x0, 8 * w),
+        button(Gadget::MonthBack, x0 + 8 * w, 8 * w),
+        button(Gadget::MonthForward, x0 + 16 * w, 8 * w),
+        button(Gadget::YearForward, x0 + 24 * w, 8 * w),
+        button(Gadget::PageBack, x0 + 33 * w, 8 * w),
+        button(Gadget::Today, x0 + 41 * w, 8 * w),
+        button(Gadget::PageForward, x0 + 49 * w, 8 * w),
+        button(Gadget::Date, x0 + 57 * w, 8 * w),
+        button(Gadget::Note, x0 + 66 * w, 8 * w),
+        button(Gadget::ProgramMenu, x0 + 74 * w, 8 * w),
+        button(Gadget::User, x0 + 82 * w, 8 * w),
+        button(Gadget::Info, x0 + 90 * w, 8 * w),
+        button(Gadget::FewerColumns, x0 + 99 * w, 3 * w),
+        GadgetLayout{Gadget::Canvas, GadgetKind::Image, {0, 2 * h, page.width, page.height}, {}},
         field(Gadget::InfoLine, w, row1, w * (pageWidth - 11), "Infos zum Tag und Programmstatus"),
         field(Gadget::NoteLine, w, row2, w * (pageWidth - 8), "Notizen zum gewählten Tag"),
         field(Gadget::AstronomyLine, w, row3, w * (pageWidth - 7), "Astronomische Anzeigen"),
@@ -55,8 +49,7 @@ MainWindowLayout mainWindowLayout(LayoutUnits units, int pageWidth) {
         GadgetLayout{Gadget::VacationBlockToggle,
                      GadgetKind::ToggleButton,
                      {w * (pageWidth - 5), roundedTenths(381, h), 4 * w, buttonHeight},
-                     "UB",
-                     "Urlaubsblockanzeige ein- und ausschalten"},
+                     {}},
     }};
 }
 

@@ -72,13 +72,12 @@ struct GadgetLayout {
     Gadget gadget;
     GadgetKind kind;
     PixelRect rect;
-    std::string_view text;    // UTF-8, empty for fields and the canvas
-    std::string_view toolTip; // UTF-8, empty for the canvas
+    std::string_view toolTip; // UTF-8, of a field; a button's is in the command table
 };
 
 using MainWindowLayout = std::array<GadgetLayout, kGadgetCount>;
 
-// Position, size, text and tool tip of every gadget for the units and page width PW.
+// Position and size of every gadget for the units and page width PW, and the fields' tool tips.
 MainWindowLayout mainWindowLayout(LayoutUnits units, int pageWidth);
 
 const GadgetLayout& gadgetLayout(const MainWindowLayout& layout, Gadget gadget);

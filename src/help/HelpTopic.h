@@ -9,7 +9,7 @@ namespace tp {
 enum class HelpTopic {
     ProgramInfo, // key I and "Programm" in the "Info" window
     ProgramMenu, // the "Info" of the program menu
-    Keyboard,
+    Keyboard,    // made from the main window's command table
     ShiftMarkings,
     CalendarBars,
     Notes,    // also the "Info" of the "Notiz" menu
@@ -22,9 +22,9 @@ inline constexpr int kHelpTopicCount = 9;
 
 struct HelpTopicInfo {
     HelpTopic topic;
-    std::string_view title; // UTF-8
-    int heightRows;         // window height in rows; every help window is 98 characters wide
-    std::string_view resource;
+    std::string_view title;    // UTF-8
+    int heightRows;            // window height in rows; every help window is 98 characters wide
+    std::string_view resource; // empty for the key help
 };
 
 inline constexpr int kHelpWindowWidthUnits = 98;
@@ -32,7 +32,7 @@ inline constexpr int kHelpWindowWidthUnits = 98;
 inline constexpr std::array<HelpTopicInfo, kHelpTopicCount> HelpTopics{{
     {HelpTopic::ProgramInfo, "Programminfo", 41, ":/help/programminfo.txt"},
     {HelpTopic::ProgramMenu, "Programm", 39, ":/help/programm.txt"},
-    {HelpTopic::Keyboard, "Tastaturbelegung", 38, ":/help/tastaturbelegung.txt"},
+    {HelpTopic::Keyboard, "Tastaturbelegung", 38, ""},
     {HelpTopic::ShiftMarkings, "Schichtmarkierung", 39, ":/help/schichtmarkierung.txt"},
     {HelpTopic::CalendarBars, "Kalendermarkierung", 9, ":/help/kalendermarkierung.txt"},
     {HelpTopic::Notes, "Infos zu den Notizen und Markierungen", 39, ":/help/notizen.txt"},

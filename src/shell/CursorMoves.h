@@ -28,6 +28,11 @@ void applyCursorMove(ViewPosition& view, int lastColumnIndex, CursorMove move,
 int placeCursorAtMouse(ViewPosition& view, int lastColumnIndex, LayoutUnits units, int x, int y,
                        const DayCellTable& cells);
 
+// The day the cursor stands on.
+inline DayNumber selectedDayOf(const ViewPosition& view) {
+    return cursorMonth(view).dayNumber + view.cursorDay - 1;
+}
+
 // Shows the month of `today` first with no day selected; returns the move that selects today.
 CursorMove selectToday(ViewPosition& view, const CivilDate& today);
 

@@ -1,4 +1,5 @@
 #include "help/qt/HelpTexts.h"
+#include "shell/qt/CommandTable.h"
 
 #include "MainWindowFixture.h"
 
@@ -85,6 +86,11 @@ struct MainWindowHarness : test::MainWindowFixture {
     }
 };
 
+// The key help is made from the main window's command table.
+QString textOf(HelpTopic topic) {
+    return topic == HelpTopic::Keyboard ? keyHelpText() : helpText(topic);
+}
+
 QString keyName(int key) {
     for (const NamedKey& named : NamedKeys)
         if (key == named.key)
@@ -114,7 +120,7 @@ class HelpTextKeysTest : public QObject {
                               withModifier(Qt::ControlModifier, Qt::Key_X),
                               withModifier(Qt::ControlModifier, Qt::Key_V),
                               withModifier(Qt::ControlModifier, Qt::Key_Z)};
-            for (int key : keysNamedIn(helpText(info.topic))) {
+            for (int key : keysNamedIn(textOf(info.topic))) {
                 const bool known = bound.count(key) != 0 || windowKeys.count(key) != 0;
                 QVERIFY2(known,
                          qPrintable(QString::fromUtf8(info.title.data()) +
@@ -125,7 +131,7 @@ class HelpTextKeysTest : public QObject {
 
     void keyboardTextNamesEveryKeyOfTheMainWindow() {
         MainWindowHarness harness;
-        const QString text = helpText(HelpTopic::Keyboard);
+        const QString text = keyHelpText();
         const std::set<int> named = keysNamedIn(text);
         const std::set<int> arrows = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
         // Printing and the export came after the keyboard text, which keeps its original

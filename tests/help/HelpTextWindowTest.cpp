@@ -1,6 +1,7 @@
 #include "help/qt/HelpTextWindow.h"
 #include "help/qt/HelpTexts.h"
 #include "platform/qt/Colour.h"
+#include "shell/qt/CommandTable.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -16,6 +17,11 @@ const HelpWindowLook kLook{{9, 14}, 0xC0FFEE, QFont(QStringLiteral("Sans"), 11)}
 // Length as the texts are stored with the program: every line break is CR LF.
 int storedLength(const QString& text) {
     return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
+}
+
+// The key help is made from the main window's command table.
+QString textOf(HelpTopic topic) {
+    return topic == HelpTopic::Keyboard ? keyHelpText() : helpText(topic);
 }
 
 } // namespace
@@ -79,7 +85,7 @@ class HelpTextWindowTest : public QObject {
         const int w = kLook.units.w;
         const int h = kLook.units.h;
 
-        HelpTextWindow window(topic, kLook);
+        HelpTextWindow window(topic, textOf(topic), kLook);
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(window.size(), QSize(98 * w, height * h));
         QCOMPARE(window.palette().color(QPalette::Window), colourFromWindowsValue(0xC0FFEE));

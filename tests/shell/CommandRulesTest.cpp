@@ -1,5 +1,4 @@
 #include "shell/CommandRules.h"
-#include "shell/MainCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +12,24 @@ CalendarType typeNumber(int number) {
 
 TEST(ViewShiftDays, NavigationCommandsByCalendarType) {
     struct Case {
-        int command;
+        Command command;
         int calendarType;
         int lastColumnIndex;
         std::optional<int> days;
     };
     const Case cases[] = {
-        {YearBack, 0, 5, -365},          {YearForward, 0, 5, 366},
-        {YearBack, 5, 5, -365},          {YearForward, 5, 5, 366},
-        {MonthBack, 0, 5, -1},           {MonthForward, 0, 5, 31},
-        {MonthBack, 5, 5, std::nullopt}, {MonthForward, 5, 5, std::nullopt},
-        {PageBack, 0, 5, -155},          {PageForward, 0, 5, 155},
-        {PageBack, 7, 11, -341},         {PageForward, 7, 23, 713},
-        {PageBack, 5, 11, -155},         {PageForward, 5, 11, 186},
-        {Today, 0, 5, std::nullopt},     {CursorDown, 0, 5, std::nullopt},
+        {Command::YearBack, 0, 5, -365},          {Command::YearForward, 0, 5, 366},
+        {Command::YearBack, 5, 5, -365},          {Command::YearForward, 5, 5, 366},
+        {Command::MonthBack, 0, 5, -1},           {Command::MonthForward, 0, 5, 31},
+        {Command::MonthBack, 5, 5, std::nullopt}, {Command::MonthForward, 5, 5, std::nullopt},
+        {Command::PageBack, 0, 5, -155},          {Command::PageForward, 0, 5, 155},
+        {Command::PageBack, 7, 11, -341},         {Command::PageForward, 7, 23, 713},
+        {Command::PageBack, 5, 11, -155},         {Command::PageForward, 5, 11, 186},
+        {Command::Today, 0, 5, std::nullopt},     {Command::CursorDown, 0, 5, std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(viewShiftDays(c.command, typeNumber(c.calendarType), c.lastColumnIndex), c.days)
-            << "command " << c.command << " type " << c.calendarType;
+            << "command " << static_cast<int>(c.command) << " type " << c.calendarType;
 }
 
 TEST(ColumnCount, StaysBetweenSixAnd24Columns) {
@@ -50,16 +49,19 @@ TEST(CalendarTypeKeys, EveryKeyFromEveryType) {
         {3, 2, 1, 6, 7, 5}, {0, 2, 4, 6, 7, 5}, {0, 2, 1, 6, 7, 5}, {0, 2, 1, 6, 7, 5},
         {0, 2, 1, 6, 7, 5}, {0, 2, 1, 6, 7, 5}, {0, 2, 1, 6, 7, 5}, {0, 2, 1, 6, 7, 5},
     };
-    const int keys[6] = {TypeKeyN, TypeKeyB, TypeKeyM, TypeKeyV, TypeKeyC, TypeKeyX};
+    const Command keys[6] = {Command::CalendarPm1,      Command::CalendarTwoShift,
+                             Command::CalendarWerk,     Command::CalendarValdor,
+                             Command::CalendarBrelling, Command::CalendarSheet};
     for (int type = 0; type < 8; ++type)
         for (int key = 0; key < 6; ++key)
             EXPECT_EQ(numberOf(calendarTypeAfterCommand(typeNumber(type), keys[key])),
                       expected[type][key])
                 << "type " << type << " key " << key;
     using enum CalendarType;
-    EXPECT_EQ(calendarTypeAfterCommand(calendarTypeAfterCommand(WendringPm1, TypeKeyN), TypeKeyN),
+    EXPECT_EQ(calendarTypeAfterCommand(calendarTypeAfterCommand(WendringPm1, Command::CalendarPm1),
+                                       Command::CalendarPm1),
               WendringPm1);
-    EXPECT_EQ(calendarTypeAfterCommand(WerkTwoNightBlock, CopyPage), WerkTwoNightBlock);
+    EXPECT_EQ(calendarTypeAfterCommand(WerkTwoNightBlock, Command::CopyPage), WerkTwoNightBlock);
 }
 
 } // namespace

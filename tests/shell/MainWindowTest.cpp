@@ -209,7 +209,7 @@ class MainWindowTest : public QObject {
             QVERIFY(dialog);
             QTest::mouseClick(dialog->option(6), Qt::LeftButton); // "Valdor Halmstett"
         });
-        h.window->chooseCalendarType();
+        h.window->runCommand(Command::CalendarChoice);
         QCOMPARE(numberOf(h.state().calendarType), 6);
         QVERIFY(!h.window->gadget(Gadget::VacationBlockToggle)->isVisible());
     }

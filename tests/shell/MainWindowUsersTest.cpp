@@ -7,11 +7,11 @@
 #include "help/qt/InfoWindow.h"
 #include "platform/AtomicFile.h"
 #include "session/Session.h"
+#include "settings/SettingsFile.h"
 #include "settings/qt/FolderChoiceWindow.h"
 #include "settings/qt/LoginWindow.h"
-#include "settings/qt/ProgramMenu.h"
 #include "settings/qt/SettingsDialog.h"
-#include "settings/SettingsFile.h"
+#include "shell/qt/ProgramMenu.h"
 
 #include "MainWindowFixture.h"
 

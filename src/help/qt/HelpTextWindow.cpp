@@ -9,6 +9,10 @@
 namespace tp {
 
 HelpTextWindow::HelpTextWindow(HelpTopic topic, const HelpWindowLook& look, QWidget* parent)
+    : HelpTextWindow(topic, helpText(topic), look, parent) {}
+
+HelpTextWindow::HelpTextWindow(HelpTopic topic, const QString& text, const HelpWindowLook& look,
+                               QWidget* parent)
     : QDialog(parent) {
     const HelpTopicInfo& info = helpTopicInfo(topic);
     const int w = look.units.w;
@@ -24,7 +28,7 @@ HelpTextWindow::HelpTextWindow(HelpTopic topic, const HelpWindowLook& look, QWid
     textField_->setGeometry(w, h, (kHelpWindowWidthUnits - 2) * w, (info.heightRows - 2) * h);
     textField_->setFont(look.font);
     textField_->setReadOnly(true);
-    textField_->setPlainText(helpText(topic));
+    textField_->setPlainText(text);
     fitToScreen(*this, {textField_});
 }
 

@@ -16,6 +16,9 @@ class HelpTextWindow : public QDialog {
 
   public:
     HelpTextWindow(HelpTopic topic, const HelpWindowLook& look, QWidget* parent = nullptr);
+    // A text made elsewhere under the title and in the size of `topic`.
+    HelpTextWindow(HelpTopic topic, const QString& text, const HelpWindowLook& look,
+                   QWidget* parent = nullptr);
 
     QPlainTextEdit* textField() const { return textField_; }
 

@@ -2,7 +2,6 @@
 
 #include "platform/Clock.h"
 #include "platform/qt/MessageBoxes.h"
-#include "shell/MainCommands.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/SessionEnd.h"
 #include "shell/qt/StartUp.h"

@@ -1,12 +1,9 @@
 #include "shell/qt/MainWindow.h"
 
-#include "display/qt/PageInputOf.h"
-
 #include "astro/AstronomyLine.h"
 #include "astro/AstronomyMarksSource.h"
-#include "display/qt/PageFont.h"
-#include "display/qt/PageRenderer.h"
 #include "display/SheetGeometry.h"
+#include "display/qt/PageRenderer.h"
 #include "display/qt/ShiftPlanSheet.h"
 #include "holidays/Holidays.h"
 #include "model/Today.h"
@@ -16,70 +13,27 @@
 #include "platform/qt/ScreenFit.h"
 #include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
-#include "shell/MainCommands.h"
+#include "shell/qt/CommandTable.h"
 #include "shell/qt/PageCanvas.h"
 #include "shell/qt/PageToolTip.h"
+#include "shell/qt/ShownPageInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QToolTip>
 
-#include <algorithm>
-
 namespace tp {
 
 namespace {
 
-FontChoice fontChoiceOf(const QFont& font) {
-    return {font.family().toStdString(), font.pointSize(), fontStyleOf(font)};
-}
-
-// The buttons of the navigation row deliver the command of their key.
-int commandOfButton(Gadget gadget) {
-    switch (gadget) {
-    case Gadget::MoreColumns:
-        return MoreColumns;
-    case Gadget::YearBack:
-        return YearBack;
-    case Gadget::MonthBack:
-        return MonthBack;
-    case Gadget::MonthForward:
-        return MonthForward;
-    case Gadget::YearForward:
-        return YearForward;
-    case Gadget::PageBack:
-        return PageBack;
-    case Gadget::Today:
-        return TodayButton;
-    case Gadget::PageForward:
-        return PageForward;
-    case Gadget::Date:
-        return DateEntry;
-    case Gadget::Note:
-        return NoteEntry;
-    case Gadget::ProgramMenu:
-        return ProgramMenu;
-    case Gadget::User:
-        return NewUser;
-    case Gadget::Info:
-        return InfoWindow;
-    case Gadget::FewerColumns:
-        return FewerColumns;
-    default:
-        return 0;
-    }
-}
-
-QString toolTipOf(Gadget gadget) {
-    for (const GadgetLayout& entry : mainWindowLayout(kFallbackUnits, pageWidthUnits(5)))
-        if (entry.gadget == gadget)
-            return qText(entry.toolTip);
-    return {};
+QString toolTipOf(Gadget field) {
+    return qText(gadgetLayout(mainWindowLayout(kFallbackUnits, pageWidthUnits(5)), field).toolTip);
 }
 
 // A line longer than its field ends in an ellipsis; the whole line is then the tool tip.
@@ -96,14 +50,27 @@ void showElided(QLineEdit& field, const QString& text, const QString& toolTip) {
     field.setToolTip(shown == text ? toolTip : text);
 }
 
-// Buttons that only make sense beside month columns.
-constexpr std::array kMonthColumnButtons{Gadget::Note, Gadget::MonthBack, Gadget::MonthForward,
-                                         Gadget::MoreColumns, Gadget::FewerColumns};
+bool isLeftRelease(const QEvent* event) {
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
 
 } // namespace
 
 MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent)
-    : QWidget(parent), session_(session), services_(std::move(services)) {
+    : QWidget(parent), session_(session), services_(std::move(services)),
+      fonts_(*this, session_, services_, pageFont_,
+             [this] {
+                 relayout();
+                 for (QWidget* widget : gadgets_)
+                     widget->setFont(pageFont_);
+             }),
+      help_(*this, session_, services_, pageFont_), notes_(*this, session_, services_, pageFont_),
+      markings_(*this, session_, services_, pageFont_),
+      accounts_(*this, session_, services_, pageFont_),
+      users_(*this, session_, services_, pageFont_, help_,
+             [this](const QString& text) { noteLine_->setText(text); }),
+      exports_(*this, session_, services_, pageFont_, page_, lunations_) {
     setWindowTitle(
         QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -115,7 +82,6 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
     }
     pageFont_ = QApplication::font();
     createGadgets();
-    createCommandTable();
     createShortcuts();
     applyPageBackground();
     cells_.resize(state().lastColumnIndex + 1);
@@ -127,55 +93,48 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
 }
 
 void MainWindow::createGadgets() {
-    const MainWindowLayout layout = mainWindowLayout(kFallbackUnits, pageWidthOf(state()));
-    for (const GadgetLayout& entry : layout) {
-        QWidget* widget = nullptr;
-        switch (entry.kind) {
-        case GadgetKind::Button:
-        case GadgetKind::ToggleButton: {
-            auto* button = new QPushButton(qText(entry.text), this);
-            button->setFocusPolicy(Qt::NoFocus);
-            if (entry.kind == GadgetKind::ToggleButton) {
-                button->setCheckable(true);
-                vacationBlockToggle_ = button;
-                connect(button, &QPushButton::clicked, this, [this] { toggleVacationBlock(); });
-            } else {
-                const int command = commandOfButton(entry.gadget);
-                connect(button, &QPushButton::clicked, this,
-                        [this, command] { runCommand(command); });
-            }
-            widget = button;
-            break;
-        }
-        case GadgetKind::Image:
-            canvas_ = new PageCanvas(this);
-            canvas_->installEventFilter(this); // the shift slots' tool tips
-            connect(canvas_, &PageCanvas::leftClicked, this, &MainWindow::canvasClicked);
-            connect(canvas_, &PageCanvas::leftDoubleClicked, this,
-                    &MainWindow::canvasDoubleClicked);
-            connect(canvas_, &PageCanvas::rightClicked, this,
-                    [this] { copyPageToClipboard(true); });
-            widget = canvas_;
-            break;
-        case GadgetKind::ReadOnlyField: {
-            auto* field = new QLineEdit(this);
-            field->setReadOnly(true);
-            // A field with the focus would swallow the arrow keys that move the cursor.
-            field->setFocusPolicy(Qt::NoFocus);
-            widget = field;
-            break;
-        }
-        }
-        widget->setToolTip(qText(entry.toolTip));
-        gadgets_[static_cast<std::size_t>(entry.gadget)] = widget;
-    }
+    for (const GadgetLayout& entry : mainWindowLayout(kFallbackUnits, pageWidthOf(state())))
+        gadgets_[static_cast<std::size_t>(entry.gadget)] = createGadget(entry);
     infoLine_ = static_cast<QLineEdit*>(gadget(Gadget::InfoLine));
     noteLine_ = static_cast<QLineEdit*>(gadget(Gadget::NoteLine));
     astronomyLine_ = static_cast<QLineEdit*>(gadget(Gadget::AstronomyLine));
     hoursField_ = static_cast<QLineEdit*>(gadget(Gadget::HoursField));
     vacationField_ = static_cast<QLineEdit*>(gadget(Gadget::VacationField));
+    vacationBlockToggle_ = static_cast<QPushButton*>(gadget(Gadget::VacationBlockToggle));
     for (QLineEdit* field : {infoLine_, noteLine_, astronomyLine_, hoursField_, vacationField_})
         field->installEventFilter(this);
+}
+
+QWidget* MainWindow::createGadget(const GadgetLayout& entry) {
+    switch (entry.kind) {
+    case GadgetKind::Button:
+    case GadgetKind::ToggleButton: {
+        const Command command = *commandOfButton(entry.gadget);
+        const CommandButton& look = *commandEntry(command).button;
+        auto* button = new QPushButton(qText(look.text), this);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(qText(look.toolTip));
+        button->setCheckable(entry.kind == GadgetKind::ToggleButton);
+        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        return button;
+    }
+    case GadgetKind::Image:
+        canvas_ = new PageCanvas(this);
+        canvas_->installEventFilter(this); // the shift slots' tool tips
+        connect(canvas_, &PageCanvas::leftClicked, this, &MainWindow::canvasClicked);
+        connect(canvas_, &PageCanvas::leftDoubleClicked, this, &MainWindow::canvasDoubleClicked);
+        connect(canvas_, &PageCanvas::rightClicked, this,
+                [this] { exports_.copyPageToClipboard(true); });
+        return canvas_;
+    case GadgetKind::ReadOnlyField:
+        break;
+    }
+    auto* field = new QLineEdit(this);
+    field->setReadOnly(true);
+    // A field with the focus would swallow the arrow keys that move the cursor.
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setToolTip(qText(entry.toolTip));
+    return field;
 }
 
 void MainWindow::applyPageBackground() {
@@ -192,8 +151,10 @@ void MainWindow::applyPageBackground() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (openAccountOfField(watched, event))
+    if ((watched == hoursField_ || watched == vacationField_) && isLeftRelease(event)) {
+        runCommand(watched == hoursField_ ? Command::HoursEntry : Command::VacationEntry);
         return true;
+    }
     // The status fields are entry points, not places to type in: the keyboard stays with the
     // page, whose keys move the cursor.
     if (event->type() == QEvent::FocusIn &&
@@ -202,7 +163,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         QMetaObject::invokeMethod(canvas_, qOverload<>(&QWidget::setFocus), Qt::QueuedConnection);
         return false;
     }
-    if (watched == noteLine_ && noteLineClicked(event))
+    if (watched == noteLine_ && notes_.noteLineClicked(event))
         return true;
     if (watched == canvas_ && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
@@ -217,7 +178,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::startUp() {
-    const bool fontTooLarge = !fitToUserFont();
+    const bool fontTooLarge = !fonts_.fitToUserFont();
 
     ViewPosition view;
     showDayFirst(view, session_.today());
@@ -227,21 +188,38 @@ void MainWindow::startUp() {
     for (int day = 29; day <= 31; ++day)
         cells_.set(0, day, 1);
     rebuildPage(kNoCursorMove);
-    showNotesOfSelectedDay(false);
+    notes_.showNotesOfSelectedDay(false);
 
-    if (fontTooLarge)
-        warnFontTooLarge();
+    if (fontTooLarge) {
+        fonts_.warnFontTooLarge();
+        rebuildPage(kNoCursorMove);
+    }
     updateVacationBlockToggle();
 }
 
+void MainWindow::offerLastUser() {
+    if (!session_.lastUserName().empty() && state().userName == kDefaultUserName)
+        logIn(QString::fromStdString(session_.lastUserName()));
+}
+
+void MainWindow::logIn(const QString& userName) {
+    if (!users_.logIn(userName))
+        return;
+    loggedIn_ = true;
+    setWindowTitle(
+        QString::fromStdString(mainWindowTitle(state().userName, true, state().calendarType)));
+    const bool fontTooLarge = !fonts_.fitToUserFont();
+    updateVacationBlockToggle();
+    rebuildPage(kNoCursorMove);
+    notes_.showNotesOfSelectedDay(false);
+    if (fontTooLarge) {
+        fonts_.warnFontTooLarge();
+        rebuildPage(kNoCursorMove);
+    }
+}
+
 void MainWindow::tell(const SessionReport& report, QWidget* parent) {
-    if (!parent)
-        parent = this;
-    for (const std::string& error : report.errors)
-        services_.messages->inform(parent, QStringLiteral("Fehler"), QString::fromStdString(error));
-    for (const std::string& notice : report.notices)
-        services_.messages->inform(parent, QStringLiteral("Information"),
-                                   QString::fromStdString(notice));
+    tellReport(*services_.messages, parent ? parent : this, report);
 }
 
 bool MainWindow::saveAtEnd(bool unasked) {
@@ -264,129 +242,25 @@ bool MainWindow::saveAtEnd(bool unasked) {
     }
 }
 
-bool MainWindow::fitToUserFont() {
-    auto font = pageFontOf(state().font);
-    session_.setUnits(unitsOfFont(font));
-
-    bool fits = fitWindow();
-    if (!fits && state().lastColumnIndex > kMinLastColumnIndex) {
-        session_.setLastColumnIndex(kMinLastColumnIndex);
-        fits = fitWindow();
-    }
-    if (!fits) {
-        // No page larger than the screen is drawn: the size goes back to the default before
-        // anything is drawn, and the warning and the font dialog appear in that font.
-        FontChoice defaultSize = state().font;
-        defaultSize.size = FontChoice{}.size;
-        session_.setFont(defaultSize);
-        font = pageFontOf(state().font);
-        session_.setUnits(unitsOfFont(font));
-        fitWindow();
-    }
-    setPageFont(font.value_or(QApplication::font()));
-    relayout();
-    applyFontToGadgets();
-    return fits;
-}
-
-void MainWindow::warnFontTooLarge() {
-    // The page comes first, then the warning; the window stays on the desktop, even if the
-    // page does not fit on it.
-    keepOnDesktop();
-    show();
-    services_.messages->inform(this, QStringLiteral("Fehler"),
-                               QStringLiteral("Der Zeichensatz ist für den Bildschirm zu groß!"));
-    fontDialog();
-    rebuildPage(kNoCursorMove);
-}
-
-bool MainWindow::fitWindow() {
-    const QSize desktop = services_.desktopSize();
-    const PixelSize desktopSize{desktop.width(), desktop.height()};
-    if (!clientFitsDesktop(state().units, pageWidthOf(state()), desktopSize))
-        return false;
-    const PixelRect client = centredClientRect(state().units, pageWidthOf(state()), desktopSize);
-    setFixedSize(client.width, client.height);
-    setGeometry(client.x, client.y, client.width, client.height);
-    keepOnScreen(*this); // the frame too, on the available area
-    return true;
-}
-
-void MainWindow::keepOnDesktop() {
-    const QSize desktop = services_.desktopSize();
-    const PixelSize client = clientSize(state().units, pageWidthOf(state()));
-    const int width = std::min(client.width, desktop.width());
-    const int height = std::min(client.height, desktop.height());
-    setFixedSize(width, height);
-    // Placed by its frame, so that the title bar is on the desktop too.
-    move(std::max(0, (desktop.width() - width) / 2), std::max(0, (desktop.height() - height) / 2));
-    keepOnScreen(*this);
-}
-
 void MainWindow::relayout() {
-    const MainWindowLayout layout = mainWindowLayout(state().units, pageWidthOf(state()));
-    for (const GadgetLayout& entry : layout) {
+    for (const GadgetLayout& entry : mainWindowLayout(state().units, pageWidthOf(state()))) {
         const PixelRect& rect = entry.rect;
         gadget(entry.gadget)->setGeometry(rect.x, rect.y, rect.width, rect.height);
     }
-}
-
-void MainWindow::setPageFont(const QFont& font) {
-    pageFont_ = font;
-    // Dialogs opened later are measured in the units of this font, so they use it too.
-    QApplication::setFont(font);
-}
-
-void MainWindow::applyFontToGadgets() {
-    for (QWidget* widget : gadgets_)
-        widget->setFont(pageFont_);
-}
-
-void MainWindow::fontDialog() {
-    const std::optional<QFont> chosen = services_.chooseFont(this, pageFont_);
-    if (!chosen)
-        return;
-    const QFont previous = pageFont_;
-    const LayoutUnits previousUnits = state().units;
-    LayoutUnits units = previousUnits;
-    measureUnits(*chosen, units.w, units.h);
-    session_.setUnits(units);
-    if (fitWindow()) {
-        setPageFont(*chosen);
-        session_.setFont(fontChoiceOf(*chosen));
-        relayout();
-        applyFontToGadgets();
-        return;
-    }
-    // Measured again, the previous font gives slightly larger units than before: the window
-    // grows with them, or keeps the units it had where the desktop has no room for that.
-    measureUnits(previous, units.w, units.h);
-    session_.setUnits(units);
-    if (!fitWindow()) {
-        session_.setUnits(previousUnits);
-        fitWindow();
-    }
-    setPageFont(previous);
-    relayout();
-    applyFontToGadgets();
-    services_.messages->inform(
-        this, QStringLiteral("Fehler"),
-        QStringLiteral("Der gewählte Zeichensatz war für den Bildschirm zu groß!"));
 }
 
 void MainWindow::rebuildPage(CursorMove move) {
     // The title names the shift system, which most commands may have changed.
     setWindowTitle(
         QString::fromStdString(mainWindowTitle(state().userName, loggedIn_, state().calendarType)));
-    const bool sheet = !showsMonthColumns(state().calendarType);
-    for (Gadget button : kMonthColumnButtons)
-        gadget(button)->setEnabled(!sheet);
+    for (const CommandEntry& entry : commandTable())
+        if (entry.button)
+            gadget(entry.button->gadget)
+                ->setEnabled(buttonWorksUnder(entry.command, state().calendarType));
 
-    const SessionState& shown = state();
-    const PageMarkSources marks(shown.place, shown.switches, shown.noteIndexes, shown.shiftMarkings,
-                                shown.calendarBars, shown.calendarType, lunations_);
-    PageInput input = pageInputOf(session_.pageLook(), pageFont_, marks.all());
-    if (sheet) {
+    ShownPageInput shown(session_, pageFont_, lunations_);
+    PageInput& input = shown.input();
+    if (!showsMonthColumns(state().calendarType)) {
         showSheetStatus();
         drawShiftPlanSheet(page_, input, pageDrawing_);
         // The sheet is narrower or lower than the page area; it sits in the middle of it.
@@ -420,7 +294,7 @@ void MainWindow::prepareNeighbouringPages() {
 }
 
 void MainWindow::showStatusOfSelectedDay() {
-    const DayNumber selectedDay = this->selectedDay();
+    const DayNumber selectedDay = selectedDayOf(state().view);
     infoLine_->setText(QString::fromStdString(dayInfoLine(selectedDay)));
     infoLine_->setCursorPosition(0);
     PhaseNearFlag phaseNear{};
@@ -428,8 +302,8 @@ void MainWindow::showStatusOfSelectedDay() {
                QString::fromStdString(astronomyLine(workingDateOf(selectedDay), state().place,
                                                     phaseNear, &lunations_)),
                toolTipOf(Gadget::AstronomyLine));
-    showElided(*noteLine_, noteLineText(), toolTipOf(Gadget::NoteLine));
-    showAccountFields();
+    showElided(*noteLine_, notes_.noteLineText(), toolTipOf(Gadget::NoteLine));
+    accounts_.showAccountFields(*hoursField_, *vacationField_);
 }
 
 void MainWindow::showSheetStatus() {
@@ -443,20 +317,7 @@ void MainWindow::showSheetStatus() {
         QStringLiteral("Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter "
                        "'Prog.' -> 'Schriftart') angepasst werden."),
         toolTipOf(Gadget::AstronomyLine));
-    showAccountFields();
-}
-
-void MainWindow::updateVacationBlockToggle() {
-    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
-    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state().calendarType));
-}
-
-void MainWindow::toggleVacationBlock() {
-    if (showsVacationBlockToggle(state().calendarType)) {
-        session_.setVacationBlockShown(!state().switches.vacationBlock);
-        rebuildPage(kNoCursorMove);
-    }
-    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
+    accounts_.showAccountFields(*hoursField_, *vacationField_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

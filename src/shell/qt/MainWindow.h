@@ -2,22 +2,25 @@
 
 #include "astro/LunationCache.h"
 #include "display/DayCellTable.h"
-#include "display/qt/PageDrawingCache.h"
 #include "display/PageGeometry.h"
-#include "help/HelpTopic.h"
-#include "help/qt/HelpWindowLook.h"
-#include "notes/NoteKind.h"
+#include "display/qt/PageDrawingCache.h"
 #include "session/Session.h"
+#include "shell/Command.h"
 #include "shell/CursorMoves.h"
+#include "shell/qt/AccountsController.h"
+#include "shell/qt/ExportController.h"
+#include "shell/qt/HelpController.h"
+#include "shell/qt/MarkingsController.h"
+#include "shell/qt/NotesController.h"
+#include "shell/qt/PageFontController.h"
 #include "shell/qt/ShellServices.h"
+#include "shell/qt/UsersController.h"
 
 #include <QFont>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <map>
 
 class QLineEdit;
 class QTimer;
@@ -26,11 +29,11 @@ class QPushButton;
 namespace tp {
 
 class PageCanvas;
-struct PageInput;
 
 // The main window: the navigation buttons, the page canvas and the status panel. A view of
-// the session: it turns keys and clicks into the session's operations and draws what they
-// answer. Every command ends with the page rebuild.
+// the session: it turns keys, clicks and menu choices into commands, runs them itself (the
+// page and its navigation) or through the controller of their feature, and redraws the page
+// once when the command asks for it.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -46,7 +49,7 @@ class MainWindow : public QWidget {
     // Tells the user what an operation reported, errors first.
     void tell(const SessionReport& report, QWidget* parent = nullptr);
 
-    void runCommand(int command);
+    void runCommand(Command command);
 
     // Saves everything the end of the program writes. Asked by the user (Escape, the close
     // box), a failure is told while the window is still open, with the choice to try again
@@ -57,30 +60,8 @@ class MainWindow : public QWidget {
     void endSession(bool unasked);
     // Whether the run was ended (Escape, the close box, the end of the desktop session).
     bool quitRequested() const { return quitRequested_; }
-    // The "Kalender" dialog; a chosen type shows or hides the "UB" toggle and redraws.
-    void chooseCalendarType();
     void rebuildPage(CursorMove move);
-    // The notes window of the selected day; unasked (at start-up, after a login) it opens only
-    // when the day has notes.
-    void showNotesOfSelectedDay(bool explicitRequest);
-    // "Stunden eingeben" and "Urlaub eingeben"; both fields are drawn anew afterwards.
-    void openHoursEntry();
-    void openVacationEntry();
 
-    // Resizes and centres the window for the current units and page width, if it fits.
-    bool fitWindow();
-    // Measures the page font of the settings and fits the window to it, with six columns if
-    // need be; false when even that is too large for the desktop.
-    bool fitToUserFont();
-    // The warning about a font too large for the desktop, then the font dialog.
-    void warnFontTooLarge();
-    // For a page larger than the desktop: as much of it as the desktop holds, on the desktop.
-    void keepOnDesktop();
-    void relayout();
-    void applyFontToGadgets();
-    void fontDialog();
-
-    Session& session() { return session_; }
     const SessionState& state() const { return session_.state(); }
     QWidget* gadget(Gadget which) const { return gadgets_[static_cast<std::size_t>(which)]; }
     const QImage& pageImage() const { return page_; }
@@ -93,62 +74,39 @@ class MainWindow : public QWidget {
 
   private:
     void createGadgets();
+    QWidget* createGadget(const GadgetLayout& entry);
     void createShortcuts();
     void applyPageBackground();
-    void setPageFont(const QFont& font);
     void showStatusOfSelectedDay();
     // Finds the astronomy marks of the pages before and after the one shown, while the user
     // reads it, so that turning a page draws as fast as redrawing one.
     void prepareNeighbouringPages();
     void showSheetStatus();
 
-    void moveToToday();
-    void changeColumnCount(int delta);
-    void chooseBackgroundColour();
-    void copyPageToClipboard(bool askFirst);
-    // Ctrl+P: the page as shown, through the print dialog, on one A4 landscape sheet.
-    void printShownPage();
-    // Ctrl+E: "Kalender exportieren" for the displayed months (MainWindowExport.cpp).
-    void exportCalendar();
-    void switchCalendarType(int command);
-    void toggleVacationBlock();
+    // The gadgets' places for the units and page width.
+    void relayout();
+
+    // The commands of the page and its navigation (MainWindowCommands.cpp). Each says how the
+    // page is redrawn afterwards: not at all (nothing), or with the cursor moved.
+    std::optional<CursorMove> perform(Command command);
+    std::optional<CursorMove> performOnPage(Command command);
+    std::optional<CursorMove> performFromMenu(std::optional<Command> chosen);
+    CursorMove moveToToday();
+    bool enterDate();
+    bool changeColumnCount(int delta);
+    bool chooseBackgroundColour();
+    // The "Kalender" dialog and the type keys; the type shows or hides the "UB" toggle.
+    bool chooseCalendarType();
+    bool switchCalendarType(Command command);
+    bool toggleVacationBlock();
     void updateVacationBlockToggle();
+    // The login window; a new user's settings are taken over and his page drawn.
+    void logIn(const QString& userName = {});
     void canvasClicked(QPoint position);
     void canvasDoubleClicked(QPoint position);
 
-    // The key and button commands, each a small handler (MainWindowCommands.cpp).
-    void createCommandTable();
-
-    // The notes (MainWindowNotes.cpp).
-    void openNoteMenu();
-    void editNote(NoteKind kind);
-    void showNotesOverview();
-    void deleteNotesAndMarkings();
-    QString noteLineText() const;
-    // A click on the note line opens the notes window; true for the mouse events it takes.
-    bool noteLineClicked(QEvent* event);
-
-    // Shift markings, calendar bars and the accounts (MainWindowMarkings.cpp).
-    DayNumber selectedDay() const;
-    void enterShiftMarkingAtCursor(int column);
-    void editCalendarBarAtCursor();
-    bool openAccountOfField(QObject* field, QEvent* event);
-    void showAccountFields();
-
-    // Users, settings, data folder and help (MainWindowUsers.cpp).
-    void runProgramMenu();
-    // The login window, with `userName` filled in when given.
-    void logInAsNewUser(const QString& userName = {});
-    void editSettings();
-    void chooseDataFolder();
-    void openInfoWindow();
-    void showHelp(HelpTopic topic);
-    HelpWindowLook helpLook() const;
-    UserDataPlace userDataPlace() const;
-
     Session& session_;
     ShellServices services_;
-    std::map<int, std::function<void()>> commands_;
     bool quitRequested_ = false;
     bool endSaved_ = false;
     QFont pageFont_;
@@ -166,6 +124,15 @@ class MainWindow : public QWidget {
     QLineEdit* vacationField_ = nullptr;
     QPushButton* vacationBlockToggle_ = nullptr;
     bool loggedIn_ = false; // the title's form after a login
+    PageFontController fonts_;
+    HelpController help_;
+    NotesController notes_;
+    MarkingsController markings_;
+    AccountsController accounts_;
+    UsersController users_;
+    ExportController exports_;
+    const std::array<FeatureController*, 7> features_{&fonts_,    &help_,  &notes_,  &markings_,
+                                                      &accounts_, &users_, &exports_};
 };
 
 } // namespace tp

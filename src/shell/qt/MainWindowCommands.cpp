@@ -1,187 +1,113 @@
-#include "accounts/qt/EarliestBlockStartWindow.h"
-#include "display/qt/PageRenderer.h"
-#include "model/BlockCrewOrder.h"
+// The keys of the main window and the commands of the page and its navigation.
+#include "model/Today.h"
 #include "model/qt/CalendarTypeDialog.h"
 #include "model/qt/DateEntryDialog.h"
 #include "platform/qt/Colour.h"
 #include "shell/CommandRules.h"
-#include "shell/MainCommands.h"
+#include "shell/qt/CommandTable.h"
 #include "shell/qt/MainWindow.h"
-#include "shell/qt/OpenSupplementsWindow.h"
-
-#include "model/Today.h"
 #include "shell/qt/PageCanvas.h"
+#include "shell/qt/ProgramMenu.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace tp {
 
 namespace {
 
-struct KeyBinding {
-    QKeyCombination key;
-    int command;
-};
-
-// Keys without modifier and their commands. The plus and minus of the numeric pad are taken
-// in keyPressEvent: X11 hands them to shortcuts without the keypad modifier.
-const KeyBinding KeyBindings[] = {
-    {Qt::Key_Escape, Quit},
-    {Qt::Key_Home, Today},
-    {Qt::Key_F6, TodayButton},
-    {Qt::Key_Right, CursorRight},
-    {Qt::Key_Left, CursorLeft},
-    {Qt::Key_Up, CursorUp},
-    {Qt::Key_Down, CursorDown},
-    {Qt::Key_F1, YearBack},
-    {Qt::Key_F2, MonthBack},
-    {Qt::Key_F3, MonthForward},
-    {Qt::Key_F4, YearForward},
-    {Qt::Key_F5, PageBack},
-    {Qt::Key_PageUp, PageBack},
-    {Qt::Key_F7, PageForward},
-    {Qt::Key_PageDown, PageForward},
-    {Qt::Key_F8, DateEntry},
-    {Qt::Key_D, DateEntryKey},
-    {Qt::Key_F9, NoteEntry},
-    {Qt::Key_F10, ProgramMenu},
-    {Qt::Key_F11, NewUser},
-    {Qt::Key_A, NewUserKey},
-    {Qt::Key_F12, InfoWindow},
-    {Qt::Key_I, HelpWindow},
-    {Qt::Key_H, BackgroundColour},
-    {Qt::Key_T, DayNoteEditor},
-    {Qt::Key_P, PeriodicNoteEditor},
-    {Qt::Key_J, YearlyNoteEditor},
-    {Qt::Key_W, WeekdayNoteEditor},
-    {Qt::Key_U, NotesOverview},
-    {Qt::Key_K, CalendarBarEntry},
-    {Qt::Key_L, DeleteNotesAndMarkings},
-    {Qt::Key_S, FontDialog},
-    {Qt::Key_E, SettingsDialog},
-    {Qt::Key_N, TypeKeyN},
-    {Qt::Key_B, TypeKeyB},
-    {Qt::Key_M, TypeKeyM},
-    {Qt::Key_V, TypeKeyV},
-    {Qt::Key_C, TypeKeyC},
-    {Qt::Key_X, TypeKeyX},
-    {Qt::Key_Z, CopyPage},
-    {Qt::Key_Y, RotateVacationCycle},
-    {Qt::Key_F, EarliestVacationStart},
-    {Qt::Key_G, Supplements},
-    {Qt::Key_4, ShiftMarking1},
-    {Qt::Key_1, ShiftMarking2},
-    {Qt::Key_2, ShiftMarking3},
-    {Qt::Key_3, ShiftMarking4},
-};
+std::optional<CursorMove> redrawIf(bool redraw) {
+    return redraw ? std::optional(kNoCursorMove) : std::nullopt;
+}
 
 } // namespace
 
 void MainWindow::createShortcuts() {
-    for (const KeyBinding& binding : KeyBindings) {
-        auto* shortcut = new QShortcut(QKeySequence(binding.key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(true);
-        const int command = binding.command;
-        connect(shortcut, &QShortcut::activated, this, [this, command] { runCommand(command); });
+    for (const CommandEntry& entry : commandTable()) {
+        for (const QKeyCombination key : keysOf(entry)) {
+            // The plus and minus of the numeric pad are taken in keyPressEvent: X11 hands them
+            // to shortcuts without the keypad modifier.
+            if (key.keyboardModifiers() & Qt::KeypadModifier)
+                continue;
+            auto* shortcut = new QShortcut(QKeySequence(key), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            shortcut->setAutoRepeat(true);
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, command = entry.command] { runCommand(command); });
+        }
     }
-    auto* print = new QShortcut(QKeySequence::Print, this);
-    connect(print, &QShortcut::activated, this, [this] { printShownPage(); });
-    auto* exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
-    connect(exportKey, &QShortcut::activated, this, [this] { exportCalendar(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() == Qt::KeypadModifier &&
-        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
-        runCommand(event->key() == Qt::Key_Plus ? MoreColumns : FewerColumns);
-        return;
+    if (event->modifiers() == Qt::KeypadModifier) {
+        if (const std::optional<Command> command = commandOfKey(event->keyCombination())) {
+            runCommand(*command);
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }
 
-void MainWindow::runCommand(int command) {
-    if (const auto days = viewShiftDays(command, state().calendarType, state().lastColumnIndex)) {
-        session_.moveViewByDays(*days);
-        rebuildPage(kNoCursorMove);
-        return;
-    }
-    // Commands without a handler (the notes' keys under the sheet, say) do nothing.
-    if (const auto handler = commands_.find(command); handler != commands_.end())
-        handler->second();
+void MainWindow::runCommand(Command command) {
+    if (const std::optional<CursorMove> move = perform(command))
+        rebuildPage(*move);
 }
 
-void MainWindow::createCommandTable() {
-    const auto on = [this](std::initializer_list<int> commands, std::function<void()> handler) {
-        for (const int command : commands)
-            commands_[command] = handler;
-    };
-    const auto inColumns = [this](std::function<void()> handler) {
-        return [this, handler] {
-            if (showsMonthColumns(state().calendarType))
-                handler();
-        };
-    };
-    on({Quit}, [this] {
+std::optional<CursorMove> MainWindow::perform(Command command) {
+    const CalendarType type = state().calendarType;
+    if (!commandRunsUnder(command, type))
+        return std::nullopt;
+    if (const std::optional<int> days = viewShiftDays(command, type, state().lastColumnIndex)) {
+        session_.moveViewByDays(*days);
+        return kNoCursorMove;
+    }
+    if (const std::optional<CursorMove> move = cursorMoveOf(command))
+        return move;
+    for (FeatureController* feature : features_)
+        if (const std::optional<bool> redraw = feature->run(command))
+            return redrawIf(*redraw);
+    return performOnPage(command);
+}
+
+std::optional<CursorMove> MainWindow::performOnPage(Command command) {
+    switch (command) {
+    case Command::Quit:
         endSession(false);
         close();
-    });
-    on({Today, TodayButton}, [this] { moveToToday(); });
-    for (const auto& [command, move] :
-         {std::pair{CursorRight, CursorMove{1, 0}}, std::pair{CursorLeft, CursorMove{-1, 0}},
-          std::pair{CursorUp, CursorMove{0, -1}}, std::pair{CursorDown, CursorMove{0, 1}}})
-        on({command}, inColumns([this, move] { rebuildPage(move); }));
-    on({DateEntry, DateEntryKey, DateEntryAlternative}, [this] {
-        ViewPosition view = state().view;
-        runDateEntryDialog(this, view, state().units.w, state().units.h);
-        session_.setView(view);
-        rebuildPage(kNoCursorMove);
-    });
-    on({BackgroundColour}, inColumns([this] { chooseBackgroundColour(); }));
-    on({MoreColumns}, [this] { changeColumnCount(+1); });
-    on({FewerColumns}, [this] { changeColumnCount(-1); });
-    on({FontDialog}, [this] {
-        fontDialog();
-        rebuildPage(kNoCursorMove);
-    });
-    for (const int command : {TypeKeyN, TypeKeyB, TypeKeyM, TypeKeyV, TypeKeyC, TypeKeyX})
-        on({command}, [this, command] { switchCalendarType(command); });
-    on({CopyPage}, [this] { copyPageToClipboard(false); });
-    on({RotateVacationCycle}, [this] {
-        session_.rotateVacationCycleOfShownYear();
-        rebuildPage(kNoCursorMove);
-    });
-    on({EarliestVacationStart}, [this] {
-        MonthDay start = state().earliestVacationStart;
-        editEarliestBlockStart(this, start, state().view.year);
-        session_.setEarliestVacationStart(start);
-        rebuildPage(kNoCursorMove);
-    });
-    for (const int column : {ShiftMarking1, ShiftMarking2, ShiftMarking3, ShiftMarking4})
-        on({column}, [this, column] { enterShiftMarkingAtCursor(column); });
-    on({CalendarBarEntry}, [this] { editCalendarBarAtCursor(); });
-    on({ProgramMenu}, [this] { runProgramMenu(); });
-    on({NewUser, NewUserKey}, [this] { logInAsNewUser(); });
-    on({InfoWindow}, [this] { openInfoWindow(); });
-    on({HelpWindow, HelpAlternative}, [this] { showHelp(HelpTopic::ProgramInfo); });
-    on({SettingsDialog}, [this] { editSettings(); });
-
-    // The notes. The menu belongs to the month columns; the shift plan sheet has no selected
-    // day.
-    on({NoteEntry}, inColumns([this] { openNoteMenu(); }));
-    on({DayNoteEditor}, [this] { editNote(NoteKind::Day); });
-    on({PeriodicNoteEditor}, [this] { editNote(NoteKind::Periodic); });
-    on({YearlyNoteEditor}, [this] { editNote(NoteKind::Yearly); });
-    on({WeekdayNoteEditor}, [this] { editNote(NoteKind::WeekdayInMonth); });
-    on({NotesOverview}, [this] { showNotesOverview(); });
-    on({DeleteNotesAndMarkings}, [this] { deleteNotesAndMarkings(); });
-    on({Supplements}, [this] { openSupplementsWindow(this, session_); });
+        return std::nullopt;
+    case Command::Today:
+        return moveToToday();
+    case Command::DateEntry:
+        return redrawIf(enterDate());
+    case Command::MoreColumns:
+        return redrawIf(changeColumnCount(+1));
+    case Command::FewerColumns:
+        return redrawIf(changeColumnCount(-1));
+    case Command::CalendarChoice:
+        return redrawIf(chooseCalendarType());
+    case Command::BackgroundColour:
+        return redrawIf(chooseBackgroundColour());
+    case Command::VacationBlock:
+        return redrawIf(toggleVacationBlock());
+    case Command::LogIn:
+        logIn();
+        return std::nullopt;
+    case Command::NoteMenu:
+        return performFromMenu(notes_.chooseFromMenu());
+    case Command::ProgramMenu:
+        return performFromMenu(chooseProgramMenuCommand(this, state().calendarType));
+    default:
+        return redrawIf(switchCalendarType(command));
+    }
 }
 
-void MainWindow::moveToToday() {
+std::optional<CursorMove> MainWindow::performFromMenu(std::optional<Command> chosen) {
+    // The menu is closed before its command opens a window of its own.
+    return chosen ? perform(*chosen) : std::nullopt;
+}
+
+CursorMove MainWindow::moveToToday() {
     const CivilDate today = civilFromDayNumber(session_.today());
     ViewPosition view = state().view;
     const CursorMove toToday = selectToday(view, today);
@@ -189,61 +115,73 @@ void MainWindow::moveToToday() {
     if (!showsMonthColumns(state().calendarType))
         view.cursorDay = today.day;
     session_.setView(view);
-    rebuildPage(toToday);
+    return toToday;
 }
 
-void MainWindow::changeColumnCount(int delta) {
+bool MainWindow::enterDate() {
+    ViewPosition view = state().view;
+    runDateEntryDialog(this, view, state().units.w, state().units.h);
+    session_.setView(view);
+    return true;
+}
+
+bool MainWindow::changeColumnCount(int delta) {
     const std::optional<int> stepped = steppedLastColumnIndex(state().lastColumnIndex, delta);
     if (!stepped)
-        return;
+        return false;
     const int previous = state().lastColumnIndex;
     const ViewPosition previousView = state().view;
     // The cursor stays on the page when its column goes.
     session_.setLastColumnIndex(*stepped);
-    if (fitWindow()) {
+    if (fonts_.fitWindow()) {
         relayout();
-        rebuildPage(kNoCursorMove);
-        return;
+        return true;
     }
     session_.setLastColumnIndex(previous);
     session_.setView(previousView);
     services_.messages->inform(
         this, QStringLiteral("Fehler"),
         QStringLiteral("Die gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!"));
+    return false;
 }
 
-void MainWindow::chooseBackgroundColour() {
+bool MainWindow::chooseBackgroundColour() {
     const std::optional<QColor> chosen =
         services_.chooseColour(this, colourFromWindowsValue(kInitialPageBackground));
     if (!chosen)
-        return;
+        return false;
     session_.setPageBackground(windowsValueFromColour(*chosen));
     applyPageBackground();
-    rebuildPage(kNoCursorMove);
+    return true;
 }
 
-void MainWindow::copyPageToClipboard(bool askFirst) {
-    if (askFirst &&
-        !services_.messages->ask(
-            this, QStringLiteral("Soll der Kalender in die Zwischenablage kopiert werden?")))
-        return;
-    QGuiApplication::clipboard()->setImage(page_);
-    services_.messages->inform(this, QStringLiteral("Information"),
-                               QStringLiteral("Die Kalender wurde in die Zwischenablage kopiert."));
-}
-
-void MainWindow::chooseCalendarType() {
+bool MainWindow::chooseCalendarType() {
     CalendarType type = state().calendarType;
     runCalendarTypeDialog(this, type, state().units.w, state().units.h);
     session_.setCalendarType(type);
     updateVacationBlockToggle();
-    rebuildPage(kNoCursorMove);
+    return true;
 }
 
-void MainWindow::switchCalendarType(int command) {
+bool MainWindow::switchCalendarType(Command command) {
+    if (!choosesCalendarType(command))
+        return false;
     session_.setCalendarType(calendarTypeAfterCommand(state().calendarType, command));
     updateVacationBlockToggle();
-    rebuildPage(kNoCursorMove);
+    return true;
+}
+
+bool MainWindow::toggleVacationBlock() {
+    const bool shown = showsVacationBlockToggle(state().calendarType);
+    if (shown)
+        session_.setVacationBlockShown(!state().switches.vacationBlock);
+    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
+    return shown;
+}
+
+void MainWindow::updateVacationBlockToggle() {
+    vacationBlockToggle_->setChecked(state().switches.vacationBlock);
+    vacationBlockToggle_->setVisible(showsVacationBlockToggle(state().calendarType));
 }
 
 void MainWindow::canvasClicked(QPoint position) {
@@ -261,10 +199,11 @@ void MainWindow::canvasDoubleClicked(QPoint position) {
     const int slot = placeCursorAtMouse(view, state().lastColumnIndex, state().units, client.x(),
                                         client.y(), cells_);
     session_.setView(view);
-    // Slots 1..4 are the shift marking commands 1..4.
-    if (slot >= ShiftMarking1 && slot <= ShiftMarking4)
-        runCommand(slot);
-    rebuildPage(kNoCursorMove);
+    // A shift slot hit opens the shift marking of its column, which redraws the page.
+    if (const std::optional<Command> marking = shiftMarkingCommand(slot))
+        runCommand(*marking);
+    else
+        rebuildPage(kNoCursorMove);
 }
 
 } // namespace tp

@@ -1,4 +1,4 @@
-#include "settings/qt/ProgramMenu.h"
+#include "shell/qt/ProgramMenu.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -10,8 +10,9 @@ namespace tp {
 class ProgramMenuTest : public QObject {
     Q_OBJECT
 
-    // Opens the menu, lets `key` be pressed in it once it is up, returns what was chosen.
-    static ProgramMenuCommand chooseWithKey(CalendarType type, int key) {
+    // Opens the menu, lets `key` be pressed in it once it is up, returns what was chosen (-1:
+    // nothing).
+    static int chooseWithKey(CalendarType type, int key) {
         QTimer::singleShot(0, [key] {
             QWidget* menu = QApplication::activeModalWidget();
             QVERIFY(menu);
@@ -20,11 +21,11 @@ class ProgramMenuTest : public QObject {
             if (QApplication::activeModalWidget() == menu)
                 QTest::keyClick(menu, Qt::Key_Escape);
         });
-        const ProgramMenuCommand chosen = chooseProgramMenuCommand(nullptr, type);
+        const std::optional<Command> chosen = chooseProgramMenuCommand(nullptr, type);
         // The command runs once the menu is gone.
         if (QApplication::activeModalWidget() != nullptr)
             qWarning("the menu is still open");
-        return chosen;
+        return chosen ? int(*chosen) : -1;
     }
 
   private slots:
@@ -33,37 +34,39 @@ class ProgramMenuTest : public QObject {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("toolTip");
-        const auto row = [](const char* name, int key, ProgramMenuCommand command,
-                            const char* label, const char* toolTip) {
-            QTest::newRow(name) << key << int(command) << QString::fromUtf8(label)
+        const auto row = [](const char* name, int key, int command, const char* label,
+                            const char* toolTip) {
+            QTest::newRow(name) << key << command << QString::fromUtf8(label)
                                 << QString::fromUtf8(toolTip);
         };
-        using C = ProgramMenuCommand;
-        row("K", Qt::Key_K, C::CalendarChoice, "Kalender", "Wähle die Art des Turnoplaners");
-        row("V", Qt::Key_V, C::DataFolder, "Verzeichnis", "Ein neues Programmverzeichnis wählen");
-        row("S", Qt::Key_S, C::Font, "Schriftart", "Neue Schriftart wählen");
-        row("H", Qt::Key_H, C::BackgroundColour, "Hintergrundfarbe",
+        using C = Command;
+        row("K", Qt::Key_K, int(C::CalendarChoice), "Kalender", "Wähle die Art des Turnoplaners");
+        row("V", Qt::Key_V, int(C::DataFolder), "Verzeichnis",
+            "Ein neues Programmverzeichnis wählen");
+        row("S", Qt::Key_S, int(C::Font), "Schriftart", "Neue Schriftart wählen");
+        row("H", Qt::Key_H, int(C::BackgroundColour), "Hintergrundfarbe",
             "Hintergrundfarbe zum Ausdrucken einer Bilschirmkopie ändern");
-        row("I", Qt::Key_I, C::Help, "Info", "Informationstext zur Programmbedienung");
-        row("E", Qt::Key_E, C::Settings, "Einstellungen", "Ändern der Programmeinstellungen");
-        row("P", Qt::Key_P, C::Hours, "Stunden", "Eingabe der Minus- bzw. Plusstunden");
-        row("U", Qt::Key_U, C::Vacation, "Urlaub", "Eingabe des Resturlaubs");
-        row("X", Qt::Key_X, C::CalendarExport, "Export",
+        row("I", Qt::Key_I, int(C::ProgramMenuHelp), "Info",
+            "Informationstext zur Programmbedienung");
+        row("E", Qt::Key_E, int(C::Settings), "Einstellungen", "Ändern der Programmeinstellungen");
+        row("P", Qt::Key_P, int(C::HoursEntry), "Stunden", "Eingabe der Minus- bzw. Plusstunden");
+        row("U", Qt::Key_U, int(C::VacationEntry), "Urlaub", "Eingabe des Resturlaubs");
+        row("X", Qt::Key_X, int(C::CalendarExport), "Export",
             "Die Schichten als Kalenderdatei für Kalender-Apps speichern");
-        row("Z", Qt::Key_Z, C::Supplements, "Zuschläge",
+        row("Z", Qt::Key_Z, int(C::Supplements), "Zuschläge",
             "Nacht-, Sonntags- und Feiertagsstunden des Monats");
-        row("Escape", Qt::Key_Escape, C::None, "", "");
+        row("Escape", Qt::Key_Escape, -1, "", "");
     }
     void lettersChooseTheirCommands() {
         QFETCH(int, key);
         QFETCH(int, command);
         QFETCH(QString, label);
         QFETCH(QString, toolTip);
-        QCOMPARE(int(chooseWithKey(CalendarType::WendringPm1, key)), command);
+        QCOMPARE(chooseWithKey(CalendarType::WendringPm1, key), command);
         if (!label.isEmpty()) {
             ProgramMenu menu(CalendarType::WendringPm1);
             QCOMPARE(menu.windowTitle(), QStringLiteral("Programm"));
-            QPushButton* button = menu.button(ProgramMenuCommand(command));
+            QPushButton* button = menu.button(Command(command));
             QCOMPARE(button->text(), label);
             QCOMPARE(button->toolTip(), toolTip);
         }
@@ -71,11 +74,10 @@ class ProgramMenuTest : public QObject {
 
     void backgroundColourIsOffForTheSheetOnly() {
         ProgramMenu sheetMenu(CalendarType::WendringStandardSheet);
-        QVERIFY(!sheetMenu.button(ProgramMenuCommand::BackgroundColour)->isEnabled());
-        QCOMPARE(chooseWithKey(CalendarType::WendringStandardSheet, Qt::Key_H),
-                 ProgramMenuCommand::None);
+        QVERIFY(!sheetMenu.button(Command::BackgroundColour)->isEnabled());
+        QCOMPARE(chooseWithKey(CalendarType::WendringStandardSheet, Qt::Key_H), -1);
         QCOMPARE(chooseWithKey(CalendarType::BrellingKarton, Qt::Key_H),
-                 ProgramMenuCommand::BackgroundColour);
+                 int(Command::BackgroundColour));
     }
 };
 

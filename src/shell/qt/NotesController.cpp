@@ -1,9 +1,5 @@
-// The notes of the main window: the "Notiz" menu and the note keys, the four editors, the
-// notes window, the overview and the bulk deletion.
-#include "shell/qt/MainWindow.h"
+#include "shell/qt/NotesController.h"
 
-#include "help/qt/HelpTextWindow.h"
-#include "markings/qt/ShiftMarkingDialog.h"
 #include "model/Today.h"
 #include "notes/NotesOverview.h"
 #include "notes/qt/BulkDeletionDialog.h"
@@ -12,19 +8,43 @@
 #include "notes/qt/NotesTextWindow.h"
 #include "platform/qt/Colour.h"
 #include "shell/CommandRules.h"
-#include "shell/MainCommands.h"
+#include "shell/qt/CommandTable.h"
 
 #include <QMouseEvent>
 
 namespace tp {
 
-QString MainWindow::noteLineText() const {
+std::optional<bool> NotesController::run(Command command) {
+    switch (command) {
+    case Command::DayNote:
+        return editNote(NoteKind::Day);
+    case Command::PeriodicNote:
+        return editNote(NoteKind::Periodic);
+    case Command::YearlyNote:
+        return editNote(NoteKind::Yearly);
+    case Command::WeekdayNote:
+        return editNote(NoteKind::WeekdayInMonth);
+    case Command::NotesOverview:
+        showNotesOverview();
+        return false;
+    case Command::DeleteNotesAndMarkings:
+        return deleteNotesAndMarkings();
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Command> NotesController::chooseFromMenu() {
+    return commandOfNoteMenu(runNoteMenu(window_, state().units.w, state().units.h));
+}
+
+QString NotesController::noteLineText() const {
     if (state().view.cursorDay < 1)
         return {};
     return QString::fromStdString(session_.noteStatusLine(selectedDay()));
 }
 
-bool MainWindow::noteLineClicked(QEvent* event) {
+bool NotesController::noteLineClicked(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -40,101 +60,59 @@ bool MainWindow::noteLineClicked(QEvent* event) {
     }
 }
 
-void MainWindow::openNoteMenu() {
-    switch (tp::runNoteMenu(this, state().units.w, state().units.h)) {
-    case NoteMenuAction::None:
-        return;
-    case NoteMenuAction::DayNote:
-        editNote(NoteKind::Day);
-        return;
-    case NoteMenuAction::PeriodicNote:
-        editNote(NoteKind::Periodic);
-        return;
-    case NoteMenuAction::YearlyNote:
-        editNote(NoteKind::Yearly);
-        return;
-    case NoteMenuAction::WeekdayNote:
-        editNote(NoteKind::WeekdayInMonth);
-        return;
-    case NoteMenuAction::CalendarBar:
-        runCommand(CalendarBarEntry);
-        return;
-    case NoteMenuAction::ShiftMarking: {
-        const DayNumber day = selectedDay();
-        const ShiftMarking* marking = state().shiftMarkings.markingOf(day);
-        // The column commands 1..4 are the shift marking commands.
-        if (const int column =
-                chooseShiftColumn(this, state().calendarType, day, marking ? marking->column : 0))
-            runCommand(column);
-        return;
-    }
-    case NoteMenuAction::BulkDeletion:
-        deleteNotesAndMarkings();
-        return;
-    case NoteMenuAction::Overview:
-        showNotesOverview();
-        return;
-    case NoteMenuAction::Info:
-        showHelpText(this, HelpTopic::Notes,
-                     HelpWindowLook{state().units, state().pageBackground, pageFont_});
-        return;
-    }
-}
-
-void MainWindow::editNote(NoteKind kind) {
+bool NotesController::editNote(NoteKind kind) {
     if (state().dataFolder.empty()) {
         services_.messages->inform(
-            this, QStringLiteral("Fehler"),
+            window_, QStringLiteral("Fehler"),
             QStringLiteral("Ohne Datenordner können keine Notizen gespeichert werden."));
-        return;
+        return false;
     }
     const NoteEditorContext context{
         session_,        *services_.messages, selectedDay(),
         state().units.w, state().units.h,     colourFromWindowsValue(state().pageBackground)};
     // A saved note shows at once: its mark on the page and its text in the note line.
-    if (runNoteEditor(kind, context, this))
-        rebuildPage(kNoCursorMove);
+    return runNoteEditor(kind, context, window_);
 }
 
-void MainWindow::showNotesOfSelectedDay(bool explicitRequest) {
+void NotesController::showNotesOfSelectedDay(bool explicitRequest) {
     const std::string notes = session_.notesOfDay(selectedDay());
     if (notes.empty() && !explicitRequest)
         return;
     // Unasked, the window comes with the page: the main window is on show before it.
-    if (!isVisible())
-        show();
-    runNotesWindow(this, *services_.messages, QString::fromStdString(notes), selectedDay(),
+    if (!window_->isVisible())
+        window_->show();
+    runNotesWindow(window_, *services_.messages, QString::fromStdString(notes), selectedDay(),
                    explicitRequest,
                    {state().units.w, state().units.h, pageFont_,
                     colourFromWindowsValue(state().pageBackground)});
 }
 
-void MainWindow::showNotesOverview() {
+void NotesController::showNotesOverview() {
     const std::vector<DayNumber> days =
         daysOfMonthColumns(state().view.year, state().view.month, state().lastColumnIndex + 1);
     const std::string overview = session_.notesOverview(days);
-    runNotesOverview(this, *services_.messages, QString::fromStdString(overview),
+    runNotesOverview(window_, *services_.messages, QString::fromStdString(overview),
                      {state().units.w, state().units.h, pageFont_,
                       colourFromWindowsValue(state().pageBackground)});
 }
 
-void MainWindow::deleteNotesAndMarkings() {
+bool NotesController::deleteNotesAndMarkings() {
     if (state().dataFolder.empty())
-        return;
+        return false;
     const std::optional<BulkDeletionChoice> choice = runBulkDeletionDialog(
-        this, *services_.messages, selectedDay(), state().units.w, state().units.h);
+        window_, *services_.messages, selectedDay(), state().units.w, state().units.h);
     if (!choice)
-        return;
+        return false;
     SessionReport report;
     const int failures = session_.deleteUpTo(*choice, report);
     tell(report);
     if (failures > 0)
         services_.messages->inform(
-            this, QStringLiteral("Fehler"),
+            window_, QStringLiteral("Fehler"),
             failures == 1
                 ? QStringLiteral("Eine Notiz konnte nicht gelöscht werden.")
                 : QStringLiteral("%1 Notizen konnten nicht gelöscht werden.").arg(failures));
-    rebuildPage(kNoCursorMove);
+    return true;
 }
 
 } // namespace tp

@@ -1,0 +1,75 @@
+#include "shell/qt/ExportController.h"
+
+#include "accounts/qt/CalendarExportWindow.h"
+#include "display/qt/PagePrinting.h"
+#include "shell/qt/ShownPageInput.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <chrono>
+
+namespace tp {
+
+std::optional<bool> ExportController::run(Command command) {
+    switch (command) {
+    case Command::CopyPage:
+        copyPageToClipboard(false);
+        return false;
+    case Command::Print:
+        printShownPage();
+        return false;
+    case Command::CalendarExport:
+        exportCalendar();
+        return false;
+    default:
+        return std::nullopt;
+    }
+}
+
+void ExportController::copyPageToClipboard(bool askFirst) {
+    if (askFirst &&
+        !services_.messages->ask(
+            window_, QStringLiteral("Soll der Kalender in die Zwischenablage kopiert werden?")))
+        return;
+    QGuiApplication::clipboard()->setImage(page_);
+    services_.messages->inform(window_, QStringLiteral("Information"),
+                               QStringLiteral("Die Kalender wurde in die Zwischenablage kopiert."));
+}
+
+void ExportController::printShownPage() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printedPageLayout());
+    printer.setDocName(QStringLiteral("Turnoplaner"));
+    QPrintDialog dialog(&printer, window_);
+    dialog.setWindowTitle(QStringLiteral("Seite drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The same marks as the page on the screen.
+    ShownPageInput shown(session_, pageFont_, lunations_);
+    printPage(printer, shown.input(),
+              printedPageHeading(QString::fromStdString(state().userName), shown.input()));
+}
+
+void ExportController::exportCalendar() {
+    CalendarExportInput input;
+    input.system = session_.shiftSystem();
+    input.baseCrew = state().hoursAccount.baseCrew;
+    input.days = shownDays(state().view, state().lastColumnIndex, state().calendarType);
+    // The markings and bars as the page shows them, saved or not.
+    if (!state().dataFolder.empty()) {
+        input.markings = &state().shiftMarkings;
+        input.bars = &state().calendarBars;
+    }
+    input.file = QDir::home().filePath(QStringLiteral("Turnoplaner.ics")).toStdU16String();
+    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
+                           std::chrono::system_clock::now().time_since_epoch())
+                           .count();
+    CalendarExportWindow window(input, stamp, *services_.messages, window_);
+    window.exec();
+}
+
+} // namespace tp
