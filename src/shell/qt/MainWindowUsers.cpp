@@ -6,11 +6,11 @@
 #include "help/qt/HelpTextWindow.h"
 #include "help/qt/InfoWindow.h"
 #include "model/Today.h"
+#include "settings/UserLogin.h"
 #include "settings/qt/FolderChoiceWindow.h"
 #include "settings/qt/LoginWindow.h"
 #include "settings/qt/ProgramMenu.h"
 #include "settings/qt/SettingsDialog.h"
-#include "settings/UserLogin.h"
 #include "shell/CommandRules.h"
 #include "shell/qt/OpenSupplementsWindow.h"
 
@@ -133,9 +133,9 @@ void MainWindow::chooseDataFolder() {
     if (state().dataRoot.empty())
         return;
     ProgramSettings settings = session_.settings();
-    const DataFolderMove move =
-        chooseAndMoveDataFolder(this, *services_.messages, userDataPlace(), settings,
-                                [this] { tell(session_.saveMarkingsAndBars()); });
+    const DataFolderMove move = chooseAndMoveDataFolder(
+        this, *services_.messages, session_.store().files(), userDataPlace(), settings,
+        [this] { tell(session_.saveMarkingsAndBars()); });
     if (!move.moved)
         return;
     tell(session_.useMovedDataFolder(move));
