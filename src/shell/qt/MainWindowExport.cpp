@@ -3,8 +3,6 @@
 
 #include <QDir>
 
-#include <chrono>
-
 namespace tp {
 
 void MainWindow::exportCalendar() {
@@ -18,10 +16,7 @@ void MainWindow::exportCalendar() {
         input.bars = &state().calendarBars;
     }
     input.file = QDir::home().filePath(QStringLiteral("Turnoplaner.ics")).toStdU16String();
-    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
-                           std::chrono::system_clock::now().time_since_epoch())
-                           .count();
-    CalendarExportWindow window(input, stamp, *services_.messages, this);
+    CalendarExportWindow window(input, *services_.clock, *services_.messages, this);
     window.exec();
 }
 
