@@ -3,9 +3,9 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/CrewCalendarOptions.h"
+#include "platform/Clock.h"
 #include "platform/OutputFile.h"
 
-#include <chrono>
 #include <cstring>
 #include <set>
 
@@ -43,12 +43,6 @@ std::optional<IcsRequest> parseIcsRequest(const std::vector<std::string>& argume
     return request;
 }
 
-std::int64_t secondsNow() {
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 } // namespace
 
 int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -60,7 +54,7 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
         return kUsageError;
     const CrewCalendarRequest& calendar = request->crewCalendar.calendar;
 
-    const std::string text = crewCalendarText(calendar, secondsNow());
+    const std::string text = crewCalendarText(calendar, SystemClock().secondsSinceEpoch());
     if (!request->outputPath) {
         out << text;
         return 0;

@@ -1,5 +1,6 @@
 #include "markings/CalendarBars.h"
 
+#include "markings/MarkingFile.h"
 #include "platform/LittleEndian.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@ namespace tp {
 namespace {
 
 constexpr std::size_t kBarRecordSize = 12;
-constexpr std::uintmax_t kLargestBarFile = 4u << 20;
 
 } // namespace
 
@@ -98,16 +98,12 @@ CalendarBarList calendarBarsFromFileBytes(std::string_view bytes) {
 }
 
 CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::path& folder) {
-    const DataFileBytes file = store.read(folder / kCalendarBarFileName, kLargestBarFile);
-    return calendarBarsFromFileBytes(file.bytes);
+    return loadMarkingFile(store, folder / kCalendarBarFileName, calendarBarsFromFileBytes);
 }
 
 SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,
                             CalendarBarList& list) {
-    SaveResult result = store.save(folder / kCalendarBarFileName, calendarBarFileBytes(list), true);
-    if (result.ok)
-        list.changed = false;
-    return result;
+    return saveMarkingFile(store, folder / kCalendarBarFileName, list, calendarBarFileBytes);
 }
 
 void deleteBarsUpTo(CalendarBarList& list, DayNumber lastDay) {

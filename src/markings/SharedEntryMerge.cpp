@@ -7,7 +7,7 @@ namespace tp {
 
 namespace {
 
-DayNumber keyOf(const MarkingRecord& marking) {
+DayNumber keyOf(const ShiftMarking& marking) {
     return marking.day;
 }
 
@@ -81,24 +81,24 @@ int mergeByKey(const std::vector<Record>& loaded, const std::vector<Record>& edi
 
 } // namespace
 
-MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loaded,
-                                           const std::vector<MarkingRecord>& edited,
-                                           const std::vector<MarkingRecord>& onDisk) {
-    MergedRecords<MarkingRecord> result;
+MergedRecords<ShiftMarking> mergeMarkings(const std::vector<ShiftMarking>& loaded,
+                                          const std::vector<ShiftMarking>& edited,
+                                          const std::vector<ShiftMarking>& onDisk) {
+    MergedRecords<ShiftMarking> result;
     result.records.reserve(std::max(edited.size(), onDisk.size()));
-    result.replacedEntries = mergeByKey(loaded, edited, onDisk, [&](const MarkingRecord& marking) {
+    result.replacedEntries = mergeByKey(loaded, edited, onDisk, [&](const ShiftMarking& marking) {
         result.records.push_back(marking);
     });
     return result;
 }
 
-MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
-                                   const std::vector<BarRecord>& edited,
-                                   const std::vector<BarRecord>& onDisk) {
+MergedRecords<CalendarBar> mergeBars(const std::vector<CalendarBar>& loaded,
+                                     const std::vector<CalendarBar>& edited,
+                                     const std::vector<CalendarBar>& onDisk) {
     // What this installation deleted (or changed away from) and added, as multisets of bars.
-    std::vector<BarRecord> deletedHere = loaded;
-    std::vector<BarRecord> addedHere;
-    for (const BarRecord& bar : edited) {
+    std::vector<CalendarBar> deletedHere = loaded;
+    std::vector<CalendarBar> addedHere;
+    for (const CalendarBar& bar : edited) {
         const auto was = std::find(deletedHere.begin(), deletedHere.end(), bar);
         if (was != deletedHere.end())
             deletedHere.erase(was);
@@ -106,9 +106,9 @@ MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
             addedHere.push_back(bar);
     }
 
-    MergedRecords<BarRecord> result;
+    MergedRecords<CalendarBar> result;
     result.records.reserve(onDisk.size() + addedHere.size());
-    for (const BarRecord& bar : onDisk) {
+    for (const CalendarBar& bar : onDisk) {
         const auto deleted = std::find(deletedHere.begin(), deletedHere.end(), bar);
         if (deleted != deletedHere.end()) {
             deletedHere.erase(deleted);
@@ -116,12 +116,12 @@ MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
         }
         result.records.push_back(bar);
     }
-    for (const BarRecord& bar : addedHere)
+    for (const CalendarBar& bar : addedHere)
         // The other installation may have entered the very same bar.
         if (std::find(result.records.begin(), result.records.end(), bar) == result.records.end())
             result.records.push_back(bar);
     std::stable_sort(result.records.begin(), result.records.end(),
-                     [](const BarRecord& a, const BarRecord& b) { return a.start < b.start; });
+                     [](const CalendarBar& a, const CalendarBar& b) { return a.start < b.start; });
     return result;
 }
 

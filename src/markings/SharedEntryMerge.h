@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/DayNumber.h"
+#include "markings/CalendarBars.h"
+#include "markings/ShiftMarkings.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace tp {
@@ -11,20 +11,6 @@ namespace tp {
 // the file may have changed on disk since it was loaded here; these functions combine the
 // three states (as loaded, as edited here, as found on disk) before the file is written, so
 // that neither installation silently wipes out what the other entered.
-
-struct MarkingRecord {
-    DayNumber day = 0;
-    std::uint8_t column = 0;
-    std::uint8_t code = 0;
-    friend bool operator==(const MarkingRecord&, const MarkingRecord&) = default;
-};
-
-struct BarRecord {
-    DayNumber start = 0;
-    DayNumber end = 0;
-    int colour = 0;
-    friend bool operator==(const BarRecord&, const BarRecord&) = default;
-};
 
 template <typename Record> struct MergedRecords {
     std::vector<Record> records; // sorted ascending by day (markings) or start (bars)
@@ -36,16 +22,16 @@ template <typename Record> struct MergedRecords {
 // One marking per day. A day changed only on disk takes the disk's entry, a day changed only
 // here keeps this installation's; where both changed it differently, this one wins.
 // The inputs need not be sorted; a day listed twice counts with its first entry.
-MergedRecords<MarkingRecord> mergeMarkings(const std::vector<MarkingRecord>& loaded,
-                                           const std::vector<MarkingRecord>& edited,
-                                           const std::vector<MarkingRecord>& onDisk);
+MergedRecords<ShiftMarking> mergeMarkings(const std::vector<ShiftMarking>& loaded,
+                                          const std::vector<ShiftMarking>& edited,
+                                          const std::vector<ShiftMarking>& onDisk);
 
 // Bars are told apart by all their stored fields: a bar counts as deleted or changed here only
 // where it differs from the bars as loaded, and every bar that neither installation deleted
 // or changed stays, the other installation's new and changed bars among them. Nothing gives
 // way, so the count is always 0.
-MergedRecords<BarRecord> mergeBars(const std::vector<BarRecord>& loaded,
-                                   const std::vector<BarRecord>& edited,
-                                   const std::vector<BarRecord>& onDisk);
+MergedRecords<CalendarBar> mergeBars(const std::vector<CalendarBar>& loaded,
+                                     const std::vector<CalendarBar>& edited,
+                                     const std::vector<CalendarBar>& onDisk);
 
 } // namespace tp

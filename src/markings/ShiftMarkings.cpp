@@ -1,5 +1,6 @@
 #include "markings/ShiftMarkings.h"
 
+#include "markings/MarkingFile.h"
 #include "platform/LittleEndian.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@ namespace tp {
 namespace {
 
 constexpr std::size_t kMarkingRecordSize = 6;
-// Far beyond one marking for every day of the calendar (about 150 KB).
-constexpr std::uintmax_t kLargestMarkingFile = 4u << 20;
 
 bool byDay(const ShiftMarking& a, const ShiftMarking& b) {
     return a.day < b.day;
@@ -92,17 +91,12 @@ ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes) {
 }
 
 ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::path& folder) {
-    const DataFileBytes file = store.read(folder / kShiftMarkingFileName, kLargestMarkingFile);
-    return shiftMarkingsFromFileBytes(file.bytes);
+    return loadMarkingFile(store, folder / kShiftMarkingFileName, shiftMarkingsFromFileBytes);
 }
 
 SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,
                              ShiftMarkingList& list) {
-    SaveResult result =
-        store.save(folder / kShiftMarkingFileName, shiftMarkingFileBytes(list), true);
-    if (result.ok)
-        list.changed = false;
-    return result;
+    return saveMarkingFile(store, folder / kShiftMarkingFileName, list, shiftMarkingFileBytes);
 }
 
 int currentMarkingCode(const ShiftMarkingList& list, DayNumber day) {

@@ -395,14 +395,6 @@ std::string systemErrorText(int errorNumber) {
     }
 }
 
-void setHiddenAttribute([[maybe_unused]] const fs::path& path) {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
-#endif
-}
-
 fs::path pathFromStored(std::string_view stored) {
     std::string generic(stored);
     for (char& c : generic)

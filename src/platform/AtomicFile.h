@@ -38,10 +38,6 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
 // The German text of an operating system error number.
 std::string systemErrorText(int errorNumber);
 
-// Marks a file or folder hidden where the file system knows the attribute (Windows);
-// elsewhere nothing happens.
-void setHiddenAttribute(const std::filesystem::path& path);
-
 // Turns a stored path with '/' or '\' separators into a path of this system.
 std::filesystem::path pathFromStored(std::string_view stored);
 

@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include <chrono>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -30,5 +32,19 @@ LocalDateTime SystemClock::now() const {
 }
 
 #endif
+
+std::int64_t SystemClock::secondsSinceEpoch() const {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+std::int64_t FixedClock::secondsSinceEpoch() const {
+    using namespace std::chrono;
+    const sys_days day{year{fixed_.year} / fixed_.month / fixed_.day};
+    return (day.time_since_epoch() + hours{fixed_.hour} + minutes{fixed_.minute} +
+            seconds{fixed_.second})
+        .count();
+}
 
 } // namespace tp

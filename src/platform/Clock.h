@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tp {
 
 struct LocalDateTime {
@@ -16,17 +18,22 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
+    // The same moment as seconds since 1970-01-01 00:00 UTC, for time stamps.
+    virtual std::int64_t secondsSinceEpoch() const = 0;
 };
 
 class SystemClock final : public Clock {
   public:
     LocalDateTime now() const override;
+    std::int64_t secondsSinceEpoch() const override;
 };
 
+// A clock that stands still; its local time counts as UTC.
 class FixedClock final : public Clock {
   public:
     explicit FixedClock(LocalDateTime fixed) : fixed_(fixed) {}
     LocalDateTime now() const override { return fixed_; }
+    std::int64_t secondsSinceEpoch() const override;
 
   private:
     LocalDateTime fixed_;

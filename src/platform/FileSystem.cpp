@@ -2,7 +2,9 @@
 
 #include <cerrno>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dirent.h>
 #include <unistd.h>
 #endif
@@ -109,6 +111,83 @@ int SystemFileSystem::writeBlocker([[maybe_unused]] const fs::path& folder) {
         return errno;
 #endif
     return 0;
+}
+
+EntryType SystemFileSystem::typeOf(const fs::path& path, bool followLinks) {
+    std::error_code error;
+    const fs::file_type type =
+        (followLinks ? fs::status(path, error) : fs::symlink_status(path, error)).type();
+    return type == fs::file_type::none || type == fs::file_type::not_found ? EntryType::Missing
+           : type == fs::file_type::regular                                ? EntryType::File
+           : type == fs::file_type::directory                              ? EntryType::Folder
+           : type == fs::file_type::symlink                                ? EntryType::Link
+                                                                           : EntryType::Other;
+}
+
+std::optional<fs::file_time_type> SystemFileSystem::modificationTime(const fs::path& file) {
+    std::error_code error;
+    const fs::file_time_type written = fs::last_write_time(file, error);
+    if (error)
+        return std::nullopt;
+    return written;
+}
+
+bool SystemFileSystem::makeFolder(const fs::path& folder) {
+    std::error_code error;
+    return fs::create_directories(folder, error);
+}
+
+// An old file is removed first: MinGW's standard library refuses to copy over any file on the
+// same drive.
+bool SystemFileSystem::copyFolder(const fs::path& from, const fs::path& to,
+                                  const std::function<bool(const fs::path&)>& take) {
+    std::error_code listing;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, listing)) {
+        std::error_code error;
+        const fs::path target = to / entry.path().filename();
+        if (entry.is_directory(error)) {
+            fs::create_directory(target, error);
+            if (error || !copyFolder(entry.path(), target, nullptr))
+                return false;
+            continue;
+        }
+        if (take && entry.is_regular_file(error) && !take(entry.path()))
+            continue;
+        fs::remove(target, error);
+        if (!error)
+            fs::copy(entry.path(), target, error);
+        if (error)
+            return false;
+    }
+    return !listing;
+}
+
+bool SystemFileSystem::rename(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    fs::rename(from, to, error);
+    return !error;
+}
+
+bool SystemFileSystem::removeFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::remove_all(folder, error);
+    return !error;
+}
+
+bool SystemFileSystem::hide([[maybe_unused]] const fs::path& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
+#else
+    return true;
+#endif
+}
+
+std::optional<FileLock> SystemFileSystem::lock(const fs::path& lockFile,
+                                               std::chrono::milliseconds patience,
+                                               int& errorNumber) {
+    return FileLock::acquire(lockFile, patience, errorNumber);
 }
 
 } // namespace tp

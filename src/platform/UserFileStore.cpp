@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <system_error>
 
 namespace tp {
 
@@ -42,7 +41,7 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
         return {false, "Die Datei " + quotedName(file) +
                            " konnte nicht geschrieben werden: " + written.reason};
     if (hidden)
-        setHiddenAttribute(file);
+        files_.hide(file);
     return {};
 }
 
@@ -62,7 +61,7 @@ std::optional<std::vector<std::string>> UserFileStore::list(const fs::path& fold
 UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
     int errorNumber = 0;
     FolderLock result;
-    result.lock = FileLock::acquire(folder / kFolderLockFileName, kFolderLockPatience, errorNumber);
+    result.lock = files_.lock(folder / kFolderLockFileName, kFolderLockPatience, errorNumber);
     if (!result.lock)
         result.reason =
             errorNumber == 0
@@ -79,12 +78,10 @@ int UserFileStore::removeStaleTemporaries(const fs::path& folder,
         if (!isTemporaryFileName(name))
             continue;
         const fs::path file = folder / fs::path(std::u8string(name.begin(), name.end()));
-        std::error_code error;
-        const auto status = fs::symlink_status(file, error);
-        if (error || !fs::is_regular_file(status))
+        if (files_.typeOf(file, false) != EntryType::File)
             continue;
-        const auto written = fs::last_write_time(file, error);
-        if (error || now - written < std::chrono::hours(1))
+        const auto written = files_.modificationTime(file);
+        if (!written || now - *written < std::chrono::hours(1))
             continue;
         if (files_.remove(file))
             ++removed;

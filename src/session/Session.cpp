@@ -64,7 +64,7 @@ SessionReport Session::start(const fs::path& startFolder) {
         // Folders that cannot be made keep their names, so that the failed save at the end
         // can say which file was not written.
         std::error_code error;
-        const auto folders = prepareDataFolders(startFolder, kDefaultUserName);
+        const auto folders = prepareDataFolders(store_.files(), startFolder, kDefaultUserName);
         state_.dataRoot =
             folders ? folders->dataRoot : fs::absolute(startFolder / kDataRootName, error);
         if (!folders) {

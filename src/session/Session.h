@@ -40,6 +40,9 @@ class Session final : public UserNotes {
   public:
     Session(FileSystem& files, const Clock& clock);
 
+    // The disk under the user's files, for the windows that move or check whole folders.
+    FileSystem& files() { return store_.files(); }
+
     const SessionState& state() const { return state_; }
 
     DayNumber today() const;

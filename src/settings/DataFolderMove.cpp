@@ -1,6 +1,5 @@
 #include "settings/DataFolderMove.h"
 
-#include "platform/FolderCopy.h"
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
@@ -37,14 +36,59 @@ bool isWithin(const fs::path& inner, const fs::path& outer) {
     return outerEnd == outer.end();
 }
 
+// A new empty folder beside `target` for building its next contents.
+fs::path createSiblingFolder(FileSystem& files, const fs::path& target, std::string_view purpose) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        fs::path candidate = target;
+        candidate += "." + std::string(purpose) + std::to_string(attempt);
+        if (files.makeFolder(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+// Replaces the contents of `folder` by new contents built in a temporary folder beside it: its
+// own plain files that `keepOwnFile` accepts, then everything of `source` over them, without
+// the names in `dropFromCopy`. The new contents are swapped in only when complete, so that a
+// failure leaves `folder` as it was.
+bool replaceFolderByCopy(FileSystem& files, const fs::path& source, const fs::path& folder,
+                         const std::function<bool(const fs::path&)>& keepOwnFile,
+                         const std::vector<std::string>& dropFromCopy) {
+    const fs::path staging = createSiblingFolder(files, folder, "neu");
+    if (staging.empty())
+        return false;
+    const bool copied = files.copyFolder(folder, staging, keepOwnFile) &&
+                        files.copyFolder(source, staging, nullptr);
+    if (copied)
+        for (const std::string& name : dropFromCopy)
+            files.remove(staging / fs::path(std::u8string(name.begin(), name.end())));
+
+    const fs::path previous = copied ? createSiblingFolder(files, folder, "alt") : fs::path{};
+    if (previous.empty()) {
+        files.removeFolder(staging);
+        return false;
+    }
+    files.removeFolder(previous);
+    if (!files.rename(folder, previous)) {
+        files.removeFolder(staging);
+        return false;
+    }
+    if (!files.rename(staging, folder)) {
+        files.rename(previous, folder);
+        files.removeFolder(staging);
+        return false;
+    }
+    files.removeFolder(previous);
+    return true;
+}
+
 } // namespace
 
-DataFolderMove moveDataFolder(const UserDataPlace& place, const fs::path& chosenFolder,
-                              ProgramSettings& settings,
+DataFolderMove moveDataFolder(FileSystem& files, const UserDataPlace& place,
+                              const fs::path& chosenFolder, ProgramSettings& settings,
                               const std::function<bool()>& confirmOverwrite,
                               const std::function<void()>& saveChangedMarkingsAndBars) {
-    std::error_code error;
-    if (chosenFolder.empty() || !fs::is_directory(chosenFolder, error))
+    if (chosenFolder.empty() || files.typeOf(chosenFolder, true) != EntryType::Folder)
         return {};
     const fs::path targetRoot = resolved(chosenFolder) / kDataRootName;
     const fs::path userFolder = userFolderOf(targetRoot, place.userName);
@@ -53,20 +97,21 @@ DataFolderMove moveDataFolder(const UserDataPlace& place, const fs::path& chosen
     // a folder inside itself it would never end.
     const fs::path oldFolder = resolved(place.dataFolder);
     const fs::path newFolder = resolved(userFolder);
+    std::error_code error;
     if (isWithin(newFolder, oldFolder) || isWithin(oldFolder, newFolder) ||
         fs::equivalent(userFolder, place.dataFolder, error))
         return {};
 
-    if (!ensureHiddenFolder(targetRoot))
+    if (!ensureHiddenFolder(files, targetRoot))
         return {};
     bool copy = false;
     bool createdNow = false;
-    if (fs::exists(userFolder, error)) {
-        if (!fs::is_directory(userFolder, error))
+    if (const EntryType there = files.typeOf(userFolder, true); there != EntryType::Missing) {
+        if (there != EntryType::Folder)
             return {};
         copy = confirmOverwrite && confirmOverwrite();
     } else {
-        if (!ensureHiddenFolder(userFolder))
+        if (!ensureHiddenFolder(files, userFolder))
             return {};
         copy = createdNow = true;
     }
@@ -82,12 +127,12 @@ DataFolderMove moveDataFolder(const UserDataPlace& place, const fs::path& chosen
         const auto keepOwn = [](const fs::path& file) { return !isNoteFile(file); };
         const std::vector<std::string> dropFromCopy =
             fromDataRoot ? std::vector<std::string>{} : std::vector<std::string>{kSettingsFileName};
-        if (!replaceFolderByCopy(oldFolder, userFolder, keepOwn, dropFromCopy)) {
+        if (!replaceFolderByCopy(files, oldFolder, userFolder, keepOwn, dropFromCopy)) {
             if (createdNow)
-                removeFolder(userFolder);
+                files.removeFolder(userFolder);
             return {};
         }
-        ensureHiddenFolder(userFolder);
+        ensureHiddenFolder(files, userFolder);
     }
 
     settings.userDataFolder = folderPathText(targetRoot);

@@ -32,8 +32,8 @@ struct DataFolderMove {
 // On success "Anwenderverzeichnis" names the new "TPDaten"; the caller reloads notes,
 // markings, bars and accounts from the new folder and redraws. On failure the caller shows
 // kDataFolderNotOpenedMessage.
-DataFolderMove moveDataFolder(const UserDataPlace& place, const std::filesystem::path& chosenFolder,
-                              ProgramSettings& settings,
+DataFolderMove moveDataFolder(FileSystem& files, const UserDataPlace& place,
+                              const std::filesystem::path& chosenFolder, ProgramSettings& settings,
                               const std::function<bool()>& confirmOverwrite,
                               const std::function<void()>& saveChangedMarkingsAndBars);
 

@@ -25,21 +25,22 @@ bool namesSameFolder(const std::filesystem::path& a, const std::filesystem::path
 
 } // namespace
 
-bool ensureHiddenFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder, error))
+bool ensureHiddenFolder(FileSystem& files, const std::filesystem::path& folder) {
+    files.makeFolder(folder);
+    if (files.typeOf(folder, true) != EntryType::Folder)
         return false;
-    setHiddenAttribute(folder);
+    files.hide(folder);
     return true;
 }
 
-std::optional<DataFolders> prepareDataFolders(const std::filesystem::path& startFolder,
+std::optional<DataFolders> prepareDataFolders(FileSystem& files,
+                                              const std::filesystem::path& startFolder,
                                               const std::string& userName) {
     DataFolders folders;
     folders.dataRoot = std::filesystem::absolute(startFolder / kDataRootName);
     folders.userFolder = userFolderOf(folders.dataRoot, userName);
-    if (!ensureHiddenFolder(folders.dataRoot) || !ensureHiddenFolder(folders.userFolder))
+    if (!ensureHiddenFolder(files, folders.dataRoot) ||
+        !ensureHiddenFolder(files, folders.userFolder))
         return std::nullopt;
     return folders;
 }
@@ -81,11 +82,10 @@ ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
     if (namesSameFolder(external, dataRoot))
         return {userFolder, {}};
 
-    std::error_code error;
-    if (std::filesystem::is_directory(external, error)) {
+    if (store.files().typeOf(external, true) == EntryType::Folder) {
         // A user whose folder is missing there (removed by hand) starts an empty one.
         const std::filesystem::path dataFolder = userFolderOf(external, userName);
-        if (ensureHiddenFolder(dataFolder))
+        if (ensureHiddenFolder(store.files(), dataFolder))
             return {dataFolder, {}};
     }
 

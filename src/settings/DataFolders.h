@@ -28,7 +28,8 @@ struct UserDataPlace {
 
 // Creates (or reuses) the hidden data root in `startFolder` and the hidden folder of
 // `userName` in it. Nothing when a folder cannot be created.
-std::optional<DataFolders> prepareDataFolders(const std::filesystem::path& startFolder,
+std::optional<DataFolders> prepareDataFolders(FileSystem& files,
+                                              const std::filesystem::path& startFolder,
                                               const std::string& userName);
 
 // The folder of `userName` (UTF-8) in the data root; it holds "Einstellungen.dat".
@@ -37,7 +38,7 @@ std::filesystem::path userFolderOf(const std::filesystem::path& dataRoot,
 
 // Creates `folder` (and what leads to it) unless it is there, and hides it. False when it is
 // no folder afterwards.
-bool ensureHiddenFolder(const std::filesystem::path& folder);
+bool ensureHiddenFolder(FileSystem& files, const std::filesystem::path& folder);
 
 // A stored folder with '/' or '\' separators, written with this system's separator and ended
 // by one: "D:/Daten/TPDaten" becomes "D:\Daten\TPDaten\" on Windows.

@@ -4,7 +4,6 @@
 #include "settings/SettingsFile.h"
 
 #include <optional>
-#include <system_error>
 
 namespace tp {
 
@@ -87,11 +86,10 @@ UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoo
     if (!isAllowedUserName(newName))
         return result;
     const std::filesystem::path userFolder = userFolderOf(dataRoot, newName);
-    std::error_code error;
     // A link would lead the user's files to wherever it points, and the data root to other
     // users' folders; such a folder is refused rather than followed.
     for (const std::filesystem::path& folder : {dataRoot, userFolder}) {
-        if (std::filesystem::is_symlink(folder, error)) {
+        if (store.files().typeOf(folder, false) == EntryType::Link) {
             result.outcome = UserSwitchOutcome::FolderIsLink;
             const std::u8string shown = folder.u8string();
             result.refusalMessage = "Der Ordner \"" + std::string(shown.begin(), shown.end()) +
@@ -102,8 +100,8 @@ UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoo
     if (saveOldUserData)
         saveOldUserData();
 
-    if (!std::filesystem::exists(userFolder, error)) {
-        if (!ensureHiddenFolder(userFolder)) {
+    if (store.files().typeOf(userFolder, true) == EntryType::Missing) {
+        if (!ensureHiddenFolder(store.files(), userFolder)) {
             result.outcome = UserSwitchOutcome::FolderNotCreated;
             return result;
         }
@@ -112,7 +110,7 @@ UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoo
         settings.userDataFolder = folderPathText(dataRoot);
         saveSettings(store, userFolder, settings);
         result.newUser = true;
-    } else if (!std::filesystem::is_directory(userFolder, error)) {
+    } else if (store.files().typeOf(userFolder, true) != EntryType::Folder) {
         result.outcome = UserSwitchOutcome::FolderNotCreated; // a file holds the name
         return result;
     }

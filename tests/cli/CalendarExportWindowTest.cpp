@@ -75,7 +75,8 @@ class CalendarExportWindowTest : public QObject {
             input.bars = &bars;
         }
         test::RecordingMessageBoxes messages;
-        CalendarExportWindow window(input, 1780000000, messages);
+        const FixedClock clock{LocalDateTime{2026, 5, 28, 20, 26, 40}};
+        CalendarExportWindow window(input, clock, messages);
         QCOMPARE(window.windowTitle(), QStringLiteral("Kalender exportieren"));
         QCOMPARE(window.crewOptions()->checkedId(), 1);
         QCOMPARE(window.fromField()->date(), QDate(2026, 6, 1));
@@ -116,7 +117,7 @@ class CalendarExportWindowTest : public QObject {
         CalendarExportInput input;
         input.days = {dayNumberOf(2026, 1, 1), dayNumberOf(2026, 3, 31)};
         test::RecordingMessageBoxes messages;
-        CalendarExportWindow window(input, 0, messages);
+        CalendarExportWindow window(input, FixedClock{LocalDateTime{}}, messages);
         window.show();
         window.fromField()->setDate(QDate(2026, 4, 1));
         window.fileField()->setText(pathText(folder.path() / "k.ics"));

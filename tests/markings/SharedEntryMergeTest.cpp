@@ -5,8 +5,8 @@
 namespace tp {
 namespace {
 
-using Markings = std::vector<MarkingRecord>;
-using Bars = std::vector<BarRecord>;
+using Markings = std::vector<ShiftMarking>;
+using Bars = std::vector<CalendarBar>;
 
 TEST(SharedEntryMergeTest, MarkingsOfBothInstallationsAreKeptDayByDay) {
     const Markings loaded{{100, 2, 0}, {101, 2, 1}, {102, 3, 2}};

@@ -1,6 +1,7 @@
 #include "markings/ShiftMarkings.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
+#include "support/FaultyDisk.h"
 #include "support/TestStore.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +82,9 @@ TEST(ShiftMarkingFile, WriteFailureIsReportedAndTheOldFileKept) {
     ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, folder.path(), list).ok);
     const std::string before = fileBytes(markingFile(folder));
     list.put({16802, 2, Vacation});
-    const SaveResult result = saveShiftMarkings(test::TestStore{}, folder.path() / "weg", list);
+    test::FaultyDisk disk({.operation = test::DiskOperation::Replace});
+    UserFileStore store(disk);
+    const SaveResult result = saveShiftMarkings(store, folder.path(), list);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_TRUE(list.changed);

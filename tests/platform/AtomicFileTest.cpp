@@ -156,7 +156,7 @@ TEST(AtomicFile, HiddenStaysHiddenAndReadOnlyIsNotReplaced) {
     test::TemporaryFolder folder;
     const fs::path data = folder.path() / "Einstellungen.dat";
     ASSERT_TRUE(writeFileAtomically(data, "old"));
-    setHiddenAttribute(data);
+    SystemFileSystem{}.hide(data);
     ASSERT_TRUE(writeFileAtomically(data, "new"));
     EXPECT_EQ(contentOf(data), "new");
     EXPECT_NE(GetFileAttributesW(data.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
@@ -235,11 +235,12 @@ TEST(StoredPaths, BothSeparatorsAreAccepted) {
 
 TEST(DataFolders, CreatedOnFirstStartAndReusedAfterwards) {
     test::TemporaryFolder start;
-    const auto folders = prepareDataFolders(start.path(), "Programm");
+    SystemFileSystem files;
+    const auto folders = prepareDataFolders(files, start.path(), "Programm");
     ASSERT_TRUE(folders.has_value());
     EXPECT_TRUE(std::filesystem::is_directory(start.path() / "TPDaten" / "Programm"));
     ASSERT_TRUE(writeFileAtomically(folders->userFolder / "keep.dat", "data"));
-    const auto again = prepareDataFolders(start.path(), "Programm");
+    const auto again = prepareDataFolders(files, start.path(), "Programm");
     ASSERT_TRUE(again.has_value());
     EXPECT_EQ(again->userFolder, folders->userFolder);
     EXPECT_TRUE(std::filesystem::exists(again->userFolder / "keep.dat"));
@@ -247,8 +248,9 @@ TEST(DataFolders, CreatedOnFirstStartAndReusedAfterwards) {
 
 TEST(DataFolders, AFileInTheWayIsReported) {
     test::TemporaryFolder start;
+    SystemFileSystem files;
     ASSERT_TRUE(writeFileAtomically(start.path() / "TPDaten", "not a folder"));
-    EXPECT_FALSE(prepareDataFolders(start.path(), "Programm").has_value());
+    EXPECT_FALSE(prepareDataFolders(files, start.path(), "Programm").has_value());
 }
 
 } // namespace

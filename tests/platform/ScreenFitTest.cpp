@@ -63,7 +63,7 @@ class ScreenFitTest : public QObject {
         QTest::newRow("Kalender") << std::function<QWidget*()>(
             [] { return new CalendarTypeDialog(CalendarType::BrellingKarton, 8, 16); });
         QTest::newRow("Kalender exportieren") << std::function<QWidget*()>(
-            [this] { return new CalendarExportWindow(CalendarExportInput{}, 0, messages_); });
+            [this] { return new CalendarExportWindow(CalendarExportInput{}, clock_, messages_); });
     }
     void windowsFitASmallArea() {
         QFETCH(std::function<QWidget*()>, open);
@@ -104,6 +104,7 @@ class ScreenFitTest : public QObject {
     FixedClock clock_{{2026, 12, 24, 12, 0, 0}};
     Session session_{disk_, clock_};
     test::RecordingMessageBoxes messages_;
+    FixedClock clock_{LocalDateTime{}};
 };
 
 } // namespace tp

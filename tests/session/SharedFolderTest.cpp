@@ -1,13 +1,13 @@
 // Installations that share one data folder, and saves that fail half-way.
 #include "session/Session.h"
 
+#include "FaultyDisk.h"
 #include "TemporaryFolder.h"
 #include "markings/MarkingCodes.h"
 #include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fstream>
 
 #ifndef _WIN32
@@ -135,32 +135,6 @@ TEST(SharedFolder, AccountWindowsWriteOnlyWhatTheUserChanged) {
     EXPECT_EQ(loadVacationAccount(test::TestStore{}, shared.path()).account.remainingDays, 25);
 }
 
-// A file system whose replacements fail from the n-th on, as a full disk, an I/O error or a
-// folder that turned read-only makes them fail.
-class FailingDisk final : public FileSystem {
-  public:
-    FailingDisk(int replacementsThatWork, const char* reason)
-        : left_(replacementsThatWork), reason_(reason) {}
-    DataFileBytes read(const fs::path& file, std::uintmax_t largestSize) override {
-        return real_.read(file, largestSize);
-    }
-    WriteResult replace(const fs::path& file, std::string_view bytes) override {
-        if (left_-- > 0)
-            return real_.replace(file, bytes);
-        return {false, reason_, EIO};
-    }
-    WriteResult remove(const fs::path& file) override { return real_.remove(file); }
-    std::optional<std::vector<std::string>> list(const fs::path& folder) override {
-        return real_.list(folder);
-    }
-    int writeBlocker(const fs::path& folder) override { return real_.writeBlocker(folder); }
-
-  private:
-    SystemFileSystem real_;
-    int left_;
-    const char* reason_;
-};
-
 // A failure in the middle of the end's saves: the markings were written, the bars not; the
 // bars file stays as it was, and the user is told each time.
 TEST(SharedFolder, FailureMidSaveKeepsTheOldFileAndIsToldEachTime) {
@@ -174,7 +148,11 @@ TEST(SharedFolder, FailureMidSaveKeepsTheOldFileAndIsToldEachTime) {
             before.session.replaceCalendarBars(bars);
             ASSERT_TRUE(before.session.saveMarkingsAndBars().ok());
         }
-        FailingDisk disk(1, reason);
+        // The markings are written, the bars and every later replacement fail.
+        test::FaultyDisk disk({.operation = test::DiskOperation::Replace,
+                               .nthCall = 2,
+                               .reason = reason,
+                               .andLater = true});
         Installation run(shared.path(), &disk);
         run.session.storeShiftMarking(17000, 2, Vacation);
         CalendarBarList bars = run.session.state().calendarBars;

@@ -1,5 +1,6 @@
 #include "settings/DataFolderMove.h"
 #include "settings/DataFolders.h"
+#include "support/FaultyDisk.h"
 #include "support/TestStore.h"
 
 #include "TemporaryFolder.h"
@@ -10,10 +11,6 @@
 
 #include <algorithm>
 #include <set>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
 
 namespace tp {
 namespace {
@@ -55,7 +52,7 @@ class DataFolderTest : public ::testing::Test {
 
     DataFolderMove move(const fs::path& chosen, bool overwrite = true) {
         return moveDataFolder(
-            place(), chosen, settings,
+            *disk, place(), chosen, settings,
             [&] {
                 ++questions;
                 return overwrite;
@@ -72,6 +69,8 @@ class DataFolderTest : public ::testing::Test {
 
     test::TemporaryFolder start;
     test::TemporaryFolder other;
+    SystemFileSystem system;
+    FileSystem* disk = &system;
     fs::path dataRoot;
     fs::path userFolder;
     ProgramSettings settings;
@@ -142,8 +141,8 @@ TEST_F(DataFolderTest, MovingFromAnExternalFolderLeavesTheSettingsBehind) {
     fs::create_directories(external);
     writeFileAtomically(external / "1.tnt", "p");
     writeFileAtomically(external / kSettingsFileName, "stray");
-    const DataFolderMove result =
-        moveDataFolder({dataRoot, "Programm", external}, other.path() / "Daten", settings, {}, {});
+    const DataFolderMove result = moveDataFolder(system, {dataRoot, "Programm", external},
+                                                 other.path() / "Daten", settings, {}, {});
     ASSERT_TRUE(result.moved);
     EXPECT_EQ(namesIn(result.dataFolder), std::set<std::string>{"1.tnt"});
 }
@@ -167,22 +166,20 @@ TEST_F(DataFolderTest, TheExternalFolderInUseIsRefusedToo) {
     ASSERT_TRUE(move(other.path() / "Daten").moved);
     const fs::path external = other.path() / "Daten" / "TPDaten" / "Programm";
     const std::string setting = settings.userDataFolder;
-    EXPECT_FALSE(moveDataFolder({dataRoot, "Programm", external}, other.path() / "Daten" / "",
-                                settings, [] { return true; }, {})
+    EXPECT_FALSE(moveDataFolder(system, {dataRoot, "Programm", external},
+                                other.path() / "Daten" / "", settings, [] { return true; }, {})
                      .moved);
     EXPECT_EQ(read(external / "20261124.txt"), "note");
     EXPECT_EQ(settings.userDataFolder, setting);
 }
 
 TEST_F(DataFolderTest, AFailedCopyLeavesTheTargetAsItWas) {
-#ifdef _WIN32
-    GTEST_SKIP() << "Windows has no named pipes in folders";
-#else
     const fs::path target = other.path() / "Daten" / "TPDaten" / "Programm";
     fs::create_directories(target);
     writeFileAtomically(target / "20250101.txt", "theirs");
-    // A file that cannot be copied (a pipe) makes the copy stop half way.
-    ASSERT_EQ(::mkfifo((userFolder / "zz-pipe").c_str(), 0600), 0);
+    // The target's own files are copied aside, then the copy of the data in use fails.
+    test::FaultyDisk failing({.operation = test::DiskOperation::CopyFolder, .nthCall = 2});
+    disk = &failing;
 
     const std::string setting = settings.userDataFolder;
     EXPECT_FALSE(move(other.path() / "Daten", true).moved);
@@ -190,7 +187,6 @@ TEST_F(DataFolderTest, AFailedCopyLeavesTheTargetAsItWas) {
     EXPECT_EQ(read(target / "20250101.txt"), "theirs");
     EXPECT_EQ(namesIn(target.parent_path()), std::set<std::string>{"Programm"});
     EXPECT_EQ(settings.userDataFolder, setting);
-#endif
 }
 
 } // namespace

@@ -45,6 +45,7 @@ class FolderChoiceWindowTest : public QObject {
         fs::path userFolder = dataRoot / "Programm";
         ProgramSettings settings;
         test::RecordingMessageBoxes messages;
+        SystemFileSystem files;
 
         Installation() {
             fs::create_directories(userFolder);
@@ -92,8 +93,8 @@ class FolderChoiceWindowTest : public QObject {
         });
         int saves = 0;
         const DataFolderMove move =
-            chooseAndMoveDataFolder(nullptr, installation.messages, installation.place(),
-                                    installation.settings, [&] { ++saves; });
+            chooseAndMoveDataFolder(nullptr, installation.messages, installation.files,
+                                    installation.place(), installation.settings, [&] { ++saves; });
         QVERIFY(move.moved);
         QCOMPARE(saves, 1);
         QVERIFY(fs::exists(chosen / "TPDaten" / "Programm" / "20261124.txt"));
@@ -106,14 +107,15 @@ class FolderChoiceWindowTest : public QObject {
         writeFileAtomically(target / "1.jnt", "theirs");
         installation.messages.answer = false;
         const DataFolderMove joined = moveDataFolderAsking(
-            nullptr, installation.messages, installation.place(),
+            nullptr, installation.messages, installation.files, installation.place(),
             nativeFolder(installation.elsewhere.path()), installation.settings, {});
         QVERIFY(joined.moved);
         QVERIFY(fs::exists(target / "1.jnt"));
         QVERIFY(!fs::exists(target / "20261124.txt"));
 
         const DataFolderMove same = moveDataFolderAsking(
-            nullptr, installation.messages, {installation.dataRoot, "Programm", target},
+            nullptr, installation.messages, installation.files,
+            {installation.dataRoot, "Programm", target},
             nativeFolder(installation.elsewhere.path()), installation.settings, {});
         QVERIFY(!same.moved);
         QCOMPARE(installation.messages.shown,

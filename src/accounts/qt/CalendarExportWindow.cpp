@@ -41,10 +41,10 @@ std::filesystem::path pathOf(const QString& text) {
 
 } // namespace
 
-CalendarExportWindow::CalendarExportWindow(const CalendarExportInput& input,
-                                           std::int64_t stampSeconds, MessageBoxes& messages,
-                                           QWidget* parent)
-    : QDialog(parent), input_(input), stampSeconds_(stampSeconds), messages_(messages) {
+CalendarExportWindow::CalendarExportWindow(const CalendarExportInput& input, const Clock& clock,
+                                           MessageBoxes& messages, QWidget* parent)
+    : QDialog(parent), input_(input), stampSeconds_(clock.secondsSinceEpoch()),
+      messages_(messages) {
     setWindowTitle(QStringLiteral("Kalender exportieren"));
     const CalendarType type = input.system.calendarType;
     auto* layout = new QVBoxLayout(this);

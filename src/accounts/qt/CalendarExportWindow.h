@@ -2,6 +2,7 @@
 
 #include "accounts/CrewEvents.h"
 #include "model/ViewPosition.h"
+#include "platform/Clock.h"
 
 #include <QDialog>
 
@@ -34,7 +35,8 @@ class CalendarExportWindow : public QDialog {
     Q_OBJECT
 
   public:
-    CalendarExportWindow(const CalendarExportInput& input, std::int64_t stampSeconds,
+    // The time stamp of the file is the moment the window opens.
+    CalendarExportWindow(const CalendarExportInput& input, const Clock& clock,
                          MessageBoxes& messages, QWidget* parent = nullptr);
 
     // The calendar of the crew and the days as chosen.

@@ -117,12 +117,12 @@ QString FolderChoiceWindow::selectedFolder() const {
     return folderText(model_->filePath(index));
 }
 
-DataFolderMove moveDataFolderAsking(QWidget* parent, MessageBoxes& messages,
+DataFolderMove moveDataFolderAsking(QWidget* parent, MessageBoxes& messages, FileSystem& files,
                                     const UserDataPlace& place, const QString& chosenFolder,
                                     ProgramSettings& settings,
                                     const std::function<void()>& saveChangedMarkingsAndBars) {
     const DataFolderMove move = moveDataFolder(
-        place, stdPath(chosenFolder), settings,
+        files, place, stdPath(chosenFolder), settings,
         [&] { return messages.ask(parent, QString::fromUtf8(kOverwriteDataFolderQuestion)); },
         saveChangedMarkingsAndBars);
     if (!move.moved)
@@ -131,14 +131,14 @@ DataFolderMove moveDataFolderAsking(QWidget* parent, MessageBoxes& messages,
     return move;
 }
 
-DataFolderMove chooseAndMoveDataFolder(QWidget* parent, MessageBoxes& messages,
+DataFolderMove chooseAndMoveDataFolder(QWidget* parent, MessageBoxes& messages, FileSystem& files,
                                        const UserDataPlace& place, ProgramSettings& settings,
                                        const std::function<void()>& saveChangedMarkingsAndBars) {
     FolderChoiceWindow window(place.dataFolder, parent);
     window.exec();
     if (window.chosenFolder().isEmpty())
         return {};
-    return moveDataFolderAsking(parent, messages, place, window.chosenFolder(), settings,
+    return moveDataFolderAsking(parent, messages, files, place, window.chosenFolder(), settings,
                                 saveChangedMarkingsAndBars);
 }
 

@@ -56,12 +56,12 @@ class FolderChoiceWindow : public QDialog {
 // saves markings and bars first (`saveChangedMarkingsAndBars`) and reports a failure. On
 // success the caller reloads notes, markings, bars and accounts from the returned data folder
 // and redraws; "Anwenderverzeichnis" in `settings` already names the new place.
-DataFolderMove chooseAndMoveDataFolder(QWidget* parent, MessageBoxes& messages,
+DataFolderMove chooseAndMoveDataFolder(QWidget* parent, MessageBoxes& messages, FileSystem& files,
                                        const UserDataPlace& place, ProgramSettings& settings,
                                        const std::function<void()>& saveChangedMarkingsAndBars);
 
 // The move alone, with the question and the message of the folder choice.
-DataFolderMove moveDataFolderAsking(QWidget* parent, MessageBoxes& messages,
+DataFolderMove moveDataFolderAsking(QWidget* parent, MessageBoxes& messages, FileSystem& files,
                                     const UserDataPlace& place, const QString& chosenFolder,
                                     ProgramSettings& settings,
                                     const std::function<void()>& saveChangedMarkingsAndBars);

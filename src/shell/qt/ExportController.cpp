@@ -10,7 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <chrono>
 
 namespace tp {
 
@@ -65,10 +64,7 @@ void ExportController::exportCalendar() {
         input.bars = &state().calendarBars;
     }
     input.file = QDir::home().filePath(QStringLiteral("Turnoplaner.ics")).toStdU16String();
-    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
-                           std::chrono::system_clock::now().time_since_epoch())
-                           .count();
-    CalendarExportWindow window(input, stamp, *services_.messages, window_);
+    CalendarExportWindow window(input, *services_.clock, *services_.messages, window_);
     window.exec();
 }
 

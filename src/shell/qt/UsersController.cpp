@@ -64,8 +64,8 @@ bool UsersController::chooseDataFolder() {
         return false;
     ProgramSettings settings = session_.settings();
     const DataFolderMove move =
-        chooseAndMoveDataFolder(window_, *services_.messages, userDataPlace(), settings,
-                                [this] { tell(session_.saveMarkingsAndBars()); });
+        chooseAndMoveDataFolder(window_, *services_.messages, session_.files(), userDataPlace(),
+                                settings, [this] { tell(session_.saveMarkingsAndBars()); });
     if (!move.moved)
         return false;
     tell(session_.useMovedDataFolder(move));
