@@ -6,8 +6,12 @@ namespace fs = std::filesystem;
 
 bool FaultyDisk::fails(DiskOperation operation) {
     const int call = ++calls_[static_cast<std::size_t>(operation)];
-    return operation == fault_.operation &&
-           (call == fault_.nthCall || (fault_.andLater && call > fault_.nthCall));
+    if (dead_)
+        return true;
+    const bool failing = operation == fault_.operation &&
+                         (call == fault_.nthCall || (fault_.andLater && call > fault_.nthCall));
+    dead_ = failing && fault_.killed;
+    return failing;
 }
 
 WriteResult FaultyDisk::failure() const {

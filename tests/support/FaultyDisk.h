@@ -28,12 +28,15 @@ enum class DiskOperation {
 
 // The `nthCall` (from 1) of `operation` fails, and with `andLater` every call after it too,
 // with `errorNumber`; `reason` is the text a failed write tells (empty: the system's text).
+// With `killed` every call of any operation after it fails as well, as when the program was
+// killed at that point and what follows never happened.
 struct DiskFault {
     DiskOperation operation = DiskOperation::Replace;
     int nthCall = 1;
     int errorNumber = EIO;
     std::string reason{};
     bool andLater = false;
+    bool killed = false;
 };
 
 // The real file system, but the call a fault names fails and changes nothing, as a full disk,
@@ -71,6 +74,7 @@ class FaultyDisk final : public FileSystem {
     SystemFileSystem real_;
     DiskFault fault_;
     std::array<int, static_cast<std::size_t>(DiskOperation::Count)> calls_{};
+    bool dead_ = false;
 };
 
 } // namespace tp::test
