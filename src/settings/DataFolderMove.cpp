@@ -36,49 +36,49 @@ bool isWithin(const fs::path& inner, const fs::path& outer) {
     return outerEnd == outer.end();
 }
 
-// A new empty folder beside `target` for building its next contents.
-fs::path createSiblingFolder(FileSystem& files, const fs::path& target, std::string_view purpose) {
+// A name beside `target` with `suffix` and a number that nothing has yet.
+fs::path freeSiblingName(FileSystem& files, const fs::path& target, std::string_view suffix) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         fs::path candidate = target;
-        candidate += "." + std::string(purpose) + std::to_string(attempt);
-        if (files.makeFolder(candidate))
+        candidate += std::string(suffix) + std::to_string(attempt);
+        if (files.typeOf(candidate, false) == EntryType::Missing)
             return candidate;
     }
     return {};
 }
 
-// Replaces the contents of `folder` by new contents built in a temporary folder beside it: its
-// own plain files that `keepOwnFile` accepts, then everything of `source` over them, without
-// the names in `dropFromCopy`. The new contents are swapped in only when complete, so that a
-// failure leaves `folder` as it was.
+// Replaces the contents of `folder` (made when missing) by new contents built in a temporary
+// folder beside it: its own plain files that `keepOwnFile` accepts, then everything of
+// `source` over them, without the names in `dropFromCopy`. The new contents are renamed into
+// place only when complete, so that a failure leaves `folder` as it was, and a kill leaves
+// names from which the next start can tell how far it came (settleInterruptedMove).
 bool replaceFolderByCopy(FileSystem& files, const fs::path& source, const fs::path& folder,
                          const std::function<bool(const fs::path&)>& keepOwnFile,
                          const std::vector<std::string>& dropFromCopy) {
-    const fs::path staging = createSiblingFolder(files, folder, "neu");
-    if (staging.empty())
+    const bool existed = files.typeOf(folder, false) != EntryType::Missing;
+    const fs::path staging = freeSiblingName(files, folder, kMoveCopySuffix);
+    if (staging.empty() || !files.makeFolder(staging))
         return false;
-    const bool copied = files.copyFolder(folder, staging, keepOwnFile) &&
+    const bool copied = (!existed || files.copyFolder(folder, staging, keepOwnFile)) &&
                         files.copyFolder(source, staging, nullptr);
     if (copied)
         for (const std::string& name : dropFromCopy)
             files.remove(staging / fs::path(std::u8string(name.begin(), name.end())));
 
-    const fs::path previous = copied ? createSiblingFolder(files, folder, "alt") : fs::path{};
-    if (previous.empty()) {
-        files.removeFolder(staging);
-        return false;
-    }
-    files.removeFolder(previous);
-    if (!files.rename(folder, previous)) {
+    const fs::path former =
+        copied && existed ? freeSiblingName(files, folder, kMoveFormerSuffix) : fs::path{};
+    if (!copied || (existed && (former.empty() || !files.rename(folder, former)))) {
         files.removeFolder(staging);
         return false;
     }
     if (!files.rename(staging, folder)) {
-        files.rename(previous, folder);
+        if (existed)
+            files.rename(former, folder);
         files.removeFolder(staging);
         return false;
     }
-    files.removeFolder(previous);
+    if (existed)
+        files.removeFolder(former);
     return true;
 }
 
@@ -104,16 +104,14 @@ DataFolderMove moveDataFolder(FileSystem& files, const UserDataPlace& place,
 
     if (!ensureHiddenFolder(files, targetRoot))
         return {};
-    bool copy = false;
-    bool createdNow = false;
+    // What an earlier move there left when it was killed must not pass for the user's folder.
+    if (!settleInterruptedMove(files, userFolder).settled)
+        return {};
+    bool copy = true;
     if (const EntryType there = files.typeOf(userFolder, true); there != EntryType::Missing) {
         if (there != EntryType::Folder)
             return {};
         copy = confirmOverwrite && confirmOverwrite();
-    } else {
-        if (!ensureHiddenFolder(files, userFolder))
-            return {};
-        copy = createdNow = true;
     }
 
     if (saveChangedMarkingsAndBars)
@@ -127,11 +125,8 @@ DataFolderMove moveDataFolder(FileSystem& files, const UserDataPlace& place,
         const auto keepOwn = [](const fs::path& file) { return !isNoteFile(file); };
         const std::vector<std::string> dropFromCopy =
             fromDataRoot ? std::vector<std::string>{} : std::vector<std::string>{kSettingsFileName};
-        if (!replaceFolderByCopy(files, oldFolder, userFolder, keepOwn, dropFromCopy)) {
-            if (createdNow)
-                files.removeFolder(userFolder);
+        if (!replaceFolderByCopy(files, oldFolder, userFolder, keepOwn, dropFromCopy))
             return {};
-        }
         ensureHiddenFolder(files, userFolder);
     }
 

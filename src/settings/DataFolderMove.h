@@ -26,8 +26,10 @@ struct DataFolderMove {
 // `saveChangedMarkingsAndBars` runs before anything is copied.
 //
 // The copy is made into a temporary folder beside the target and swapped in only when it is
-// complete, so a failure leaves the target as it was. A target that is the folder in use, or
-// lies inside it or around it, is refused before anything is touched.
+// complete, so a failure leaves the target as it was; what a kill leaves there is settled by
+// the next start or move (settleInterruptedMove). The user's folder is not made empty
+// beforehand: a half-done move must never look like a folder without data. A target that is the
+// folder in use, or lies inside it or around it, is refused before anything is touched.
 //
 // On success "Anwenderverzeichnis" names the new "TPDaten"; the caller reloads notes,
 // markings, bars and accounts from the new folder and redraws. On failure the caller shows

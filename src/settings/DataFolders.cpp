@@ -3,7 +3,10 @@
 #include "platform/AtomicFile.h"
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <system_error>
+#include <vector>
 
 namespace tp {
 
@@ -23,7 +26,62 @@ bool namesSameFolder(const std::filesystem::path& a, const std::filesystem::path
            std::filesystem::weakly_canonical(b, error);
 }
 
+std::string utf8Text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// Whether `name` is `base` followed by `suffix` and a number.
+bool isMoveSibling(std::string_view name, std::string_view base, std::string_view suffix) {
+    if (!name.starts_with(base) || !name.substr(base.size()).starts_with(suffix))
+        return false;
+    const std::string_view number = name.substr(base.size() + suffix.size());
+    return !number.empty() && std::all_of(number.begin(), number.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
 } // namespace
+
+MoveSettling settleInterruptedMove(FileSystem& files, const std::filesystem::path& folder) {
+    const std::filesystem::path parent = folder.parent_path();
+    const std::optional<std::vector<std::string>> names = files.list(parent);
+    if (!names)
+        return {};
+    const std::string base = utf8Text(folder.filename());
+    std::vector<std::filesystem::path> copies;
+    std::vector<std::filesystem::path> formers;
+    for (const std::string& name : *names) {
+        const std::filesystem::path sibling =
+            parent / std::filesystem::path(std::u8string(name.begin(), name.end()));
+        if (isMoveSibling(name, base, kMoveCopySuffix))
+            copies.push_back(sibling);
+        else if (isMoveSibling(name, base, kMoveFormerSuffix))
+            formers.push_back(sibling);
+    }
+    if (copies.empty() && formers.empty())
+        return {};
+    std::sort(formers.begin(), formers.end());
+
+    // The new contents are in place once the folder is there again while its former contents
+    // wait aside; a copy beside it means the move stopped before that.
+    const bool inPlace = files.typeOf(folder, false) != EntryType::Missing;
+    const bool finished = inPlace && copies.empty();
+    MoveSettling result;
+    for (const std::filesystem::path& copy : copies)
+        result.settled = files.removeFolder(copy) && result.settled;
+    if (!inPlace && !files.rename(formers.front(), folder))
+        return {{}, false};
+    for (const std::filesystem::path& former : formers)
+        if (files.typeOf(former, false) != EntryType::Missing)
+            result.settled = files.removeFolder(former) && result.settled;
+    result.notice = "Der Umzug der Daten nach \"" + utf8Text(folder) +
+                    "\" war unterbrochen worden. " +
+                    (finished ? "Er wurde jetzt abgeschlossen; die Daten dort sind vollständig."
+                              : "Er wurde jetzt rückgängig gemacht; der Ordner ist wieder wie vor "
+                                "dem Umzug.");
+    return result;
+}
 
 bool ensureHiddenFolder(FileSystem& files, const std::filesystem::path& folder) {
     files.makeFolder(folder);
@@ -39,8 +97,11 @@ std::optional<DataFolders> prepareDataFolders(FileSystem& files,
     DataFolders folders;
     folders.dataRoot = std::filesystem::absolute(startFolder / kDataRootName);
     folders.userFolder = userFolderOf(folders.dataRoot, userName);
-    if (!ensureHiddenFolder(files, folders.dataRoot) ||
-        !ensureHiddenFolder(files, folders.userFolder))
+    if (!ensureHiddenFolder(files, folders.dataRoot))
+        return std::nullopt;
+    const MoveSettling settling = settleInterruptedMove(files, folders.userFolder);
+    folders.moveNotice = settling.notice;
+    if (!ensureHiddenFolder(files, folders.userFolder))
         return std::nullopt;
     return folders;
 }
@@ -80,18 +141,22 @@ ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
 
     const std::filesystem::path external = pathFromStored(settings.userDataFolder);
     if (namesSameFolder(external, dataRoot))
-        return {userFolder, {}};
+        return {userFolder, {}, {}};
 
     if (store.files().typeOf(external, true) == EntryType::Folder) {
-        // A user whose folder is missing there (removed by hand) starts an empty one.
+        // A user whose folder is missing there (removed by hand) starts an empty one, but not
+        // while his data may still wait beside it after an interrupted move.
         const std::filesystem::path dataFolder = userFolderOf(external, userName);
-        if (ensureHiddenFolder(store.files(), dataFolder))
-            return {dataFolder, {}};
+        MoveSettling settling = settleInterruptedMove(store.files(), dataFolder);
+        const bool present = store.files().typeOf(dataFolder, true) == EntryType::Folder;
+        if ((settling.settled || present) && ensureHiddenFolder(store.files(), dataFolder))
+            return {dataFolder, {}, std::move(settling.notice)};
     }
 
-    ExternalFolderCheck check{userFolder, "Das externe Programmverzeichnis '" +
-                                              parentFolder(settings.userDataFolder) +
-                                              "' wurde nicht gefunden!"};
+    ExternalFolderCheck check{userFolder,
+                              "Das externe Programmverzeichnis '" +
+                                  parentFolder(settings.userDataFolder) + "' wurde nicht gefunden!",
+                              {}};
     settings.userDataFolder = folderPathText(dataRoot);
     saveSettings(store, userFolder, settings);
     return check;

@@ -16,7 +16,25 @@ inline constexpr const char* kDefaultUserName = "Programm";
 struct DataFolders {
     std::filesystem::path dataRoot;   // "TPDaten" in the start folder
     std::filesystem::path userFolder; // one folder per user name inside the data root
+    std::string moveNotice;           // see MoveSettling
 };
+
+// A move of a data folder builds the new contents in "<folder>.neu<n>" beside it, puts the
+// folder aside as "<folder>.alt<n>" and renames the new contents into place; the last rename
+// is the point of no return.
+inline constexpr std::string_view kMoveCopySuffix = ".neu";
+inline constexpr std::string_view kMoveFormerSuffix = ".alt";
+
+// What the check for an interrupted move of a folder found and did.
+struct MoveSettling {
+    std::string notice;  // empty, or what was done (German), for an "Information" box
+    bool settled = true; // false: a copy or the former contents could not be cleared away
+};
+
+// Finishes or rolls back a move of `folder` that was interrupted (a kill, a power cut): before
+// the new contents were renamed into place the former contents come back and the copy goes;
+// after it the former contents go.
+MoveSettling settleInterruptedMove(FileSystem& files, const std::filesystem::path& folder);
 
 // Where the logged-in user's files are: the settings always in data root + user name, the
 // other data files in `dataFolder` (the same folder, or one in an external "TPDaten").
@@ -54,12 +72,14 @@ struct ExternalFolderCheck {
     // Empty, or the message that the configured external folder is gone; the data root is
     // then in use and the settings were saved with it.
     std::string missingFolderMessage;
+    std::string moveNotice; // see MoveSettling
 };
 
 // Follows "Anwenderverzeichnis" to the user's data folder (created, hidden, when only the
-// user's own folder is missing there). When it names a folder that is gone (a network drive
-// not connected), it is set back to the data root and the settings are saved at once. The
-// stored text is rewritten with this system's separators and a trailing one.
+// user's own folder is missing there, after an interrupted move there was settled). When it names a
+// folder that is gone (a network drive not connected), it is set back to the data root and the
+// settings are saved at once. The stored text is rewritten with this system's separators and a
+// trailing one.
 ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
                                             const std::filesystem::path& dataRoot,
                                             const std::string& userName, ProgramSettings& settings);

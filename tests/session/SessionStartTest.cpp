@@ -2,7 +2,10 @@
 
 #include "TemporaryFolder.h"
 #include "model/BlockCrewOrder.h"
+#include "settings/DataFolderMove.h"
 #include "settings/SettingsFile.h"
+#include "support/FaultyDisk.h"
+#include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +177,73 @@ TEST(SessionStart, StaleTemporaryFilesAreRemoved) {
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(fresh));
     EXPECT_TRUE(fs::exists(foreign));
+}
+
+// A move of the data onto a shared folder is killed at each of its steps in turn; the next start
+// of an installation that uses that folder finds the data there complete and says what it did.
+TEST(SessionStart, AMoveKilledAtAnyStepIsSettledAtTheNextStart) {
+    enum class After { Nothing, RolledBack, Finished };
+    struct Kill {
+        test::DiskOperation operation;
+        int nthCall;
+        After after;
+    };
+    using enum test::DiskOperation;
+    const Kill kills[] = {
+        {MakeFolder, 2, After::Nothing},    // before the copy's folder is made
+        {CopyFolder, 1, After::RolledBack}, // while the shared folder's own files are copied
+        {CopyFolder, 2, After::RolledBack}, // while the data are copied
+        {Rename, 1, After::RolledBack},     // before the shared folder is put aside
+        {Rename, 2, After::RolledBack},     // before the copy is put in its place
+        {RemoveFolder, 1, After::Finished}, // before the former contents are cleared away
+    };
+    const std::string rolledBack = " war unterbrochen worden. Er wurde jetzt rückgängig gemacht; "
+                                   "der Ordner ist wieder wie vor dem Umzug.";
+    const std::string finished =
+        " war unterbrochen worden. Er wurde jetzt abgeschlossen; die Daten dort sind vollständig.";
+    for (const Kill& kill : kills) {
+        SCOPED_TRACE(static_cast<int>(kill.operation) * 10 + kill.nthCall);
+        test::TemporaryFolder mover, shared, sharer;
+        const fs::path moverFolder = mover.path() / "TPDaten" / "Programm";
+        const fs::path target = shared.path() / "TPDaten" / "Programm";
+        fs::create_directories(moverFolder);
+        fs::create_directories(target);
+        std::ofstream(moverFolder / "20261124.txt") << "mine";
+        std::ofstream(target / "20250101.txt") << "theirs";
+        std::ofstream(target / "Liste.csv") << "list";
+        ProgramSettings sharing;
+        sharing.userDataFolder = folderPathText(shared.path() / "TPDaten");
+        fs::create_directories(sharer.path() / "TPDaten" / "Programm");
+        test::TestStore store;
+        saveSettings(store, sharer.path() / "TPDaten" / "Programm", sharing);
+
+        test::FaultyDisk killing(
+            {.operation = kill.operation, .nthCall = kill.nthCall, .killed = true});
+        ProgramSettings moving;
+        // Only the last step's failure leaves the move done: the former contents go later.
+        EXPECT_EQ(moveDataFolder(killing, {mover.path() / "TPDaten", "Programm", moverFolder},
+                                 shared.path(), moving, [] { return true; }, {})
+                      .moved,
+                  kill.after == After::Finished);
+
+        ProgramRun run;
+        const SessionReport report = run.session.start(sharer.path());
+        EXPECT_TRUE(report.ok());
+        EXPECT_EQ(run.session.state().dataFolder, target);
+        const std::string told = "Der Umzug der Daten nach \"" + target.string() + "\"" +
+                                 (kill.after == After::Finished ? finished : rolledBack);
+        EXPECT_EQ(report.notices, kill.after == After::Nothing ? std::vector<std::string>{}
+                                                               : std::vector<std::string>{told});
+        const bool moved = kill.after == After::Finished;
+        EXPECT_EQ(contentOf(target / "20250101.txt"), moved ? "" : "theirs");
+        EXPECT_EQ(contentOf(target / "20261124.txt"), moved ? "mine" : "");
+        EXPECT_EQ(contentOf(target / "Liste.csv"), "list");
+        EXPECT_EQ(contentOf(moverFolder / "20261124.txt"), "mine");
+        std::vector<fs::path> besideTarget;
+        for (const auto& entry : fs::directory_iterator(target.parent_path()))
+            besideTarget.push_back(entry.path().filename());
+        EXPECT_EQ(besideTarget, std::vector<fs::path>{"Programm"});
+    }
 }
 
 } // namespace
