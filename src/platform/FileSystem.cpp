@@ -39,6 +39,13 @@ std::string unreadableReason(const fs::path& file, std::uintmax_t largestSize) {
 
 DataFileBytes SystemFileSystem::read(const fs::path& file, std::uintmax_t largestSize) {
     DataFileBytes result;
+    // A file written in place of a link would leave its target stale without a word.
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(file, error))) {
+        result.status = DataFileStatus::Unreadable;
+        result.reason = kLinkedFileReason;
+        return result;
+    }
     result.status = readFile(file, result.bytes, largestSize);
     if (result.status == DataFileStatus::Unreadable)
         result.reason = unreadableReason(file, largestSize);

@@ -24,6 +24,9 @@ struct DataFileBytes {
     std::string reason; // why an unreadable file could not be read (German)
 };
 
+// Why a data file that is a symbolic link is not read: it is kept like an unreadable file.
+inline constexpr const char* kLinkedFileReason = "Die Datei ist eine Verknüpfung";
+
 // What a name stands for; Missing also when that cannot be told.
 enum class EntryType { Missing, File, Folder, Link, Other };
 

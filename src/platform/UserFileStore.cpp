@@ -33,6 +33,8 @@ bool UserFileStore::isUnreadable(const fs::path& file) const {
 }
 
 SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, bool hidden) {
+    if (files_.typeOf(file, false) == EntryType::Link)
+        return keptLinkedFile(file);
     if (isUnreadable(file))
         return refusedUnreadableFile(file);
     if (bytes.empty())
@@ -46,6 +48,8 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
 }
 
 SaveResult UserFileStore::remove(const fs::path& file) {
+    if (files_.typeOf(file, false) == EntryType::Link)
+        return keptLinkedFile(file);
     if (isUnreadable(file))
         return refusedUnreadableFile(file);
     if (const WriteResult removed = files_.remove(file); !removed)
@@ -92,6 +96,11 @@ int UserFileStore::removeStaleTemporaries(const fs::path& folder,
 SaveResult refusedUnreadableFile(const fs::path& file) {
     return {false, "Die Datei " + quotedName(file) +
                        " konnte nicht gelesen werden und wird nicht überschrieben."};
+}
+
+SaveResult keptLinkedFile(const fs::path& file) {
+    return {false,
+            "Die Datei " + quotedName(file) + " ist eine Verknüpfung und wird nicht verändert."};
 }
 
 bool isTemporaryFileName(std::string_view name) {

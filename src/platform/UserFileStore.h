@@ -75,6 +75,10 @@ inline constexpr std::chrono::milliseconds kFolderLockPatience{2000};
 // The result for a file that was not written because it could not be read before.
 SaveResult refusedUnreadableFile(const std::filesystem::path& file);
 
+// The result for a data file that is a symbolic link: it is never replaced or deleted; the
+// reason names it for the message at loading too.
+SaveResult keptLinkedFile(const std::filesystem::path& file);
+
 // Whether `name` is the name of a temporary file the atomic writer makes beside `base`.
 bool isTemporaryFileName(std::string_view name);
 

@@ -26,6 +26,13 @@ std::string unreadableAtLoading(const char* fileName) {
            "kann nicht in ihr gespeichert werden.";
 }
 
+// Why a data file is left as it is, for the message at loading.
+std::string keptAtLoading(FileSystem& files, const fs::path& folder, const char* fileName) {
+    if (files.typeOf(folder / fileName, false) == EntryType::Link)
+        return keptLinkedFile(folder / fileName).reason;
+    return unreadableAtLoading(fileName);
+}
+
 std::string replacedNotice(const char* fileName, int replaced) {
     return "Die Datei " + quoted(fileName) +
            " wurde inzwischen an einem anderen Rechner geändert. Einträge von dort, die durch "
@@ -76,13 +83,20 @@ SessionReport Session::start(const fs::path& startFolder) {
             takeOverSettings(state_, settings, crewTableYear());
             return report;
         }
+        if (!folders->moveNotice.empty())
+            report.notices.push_back(folders->moveNotice);
         const LoadedSettings loaded =
             loadSettings(store_, userFolderOf(state_.dataRoot, kDefaultUserName),
                          folderPathText(state_.dataRoot));
         settings = loaded.settings;
         lastUserName_ = settings.lastUserName;
         if (loaded.read == ReadResult::Unreadable)
-            report.errors.push_back(kSettingsUnreadableMessage);
+            report.errors.push_back(
+                store_.files().typeOf(
+                    userFolderOf(state_.dataRoot, kDefaultUserName) / kSettingsFileName, false) ==
+                        EntryType::Link
+                    ? keptLinkedFile(kSettingsFileName).reason
+                    : kSettingsUnreadableMessage);
     }
     settings.userName = kDefaultUserName; // every run starts with this user's folder
     takeOverSettings(state_, settings, crewTableYear());
@@ -111,6 +125,8 @@ SessionReport Session::checkDataFolder(ProgramSettings settings) {
     state_.dataFolder = check.dataFolder;
     if (!check.missingFolderMessage.empty())
         report.errors.push_back(check.missingFolderMessage);
+    if (!check.moveNotice.empty())
+        report.notices.push_back(check.moveNotice);
     return report;
 }
 
@@ -143,21 +159,25 @@ SessionReport Session::loadUserData(Opening opening) {
     state_.shiftMarkings = loadShiftMarkings(store_, folder);
     state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
     if (store_.isUnreadable(folder / kShiftMarkingFileName))
-        report.errors.push_back(unreadableAtLoading(kShiftMarkingFileName));
+        report.errors.push_back(keptAtLoading(store_.files(), folder, kShiftMarkingFileName));
     state_.calendarBars = loadCalendarBars(store_, folder);
     state_.calendarBarsAsLoaded = state_.calendarBars.bars();
     if (store_.isUnreadable(folder / kCalendarBarFileName))
-        report.errors.push_back(unreadableAtLoading(kCalendarBarFileName));
+        report.errors.push_back(keptAtLoading(store_.files(), folder, kCalendarBarFileName));
 
     if (working) {
         SaveResult renewed;
         state_.vacationAccount = refreshVacationAccount(store_, folder, today(), renewed).account;
-        if (!renewed.ok)
+        if (!renewed.ok && store_.files().typeOf(folder / kVacationAccountFileName, false) !=
+                               EntryType::Link) // told below
             report.errors.push_back(renewed.reason);
     } else {
         state_.vacationAccount = loadVacationAccount(store_, folder).account;
     }
     state_.hoursAccount = loadHoursAccount(store_, folder).account;
+    for (const char* account : {kVacationAccountFileName, kHoursAccountFileName})
+        if (store_.files().typeOf(folder / account, false) == EntryType::Link)
+            report.errors.push_back(keptLinkedFile(folder / account).reason);
     return report;
 }
 
