@@ -247,3 +247,33 @@ TEST(SessionStart, AMoveKilledAtAnyStepIsSettledAtTheNextStart) {
 }
 
 } // namespace
+
+namespace {
+
+// A data file that is a link to a file elsewhere is named at loading and never written through
+// or replaced, whichever kind it is.
+TEST(SessionStart, ADataFileThatIsALinkIsNamedAndKept) {
+    for (const char* name : {"Einstellungen.dat", "Schichtmarkierung.dat", "Kalendermarkierung.dat",
+                             "Minusstunden.dat", "Urlaubstage.dat"}) {
+        SCOPED_TRACE(name);
+        test::TemporaryFolder start, elsewhere;
+        const fs::path folder = start.path() / "TPDaten" / "Programm";
+        fs::create_directories(folder);
+        std::ofstream(elsewhere.path() / name) << "x";
+        fs::create_symlink(elsewhere.path() / name, folder / name);
+
+        ProgramRun run;
+        const std::string kept = "Die Datei \"" + std::string(name) +
+                                 "\" ist eine Verknüpfung und wird nicht verändert.";
+        EXPECT_EQ(run.session.start(start.path()).errors, std::vector<std::string>{kept});
+        run.session.storeShiftMarking(run.session.today(), 0, 1);
+        run.session.saveAll();
+        UserFileStore store(run.files);
+        EXPECT_EQ(store.save(folder / name, "y", false).reason, kept);
+        EXPECT_EQ(store.remove(folder / name).reason, kept);
+        EXPECT_TRUE(fs::is_symlink(folder / name));
+        EXPECT_EQ(contentOf(elsewhere.path() / name), "x");
+    }
+}
+
+} // namespace
