@@ -30,7 +30,9 @@ void fillFolder(const test::TemporaryFolder& folder) {
         folder.put(periodicNoteFileNameFor(first + i, 20 + i), "periodisch");
         folder.put(yearlyNoteFileName(yearlyCodeOf(civilFromDayNumber(first + 7 * i))),
                    "Geburtstag <1970>");
-        folder.put(weekdayNoteFileName(weekdayNoteCode({i % 13, i % 7, i % 5})), "Wochentag");
+        folder.put(
+            weekdayNoteFileName(weekdayNoteCode({i % 13, static_cast<Weekday>(i % 7), i % 5})),
+            "Wochentag");
     }
 }
 

@@ -35,7 +35,7 @@ void fillTypicalFolder(const test::TemporaryFolder& folder) {
         folder.put(periodicNoteFileNameFor(first + i, 20 + i), "periodisch");
         folder.put(yearlyNoteFileName(yearlyCodeOf(civilFromDayNumber(first + 7 * i))),
                    "Geburtstag <1970>");
-        const WeekdayNoteRule rule{i % 13, i % 7, i % 5};
+        const WeekdayNoteRule rule{i % 13, static_cast<Weekday>(i % 7), i % 5};
         folder.put(weekdayNoteFileName(weekdayNoteCode(rule)), "Wochentag");
     }
 }

@@ -18,7 +18,7 @@ constexpr int kSundayShiftHours = 12;
 constexpr int kColourThresholdHours = 40;
 
 int shiftHoursOf(DayNumber day) {
-    return weekdaySundayBased(day) == 0 ? kSundayShiftHours : kShiftHours;
+    return weekdayOf(day) == Weekday::Sunday ? kSundayShiftHours : kShiftHours;
 }
 
 // The markings from `firstDay` on (the list is ascending by day).

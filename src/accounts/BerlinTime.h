@@ -14,7 +14,7 @@ namespace tp {
 
 constexpr DayNumber lastSundayOfMonth(int year, int month) {
     const DayNumber last = dayNumberOf(year, month, monthLength(year, month));
-    return last - weekdaySundayBased(last);
+    return last - daysSinceSunday(weekdayOf(last));
 }
 
 struct SummerTimeDays {

@@ -29,7 +29,7 @@ std::optional<SupplementClass> dayClassAt(DayNumber day, int minuteOfDay) {
         return SupplementClass::Holiday150;
     if (isPublicHoliday(day) || (monthDay == 1231 && afternoon))
         return SupplementClass::Holiday125;
-    if (weekdaySundayBased(day) == 0)
+    if (weekdayOf(day) == Weekday::Sunday)
         return SupplementClass::Sunday50;
     return std::nullopt;
 }

@@ -14,7 +14,7 @@ bool isShiftDay(int code) {
 }
 
 bool isSunday(DayNumber day) {
-    return weekdaySundayBased(day) == 0;
+    return weekdayOf(day) == Weekday::Sunday;
 }
 
 } // namespace

@@ -34,7 +34,7 @@ std::string daysReportRow(const ShiftSystem& system, DayNumber day) {
     std::string row = isoDateText(day);
     row += '\t' + std::to_string(day);
     row += '\t';
-    row += WeekdayNames[static_cast<std::size_t>(weekdaySundayBased(day))];
+    row += weekdayName(weekdayOf(day));
     row += '\t' + std::to_string(isoWeekNumber(date));
     row += '\t' + isoDateText(easterSunday(date.year));
     row += '\t';

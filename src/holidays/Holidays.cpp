@@ -44,7 +44,7 @@ std::string_view publicHolidayNameOf(const HolidayKeys& keys) {
 
 DayNumber firstAdventDayNumber(int year) {
     const DayNumber december3 = dayNumberOf(year, 12, 3);
-    return december3 - weekdaySundayBased(december3);
+    return december3 - daysSinceSunday(weekdayOf(december3));
 }
 
 std::string_view fixedPublicHolidayName(DayNumber day) {

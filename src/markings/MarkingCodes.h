@@ -89,7 +89,7 @@ constexpr bool isMarkableColumn(CalendarType type, DayNumber day, int column) {
         return column <= 4;
     if (type == CalendarType::WendringTwoShift)
         return column <= 3;
-    return column <= 4 && !(column == 3 && weekdaySundayBased(day) == 0);
+    return column <= 4 && !(column == 3 && weekdayOf(day) == Weekday::Sunday);
 }
 
 static_assert(markingLetter(CalendarType::WendringPm1, Vacation) == 'U');

@@ -83,14 +83,21 @@ constexpr int positiveMod(int value, int divisor) {
     return r < 0 ? r + divisor : r;
 }
 
-// 0 = Sunday .. 6 = Saturday: the index into WeekdayNames.
-constexpr int weekdaySundayBased(DayNumber dayNumber) {
-    return positiveMod(dayNumber + 4, 7);
+// In the order of WeekdayNames and of the digit in the weekday notes' file names.
+enum class Weekday { Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
+
+constexpr Weekday weekdayOf(DayNumber dayNumber) {
+    return static_cast<Weekday>(positiveMod(dayNumber + 4, 7));
 }
 
-// 0 = Monday .. 6 = Sunday: used by week numbers and the shift rules.
-constexpr int weekdayMondayBased(DayNumber dayNumber) {
-    return positiveMod(dayNumber + 3, 7);
+// 0 on a Sunday .. 6 on a Saturday.
+constexpr int daysSinceSunday(Weekday weekday) {
+    return static_cast<int>(weekday);
+}
+
+// 0 on a Monday .. 6 on a Sunday: weeks of the year start on a Monday.
+constexpr int daysSinceMonday(Weekday weekday) {
+    return positiveMod(daysSinceSunday(weekday) - 1, 7);
 }
 
 constexpr bool isSupportedDay(DayNumber dayNumber) {
@@ -104,6 +111,10 @@ inline constexpr std::array<std::string_view, 12> MonthNames{
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
+constexpr std::string_view weekdayName(Weekday weekday) {
+    return WeekdayNames[static_cast<std::size_t>(weekday)];
+}
+
 // The name of a month (1..12).
 constexpr std::string_view monthName(int month) {
     return MonthNames[static_cast<std::size_t>(month - 1)];
@@ -113,6 +124,6 @@ static_assert(dayNumberOf(1970, 1, 1) == 0);
 static_assert(dayNumberOf(2015, 1, 1) == 16436);
 static_assert(dayNumberOf(2037, 7, 31) == kLastSupportedDay);
 static_assert(civilFromDayNumber(16494) == CivilDate{2015, 2, 28});
-static_assert(weekdaySundayBased(0) == 4);
+static_assert(weekdayOf(0) == Weekday::Thursday);
 
 } // namespace tp

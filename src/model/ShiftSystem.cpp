@@ -86,8 +86,10 @@ void applyBlockVacation(const ShiftSystem& system, DayNumber day, DayNumber bloc
     if (crews[freeWeekCrew] == FreeDay) {
         crews[vacationing] = VacationFreeDay;
     } else if (crews[freeWeekCrew] == crews[vacationing]) {
-        const int weekday = weekdayMondayBased(day);
-        crews[vacationing] = (weekday >= 1 && weekday <= 4) ? FreeWeek : VacationFreeDay;
+        const Weekday weekday = weekdayOf(day);
+        crews[vacationing] = (weekday >= Weekday::Tuesday && weekday <= Weekday::Friday)
+                                 ? FreeWeek
+                                 : VacationFreeDay;
     }
 }
 

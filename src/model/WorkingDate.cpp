@@ -36,7 +36,7 @@ namespace {
 // Weeks of `year` reached by `dayNumber`, counting a first week that holds a Thursday.
 int weeksIntoYear(DayNumber dayNumber, int year) {
     const DayNumber january1 = firstDayOfYear(year);
-    const int weekdayOfJanuary1 = weekdayMondayBased(january1);
+    const int weekdayOfJanuary1 = daysSinceMonday(weekdayOf(january1));
     int week = (dayNumber - january1 + weekdayOfJanuary1) / 7;
     if (weekdayOfJanuary1 < 4)
         ++week;
@@ -49,7 +49,7 @@ int isoWeekNumber(const WorkingDate& date) {
     int week = weeksIntoYear(date.dayNumber, date.year);
     if (week == 0)
         week = weeksIntoYear(dayNumberOf(date.year - 1, 12, 31), date.year - 1);
-    if (week == 53 && weekdayMondayBased(firstDayOfYear(date.year + 1)) < 4)
+    if (week == 53 && daysSinceMonday(weekdayOf(firstDayOfYear(date.year + 1))) < 4)
         week = 1;
     return week;
 }

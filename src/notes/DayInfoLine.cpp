@@ -11,7 +11,7 @@ constexpr std::string_view kNamedPartSeparator = "\u00A0-\u00A0";
 
 std::string dayInfoLine(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
-    std::string text(WeekdayNames[static_cast<std::size_t>(weekdaySundayBased(day))]);
+    std::string text(weekdayName(weekdayOf(day)));
     text += ", " + std::to_string(date.day) + ". ";
     text += monthName(date.month);
     text += " " + std::to_string(date.year);

@@ -27,7 +27,7 @@ int periodOfPeriodicFileName(const std::string& fileName) {
 
 std::vector<std::int32_t> weekdayNoteCodesOfDay(const NoteIndexes& indexes, DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
-    const int weekday = weekdaySundayBased(day);
+    const Weekday weekday = weekdayOf(day);
     const int occurrence = occurrenceOfDay(date.day);
     const bool alsoLast = occurrence == 3 && isInLastWeekOfMonth(date);
     const auto matches = [&](std::int32_t code) {
@@ -47,7 +47,7 @@ std::vector<std::int32_t> weekdayNoteCodesOfDay(const NoteIndexes& indexes, DayN
 
 WeekdayNoteRule proposedWeekdayRule(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
-    return {date.month, weekdaySundayBased(day),
+    return {date.month, weekdayOf(day),
             isInLastWeekOfMonth(date) ? kLastOccurrence : occurrenceOfDay(date.day)};
 }
 

@@ -36,13 +36,14 @@ std::int32_t yearlyCodeOf(const CivilDate& date) {
 
 std::int32_t weekdayNoteCode(const WeekdayNoteRule& rule) {
     const int slot = rule.month == kEveryMonth ? kEveryMonthSlot : rule.month - 1;
-    return 10000 + slot * 100 + rule.weekday * 10 + rule.occurrence;
+    return 10000 + slot * 100 + daysSinceSunday(rule.weekday) * 10 + rule.occurrence;
 }
 
 WeekdayNoteRule weekdayNoteRuleOfCode(std::int32_t code) {
     const int rest = code - 10000;
     const int slot = rest / 100;
-    return {slot == kEveryMonthSlot ? kEveryMonth : slot + 1, rest / 10 % 10, rest % 10};
+    return {slot == kEveryMonthSlot ? kEveryMonth : slot + 1, static_cast<Weekday>(rest / 10 % 10),
+            rest % 10};
 }
 
 std::int32_t periodicAnchor(DayNumber day, int period) {

@@ -23,8 +23,8 @@ inline constexpr int kEveryMonth = 0;
 // Which weekday of which month a weekday-in-month note falls on.
 struct WeekdayNoteRule {
     int month = kEveryMonth; // 1..12, or kEveryMonth
-    int weekday = 0;         // 0 = Sunday .. 6 = Saturday
-    int occurrence = 0;      // 0 = first .. 3 = fourth, 4 = last
+    Weekday weekday = Weekday::Sunday;
+    int occurrence = 0; // 0 = first .. 3 = fourth, 4 = last
     friend constexpr bool operator==(const WeekdayNoteRule&, const WeekdayNoteRule&) = default;
 };
 

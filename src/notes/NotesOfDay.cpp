@@ -31,8 +31,8 @@ int lengthOfMonth(const CivilDate& date) {
 
 // A day seen from the weekday-in-month notes.
 struct WeekdayPosition {
-    int month;      // 1..12
-    int weekday;    // 0 = Sunday
+    int month; // 1..12
+    Weekday weekday;
     int occurrence; // 0..4
     bool lastButOnFourth;
 };
@@ -40,7 +40,7 @@ struct WeekdayPosition {
 WeekdayPosition weekdayPositionOf(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
     const int length = lengthOfMonth(date);
-    return {date.month, weekdaySundayBased(day), occurrenceOfDay(date.day),
+    return {date.month, weekdayOf(day), occurrenceOfDay(date.day),
             date.day < 29 && date.day > length - 7};
 }
 

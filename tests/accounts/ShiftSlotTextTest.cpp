@@ -9,7 +9,7 @@ namespace {
 DayNumber firstDayWith(const ShiftSystem& system, int crew, int duty, bool sunday) {
     for (DayNumber day = dayNumberOf(2026, 1, 5);; ++day)
         if (crewDutiesOfDay(system, day, true).crews[static_cast<std::size_t>(crew)] == duty &&
-            (weekdaySundayBased(day) == 0) == sunday && !isShiftCancelled(day, duty))
+            (weekdayOf(day) == Weekday::Sunday) == sunday && !isShiftCancelled(day, duty))
             return day;
 }
 

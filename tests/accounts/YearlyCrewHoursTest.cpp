@@ -17,7 +17,7 @@ std::array<int, kCrewCount> yearHoursWithoutBlock(const ShiftSystem& system, int
         computeCrewShifts(system, day, false, 0, crews);
         for (std::size_t crew = 0; crew < crews.size(); ++crew)
             if (crews[crew] >= EarlyShift && crews[crew] <= NightShift)
-                hours[crew] += weekdaySundayBased(day) == 0 ? 12 : 8;
+                hours[crew] += weekdayOf(day) == Weekday::Sunday ? 12 : 8;
     }
     return hours;
 }

@@ -118,11 +118,11 @@ class AstronomyPageMarksTest : public QObject {
         const AstronomyPage withMoon(2016, 1, true, false);
         const AstronomyPage withoutMoon(2016, 1, false, false);
         const DayNumber mondayWithPhase = firstDay([](DayNumber day, const DayAstronomyMarks& m) {
-            return weekdaySundayBased(day) == 1 && m.moonPhase != MoonPhaseMark::None &&
+            return weekdayOf(day) == Weekday::Monday && m.moonPhase != MoonPhaseMark::None &&
                    m.eclipse == EclipseMark::None;
         });
         const DayNumber plainMonday = firstDay([](DayNumber day, const DayAstronomyMarks& m) {
-            return weekdaySundayBased(day) == 1 && m.moonPhase == MoonPhaseMark::None &&
+            return weekdayOf(day) == Weekday::Monday && m.moonPhase == MoonPhaseMark::None &&
                    m.apsis == ApsisMark::None;
         });
         QVERIFY(mondayWithPhase > 0 && plainMonday > 0);
@@ -137,7 +137,8 @@ class AstronomyPageMarksTest : public QObject {
         const AstronomyPage plain(2016, 1, false, false);
         for (ApsisMark kind : {ApsisMark::Apogee, ApsisMark::Perigee}) {
             const DayNumber day = firstDay([kind](DayNumber d, const DayAstronomyMarks& m) {
-                return m.apsis == kind && weekdaySundayBased(d) != 1 && workingDateOf(d).day != 1;
+                return m.apsis == kind && weekdayOf(d) != Weekday::Monday &&
+                       workingDateOf(d).day != 1;
             });
             QVERIFY(day > 0);
             QRect lowerHalf = page.symbolArea(day);

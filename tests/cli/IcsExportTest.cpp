@@ -45,7 +45,7 @@ DayNumber firstDayWith(int crew, int duty) {
     ShiftSystem system;
     for (DayNumber day = dayNumberOf(2026, 1, 5);; ++day)
         if (crewDutiesOfDay(system, day, true).crews[static_cast<std::size_t>(crew)] == duty &&
-            weekdaySundayBased(day) != 0)
+            weekdayOf(day) != Weekday::Sunday)
             return day;
 }
 

@@ -48,7 +48,7 @@ int dayClassOf(DayNumber day, int minuteOfDay) {
         return 3;
     if (isPublicHoliday(day) || (is(12, 31) && fromTwo))
         return 2;
-    return weekdaySundayBased(day) == 0 ? 1 : 0;
+    return weekdayOf(day) == Weekday::Sunday ? 1 : 0;
 }
 
 // The rule applied minute by minute to one exported shift, walking real time.
@@ -154,8 +154,8 @@ void expectStatementAgreesWithExport(std::vector<std::string> options, DayNumber
     ics.insert(ics.end(), options.begin(), options.end());
     const CliRun exported = runCli(ics);
     ASSERT_EQ(exported.status, 0) << exported.err;
-    std::vector<std::string> supplements{"supplements", cli::isoDateText(from), cli::isoDateText(to), "--by",
-                                         byDay ? "day" : "month"};
+    std::vector<std::string> supplements{"supplements", cli::isoDateText(from),
+                                         cli::isoDateText(to), "--by", byDay ? "day" : "month"};
     supplements.insert(supplements.end(), options.begin(), options.end());
     const CliRun statement = runCli(supplements);
     ASSERT_EQ(statement.status, 0) << statement.err;
@@ -231,7 +231,7 @@ TEST(SupplementsCommand, MarkingsReplaceShiftsAndAddExtraWork) {
                 else if (june && works)
                     markings.push_back({day, 1, static_cast<std::int8_t>(3 + day % 5)});
             } else if (!works && (day == easter || day == whitSunday ||
-                                  (december && weekdaySundayBased(day) == 6))) {
+                                  (december && weekdayOf(day) == Weekday::Saturday))) {
                 markings.push_back({day, static_cast<std::int8_t>(day % 2 ? 2 : 4), ExtraWork});
             } else if (june && works) {
                 markings.push_back({day, 2, static_cast<std::int8_t>(TimeOff + day % 5)});

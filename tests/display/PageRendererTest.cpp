@@ -217,7 +217,8 @@ class PageRendererTest : public QObject {
         forEachDay(2026, 12, [&](int column, int day, DayNumber dayNumber, const WorkingDate&) {
             const QRect number(page.columnX(column), page.rowY(day), 2 * page.units.w,
                                page.units.h);
-            const bool expected = weekdaySundayBased(dayNumber) == 0 || isPublicHoliday(dayNumber);
+            const bool expected =
+                weekdayOf(dayNumber) == Weekday::Sunday || isPublicHoliday(dayNumber);
             QVERIFY2(page.any(number, isReddish) == expected,
                      QByteArray::number(dayNumber).constData());
         });

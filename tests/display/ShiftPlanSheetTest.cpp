@@ -1,5 +1,5 @@
-#include "display/qt/PageRenderer.h"
 #include "display/SheetGeometry.h"
+#include "display/qt/PageRenderer.h"
 #include "model/WorkingDate.h"
 #include "platform/qt/Colour.h"
 
@@ -148,7 +148,7 @@ class ShiftPlanSheetTest : public QObject {
                     continue;
                 const QRect cell = sheet.crewCell(date.month - 1, crew, date.day);
                 QCOMPARE(sheet.at(cell.left() + 4, cell.top() + 4), crewColour(crew));
-                if (weekdaySundayBased(day) == 0)
+                if (weekdayOf(day) == Weekday::Sunday)
                     sundayCell = cell;
                 else
                     weekdayCell = cell;

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DayNumber day = static_cast<DayNumber>(selector % (kLastSupportedDay + 1));
     const int period = 1 + static_cast<int>(selector / (kLastSupportedDay + 1) % 365);
     const CivilDate date = civilFromDayNumber(day);
-    const WeekdayNoteRule rule{selector % 2 ? kEveryMonth : date.month, weekdaySundayBased(day),
+    const WeekdayNoteRule rule{selector % 2 ? kEveryMonth : date.month, weekdayOf(day),
                                occurrenceOfDay(date.day)};
     require(weekdayNoteRuleOfCode(weekdayNoteCode(rule)) == rule);
     readName(dayNoteFileName(dateCodeOf(day)), indexes);

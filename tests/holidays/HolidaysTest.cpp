@@ -73,12 +73,12 @@ TEST(Holidays, EveryTableEntryIsFoundEveryYear) {
 TEST(Holidays, FirstAdventIsTheSundayOnOrBeforeThirdDecember) {
     for (int year = 1970; year <= 2037; ++year) {
         const DayNumber advent = firstAdventDayNumber(year);
-        ASSERT_EQ(weekdaySundayBased(advent), 0);
+        ASSERT_EQ(weekdayOf(advent), Weekday::Sunday);
         ASSERT_LE(advent, on(year, 12, 3));
         ASSERT_GT(advent, on(year, 12, 3) - 7);
     }
     // Volkstrauertag and Buß- und Bettag keep their weekdays.
-    EXPECT_EQ(weekdaySundayBased(firstAdventDayNumber(2020) - 11), 3);
+    EXPECT_EQ(weekdayOf(firstAdventDayNumber(2020) - 11), Weekday::Wednesday);
 }
 
 TEST(Holidays, PublicHolidaysPerYear) {

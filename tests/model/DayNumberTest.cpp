@@ -7,9 +7,9 @@ namespace {
 
 TEST(DayNumber, KnownDaysAndWeekdays) {
     EXPECT_EQ(dayNumberOf(1970, 1, 1), 0);
-    EXPECT_EQ(weekdaySundayBased(0), 4);
+    EXPECT_EQ(weekdayOf(0), Weekday::Thursday);
     EXPECT_EQ(WeekdayNames[4], "Donnerstag");
-    EXPECT_EQ(weekdayMondayBased(0), 3);
+    EXPECT_EQ(daysSinceMonday(weekdayOf(0)), 3);
     EXPECT_EQ(dayNumberOf(2015, 1, 1), 16436);
     EXPECT_EQ(dayNumberOf(2015, 2, 28), 16494);
     EXPECT_EQ(dayNumberOf(2037, 7, 1), 24653);
@@ -29,7 +29,7 @@ TEST(DayNumber, RoundTripAndSequenceOverWholeRange) {
         } else {
             ASSERT_EQ(date.day, previous.day + 1);
         }
-        ASSERT_EQ(weekdaySundayBased(day), (weekdaySundayBased(day - 1) + 1) % 7);
+        ASSERT_EQ(daysSinceSunday(weekdayOf(day)), (daysSinceSunday(weekdayOf(day - 1)) + 1) % 7);
         previous = date;
     }
 }
@@ -84,7 +84,7 @@ TEST(IsoWeek, ChangesOnlyOnMondays) {
     int previous = isoWeekNumber(workingDateOf(0));
     for (DayNumber day = 1; day <= kLastSupportedDay; ++day) {
         const int week = isoWeekNumber(workingDateOf(day));
-        if (weekdayMondayBased(day) == 0) {
+        if (weekdayOf(day) == Weekday::Monday) {
             ASSERT_TRUE(week == previous + 1 || (week == 1 && previous >= 52)) << day;
         } else {
             ASSERT_EQ(week, previous) << day;
@@ -107,7 +107,7 @@ TEST(Easter, KnownDates) {
 TEST(Easter, AlwaysASundayBetween22MarchAnd25April) {
     for (int year = 1970; year <= 2037; ++year) {
         const DayNumber easter = easterSunday(year);
-        EXPECT_EQ(weekdaySundayBased(easter), 0) << year;
+        EXPECT_EQ(weekdayOf(easter), Weekday::Sunday) << year;
         EXPECT_GE(easter, dayNumberOf(year, 3, 22)) << year;
         EXPECT_LE(easter, dayNumberOf(year, 4, 25)) << year;
     }

@@ -39,7 +39,7 @@ TEST(CrewShifts, ThirtyFiveDaySystemsCoverEveryShiftOverWholeRange) {
             if ((type == 0 || type == 3) && isInTransitionWindow(day))
                 continue;
             const CrewShifts crews = shiftsOn(type, day);
-            if (weekdaySundayBased(day) == 0) {
+            if (weekdayOf(day) == Weekday::Sunday) {
                 ASSERT_EQ(countOf(crews, LateShift), 0) << type << " " << day;
                 ASSERT_EQ(countOf(crews, FreeDay), 2) << type << " " << day;
                 ASSERT_EQ(countOf(crews, EarlyShift), 1);
@@ -60,7 +60,7 @@ TEST(CrewShifts, FourCrewSystemsOverWholeRange) {
             for (int crew = 1; crew <= 4; ++crew)
                 crews[static_cast<std::size_t>(crew - 1)] =
                     fourCrewShift(typeNumber(type), day, crew);
-            if (weekdaySundayBased(day) == 0) {
+            if (weekdayOf(day) == Weekday::Sunday) {
                 ASSERT_EQ(countOf(crews, LateShift, 4), 0) << type << " " << day;
                 ASSERT_EQ(countOf(crews, FreeDay, 4), 2) << type << " " << day;
             } else {
@@ -129,7 +129,7 @@ TEST(BlockVacation, StartRulesForManyEarliestDates) {
                 blockVacationTableOf(system.blockVacationTables, year)[year % 5][0];
             ASSERT_GE(start, earliestDay) << year;
             ASSERT_LT(start, earliestDay + 35) << year;
-            ASSERT_EQ(weekdayMondayBased(start), 0) << year;
+            ASSERT_EQ(weekdayOf(start), Weekday::Monday) << year;
             ASSERT_EQ((start + CrewPhaseOffsets[static_cast<std::size_t>(firstCrew)]) % 35, 7)
                 << year;
         }
@@ -158,9 +158,11 @@ TEST(BlockVacation, SwapsTheVacationingCrewWithTheFreeWeekCrew) {
                 const auto freeWeekCrew = static_cast<std::size_t>(
                     std::find(plain.begin(), plain.end(), FreeWeek) - plain.begin());
                 if (freeWeekCrew == static_cast<std::size_t>(vacationing)) {
-                    const int weekday = weekdayMondayBased(day);
+                    const Weekday weekday = weekdayOf(day);
                     ASSERT_EQ(vacationCode,
-                              weekday >= 1 && weekday <= 4 ? FreeWeek : VacationFreeDay);
+                              weekday >= Weekday::Tuesday && weekday <= Weekday::Friday
+                                  ? FreeWeek
+                                  : VacationFreeDay);
                     for (std::size_t crew = 0; crew < plain.size(); ++crew) {
                         if (crew != freeWeekCrew) {
                             ASSERT_EQ(plain[crew], withBlock[crew]);

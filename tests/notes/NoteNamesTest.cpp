@@ -15,9 +15,10 @@ TEST(NoteNames, EachKindNamesItsDayWithTheZeroBasedMonth) {
     EXPECT_EQ(yearlyNoteFileName(yearlyCodeOf({2000, 2, 29})), "129.jnt");
     EXPECT_EQ(yearlyNoteFileName(yearlyCodeOf({2000, 12, 31})), "1131.jnt");
 
-    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({kEveryMonth, 5, kLastOccurrence})), "11254.wmt");
-    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({3, 1, 1})), "10211.wmt");
-    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({1, 0, 0})), "10000.wmt");
+    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({kEveryMonth, Weekday::Friday, kLastOccurrence})),
+              "11254.wmt");
+    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({3, Weekday::Monday, 1})), "10211.wmt");
+    EXPECT_EQ(weekdayNoteFileName(weekdayNoteCode({1, Weekday::Sunday, 0})), "10000.wmt");
     for (const int code : {10000, 10211, 11264, 11254, 11100})
         EXPECT_EQ(weekdayNoteCode(weekdayNoteRuleOfCode(code)), code);
 }

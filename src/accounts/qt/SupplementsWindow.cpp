@@ -32,8 +32,7 @@ constexpr int kColumnCount = kWorkedColumn + 1 + kSupplementClassCount;
 
 QString dayText(DayNumber day) {
     const CivilDate date = civilFromDayNumber(day);
-    const std::string_view weekday =
-        WeekdayNames[static_cast<std::size_t>(weekdaySundayBased(day))];
+    const std::string_view weekday = weekdayName(weekdayOf(day));
     return QStringLiteral("%1 %2.%3.")
         .arg(QString::fromUtf8(weekday.data(), 2))
         .arg(date.day, 2, 10, QLatin1Char('0'))

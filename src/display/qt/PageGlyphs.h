@@ -6,6 +6,7 @@
 #include <QRawFont>
 
 #include "display/qt/PixelFill.h"
+#include "model/DayNumber.h"
 
 #include <array>
 #include <cstdint>
@@ -31,8 +32,8 @@ class PageGlyphs {
 
     // Day and week numbers 1..53.
     const GlyphText& number(int value) const { return numbers_[static_cast<std::size_t>(value)]; }
-    // First two letters of WeekdayNames[weekday].
-    const GlyphText& weekdayLetters(int weekday) const {
+    // First two letters of the weekday's name.
+    const GlyphText& weekdayLetters(Weekday weekday) const {
         return weekdays_[static_cast<std::size_t>(weekday)];
     }
     // One ASCII character ('U', 'F', 'S', 'N', 'f', '1'...).

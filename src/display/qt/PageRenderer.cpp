@@ -98,8 +98,8 @@ class MonthColumnPainter {
         drawNoteMarks(markLeft, y, marks);
 
         const DayNumber day = date.dayNumber;
-        const int weekday = weekdaySundayBased(day);
-        const bool red = weekday == 0 || isPublicHoliday(day);
+        const Weekday weekday = weekdayOf(day);
+        const bool red = weekday == Weekday::Sunday || isPublicHoliday(day);
         const int baseline = y + ascent_;
         const GlyphText& dayNumber = glyphs_.number(date.day);
         const QRgb textColour = red ? pagecolours::kHoliday.rgb() : pagecolours::kText.rgb();
@@ -110,7 +110,7 @@ class MonthColumnPainter {
         if (texts_) {
             (*texts_)(QPoint(markLeft - dayNumber.width, baseline), QString::number(date.day));
             (*texts_)(QPoint(lettersLeft, baseline),
-                      QString::fromLatin1(WeekdayNames[weekday].data(), 2));
+                      QString::fromLatin1(weekdayName(weekday).data(), 2));
         }
 
         // With some fonts the weekday letters reach the symbols' place; the symbols and the
@@ -120,7 +120,7 @@ class MonthColumnPainter {
         const bool moonDrawn = switches.moonPhases && drawMoonPhase(symbolLeft, y, marks);
         const bool eclipseDrawn = drawEclipse(symbolLeft, y, marks.eclipse);
         const bool apsisDrawn = switches.orbitExtremes && drawApsis(symbolLeft, y, marks);
-        if (switches.weekNumbers && (weekday == 1 || date.day == 1) && !moonDrawn &&
+        if (switches.weekNumbers && (weekday == Weekday::Monday || date.day == 1) && !moonDrawn &&
             !eclipseDrawn && !apsisDrawn) {
             const int week = isoWeekNumber(date);
             const int left = std::max(symbolLeft + (week < 10 ? w_ / 2 : 0), clearOfLetters);

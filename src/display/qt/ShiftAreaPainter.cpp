@@ -29,7 +29,7 @@ QColor crewTextColour(int crew) {
 }
 
 bool isSunday(DayNumber day) {
-    return weekdaySundayBased(day) == 0;
+    return weekdayOf(day) == Weekday::Sunday;
 }
 
 // Cancelled shifts of the day as bits 1 << code. Plant holidays always take the night shift

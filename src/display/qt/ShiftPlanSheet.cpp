@@ -1,7 +1,7 @@
 #include "display/qt/ShiftPlanSheet.h"
 
-#include "display/qt/PageDrawingCache.h"
 #include "display/SheetGeometry.h"
+#include "display/qt/PageDrawingCache.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"
@@ -192,17 +192,17 @@ class SheetPainter {
             date.day = day;
             const DayNumber dayNumber = date.dayNumber;
             const double row = kFirstDayRow + day - 1;
-            const int weekday = weekdaySundayBased(dayNumber);
-            const bool sunday = weekday == 0;
+            const Weekday weekday = weekdayOf(dayNumber);
+            const bool sunday = weekday == Weekday::Sunday;
             const QColor rowColour = sunday || isPublicHoliday(dayNumber) ? kRed : kBlack;
 
             const QRect dayCell = cellRect(left, row, kDayColumnCells, 1);
             painter_.setFont(dayFont);
             painter_.setPen(rowColour);
-            cellText(dayCell.adjusted(cw_ / 5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("%1 %2").arg(day).arg(
-                         qText(WeekdayNames[static_cast<std::size_t>(weekday)].substr(0, 2))));
-            if (weekday == 1 || day == 1) {
+            cellText(
+                dayCell.adjusted(cw_ / 5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                QStringLiteral("%1 %2").arg(day).arg(qText(weekdayName(weekday).substr(0, 2))));
+            if (weekday == Weekday::Monday || day == 1) {
                 painter_.setFont(weekFont);
                 painter_.setPen(kWeekNumberColour);
                 cellText(dayCell.adjusted(0, 0, -cw_ / 5, 0), Qt::AlignRight | Qt::AlignVCenter,
@@ -218,7 +218,7 @@ class SheetPainter {
                              crews[static_cast<std::size_t>(crew)], dayNumber, sunday,
                              inBlockVacation);
 
-            if (weekday == 1 && day != 1) {
+            if (weekday == Weekday::Monday && day != 1) {
                 painter_.setPen(QPen(kBlack, std::max(2, ch_ / 8)));
                 painter_.drawLine(px(left), py(row), px(left + 8), py(row));
             }

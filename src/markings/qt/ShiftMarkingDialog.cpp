@@ -130,7 +130,7 @@ ShiftColumnDialog::ShiftColumnDialog(CalendarType type, DayNumber day, int colum
     options_ = new QButtonGroup(this);
     for (int i = 1; i <= 4; ++i) {
         auto* option = new QRadioButton(qText(shiftColumnName(type, i)), this);
-        option->setEnabled(isFourCrew(type) || i != 3 || weekdaySundayBased(day) != 0);
+        option->setEnabled(isFourCrew(type) || i != 3 || weekdayOf(day) != Weekday::Sunday);
         options_->addButton(option, i);
         layout->addWidget(option);
     }

@@ -18,7 +18,6 @@ constexpr int kEveryMonthEntry = 1; // the month list holds the day's month, the
 WeekdayNoteEditor::WeekdayNoteEditor(NoteEditorContext context, QWidget* parent)
     : NoteEditorDialog(std::move(context), QStringLiteral("Wochentag im Monat"), parent) {
     const CivilDate date = civilFromDayNumber(context_.day);
-    const auto weekday = static_cast<std::size_t>(weekdaySundayBased(context_.day));
 
     // "Notiz jeden [ersten] Dienstag im [Februar] anzeigen", one part per row.
     controlColumn()->addWidget(new QLabel(QStringLiteral("Notiz jeden")));
@@ -27,7 +26,8 @@ WeekdayNoteEditor::WeekdayNoteEditor(NoteEditorContext context, QWidget* parent)
                                QStringLiteral("dritten"), QStringLiteral("vierten"),
                                QStringLiteral("letzten")});
     controlColumn()->addWidget(occurrenceList_);
-    controlColumn()->addWidget(new QLabel(qText(WeekdayNames[weekday]) + QStringLiteral(" im")));
+    controlColumn()->addWidget(
+        new QLabel(qText(weekdayName(weekdayOf(context_.day))) + QStringLiteral(" im")));
     monthList_ = new QComboBox;
     monthList_->addItems({qText(monthName(date.month)), QStringLiteral("Monat")});
     controlColumn()->addWidget(monthList_);
@@ -50,7 +50,7 @@ WeekdayNoteRule WeekdayNoteEditor::rule() const {
     const int month = monthList_->currentIndex() == kEveryMonthEntry
                           ? kEveryMonth
                           : civilFromDayNumber(context_.day).month;
-    return {month, weekdaySundayBased(context_.day), occurrenceList_->currentIndex()};
+    return {month, weekdayOf(context_.day), occurrenceList_->currentIndex()};
 }
 
 std::string WeekdayNoteEditor::fileName() const {
