@@ -104,7 +104,6 @@ class ScreenFitTest : public QObject {
     FixedClock clock_{{2026, 12, 24, 12, 0, 0}};
     Session session_{disk_, clock_};
     test::RecordingMessageBoxes messages_;
-    FixedClock clock_{LocalDateTime{}};
 };
 
 } // namespace tp
