@@ -41,7 +41,7 @@ std::string pathText(const fs::path& path) {
 } // namespace
 
 Session::Session(FileSystem& files, const Clock& clock) : store_(files), clock_(clock) {
-    takeOverSettings(state_, ProgramSettings{}, crewTableYear());
+    useSettings(state_, ProgramSettings{}, crewTableYear());
 }
 
 DayNumber Session::today() const {
@@ -73,7 +73,7 @@ SessionReport Session::start(const fs::path& startFolder) {
             report.errors.push_back("Der Datenordner \"" + pathText(state_.dataRoot) +
                                     "\" kann nicht angelegt werden. Was jetzt eingegeben wird, "
                                     "kann nicht gespeichert werden.");
-            takeOverSettings(state_, settings, crewTableYear());
+            useSettings(state_, settings, crewTableYear());
             return report;
         }
         const LoadedSettings loaded =
@@ -85,14 +85,14 @@ SessionReport Session::start(const fs::path& startFolder) {
             report.errors.push_back(kSettingsUnreadableMessage);
     }
     settings.userName = kDefaultUserName; // every run starts with this user's folder
-    takeOverSettings(state_, settings, crewTableYear());
+    useSettings(state_, settings, crewTableYear());
     report.add(checkDataFolder(settings));
     report.add(loadUserData());
     return report;
 }
 
 SessionReport Session::openDataFolder(const fs::path& folder, const std::string& password) {
-    state_.dataFolder = folder;
+    setDataFolder(state_, folder);
     state_.notePassword = password;
     return loadUserData(Opening::Reading);
 }
@@ -103,12 +103,12 @@ bool Session::isUnreadable(const char* fileName) const {
 
 SessionReport Session::checkDataFolder(ProgramSettings settings) {
     SessionReport report;
-    state_.dataFolder.clear();
+    setDataFolder(state_, {});
     if (state_.dataRoot.empty())
         return report;
     const ExternalFolderCheck check =
         checkExternalDataFolder(store_, state_.dataRoot, state_.userName, settings);
-    state_.dataFolder = check.dataFolder;
+    setDataFolder(state_, check.dataFolder);
     if (!check.missingFolderMessage.empty())
         report.errors.push_back(check.missingFolderMessage);
     return report;
@@ -302,9 +302,7 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
 }
 
 void Session::applySettings(const ProgramSettings& settings) {
-    const fs::path dataFolder = state_.dataFolder;
-    takeOverSettings(state_, settings, crewTableYear());
-    state_.dataFolder = dataFolder;
+    useSettings(state_, settings, crewTableYear());
 }
 
 SessionReport Session::storeSettings(const ProgramSettings& settings) {
@@ -319,7 +317,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
                     SessionReport& report) {
     if (state_.dataRoot.empty())
         return false; // without a data root there is no folder to keep a user in
-    ProgramSettings settings = settingsOf(state_);
+    ProgramSettings settings = this->settings();
     // The old user's data are saved as at the end of the program.
     const UserSwitch change = switchUser(store_, state_.dataRoot, userName, settings,
                                          [this, &report] { report.add(saveAll()); });
@@ -334,10 +332,10 @@ bool Session::logIn(const std::string& userName, const std::string& password,
         report.errors.push_back(change.missingFolderMessage);
     state_.notePassword = password;
     const ViewPosition view = state_.view;
-    takeOverSettings(state_, settings, crewTableYear());
+    useSettings(state_, settings, crewTableYear());
     state_.view = view;
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
-    state_.dataFolder = change.place.dataFolder;
+    setDataFolder(state_, change.place.dataFolder);
     if (change.settingsRead == ReadResult::Unreadable)
         report.errors.push_back(kSettingsUnreadableMessage);
     report.add(loadUserData());
@@ -347,7 +345,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
 SessionReport Session::useMovedDataFolder(const DataFolderMove& move) {
     if (!move.moved)
         return {};
-    state_.dataFolder = move.dataFolder;
+    setDataFolder(state_, move.dataFolder);
     return loadUserData();
 }
 
@@ -380,7 +378,7 @@ SessionReport Session::saveSettingsFile() {
     const fs::path userFolder = userFolderOf(state_);
     if (store_.isUnreadable(userFolder / kSettingsFileName))
         return report; // told when it was read
-    if (const SaveResult saved = saveSettings(store_, userFolder, settingsOf(state_)); !saved.ok)
+    if (const SaveResult saved = saveSettings(store_, userFolder, settings()); !saved.ok)
         report.errors.push_back(saved.reason);
     return report;
 }
@@ -410,21 +408,14 @@ SessionReport Session::rememberLastUser() {
 
 SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today) {
     SessionState state;
-    takeOverSettings(state, settings, civilFromDayNumber(today).year);
+    useSettings(state, settings, civilFromDayNumber(today).year);
     showDayFirst(state.view, today);
     return state;
 }
 
 PageLook pageLookOf(const SessionState& state) {
-    PageLook look;
-    look.shifts = shiftSystemOf(state);
-    look.view = state.view;
-    look.lastColumnIndex = state.lastColumnIndex;
-    look.switches = state.switches;
-    look.targetHours38 = state.targetHours38;
-    look.backgroundColour = state.pageBackground;
-    look.units = state.units;
-    return look;
+    return {shiftSystemOf(state), state.view, state.lastColumnIndex, state.switches, state.accounts,
+            state.pageBackground, state.units};
 }
 
 } // namespace tp

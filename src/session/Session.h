@@ -76,9 +76,9 @@ class Session final : public UserNotes {
     void setVacationBlockShown(bool shown) { state_.switches.vacationBlock = shown; }
     // In memory only: the stored order comes back with the next loading of the settings.
     void rotateVacationCycleOfShownYear();
-    void setEarliestVacationStart(MonthDay start) { state_.earliestVacationStart = start; }
+    void setEarliestVacationStart(MonthDay start) { state_.vacation.earliestStart = start; }
     void setPlaceName(std::string name) { state_.placeName = std::move(name); }
-    void setHourlyWage(std::optional<int> cents) { state_.hourlyWageCents = cents; }
+    void setAccountTargets(const AccountTargets& targets) { state_.accounts = targets; }
 
     // Markings and bars: kept in memory, written at a login, a move and the end of the run.
     void storeShiftMarking(DayNumber day, int column, int code);
@@ -108,9 +108,10 @@ class Session final : public UserNotes {
     SessionReport saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered);
     SessionReport saveVacationEntry(const VacationEntry& asOpened, const VacationEntry& entered);
 
-    // The settings.
-    ProgramSettings settings() const { return settingsOf(state_); }
-    // The settings dialog stored `settings`: they become the running values.
+    // The settings: the running values, as the settings file is written from them.
+    const ProgramSettings& settings() const { return state_; }
+    // `settings` become the running values; the crew order of the vacation block is rotated
+    // anew by their cycle.
     void applySettings(const ProgramSettings& settings);
     // The settings dialog's "Speichern": `settings` are written into the user's settings file
     // as they are, then applied.

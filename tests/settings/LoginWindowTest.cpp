@@ -109,7 +109,7 @@ class LoginWindowTest : public QObject {
     void newUserGetsHisFolderAndThePasswordGoesToTheNotes() {
         Installation installation;
         installation.settings.placeName = "Brelling";
-        installation.settings.vacationCycle = 3;
+        installation.settings.vacation.cycle = 3;
         whenWindowOpens([](LoginWindow& window) {
             QTest::keyClick(window.nameField(), Qt::Key_Return); // no name yet
             QVERIFY(window.isVisible());
@@ -129,7 +129,7 @@ class LoginWindowTest : public QObject {
         const ProgramSettings stored = settingsFromFileBytes(bytes, "");
         QCOMPARE(stored.userName, std::string("Anna"));
         QCOMPARE(stored.placeName, std::string("Brelling"));
-        QCOMPARE(stored.vacationCycle, 3);
+        QCOMPARE(stored.vacation.cycle, 3);
         QCOMPARE(stored.userDataFolder, folderPathText(installation.dataRoot));
         QCOMPARE(installation.settings.userName, std::string("Anna"));
     }

@@ -1,7 +1,7 @@
 #include "display/qt/ShiftPlanSheet.h"
 
-#include "display/qt/PageDrawingCache.h"
 #include "display/SheetGeometry.h"
+#include "display/qt/PageDrawingCache.h"
 #include "holidays/Holidays.h"
 #include "holidays/SchoolHolidays.h"
 #include "model/WorkingDate.h"
@@ -354,7 +354,7 @@ class SheetPainter {
             if (hours)
                 text(32.5, row,
                      QString::fromStdString(
-                         hourBalanceText(static_cast<double>(input_.targetHours38),
+                         hourBalanceText(static_cast<double>(input_.targets.targetHours38),
                                          (*hours)[static_cast<std::size_t>(crew)])),
                      Qt::AlignRight, bodyFont);
         }

@@ -155,7 +155,7 @@ void MainWindow::createCommandTable() {
         rebuildPage(kNoCursorMove);
     });
     on({EarliestVacationStart}, [this] {
-        MonthDay start = state().earliestVacationStart;
+        MonthDay start = state().vacation.earliestStart;
         editEarliestBlockStart(this, start, state().view.year);
         session_.setEarliestVacationStart(start);
         rebuildPage(kNoCursorMove);

@@ -149,8 +149,8 @@ void MainWindow::openInfoWindow() {
     context.firstColumnYear = state().view.year;
     context.cursorColumnYear = cursorMonth(state().view).year;
     const InfoWindowActions actions = standardInfoWindowActions(this, look, [this](int year) {
-        showYearlyHours(this, session_.shiftSystem(), year, state().targetHours38,
-                        state().targetHours40);
+        showYearlyHours(this, session_.shiftSystem(), year, state().accounts.targetHours38,
+                        state().accounts.targetHours40);
     });
     runInfoWindow(this, context, actions);
     rebuildPage(kNoCursorMove);

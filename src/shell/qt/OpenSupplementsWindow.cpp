@@ -15,8 +15,10 @@ void openSupplementsWindow(QWidget* parent, Session& session) {
     const WorkingDate month = cursorMonth(state.view);
     input.year = month.year;
     input.month = month.month;
-    input.wageCents = state.hourlyWageCents;
-    session.setHourlyWage(showSupplementsWindow(parent, input));
+    AccountTargets targets = state.accounts;
+    input.wageCents = targets.hourlyWageCents;
+    targets.hourlyWageCents = showSupplementsWindow(parent, input);
+    session.setAccountTargets(targets);
 }
 
 } // namespace tp
