@@ -8,6 +8,7 @@
 #include "platform/UserFileStore.h"
 #include "session/SessionState.h"
 #include "settings/DataFolderMove.h"
+#include "settings/SettingsFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -113,8 +114,8 @@ class Session final : public UserNotes {
     // `settings` become the running values; the crew order of the vacation block is rotated
     // anew by their cycle.
     void applySettings(const ProgramSettings& settings);
-    // The settings dialog's "Speichern": `settings` are written into the user's settings file
-    // as they are, then applied.
+    // The settings dialog's "Speichern": `settings` are applied and written into the user's
+    // settings file.
     SessionReport storeSettings(const ProgramSettings& settings);
 
     // Logs in as `userName` with the note key `password`: the present user's data are saved,
@@ -137,7 +138,12 @@ class Session final : public UserNotes {
     // How a data folder is opened: to work on it, or as a report reads it.
     enum class Opening { Working, Reading };
     SessionReport loadUserData(Opening opening = Opening::Working);
+    // Makes the settings read from the folder of `userName` the running ones and follows them
+    // to his data folder.
+    SessionReport enterUser(const std::string& userName, LoadedSettings loaded);
     SessionReport checkDataFolder(ProgramSettings settings);
+    SessionReport writeSettings(const std::filesystem::path& userFolder,
+                                const ProgramSettings& settings);
     SessionReport saveSettingsFile();
 
     SessionReport rememberLastUser();

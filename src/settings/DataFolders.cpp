@@ -68,8 +68,7 @@ std::string parentFolder(std::string_view folder) {
     return std::string(folder);
 }
 
-ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
-                                            const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(const std::filesystem::path& dataRoot,
                                             const std::string& userName,
                                             ProgramSettings& settings) {
     const std::filesystem::path userFolder = userFolderOf(dataRoot, userName);
@@ -93,7 +92,6 @@ ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
                                               parentFolder(settings.userDataFolder) +
                                               "' wurde nicht gefunden!"};
     settings.userDataFolder = folderPathText(dataRoot);
-    saveSettings(store, userFolder, settings);
     return check;
 }
 

@@ -124,7 +124,7 @@ void MainWindow::editSettings() {
     // The place name is taken over while it is typed, whatever way the dialog is left.
     session_.setPlaceName(settings.placeName);
     if (stored)
-        session_.storeSettings(settings);
+        tell(session_.storeSettings(settings));
     rebuildPage(kNoCursorMove);
 }
 
