@@ -50,9 +50,9 @@ struct FullWindow {
 FullWindow::FullWindow(const test::TemporaryFolder& folder) {
     ProgramSettings settings;
     settings.lastColumnIndex = 23;
-    settings.fontName = "DejaVu Sans";
-    settings.showMoonPhases = true;
-    settings.showOrbitExtremes = true;
+    settings.font.name = "DejaVu Sans";
+    settings.switches.moonPhases = true;
+    settings.switches.orbitExtremes = true;
     session.applySettings(settings);
     window.emplace(session, shell.services);
     // The notes come after the start, which would show the day's notes in a window.

@@ -2,7 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "settings/ProgramSettings.h"
-#include "settings/SettingsDialogValues.h"
+#include "settings/TypedSettings.h"
 
 #include <cmath>
 
@@ -50,7 +50,7 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
         }
         system.calendarType = *calendarTypeFromNumber(*type);
     }
-    const ProgramSettings defaults;
+    const AccountTargets defaults;
     float targets[2] = {defaults.targetHours38, defaults.targetHours40};
     const char* targetOptions[2] = {"target38", "target40"};
     for (int i = 0; i < 2; ++i) {

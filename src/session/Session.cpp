@@ -48,7 +48,7 @@ std::string pathText(const fs::path& path) {
 } // namespace
 
 Session::Session(FileSystem& files, const Clock& clock) : store_(files), clock_(clock) {
-    takeOverSettings(state_, ProgramSettings{}, crewTableYear());
+    useSettings(state_, ProgramSettings{}, crewTableYear());
 }
 
 DayNumber Session::today() const {
@@ -65,7 +65,7 @@ PageLook Session::pageLook() const {
 
 SessionReport Session::start(const fs::path& startFolder) {
     SessionReport report;
-    ProgramSettings settings;
+    LoadedSettings loaded;
     // An empty start folder would be resolved against a current folder that is gone.
     if (!startFolder.empty()) {
         // Folders that cannot be made keep their names, so that the failed save at the end
@@ -80,33 +80,22 @@ SessionReport Session::start(const fs::path& startFolder) {
             report.errors.push_back("Der Datenordner \"" + pathText(state_.dataRoot) +
                                     "\" kann nicht angelegt werden. Was jetzt eingegeben wird, "
                                     "kann nicht gespeichert werden.");
-            takeOverSettings(state_, settings, crewTableYear());
+            useSettings(state_, loaded.settings, crewTableYear());
             return report;
         }
         if (!folders->moveNotice.empty())
             report.notices.push_back(folders->moveNotice);
-        const LoadedSettings loaded =
-            loadSettings(store_, userFolderOf(state_.dataRoot, kDefaultUserName),
-                         folderPathText(state_.dataRoot));
-        settings = loaded.settings;
-        lastUserName_ = settings.lastUserName;
-        if (loaded.read == ReadResult::Unreadable)
-            report.errors.push_back(
-                store_.files().typeOf(
-                    userFolderOf(state_.dataRoot, kDefaultUserName) / kSettingsFileName, false) ==
-                        EntryType::Link
-                    ? keptLinkedFile(kSettingsFileName).reason
-                    : kSettingsUnreadableMessage);
+        loaded = loadSettings(store_, userFolderOf(state_.dataRoot, kDefaultUserName),
+                              folderPathText(state_.dataRoot));
+        lastUserName_ = loaded.settings.lastUserName;
     }
-    settings.userName = kDefaultUserName; // every run starts with this user's folder
-    takeOverSettings(state_, settings, crewTableYear());
-    report.add(checkDataFolder(settings));
+    report.add(enterUser(kDefaultUserName, std::move(loaded))); // every run starts as this user
     report.add(loadUserData());
     return report;
 }
 
 SessionReport Session::openDataFolder(const fs::path& folder, const std::string& password) {
-    state_.dataFolder = folder;
+    setDataFolder(state_, folder);
     state_.notePassword = password;
     return loadUserData(Opening::Reading);
 }
@@ -115,16 +104,33 @@ bool Session::isUnreadable(const char* fileName) const {
     return store_.isUnreadable(state_.dataFolder / fileName);
 }
 
+SessionReport Session::enterUser(const std::string& userName, LoadedSettings loaded) {
+    SessionReport report;
+    if (loaded.read == ReadResult::Unreadable) {
+        const fs::path file = userFolderOf(state_.dataRoot, userName) / kSettingsFileName;
+        report.errors.push_back(store_.files().typeOf(file, false) == EntryType::Link
+                                    ? keptLinkedFile(kSettingsFileName).reason
+                                    : kSettingsUnreadableMessage);
+    }
+    loaded.settings.userName = userName; // the folder decides, whatever the file says
+    useSettings(state_, loaded.settings, crewTableYear());
+    report.add(checkDataFolder(std::move(loaded.settings)));
+    return report;
+}
+
 SessionReport Session::checkDataFolder(ProgramSettings settings) {
     SessionReport report;
-    state_.dataFolder.clear();
+    setDataFolder(state_, {});
     if (state_.dataRoot.empty())
         return report;
     const ExternalFolderCheck check =
-        checkExternalDataFolder(store_, state_.dataRoot, state_.userName, settings);
-    state_.dataFolder = check.dataFolder;
-    if (!check.missingFolderMessage.empty())
+        checkExternalDataFolder(store_.files(), state_.dataRoot, state_.userName, settings);
+    setDataFolder(state_, check.dataFolder);
+    if (!check.missingFolderMessage.empty()) {
         report.errors.push_back(check.missingFolderMessage);
+        // The folder that is gone is not named again at the next start.
+        report.add(writeSettings(userFolderOf(state_), settings));
+    }
     if (!check.moveNotice.empty())
         report.notices.push_back(check.moveNotice);
     return report;
@@ -322,27 +328,21 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
 }
 
 void Session::applySettings(const ProgramSettings& settings) {
-    const fs::path dataFolder = state_.dataFolder;
-    takeOverSettings(state_, settings, crewTableYear());
-    state_.dataFolder = dataFolder;
+    useSettings(state_, settings, crewTableYear());
 }
 
 SessionReport Session::storeSettings(const ProgramSettings& settings) {
-    SessionReport report;
-    if (const SaveResult saved = saveSettings(store_, userFolderOf(state_), settings); !saved.ok)
-        report.errors.push_back(saved.reason);
     applySettings(settings);
-    return report;
+    return saveSettingsFile();
 }
 
 bool Session::logIn(const std::string& userName, const std::string& password,
                     SessionReport& report) {
     if (state_.dataRoot.empty())
         return false; // without a data root there is no folder to keep a user in
-    ProgramSettings settings = settingsOf(state_);
     // The old user's data are saved as at the end of the program.
-    const UserSwitch change = switchUser(store_, state_.dataRoot, userName, settings,
-                                         [this, &report] { report.add(saveAll()); });
+    const UserSwitch change =
+        switchUser(state_.dataRoot, userName, [this, &report] { report.add(saveAll()); });
     if (change.outcome != UserSwitchOutcome::Switched) {
         std::string message = "Es wurde kein neuer Anwender angemeldet!";
         if (!change.refusalMessage.empty())
@@ -350,16 +350,18 @@ bool Session::logIn(const std::string& userName, const std::string& password,
         report.errors.push_back(message);
         return false;
     }
-    if (!change.missingFolderMessage.empty())
-        report.errors.push_back(change.missingFolderMessage);
+    const fs::path userFolder = userFolderOf(state_.dataRoot, userName);
+    const std::string dataRootText = folderPathText(state_.dataRoot);
+    if (change.newUser) {
+        // The new user starts with the current values and keeps his data in his own folder.
+        ProgramSettings first = settings();
+        first.userName = userName;
+        first.userDataFolder = dataRootText;
+        report.add(writeSettings(userFolder, first));
+    }
     state_.notePassword = password;
-    const ViewPosition view = state_.view;
-    takeOverSettings(state_, settings, crewTableYear());
-    state_.view = view;
+    report.add(enterUser(userName, loadSettings(store_, userFolder, dataRootText)));
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
-    state_.dataFolder = change.place.dataFolder;
-    if (change.settingsRead == ReadResult::Unreadable)
-        report.errors.push_back(kSettingsUnreadableMessage);
     report.add(loadUserData());
     return true;
 }
@@ -367,7 +369,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
 SessionReport Session::useMovedDataFolder(const DataFolderMove& move) {
     if (!move.moved)
         return {};
-    state_.dataFolder = move.dataFolder;
+    setDataFolder(state_, move.dataFolder);
     return loadUserData();
 }
 
@@ -393,16 +395,20 @@ SessionReport Session::saveMarkingsAndBars() {
     return report;
 }
 
-SessionReport Session::saveSettingsFile() {
+SessionReport Session::writeSettings(const fs::path& userFolder, const ProgramSettings& settings) {
     SessionReport report;
-    if (state_.dataRoot.empty())
-        return report;
-    const fs::path userFolder = userFolderOf(state_);
-    if (store_.isUnreadable(userFolder / kSettingsFileName))
-        return report; // told when it was read
-    if (const SaveResult saved = saveSettings(store_, userFolder, settingsOf(state_)); !saved.ok)
+    if (const SaveResult saved = saveSettings(store_, userFolder, settings); !saved.ok)
         report.errors.push_back(saved.reason);
     return report;
+}
+
+SessionReport Session::saveSettingsFile() {
+    if (state_.dataRoot.empty())
+        return {};
+    const fs::path userFolder = userFolderOf(state_);
+    if (store_.isUnreadable(userFolder / kSettingsFileName))
+        return {}; // told when it was read
+    return writeSettings(userFolder, settings());
 }
 
 SessionReport Session::saveAll() {
@@ -415,36 +421,26 @@ SessionReport Session::saveAll() {
 // The default user's file names the user who leaves the program now, so that the next start
 // offers his login; the default user's own settings there stay as they are.
 SessionReport Session::rememberLastUser() {
-    SessionReport report;
     if (state_.dataRoot.empty() || state_.userName == kDefaultUserName)
-        return report; // the default user's own save has just cleared the name
+        return {}; // the default user's own save has just cleared the name
     const fs::path programFolder = userFolderOf(state_.dataRoot, kDefaultUserName);
     LoadedSettings loaded = loadSettings(store_, programFolder, folderPathText(state_.dataRoot));
     if (loaded.read == ReadResult::Unreadable || loaded.settings.lastUserName == state_.userName)
-        return report;
+        return {};
     loaded.settings.lastUserName = state_.userName;
-    if (const SaveResult saved = saveSettings(store_, programFolder, loaded.settings); !saved.ok)
-        report.errors.push_back(saved.reason);
-    return report;
+    return writeSettings(programFolder, loaded.settings);
 }
 
 SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today) {
     SessionState state;
-    takeOverSettings(state, settings, civilFromDayNumber(today).year);
+    useSettings(state, settings, civilFromDayNumber(today).year);
     showDayFirst(state.view, today);
     return state;
 }
 
 PageLook pageLookOf(const SessionState& state) {
-    PageLook look;
-    look.shifts = shiftSystemOf(state);
-    look.view = state.view;
-    look.lastColumnIndex = state.lastColumnIndex;
-    look.switches = state.switches;
-    look.targetHours38 = state.targetHours38;
-    look.backgroundColour = state.pageBackground;
-    look.units = state.units;
-    return look;
+    return {shiftSystemOf(state), state.view, state.lastColumnIndex, state.switches, state.accounts,
+            state.pageBackground, state.units};
 }
 
 } // namespace tp

@@ -8,6 +8,7 @@
 #include "platform/UserFileStore.h"
 #include "session/SessionState.h"
 #include "settings/DataFolderMove.h"
+#include "settings/SettingsFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -79,9 +80,9 @@ class Session final : public UserNotes {
     void setVacationBlockShown(bool shown) { state_.switches.vacationBlock = shown; }
     // In memory only: the stored order comes back with the next loading of the settings.
     void rotateVacationCycleOfShownYear();
-    void setEarliestVacationStart(MonthDay start) { state_.earliestVacationStart = start; }
+    void setEarliestVacationStart(MonthDay start) { state_.vacation.earliestStart = start; }
     void setPlaceName(std::string name) { state_.placeName = std::move(name); }
-    void setHourlyWage(std::optional<int> cents) { state_.hourlyWageCents = cents; }
+    void setAccountTargets(const AccountTargets& targets) { state_.accounts = targets; }
 
     // Markings and bars: kept in memory, written at a login, a move and the end of the run.
     void storeShiftMarking(DayNumber day, int column, int code);
@@ -111,12 +112,13 @@ class Session final : public UserNotes {
     SessionReport saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered);
     SessionReport saveVacationEntry(const VacationEntry& asOpened, const VacationEntry& entered);
 
-    // The settings.
-    ProgramSettings settings() const { return settingsOf(state_); }
-    // The settings dialog stored `settings`: they become the running values.
+    // The settings: the running values, as the settings file is written from them.
+    const ProgramSettings& settings() const { return state_; }
+    // `settings` become the running values; the crew order of the vacation block is rotated
+    // anew by their cycle.
     void applySettings(const ProgramSettings& settings);
-    // The settings dialog's "Speichern": `settings` are written into the user's settings file
-    // as they are, then applied.
+    // The settings dialog's "Speichern": `settings` are applied and written into the user's
+    // settings file.
     SessionReport storeSettings(const ProgramSettings& settings);
 
     // Logs in as `userName` with the note key `password`: the present user's data are saved,
@@ -139,7 +141,12 @@ class Session final : public UserNotes {
     // How a data folder is opened: to work on it, or as a report reads it.
     enum class Opening { Working, Reading };
     SessionReport loadUserData(Opening opening = Opening::Working);
+    // Makes the settings read from the folder of `userName` the running ones and follows them
+    // to his data folder.
+    SessionReport enterUser(const std::string& userName, LoadedSettings loaded);
     SessionReport checkDataFolder(ProgramSettings settings);
+    SessionReport writeSettings(const std::filesystem::path& userFolder,
+                                const ProgramSettings& settings);
     SessionReport saveSettingsFile();
 
     SessionReport rememberLastUser();

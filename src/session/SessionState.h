@@ -1,9 +1,7 @@
 #pragma once
 
 #include "accounts/AccountFiles.h"
-#include "astro/AstronomySettings.h"
 #include "display/PageGeometry.h"
-#include "display/PageOptions.h"
 #include "markings/CalendarBars.h"
 #include "markings/ShiftMarkings.h"
 #include "model/ShiftSystem.h"
@@ -21,36 +19,20 @@ namespace tp {
 
 inline constexpr int kInitialPageBackground = 0xD8E9EC; // Windows colour value 0x00BBGGRR
 
-// The running values of one session: what the page shows and the logged-in user's data.
-// The session owns them; the windows read them and change them only through its operations.
-// The user's settings are handed over when they are read (takeOverSettings) and built anew
-// when they are written (settingsOf); in between this is their only copy.
-struct SessionState {
+// The running values of one session: the user's settings, what the page shows and the
+// logged-in user's data. The session owns them; the windows read them and change them only
+// through its operations. The settings are held here only: the settings file is read into them
+// and written from them.
+struct SessionState : ProgramSettings {
     int pageBackground = kInitialPageBackground;
-    int lastColumnIndex = kDefaultLastColumnIndex; // the page shows columns 0..lastColumnIndex
-    LayoutUnits units{0, 0};                       // measured from the page font
+    LayoutUnits units{0, 0}; // measured from the page font
     ViewPosition view;
-
-    // The shift calendar.
-    CalendarType calendarType = CalendarType::WendringPm1;
-    MonthDay earliestVacationStart{};
-    int vacationCycle = 0; // rotations of the block's crew order the settings keep
+    // The crew order of the vacation blocks: the table of the year the settings were taken in,
+    // rotated by their cycle; turned further in memory only.
     BlockVacationTables blockVacationTables = DefaultBlockVacationTables;
-
-    // The page and the accounts.
-    FontChoice font;
-    PageSwitches switches;
-    float targetHours38 = 1982.76f;
-    float targetHours40 = 2088.0f;
-    std::optional<int> hourlyWageCents; // the supplements window's base wage, if given
-
-    // The place of the astronomy.
-    AstronomySettings place;
-    std::string placeName = "Wendring";
 
     // The user and the data.
     std::filesystem::path dataRoot; // "TPDaten" in the start folder; empty without folders
-    std::string userName = kDefaultUserName;
     // The folder of the user's data files: his own folder in the data root, or his folder in
     // the external "TPDaten" his settings name. Empty when the program runs without folders.
     std::filesystem::path dataFolder;
@@ -81,13 +63,14 @@ std::filesystem::path userFolderOf(const SessionState& state);
 // The shift system the running program computes with.
 ShiftSystem shiftSystemOf(const SessionState& state);
 
-// Takes the values read from the settings file into the running program; the crew order of
-// the vacation block that serves `crewTableYear` is reset and rotated by the stored cycle.
-// The data folder is not among them: it is set when the user's data folder is checked.
-void takeOverSettings(SessionState& state, const ProgramSettings& settings, int crewTableYear);
+// Makes `settings` the running ones; the crew order of the vacation block that serves
+// `crewTableYear` is reset and rotated by their cycle. The data folder and the last user are
+// not among them: the folder follows from the check of the user's data folder
+// (setDataFolder), and the last user is named in the default user's file between runs only.
+void useSettings(SessionState& state, ProgramSettings settings, int crewTableYear);
 
-// The settings file's values for the running program.
-ProgramSettings settingsOf(const SessionState& state);
+// The user's data folder from now on; "Anwenderverzeichnis" names the "TPDaten" that holds it.
+void setDataFolder(SessionState& state, std::filesystem::path folder);
 
 static_assert(pageWidthUnits(kDefaultLastColumnIndex) == 108);
 

@@ -130,8 +130,7 @@ std::string parentFolder(std::string_view folder) {
     return std::string(folder);
 }
 
-ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
-                                            const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(FileSystem& files, const std::filesystem::path& dataRoot,
                                             const std::string& userName,
                                             ProgramSettings& settings) {
     const std::filesystem::path userFolder = userFolderOf(dataRoot, userName);
@@ -143,13 +142,13 @@ ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
     if (namesSameFolder(external, dataRoot))
         return {userFolder, {}, {}};
 
-    if (store.files().typeOf(external, true) == EntryType::Folder) {
+    if (files.typeOf(external, true) == EntryType::Folder) {
         // A user whose folder is missing there (removed by hand) starts an empty one, but not
         // while his data may still wait beside it after an interrupted move.
         const std::filesystem::path dataFolder = userFolderOf(external, userName);
-        MoveSettling settling = settleInterruptedMove(store.files(), dataFolder);
-        const bool present = store.files().typeOf(dataFolder, true) == EntryType::Folder;
-        if ((settling.settled || present) && ensureHiddenFolder(store.files(), dataFolder))
+        MoveSettling settling = settleInterruptedMove(files, dataFolder);
+        const bool present = files.typeOf(dataFolder, true) == EntryType::Folder;
+        if ((settling.settled || present) && ensureHiddenFolder(files, dataFolder))
             return {dataFolder, {}, std::move(settling.notice)};
     }
 
@@ -158,7 +157,6 @@ ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
                                   parentFolder(settings.userDataFolder) + "' wurde nicht gefunden!",
                               {}};
     settings.userDataFolder = folderPathText(dataRoot);
-    saveSettings(store, userFolder, settings);
     return check;
 }
 

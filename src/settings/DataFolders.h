@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UserFileStore.h"
+#include "platform/FileSystem.h"
 #include "settings/ProgramSettings.h"
 
 #include <filesystem>
@@ -70,18 +70,16 @@ std::string parentFolder(std::string_view folder);
 struct ExternalFolderCheck {
     std::filesystem::path dataFolder; // the folder of the user's data files from now on
     // Empty, or the message that the configured external folder is gone; the data root is
-    // then in use and the settings were saved with it.
+    // then in use, and the settings are to be saved with it at once.
     std::string missingFolderMessage;
     std::string moveNotice; // see MoveSettling
 };
 
 // Follows "Anwenderverzeichnis" to the user's data folder (created, hidden, when only the
 // user's own folder is missing there, after an interrupted move there was settled). When it names a
-// folder that is gone (a network drive not connected), it is set back to the data root and the
-// settings are saved at once. The stored text is rewritten with this system's separators and a
-// trailing one.
-ExternalFolderCheck checkExternalDataFolder(UserFileStore& store,
-                                            const std::filesystem::path& dataRoot,
+// folder that is gone (a network drive not connected), it is set back to the data root. The stored
+// text is rewritten with this system's separators and a trailing one.
+ExternalFolderCheck checkExternalDataFolder(FileSystem& files, const std::filesystem::path& dataRoot,
                                             const std::string& userName, ProgramSettings& settings);
 
 } // namespace tp

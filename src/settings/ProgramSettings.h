@@ -1,44 +1,66 @@
 #pragma once
 
+#include "astro/AstronomySettings.h"
+#include "model/CalendarType.h"
+#include "model/MonthColumns.h"
+#include "model/ShiftSystem.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace tp {
 
-// The user's settings as kept in "Einstellungen.dat" (strings UTF-8).
-struct ProgramSettings {
-    // [Programmeinstellungen]
-    std::string fontName = "System";
-    std::int32_t fontSize = 10;
-    std::int32_t fontStyle = 0; // 256 bold, 512 italic, 4 underline, 8 strike-out, 16 quality
-    std::int8_t lastColumnIndex = 5;
-    bool showSchoolHolidays = true;
-    bool showWeekNumbers = true;
-    std::string userDataFolder; // "Anwenderverzeichnis"
-    std::string userName = "Programm";
-    std::int8_t calendarType = 0;
-    bool showVacationBlock = true;
-    float targetHours38 = 1982.76f;
+// What the user chose to see on the page besides the shifts themselves.
+struct PageSwitches {
+    bool schoolHolidays = true;
+    bool weekNumbers = true;
+    bool moonPhases = false;
+    bool orbitExtremes = false; // the apogee and perigee letters
+    bool vacationBlock = true;  // the "UB" toggle
+};
+
+// The page font as the user chose it: "System" is the desktop's default font; the style bits
+// are 256 bold, 512 italic, 4 underline, 8 strike-out, 16 quality.
+struct FontChoice {
+    std::string name = "System"; // UTF-8
+    std::int32_t size = 10;      // points
+    std::int32_t style = 0;
+};
+
+// When the vacation block may start, and by how many places the crew order of its periods is
+// rotated.
+struct VacationRules {
+    MonthDay earliestStart{};
+    int cycle = 0; // 0..4, the chosen crew order
+};
+
+// What the accounts are measured against.
+struct AccountTargets {
+    float targetHours38 = 1982.76f; // a year's target hours at 38 hours a week
     float targetHours40 = 2088.0f;
-    std::int32_t vacationStartMonth = 4;
-    std::int32_t vacationStartDay = 25;
-    std::int32_t vacationCycle = 0;
     // The hourly base wage in cents for the supplements window; written only once given, so
     // files without it stay as they were.
-    std::optional<std::int32_t> hourlyWageCents;
+    std::optional<int> hourlyWageCents;
+};
+
+// The user's settings as kept in "Einstellungen.dat" (texts UTF-8), in the groups the program
+// works with.
+struct ProgramSettings {
+    FontChoice font;
+    int lastColumnIndex = kDefaultLastColumnIndex; // the page shows columns 0..lastColumnIndex
+    PageSwitches switches;
+    // "Anwenderverzeichnis": the "TPDaten" that holds the user's data folder.
+    std::string userDataFolder;
+    std::string userName = "Programm";
+    CalendarType calendarType = CalendarType::WendringPm1;
+    VacationRules vacation;
+    AccountTargets accounts;
     // Kept in the default user's file only: the user who last left the program, if another;
     // written only then, so files without it stay as they were.
     std::string lastUserName;
-    // [Astronomie]
-    double latitude = 48.47;   // degrees.minutes, north positive
-    double longitude = -12.52; // degrees.minutes, west positive
-    double timeZone = 1.0;     // hours east of Greenwich
-    bool automaticSummerTime = true;
+    AstronomySettings place;
     std::string placeName = "Wendring";
-    std::int8_t twilight = 0; // 0 civil, 1 nautical, 2 astronomical
-    bool showMoonPhases = false;
-    bool showOrbitExtremes = false;
 };
 
 } // namespace tp

@@ -7,74 +7,67 @@
 #include "settings/SettingsNumbers.h"
 #include "settings/SettingsText.h"
 
-#include <array>
 #include <cmath>
 #include <system_error>
-#include <variant>
+#include <vector>
 
 namespace tp {
 
 namespace {
 
-constexpr std::string_view kProgramGroup = "Programmeinstellungen";
-constexpr std::string_view kAstronomyGroup = "Astronomie";
-
 // A settings file is a few hundred bytes; anything far larger is not one and is not read.
 constexpr std::uintmax_t kLargestReadableFile = 16 * 1024 * 1024;
 
-// Where a value of the file is kept in ProgramSettings; the field's type says how it is read and
-// written. The defaults are those of ProgramSettings.
-// An optional amount of cents is written in euros ("18.50") and only when it is there.
-using SettingsField =
-    std::variant<std::string ProgramSettings::*, std::int32_t ProgramSettings::*,
-                 std::int8_t ProgramSettings::*, bool ProgramSettings::*, float ProgramSettings::*,
-                 double ProgramSettings::*, std::optional<std::int32_t> ProgramSettings::*>;
+// A small number the file keeps in one byte: 263 is read as 7.
+template <typename Number> struct Byte { Number& number; };
+template <typename Number> Byte(Number&) -> Byte<Number>;
 
-struct SettingsKey {
-    std::string_view group;
-    std::string_view key; // UTF-8
-    SettingsField field;
-};
+// A text written only when it is not empty, so that files without it stay as they were.
+template <typename Text> struct OmittedWhenEmpty { Text& text; };
+template <typename Text> OmittedWhenEmpty(Text&) -> OmittedWhenEmpty<Text>;
 
-// Every key of the file, in the order it is written. The groups follow each other with an
-// empty comment line between them.
-constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
-    {kProgramGroup, "Fontname", &ProgramSettings::fontName},
-    {kProgramGroup, "Fontgröße", &ProgramSettings::fontSize},
-    {kProgramGroup, "Fontstil", &ProgramSettings::fontStyle},
-    {kProgramGroup, "Schichtspalten", &ProgramSettings::lastColumnIndex},
-    {kProgramGroup, "Schulferien anzeigen", &ProgramSettings::showSchoolHolidays},
-    {kProgramGroup, "Wochennummer anzeigen", &ProgramSettings::showWeekNumbers},
-    {kProgramGroup, "Anwenderverzeichnis", &ProgramSettings::userDataFolder},
-    {kProgramGroup, "Anwendername", &ProgramSettings::userName},
-    {kProgramGroup, "Schichtart", &ProgramSettings::calendarType},
-    {kProgramGroup, "UrlaubBlockAnzeige", &ProgramSettings::showVacationBlock},
-    {kProgramGroup, "Sollstunden_38", &ProgramSettings::targetHours38},
-    {kProgramGroup, "Sollstunden_40", &ProgramSettings::targetHours40},
-    {kProgramGroup, "UrlaubStartMonat", &ProgramSettings::vacationStartMonth},
-    {kProgramGroup, "UrlaubStartTag", &ProgramSettings::vacationStartDay},
-    {kProgramGroup, "UrlaubZyklus", &ProgramSettings::vacationCycle},
-    {kProgramGroup, "Stundenlohn", &ProgramSettings::hourlyWageCents},
-    {kProgramGroup, "LetzterAnwender", &ProgramSettings::lastUserName},
-    {kAstronomyGroup, "Breite", &ProgramSettings::latitude},
-    {kAstronomyGroup, "Länge", &ProgramSettings::longitude},
-    {kAstronomyGroup, "Zeitzone", &ProgramSettings::timeZone},
-    {kAstronomyGroup, "Sommerzeit automatisch", &ProgramSettings::automaticSummerTime},
-    {kAstronomyGroup, "Ortsname", &ProgramSettings::placeName},
-    {kAstronomyGroup, "Dämmerung", &ProgramSettings::twilight},
-    {kAstronomyGroup, "Mondphasen anzeigen", &ProgramSettings::showMoonPhases},
-    {kAstronomyGroup, "Perihel und Aphel anzeigen", &ProgramSettings::showOrbitExtremes},
-});
+// Hands every key of the file to `visit` in the order it is written, with the value of
+// `settings` it holds; the value's type says how it is read and written. The groups follow each
+// other with an empty comment line between them.
+template <typename Settings, typename Visit> void forEachKey(Settings& settings, Visit visit) {
+    constexpr std::string_view program = "Programmeinstellungen";
+    visit(program, "Fontname", settings.font.name);
+    visit(program, "Fontgröße", settings.font.size);
+    visit(program, "Fontstil", settings.font.style);
+    visit(program, "Schichtspalten", Byte{settings.lastColumnIndex});
+    visit(program, "Schulferien anzeigen", settings.switches.schoolHolidays);
+    visit(program, "Wochennummer anzeigen", settings.switches.weekNumbers);
+    visit(program, "Anwenderverzeichnis", settings.userDataFolder);
+    visit(program, "Anwendername", settings.userName);
+    visit(program, "Schichtart", settings.calendarType);
+    visit(program, "UrlaubBlockAnzeige", settings.switches.vacationBlock);
+    visit(program, "Sollstunden_38", settings.accounts.targetHours38);
+    visit(program, "Sollstunden_40", settings.accounts.targetHours40);
+    visit(program, "UrlaubStartMonat", settings.vacation.earliestStart.month);
+    visit(program, "UrlaubStartTag", settings.vacation.earliestStart.day);
+    visit(program, "UrlaubZyklus", settings.vacation.cycle);
+    visit(program, "Stundenlohn", settings.accounts.hourlyWageCents);
+    visit(program, "LetzterAnwender", OmittedWhenEmpty{settings.lastUserName});
+    constexpr std::string_view astronomy = "Astronomie";
+    visit(astronomy, "Breite", settings.place.latitude);
+    visit(astronomy, "Länge", settings.place.longitude);
+    visit(astronomy, "Zeitzone", settings.place.timeZone);
+    visit(astronomy, "Sommerzeit automatisch", settings.place.automaticSummerTime);
+    visit(astronomy, "Ortsname", settings.placeName);
+    visit(astronomy, "Dämmerung", Byte{settings.place.twilight});
+    visit(astronomy, "Mondphasen anzeigen", settings.switches.moonPhases);
+    visit(astronomy, "Perihel und Aphel anzeigen", settings.switches.orbitExtremes);
+}
 
 // "18.50" euros as cents; nothing for text that is no amount above zero or is beyond reason.
-std::optional<std::int32_t> centsOfEuroText(std::string_view text) {
+std::optional<int> centsOfEuroText(std::string_view text) {
     const double euros = readSettingsDouble(text);
     if (!(euros > 0 && euros < 1e6))
         return std::nullopt;
-    return static_cast<std::int32_t>(std::lround(euros * 100));
+    return static_cast<int>(std::lround(euros * 100));
 }
 
-std::string euroText(std::optional<std::int32_t> cents) {
+std::string euroText(std::optional<int> cents) {
     if (!cents)
         return {};
     std::string text = std::to_string(*cents / 100) + '.';
@@ -83,60 +76,75 @@ std::string euroText(std::optional<std::int32_t> cents) {
     return text;
 }
 
-template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-// Stores the value text of a line (Windows-1252) in the field of its key.
-void readValue(ProgramSettings& settings, const SettingsField& field, std::string_view value) {
-    std::visit(
-        Overloaded{
-            [&](std::string ProgramSettings::*text) {
-                settings.*text = utf8FromWindows1252(value);
-            },
-            [&](std::int32_t ProgramSettings::*number) {
-                settings.*number = static_cast<std::int32_t>(readSettingsInteger(value));
-            },
-            [&](std::int8_t ProgramSettings::*number) {
-                settings.*number = static_cast<std::int8_t>(readSettingsInteger(value));
-            },
-            // Kept in a byte like the other small numbers: 256 switches off.
-            [&](bool ProgramSettings::*flag) {
-                settings.*flag = static_cast<std::int8_t>(readSettingsInteger(value)) != 0;
-            },
-            [&](float ProgramSettings::*number) { settings.*number = readSettingsFloat(value); },
-            [&](double ProgramSettings::*number) { settings.*number = readSettingsDouble(value); },
-            [&](std::optional<std::int32_t> ProgramSettings::*cents) {
-                settings.*cents = centsOfEuroText(value);
-            },
-        },
-        field);
+// Reading: the value text of a line (Windows-1252) into its field.
+void readValue(std::string& text, std::string_view value) {
+    text = utf8FromWindows1252(value);
+}
+void readValue(OmittedWhenEmpty<std::string> field, std::string_view value) {
+    readValue(field.text, value);
+}
+void readValue(std::int32_t& number, std::string_view value) {
+    number = static_cast<std::int32_t>(readSettingsInteger(value));
+}
+void readValue(Byte<int> field, std::string_view value) {
+    field.number = static_cast<std::int8_t>(readSettingsInteger(value));
+}
+// Kept in a byte like the other small numbers: 256 switches off.
+void readValue(bool& flag, std::string_view value) {
+    flag = static_cast<std::int8_t>(readSettingsInteger(value)) != 0;
+}
+// An unknown number gives the default.
+void readValue(CalendarType& type, std::string_view value) {
+    type = calendarTypeFromNumber(static_cast<std::int8_t>(readSettingsInteger(value)))
+               .value_or(ProgramSettings{}.calendarType);
+}
+void readValue(float& number, std::string_view value) {
+    number = readSettingsFloat(value);
+}
+void readValue(double& number, std::string_view value) {
+    number = readSettingsDouble(value);
+}
+void readValue(std::optional<int>& cents, std::string_view value) {
+    cents = centsOfEuroText(value);
 }
 
-// The value text of a field as the file holds it (UTF-8 until written).
-std::string valueText(const ProgramSettings& settings, const SettingsField& field) {
-    return std::visit(
-        Overloaded{
-            [&](std::string ProgramSettings::*text) { return settings.*text; },
-            [&](std::int32_t ProgramSettings::*number) { return std::to_string(settings.*number); },
-            [&](std::int8_t ProgramSettings::*number) {
-                return std::to_string(static_cast<int>(settings.*number));
-            },
-            [&](bool ProgramSettings::*flag) { return std::string(settings.*flag ? "1" : "0"); },
-            [&](float ProgramSettings::*number) { return formatSettingsFloat(settings.*number); },
-            [&](double ProgramSettings::*number) { return formatSettingsDouble(settings.*number); },
-            [&](std::optional<std::int32_t> ProgramSettings::*cents) {
-                return euroText(settings.*cents);
-            },
-        },
-        field);
+// Writing: the value text of a field as the file holds it (UTF-8 until written).
+std::string valueText(const std::string& text) {
+    return text;
+}
+std::string valueText(OmittedWhenEmpty<const std::string> field) {
+    return field.text;
+}
+std::string valueText(std::int32_t number) {
+    return std::to_string(number);
+}
+std::string valueText(Byte<const int> field) {
+    return std::to_string(static_cast<int>(static_cast<std::int8_t>(field.number)));
+}
+std::string valueText(bool flag) {
+    return flag ? "1" : "0";
+}
+std::string valueText(CalendarType type) {
+    return std::to_string(numberOf(type));
+}
+std::string valueText(float number) {
+    return formatSettingsFloat(number);
+}
+std::string valueText(double number) {
+    return formatSettingsDouble(number);
+}
+std::string valueText(const std::optional<int>& cents) {
+    return euroText(cents);
 }
 
-bool isWritten(const ProgramSettings& settings, const SettingsField& field) {
-    const auto* cents = std::get_if<std::optional<std::int32_t> ProgramSettings::*>(&field);
-    if (cents)
-        return (settings.**cents).has_value();
-    const auto* text = std::get_if<std::string ProgramSettings::*>(&field);
-    return !text || *text != &ProgramSettings::lastUserName || !settings.lastUserName.empty();
+template <typename Field> bool isWritten(const Field&) {
+    return true;
+}
+bool isWritten(const std::optional<int>& cents) {
+    return cents.has_value();
+}
+bool isWritten(OmittedWhenEmpty<const std::string> field) {
+    return !field.text.empty();
 }
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {
@@ -152,64 +160,67 @@ bool isPossibleMonthDay(int month, int day) {
 // a damaged file never leads to an index out of range or a calendar without a date.
 void replaceUnusableValues(ProgramSettings& settings, const std::string& dataRootPath) {
     const ProgramSettings defaults;
-    if (settings.fontName.empty())
-        settings.fontName = defaults.fontName;
-    if (settings.fontSize <= 0)
-        settings.fontSize = defaults.fontSize;
+    if (settings.font.name.empty())
+        settings.font.name = defaults.font.name;
+    if (settings.font.size <= 0)
+        settings.font.size = defaults.font.size;
     if (!isValidLastColumnIndex(settings.lastColumnIndex))
         settings.lastColumnIndex = defaults.lastColumnIndex;
     if (settings.userDataFolder.empty())
         settings.userDataFolder = dataRootPath;
     if (settings.userName.empty())
         settings.userName = defaults.userName;
-    if (!calendarTypeFromNumber(settings.calendarType))
-        settings.calendarType = defaults.calendarType;
-    if (!std::isfinite(settings.targetHours38))
-        settings.targetHours38 = defaults.targetHours38;
-    if (!std::isfinite(settings.targetHours40))
-        settings.targetHours40 = defaults.targetHours40;
-    if (!isPossibleMonthDay(settings.vacationStartMonth, settings.vacationStartDay)) {
-        settings.vacationStartMonth = defaults.vacationStartMonth;
-        settings.vacationStartDay = defaults.vacationStartDay;
-    }
+    AccountTargets& targets = settings.accounts;
+    if (!std::isfinite(targets.targetHours38))
+        targets.targetHours38 = defaults.accounts.targetHours38;
+    if (!std::isfinite(targets.targetHours40))
+        targets.targetHours40 = defaults.accounts.targetHours40;
+    VacationRules& vacation = settings.vacation;
+    if (!isPossibleMonthDay(vacation.earliestStart.month, vacation.earliestStart.day))
+        vacation.earliestStart = defaults.vacation.earliestStart;
     // Five rotations give the same order, so 7 is kept as 2; a negative count means none.
-    settings.vacationCycle =
-        settings.vacationCycle < 0 ? defaults.vacationCycle : settings.vacationCycle % kCrewCount;
+    vacation.cycle = vacation.cycle < 0 ? defaults.vacation.cycle : vacation.cycle % kCrewCount;
 
-    if (!isWithin(settings.latitude, -90.0, 90.0))
-        settings.latitude = defaults.latitude;
-    if (!isWithin(settings.longitude, -180.0, 180.0))
-        settings.longitude = defaults.longitude;
-    if (!isWithin(settings.timeZone, -12.0, 14.0))
-        settings.timeZone = defaults.timeZone;
-    if (!isWithin<int>(settings.twilight, 0, 2))
-        settings.twilight = defaults.twilight;
+    AstronomySettings& place = settings.place;
+    if (!isWithin(place.latitude, -90.0, 90.0))
+        place.latitude = defaults.place.latitude;
+    if (!isWithin(place.longitude, -180.0, 180.0))
+        place.longitude = defaults.place.longitude;
+    if (!isWithin(place.timeZone, -12.0, 14.0))
+        place.timeZone = defaults.place.timeZone;
+    if (!isWithin(place.twilight, 0, 2))
+        place.twilight = defaults.place.twilight;
 }
 
 } // namespace
 
 ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::string& dataRootPath) {
     ProgramSettings settings;
-
-    struct FoldedKey {
-        std::string group;
-        std::string key;
-        bool seen = false; // the first line of a key counts
+    // The value of each key as its first line in the file gives it.
+    struct KeyValue {
+        std::string foldedGroup;
+        std::string foldedKey;
+        std::optional<std::string> value;
     };
-    std::array<FoldedKey, kSettingsKeys.size()> keys;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i].group = foldSettingsName(windows1252FromUtf8(kSettingsKeys[i].group));
-        keys[i].key = foldSettingsName(windows1252FromUtf8(kSettingsKeys[i].key));
-    }
-    scanSettingsText(fileBytes, [&](const SettingsValueLine& line) {
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (!keys[i].seen && keys[i].key == line.foldedKey &&
-                keys[i].group == line.foldedGroup) {
-                keys[i].seen = true;
-                readValue(settings, kSettingsKeys[i].field, line.value);
+    std::vector<KeyValue> keys;
+    forEachKey(settings, [&keys](std::string_view group, std::string_view key, auto&&) {
+        keys.push_back({foldSettingsName(windows1252FromUtf8(group)),
+                        foldSettingsName(windows1252FromUtf8(key)), std::nullopt});
+    });
+    scanSettingsText(fileBytes, [&keys](const SettingsValueLine& line) {
+        for (KeyValue& key : keys) {
+            if (!key.value && key.foldedKey == line.foldedKey &&
+                key.foldedGroup == line.foldedGroup) {
+                key.value = std::string(line.value);
                 return;
             }
         }
+    });
+    auto key = keys.begin();
+    forEachKey(settings, [&key](std::string_view, std::string_view, auto&& field) {
+        if (key->value)
+            readValue(field, *key->value);
+        ++key;
     });
 
     replaceUnusableValues(settings, dataRootPath);
@@ -218,17 +229,17 @@ ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::str
 
 std::string settingsFileBytes(const ProgramSettings& settings) {
     SettingsTextWriter writer;
-    std::string_view group;
-    for (const SettingsKey& key : kSettingsKeys) {
-        if (key.group != group) {
-            if (!group.empty())
+    std::string_view currentGroup;
+    forEachKey(settings, [&](std::string_view group, std::string_view key, auto&& field) {
+        if (group != currentGroup) {
+            if (!currentGroup.empty())
                 writer.comment("");
-            group = key.group;
+            currentGroup = group;
             writer.group(group);
         }
-        if (isWritten(settings, key.field))
-            writer.value(key.key, valueText(settings, key.field));
-    }
+        if (isWritten(field))
+            writer.value(key, valueText(field));
+    });
     return writer.bytes();
 }
 

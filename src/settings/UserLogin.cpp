@@ -1,8 +1,5 @@
 #include "settings/UserLogin.h"
 
-#include "platform/AtomicFile.h"
-#include "settings/SettingsFile.h"
-
 #include <optional>
 
 namespace tp {
@@ -79,8 +76,7 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin,
            userName + " - Kalender: " + std::string(calendarTypeInfo(calendarType).label);
 }
 
-UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
-                      const std::string& newName, ProgramSettings& settings,
+UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
                       const std::function<void()>& saveOldUserData) {
     UserSwitch result;
     if (!isAllowedUserName(newName))
@@ -105,24 +101,12 @@ UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoo
             result.outcome = UserSwitchOutcome::FolderNotCreated;
             return result;
         }
-        // The new user starts with the current values and keeps his data in his own folder.
-        settings.userName = newName;
-        settings.userDataFolder = folderPathText(dataRoot);
-        saveSettings(store, userFolder, settings);
         result.newUser = true;
     } else if (store.files().typeOf(userFolder, true) != EntryType::Folder) {
         result.outcome = UserSwitchOutcome::FolderNotCreated; // a file holds the name
         return result;
     }
-
-    const LoadedSettings loaded = loadSettings(store, userFolder, folderPathText(dataRoot));
-    settings = loaded.settings;
-    result.settingsRead = loaded.read;
-    settings.userName = newName; // the folder decides, whatever an old file says
-    const ExternalFolderCheck check = checkExternalDataFolder(store, dataRoot, newName, settings);
     result.outcome = UserSwitchOutcome::Switched;
-    result.place = {dataRoot, newName, check.dataFolder};
-    result.missingFolderMessage = check.missingFolderMessage;
     return result;
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "model/ShiftSystem.h"
-#include "platform/AtomicFile.h"
 #include "settings/DataFolders.h"
-#include "settings/ProgramSettings.h"
 
 #include <functional>
 #include <optional>
@@ -40,22 +38,15 @@ enum class UserSwitchOutcome {
 
 struct UserSwitch {
     UserSwitchOutcome outcome = UserSwitchOutcome::NameNotAllowed;
-    UserDataPlace place;              // the new user's, when switched
-    bool newUser = false;             // the user's folder was created now
-    std::string missingFolderMessage; // see checkExternalDataFolder
-    std::string refusalMessage;       // German, for FolderIsLink
-    // Unreadable: the new user's settings file exists but could not be read; he runs on the
-    // defaults and the file must not be replaced.
-    ReadResult settingsRead = ReadResult::Missing;
+    bool newUser = false;       // the user's folder was created now; his settings file is not
+    std::string refusalMessage; // German, for FolderIsLink
 };
 
-// Logs in as `newName`: saves the old user's data (`saveOldUserData`), creates the new user's
-// hidden folder with a complete settings file made from the current values when the name is
-// new, then reads that user's settings into `settings` (the caller takes them over) and checks
-// his data folder. The caller then loads notes, markings, bars and accounts from
-// `place.dataFolder`, sets the title and redraws.
-UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoot,
-                      const std::string& newName, ProgramSettings& settings,
+// The folder side of a login as `newName`: refuses a name or folder that must not be used,
+// saves the old user's data (`saveOldUserData`) and creates the new user's hidden folder when
+// the name is new. The caller then writes a new user's first settings file, reads the user's
+// settings, checks his data folder and loads his notes, markings, bars and accounts.
+UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
                       const std::function<void()>& saveOldUserData);
 
 } // namespace tp

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 std::vector<std::string> fuzzSeeds() {
     tp::ProgramSettings changed;
     changed.placeName = "Königs Wusterhausen";
-    changed.latitude = 52.31;
-    changed.targetHours38 = 1e-3f;
+    changed.place.latitude = 52.31;
+    changed.accounts.targetHours38 = 1e-3f;
     return {
         tp::settingsFileBytes(tp::ProgramSettings{}),
         tp::settingsFileBytes(changed),

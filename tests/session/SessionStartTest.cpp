@@ -97,12 +97,13 @@ TEST(SessionStart, HandOverKeepsEveryStoredValue) {
                                                          "Mondphasen anzeigen = 1\r\n"
                                                          "Perihel und Aphel anzeigen = 1\r\n",
                                                          "/daten/TPDaten/");
-    SessionState state;
-    takeOverSettings(state, stored, 2026);
-    state.dataFolder = pathFromStored(stored.userDataFolder) / "Meier";
+    ProgramRun run;
+    run.session.openDataFolder(pathFromStored(stored.userDataFolder) / "Meier", "");
+    run.session.applySettings(stored);
+    const SessionState& state = run.session.state();
     ProgramSettings expected = stored; // the folder written with this system's separators
     expected.userDataFolder = folderPathText(pathFromStored(stored.userDataFolder));
-    EXPECT_EQ(settingsFileBytes(settingsOf(state)), settingsFileBytes(expected));
+    EXPECT_EQ(settingsFileBytes(run.session.settings()), settingsFileBytes(expected));
     EXPECT_EQ(pageWidthOf(state), 216);
     EXPECT_EQ(state.calendarType, CalendarType::WerkTwoNightBlock);
 }
@@ -111,17 +112,20 @@ TEST(SessionStart, HandOverKeepsEveryStoredValue) {
 // order, however often the settings are handed over.
 TEST(SessionStart, VacationCycleRotatesTheCrewOrderOfTheCurrentYear) {
     ProgramSettings stored;
-    stored.vacationCycle = 2;
+    stored.vacation.cycle = 2;
     BlockVacationTables expected = DefaultBlockVacationTables;
     rotateBlockCrewOrder(expected, 2026, 2);
 
-    SessionState state;
-    rotateBlockCrewOrder(state.blockVacationTables, 2026, 1); // a "Y" press before loading
+    FixedClock clock{{2026, 3, 1, 12, 0, 0}};
+    SystemFileSystem files;
+    Session session{files, clock};
+    session.setView({2026, 1, 0, 1});
+    session.rotateVacationCycleOfShownYear(); // a "Y" press before loading
     for (int handOver = 0; handOver < 2; ++handOver) {
-        takeOverSettings(state, stored, 2026);
-        EXPECT_EQ(shiftSystemOf(state).blockVacationTables, expected);
+        session.applySettings(stored);
+        EXPECT_EQ(session.shiftSystem().blockVacationTables, expected);
     }
-    EXPECT_EQ(state.blockVacationTables[0], DefaultBlockVacationTables[0]);
+    EXPECT_EQ(session.state().blockVacationTables[0], DefaultBlockVacationTables[0]);
 }
 
 // "TPDaten" is a file: the run goes on with the defaults, and the end says what was not saved.

@@ -5,6 +5,7 @@
 
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
+#include "session/Session.h"
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -79,8 +80,7 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
-    EXPECT_EQ(checkExternalDataFolder(test::TestStore{}, dataRoot, "Programm", settings).dataFolder,
-              userFolder);
+    EXPECT_EQ(checkExternalDataFolder(*disk, dataRoot, "Programm", settings).dataFolder, userFolder);
     const fs::path external = other.path() / "Daten" / "TPDaten";
     fs::create_directories(external / "Programm");
     std::string generic = external.generic_string() + "/";
@@ -88,8 +88,7 @@ TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
     std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
     for (const std::string& stored : {generic, backslashed}) {
         settings.userDataFolder = stored;
-        const ExternalFolderCheck check =
-            checkExternalDataFolder(test::TestStore{}, dataRoot, "Programm", settings);
+        const ExternalFolderCheck check = checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
         EXPECT_EQ(check.dataFolder, external / "Programm") << stored;
         EXPECT_TRUE(check.missingFolderMessage.empty());
         EXPECT_EQ(settings.userDataFolder, folderPathText(external));
@@ -98,13 +97,19 @@ TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
 
 TEST_F(DataFolderTest, MissingExternalFolderFallsBackAndIsSavedAtOnce) {
     settings.userDataFolder = (other.path() / "Netz" / "TPDaten").string() + S;
-    const ExternalFolderCheck check =
-        checkExternalDataFolder(test::TestStore{}, dataRoot, "Programm", settings);
+    writeFileAtomically(userFolder / kSettingsFileName, settingsFileBytes(settings));
+    const ExternalFolderCheck check = checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
     EXPECT_EQ(check.dataFolder, userFolder);
     EXPECT_EQ(check.missingFolderMessage, "Das externe Programmverzeichnis '" +
                                               (other.path() / "Netz").string() + S +
                                               "' wurde nicht gefunden!");
     EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
+    // The session that finds the folder gone at the start saves the settings at once.
+    FixedClock clock{{2026, 3, 1, 12, 0, 0}};
+    SystemFileSystem files;
+    Session session{files, clock};
+    EXPECT_EQ(session.start(start.path()).errors,
+              std::vector<std::string>{check.missingFolderMessage});
     const ProgramSettings stored = settingsFromFileBytes(read(userFolder / kSettingsFileName), "");
     EXPECT_EQ(stored.userDataFolder, folderPathText(dataRoot));
 }

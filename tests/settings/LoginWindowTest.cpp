@@ -1,9 +1,9 @@
 #include "settings/qt/LoginWindow.h"
-#include "support/TestStore.h"
 
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
+#include "session/Session.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -39,19 +39,33 @@ int entriesIn(const fs::path& folder) {
 class LoginWindowTest : public QObject {
     Q_OBJECT
 
+    // The system's files, counting the saves of the default user's settings file.
+    struct CountingFiles : SystemFileSystem {
+        fs::path counted;
+        int saves = 0;
+        WriteResult replace(const fs::path& file, std::string_view bytes) override {
+            saves += file == counted ? 1 : 0;
+            return SystemFileSystem::replace(file, bytes);
+        }
+    };
+
     // A start folder with the data root and the default user, logged in.
     struct Installation {
         test::TemporaryFolder start;
         fs::path dataRoot = start.path() / "TPDaten";
         ProgramSettings settings;
         test::RecordingMessageBoxes messages;
-        int oldUserSaves = 0;
+        CountingFiles files;
+        int& oldUserSaves = files.saves; // the old user's data are saved before a login
+        FixedClock clock{{2026, 3, 1, 12, 0, 0}};
+        Session session{files, clock};
 
         Installation() {
             fs::create_directories(dataRoot / "Programm");
-            settings.userDataFolder = folderPathText(dataRoot);
+            files.counted = dataRoot / "Programm" / kSettingsFileName;
+            session.start(start.path());
+            settings = session.settings();
         }
-        test::TestStore store;
         // The window and the change of user, as the main window does them.
         struct Outcome {
             std::optional<UserDataPlace> place;
@@ -61,17 +75,19 @@ class LoginWindowTest : public QObject {
             const std::optional<Login> entered = askForLogin(nullptr, messages);
             if (!entered)
                 return {};
-            const UserSwitch change =
-                switchUser(store, dataRoot, entered->userName.toStdString(), settings, [this] {
-                    ++oldUserSaves;
-                    saveSettings(store, userFolderOf(dataRoot, settings.userName), settings);
-                });
-            if (change.outcome != UserSwitchOutcome::Switched) {
+            session.applySettings(settings);
+            SessionReport report;
+            const bool switched = session.logIn(entered->userName.toStdString(),
+                                                entered->password.toStdString(), report);
+            settings = session.settings();
+            if (!switched) {
                 messages.inform(nullptr, QStringLiteral("Fehler"),
                                 QStringLiteral("Es wurde kein neuer Anwender angemeldet!"));
                 return {};
             }
-            return {change.place, entered->password};
+            const SessionState& state = session.state();
+            return {UserDataPlace{state.dataRoot, state.userName, state.dataFolder},
+                    QString::fromStdString(state.notePassword)};
         }
     };
 
@@ -109,7 +125,7 @@ class LoginWindowTest : public QObject {
     void newUserGetsHisFolderAndThePasswordGoesToTheNotes() {
         Installation installation;
         installation.settings.placeName = "Brelling";
-        installation.settings.vacationCycle = 3;
+        installation.settings.vacation.cycle = 3;
         whenWindowOpens([](LoginWindow& window) {
             QTest::keyClick(window.nameField(), Qt::Key_Return); // no name yet
             QVERIFY(window.isVisible());
@@ -129,7 +145,7 @@ class LoginWindowTest : public QObject {
         const ProgramSettings stored = settingsFromFileBytes(bytes, "");
         QCOMPARE(stored.userName, std::string("Anna"));
         QCOMPARE(stored.placeName, std::string("Brelling"));
-        QCOMPARE(stored.vacationCycle, 3);
+        QCOMPARE(stored.vacation.cycle, 3);
         QCOMPARE(stored.userDataFolder, folderPathText(installation.dataRoot));
         QCOMPARE(installation.settings.userName, std::string("Anna"));
     }

@@ -52,7 +52,7 @@ class SettingsDialogTest : public QObject {
   private slots:
     void showsTheSettingsWithMagnitudesAndOptions() {
         test::RecordingMessageBoxes messages;
-        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        SettingsDialog dialog(ProgramSettings{}, 2026, messages);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Programmeinstellungen"));
         QCOMPARE(dialog.placeNameField()->text(), QStringLiteral("Wendring"));
         QCOMPARE(dialog.longitudeField()->text(), QStringLiteral("12.52"));
@@ -105,7 +105,7 @@ class SettingsDialogTest : public QObject {
         QFETCH(bool, directionTurned);
         QFETCH(QStringList, told);
         test::RecordingMessageBoxes messages;
-        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        SettingsDialog dialog(ProgramSettings{}, 2026, messages);
         QLineEdit* fields[] = {dialog.longitudeField(), dialog.latitudeField(),
                                dialog.timeZoneField()};
         QRadioButton* turned[] = {dialog.longitudeWestOption(), dialog.latitudeSouthOption(),
@@ -114,8 +114,9 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(fields[field]->text(), shown);
         QCOMPARE(turned[field]->isChecked(), directionTurned);
         QCOMPARE(messages.shown, told);
-        const SettingsDialogValues values = dialog.values();
-        const double stored[] = {values.longitude, values.latitude, values.timeZone};
+        const ProgramSettings values = dialog.settings();
+        const double stored[] = {values.place.longitude, values.place.latitude,
+                                 values.place.timeZone};
         QCOMPARE(QString::number(std::fabs(stored[field]), 'f', field == 2 ? 1 : 2), shown);
     }
 
@@ -138,13 +139,13 @@ class SettingsDialogTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         test::RecordingMessageBoxes messages;
-        SettingsDialog dialog(settingsDialogValuesOf(ProgramSettings{}), 2026, messages);
+        SettingsDialog dialog(ProgramSettings{}, 2026, messages);
         dialog.targetHours40Field()->setText(typed);
         dialog.saveButton()->click();
         QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
         if (accepted) {
             QVERIFY(messages.shown.isEmpty());
-            QCOMPARE(dialog.values().targetHours40,
+            QCOMPARE(dialog.settings().accounts.targetHours40,
                      QString(typed).replace(QLatin1Char(','), QLatin1Char('.')).toFloat());
         } else {
             QCOMPARE(messages.shown,
@@ -159,7 +160,7 @@ class SettingsDialogTest : public QObject {
         test::TemporaryFolder folder;
         test::RecordingMessageBoxes messages;
         ProgramSettings settings;
-        settings.vacationCycle = 4;
+        settings.vacation.cycle = 4;
 
         whenDialogOpens([](SettingsDialog& dialog) {
             typeInto(dialog.latitudeField(), "48,75");
@@ -178,12 +179,12 @@ class SettingsDialogTest : public QObject {
         saveSettings(test::TestStore{}, folder.path(), settings); // as the session stores them
 
         const ProgramSettings stored = storedSettings(folder.path());
-        QCOMPARE(stored.latitude, -48.45);
-        QCOMPARE(stored.longitude, 10.0);
-        QCOMPARE(stored.timeZone, -12.0);
-        QCOMPARE(stored.vacationCycle, 2);
-        QCOMPARE(stored.targetHours38, 1900.5f);
-        QCOMPARE(stored.targetHours40, 2088.0f);
+        QCOMPARE(stored.place.latitude, -48.45);
+        QCOMPARE(stored.place.longitude, 10.0);
+        QCOMPARE(stored.place.timeZone, -12.0);
+        QCOMPARE(stored.vacation.cycle, 2);
+        QCOMPARE(stored.accounts.targetHours38, 1900.5f);
+        QCOMPARE(stored.accounts.targetHours40, 2088.0f);
         QCOMPARE(messages.shown, QStringList{QStringLiteral(
                                      "Info: Die Zeitzone wurde auf 12.0 Stunden West begrenzt.")});
     }
@@ -191,15 +192,15 @@ class SettingsDialogTest : public QObject {
     void resetButtonSetsTheVacationFieldsBackInTheDialogOnly() {
         test::RecordingMessageBoxes messages;
         ProgramSettings settings;
-        settings.vacationStartMonth = 6;
-        settings.vacationStartDay = 2;
-        settings.vacationCycle = 3;
-        SettingsDialog dialog(settingsDialogValuesOf(settings), 2026, messages);
+        settings.vacation.earliestStart.month = 6;
+        settings.vacation.earliestStart.day = 2;
+        settings.vacation.cycle = 3;
+        SettingsDialog dialog(settings, 2026, messages);
         QCOMPARE(dialog.crewOrderList()->currentIndex(), 3);
         dialog.resetVacationButton()->click();
         QCOMPARE(dialog.vacationStartField()->date(), QDate(2026, 4, 25));
         QCOMPARE(dialog.crewOrderList()->currentIndex(), 0);
-        QCOMPARE(settings.vacationCycle, 3);
+        QCOMPARE(settings.vacation.cycle, 3);
     }
 
     void placeNameIsTakenOverWhileTypedAndCutAtFifty() {

@@ -78,40 +78,40 @@ TEST_F(SettingsFileTest, DefaultFileByteForByte) {
 }
 
 TEST_F(SettingsFileTest, EveryValueSurvivesSavingAndLoading) {
-    settings.fontName = "DejaVu Sans Mono";
-    settings.fontSize = 14;
-    settings.fontStyle = 256 | 512;
+    settings.font.name = "DejaVu Sans Mono";
+    settings.font.size = 14;
+    settings.font.style = 256 | 512;
     settings.lastColumnIndex = 11;
-    settings.showSchoolHolidays = false;
-    settings.showWeekNumbers = false;
+    settings.switches.schoolHolidays = false;
+    settings.switches.weekNumbers = false;
     settings.userDataFolder = "/mnt/gemeinsam/Schichtdaten/";
     settings.userName = "Jürgen";
-    settings.calendarType = 5;
-    settings.showVacationBlock = false;
-    settings.targetHours38 = 1950.25f;
-    settings.targetHours40 = 2000.5f;
-    settings.vacationStartMonth = 5;
-    settings.vacationStartDay = 2;
-    settings.vacationCycle = 3;
-    settings.hourlyWageCents = 1875;
-    settings.latitude = 52.3101;
-    settings.longitude = -13.2405;
-    settings.timeZone = 5.75;
-    settings.automaticSummerTime = false;
+    settings.calendarType = CalendarType::WendringStandardSheet;
+    settings.switches.vacationBlock = false;
+    settings.accounts.targetHours38 = 1950.25f;
+    settings.accounts.targetHours40 = 2000.5f;
+    settings.vacation.earliestStart.month = 5;
+    settings.vacation.earliestStart.day = 2;
+    settings.vacation.cycle = 3;
+    settings.accounts.hourlyWageCents = 1875;
+    settings.place.latitude = 52.3101;
+    settings.place.longitude = -13.2405;
+    settings.place.timeZone = 5.75;
+    settings.place.automaticSummerTime = false;
     settings.placeName = "Königs Wusterhausen";
-    settings.twilight = 2;
-    settings.showMoonPhases = true;
-    settings.showOrbitExtremes = true;
+    settings.place.twilight = 2;
+    settings.switches.moonPhases = true;
+    settings.switches.orbitExtremes = true;
     ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     const std::string written = settingsFile();
 
     const ProgramSettings reread =
         loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot)).settings;
     EXPECT_EQ(settingsFileBytes(reread), written);
-    EXPECT_EQ(reread.latitude, 52.3101);
+    EXPECT_EQ(reread.place.latitude, 52.3101);
     EXPECT_EQ(reread.userName, "Jürgen");
-    EXPECT_EQ(reread.calendarType, 5);
-    EXPECT_EQ(reread.hourlyWageCents, 1875);
+    EXPECT_EQ(numberOf(reread.calendarType), 5);
+    EXPECT_EQ(reread.accounts.hourlyWageCents, 1875);
     EXPECT_NE(written.find("UrlaubZyklus = 3\r\nStundenlohn = 18.75\r\n"), std::string::npos);
 }
 
@@ -127,7 +127,7 @@ TEST_F(SettingsFileTest, HourlyWageIsReadAsCentsAndLeftOutWhenThereIsNone) {
         writeSettingsFile(std::string("[Programmeinstellungen]\r\nStundenlohn = ") + wanted.value +
                           "\r\n");
         load();
-        EXPECT_EQ(settings.hourlyWageCents, wanted.cents);
+        EXPECT_EQ(settings.accounts.hourlyWageCents, wanted.cents);
         // A file without a wage holds no key for it.
         EXPECT_EQ(settingsFileBytes(settings).find("Stundenlohn") == std::string::npos,
                   !wanted.cents);
@@ -157,7 +157,7 @@ TEST_F(SettingsFileTest, LoadingReadsOnlyTheFileOfTheGivenFolder) {
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n");
     settings.placeName = "aus dem Speicher";
     load();
-    EXPECT_EQ(settings.latitude, 50.0);
+    EXPECT_EQ(settings.place.latitude, 50.0);
     EXPECT_EQ(settings.placeName, "Wendring"); // everything else is the default again
     EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
 }
@@ -173,7 +173,7 @@ TEST_F(SettingsFileTest, MissingAndUnreadableFilesAreToldApart) {
     writeSettingsFile("[Astronomie]\r\nBreite = 50\r\n" + std::string(17 * 1024 * 1024, ' '));
     const LoadedSettings loaded = readOf();
     EXPECT_EQ(loaded.read, ReadResult::Unreadable);
-    EXPECT_EQ(loaded.settings.latitude, 48.47);
+    EXPECT_EQ(loaded.settings.place.latitude, 48.47);
 }
 
 // The largest file that is read at all, full of lines: read once, quickly, first line counting.
@@ -185,7 +185,7 @@ TEST_F(SettingsFileTest, LargestReadableFileIsReadInOnePass) {
     const LoadedSettings loaded =
         loadSettings(test::TestStore{}, userFolder, folderPathText(dataRoot));
     EXPECT_EQ(loaded.read, ReadResult::Read);
-    EXPECT_EQ(loaded.settings.latitude, 50.0);
+    EXPECT_EQ(loaded.settings.place.latitude, 50.0);
 }
 
 TEST(FolderPathText, EndsWithOneSeparator) {

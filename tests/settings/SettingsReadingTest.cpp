@@ -38,16 +38,16 @@ struct ReadingCase {
 TEST(SettingsReading, LinesAreReadByTheFileRules) {
     const ReadingCase cases[] = {
         {"lower-case key alone in its group", "[Astronomie]\r\nbreite = 50\r\n",
-         [](auto& s) { s.latitude = 50.0; }},
+         [](auto& s) { s.place.latitude = 50.0; }},
         {"key in the wrong group", "[Programmeinstellungen]\r\nBreite = 50\r\n", [](auto&) {}},
         {"key before any group", "Fontstil = 256\r\n[Programmeinstellungen]\r\n", [](auto&) {}},
         {"accented keys in upper case",
          "[PROGRAMMEINSTELLUNGEN]\r\nFONTGR\xD6\xDF"
          "E = 12\r\n[astronomie]\r\nL\xC4NGE = 11.5\r\nD\xC4MMERUNG = 2\r\n",
          [](auto& s) {
-             s.fontSize = 12;
-             s.longitude = 11.5;
-             s.twilight = 2;
+             s.font.size = 12;
+             s.place.longitude = 11.5;
+             s.place.twilight = 2;
          }},
         {"text in Windows-1252", "[Astronomie]\r\nOrtsname = M\xFCnchen \x80\r\n",
          [](auto& s) { s.placeName = "München €"; }},
@@ -55,38 +55,38 @@ TEST(SettingsReading, LinesAreReadByTheFileRules) {
          "\xEF\xBB\xBF[Astronomie]\r\nOrtsname = Ort\xE2\r\nD\xC3\xA4mmerung = 2\r\n",
          [](auto& s) {
              s.placeName = "Ort?";
-             s.twilight = 2;
+             s.place.twilight = 2;
          }},
         {"UTF-8 with byte-order mark",
          "\xEF\xBB\xBF[Astronomie]\r\nOrtsname = München\r\nLänge = 10\r\n",
          [](auto& s) {
              s.placeName = "München";
-             s.longitude = 10.0;
+             s.place.longitude = 10.0;
          }},
         {"blanks, tabs, no blanks around '='",
          "  \t[Astronomie] trailing words\r\n\t  Ortsname\t = \t Berg am See  \r\n"
          "Zeitzone=2\r\n",
          [](auto& s) {
              s.placeName = "Berg am See  ";
-             s.timeZone = 2.0;
+             s.place.timeZone = 2.0;
          }},
         {"comments and empty lines", "[Astronomie]\r\n;Breite = 10\r\n; Breite = 11\r\n\r\n\r\n",
          [](auto&) {}},
         {"first of two equal keys counts", "[Astronomie]\r\nBreite = 10\r\nbreite = 20\r\n",
-         [](auto& s) { s.latitude = 10.0; }},
+         [](auto& s) { s.place.latitude = 10.0; }},
         {"lines ended by LF or CR alone",
          "[Programmeinstellungen]\nFontstil = 512\rAnwendername = Eva\n",
          [](auto& s) {
-             s.fontStyle = 512;
+             s.font.style = 512;
              s.userName = "Eva";
          }},
         {"switch keeps the low byte",
          "[Programmeinstellungen]\r\nSchulferien anzeigen = 256\r\nWochennummer anzeigen = 0"
          "\r\nUrlaubBlockAnzeige = -3\r\n[Astronomie]\r\nMondphasen anzeigen = 257\r\n",
          [](auto& s) {
-             s.showSchoolHolidays = false;
-             s.showWeekNumbers = false;
-             s.showMoonPhases = true;
+             s.switches.schoolHolidays = false;
+             s.switches.weekNumbers = false;
+             s.switches.moonPhases = true;
          }},
         {"byte field keeps the low byte", "[Programmeinstellungen]\r\nSchichtspalten = 263\r\n",
          [](auto& s) { s.lastColumnIndex = 7; }},
@@ -94,34 +94,34 @@ TEST(SettingsReading, LinesAreReadByTheFileRules) {
          "[Programmeinstellungen]\r\nFontstil = 256 fett\r\nSollstunden_38 = 1900.5 h\r\n"
          "Sollstunden_40 = viele\r\n[Astronomie]\r\nBreite = Norden\r\n",
          [](auto& s) {
-             s.fontStyle = 256;
-             s.targetHours38 = 1900.5f;
-             s.targetHours40 = 0.0f;
-             s.latitude = 0.0;
+             s.font.style = 256;
+             s.accounts.targetHours38 = 1900.5f;
+             s.accounts.targetHours40 = 0.0f;
+             s.place.latitude = 0.0;
          }},
         {"empty texts take their defaults",
          "[Programmeinstellungen]\r\nFontname =\r\nAnwenderverzeichnis = \r\nAnwendername =\r\n",
          [](auto&) {}},
         {"vacation cycle beyond five rotations", "[Programmeinstellungen]\r\nUrlaubZyklus = 7\r\n",
-         [](auto& s) { s.vacationCycle = 2; }},
+         [](auto& s) { s.vacation.cycle = 2; }},
         {"negative vacation cycle rotates nothing",
-         "[Programmeinstellungen]\r\nUrlaubZyklus = -1\r\n", [](auto& s) { s.vacationCycle = 0; }},
+         "[Programmeinstellungen]\r\nUrlaubZyklus = -1\r\n", [](auto& s) { s.vacation.cycle = 0; }},
         {"29 February is a possible start",
          "[Programmeinstellungen]\r\nUrlaubStartMonat = 2\r\nUrlaubStartTag = 29\r\n",
          [](auto& s) {
-             s.vacationStartMonth = 2;
-             s.vacationStartDay = 29;
+             s.vacation.earliestStart.month = 2;
+             s.vacation.earliestStart.day = 29;
          }},
         {"values at the edges of their ranges",
          "[Programmeinstellungen]\r\nSchichtspalten = 23\r\nSchichtart = 7\r\n[Astronomie]\r\n"
          "Breite = -90\r\nL\xE4nge = 180\r\nZeitzone = -12\r\nD\xE4mmerung = 2\r\n",
          [](auto& s) {
              s.lastColumnIndex = 23;
-             s.calendarType = 7;
-             s.latitude = -90.0;
-             s.longitude = 180.0;
-             s.timeZone = -12.0;
-             s.twilight = 2;
+             s.calendarType = *calendarTypeFromNumber(7);
+             s.place.latitude = -90.0;
+             s.place.longitude = 180.0;
+             s.place.timeZone = -12.0;
+             s.place.twilight = 2;
          }},
     };
     for (const ReadingCase& c : cases)
@@ -161,22 +161,23 @@ TEST(SettingsReading, LineEndsInTextsCannotAddLines) {
     ProgramSettings settings = read("");
     settings.placeName = "Ort\r\n[Astronomie]\nBreite = 0";
     const ProgramSettings reread = read(settingsFileBytes(settings));
-    EXPECT_EQ(reread.latitude, 48.47);
+    EXPECT_EQ(reread.place.latitude, 48.47);
     EXPECT_EQ(reread.placeName, "Ort  [Astronomie] Breite = 0");
 }
 
 // Whatever a damaged file holds, the settings stay usable.
 void expectUsable(const ProgramSettings& s, const std::string& context) {
-    EXPECT_FALSE(s.fontName.empty()) << context;
-    EXPECT_GT(s.fontSize, 0) << context;
+    EXPECT_FALSE(s.font.name.empty()) << context;
+    EXPECT_GT(s.font.size, 0) << context;
     EXPECT_TRUE(s.lastColumnIndex >= 5 && s.lastColumnIndex <= 23) << context;
-    EXPECT_TRUE(s.calendarType >= 0 && s.calendarType <= 7) << context;
-    EXPECT_TRUE(s.vacationStartMonth >= 1 && s.vacationStartMonth <= 12) << context;
-    EXPECT_TRUE(s.vacationCycle >= 0 && s.vacationCycle <= 4) << context;
-    EXPECT_TRUE(s.latitude >= -90 && s.latitude <= 90) << context;
-    EXPECT_TRUE(s.longitude >= -180 && s.longitude <= 180) << context;
-    EXPECT_TRUE(s.timeZone >= -12 && s.timeZone <= 14) << context;
-    EXPECT_TRUE(s.twilight >= 0 && s.twilight <= 2) << context;
+    EXPECT_TRUE(numberOf(s.calendarType) >= 0 && numberOf(s.calendarType) <= 7) << context;
+    EXPECT_TRUE(s.vacation.earliestStart.month >= 1 && s.vacation.earliestStart.month <= 12)
+        << context;
+    EXPECT_TRUE(s.vacation.cycle >= 0 && s.vacation.cycle <= 4) << context;
+    EXPECT_TRUE(s.place.latitude >= -90 && s.place.latitude <= 90) << context;
+    EXPECT_TRUE(s.place.longitude >= -180 && s.place.longitude <= 180) << context;
+    EXPECT_TRUE(s.place.timeZone >= -12 && s.place.timeZone <= 14) << context;
+    EXPECT_TRUE(s.place.twilight >= 0 && s.place.twilight <= 2) << context;
 }
 
 TEST(SettingsReading, DamagedFilesGiveUsableSettings) {

@@ -3,6 +3,7 @@
 
 #include "TemporaryFolder.h"
 #include "platform/AtomicFile.h"
+#include "session/Session.h"
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -86,19 +87,14 @@ class SwitchUserTest : public ::testing::Test {
     SwitchUserTest() {
         dataRoot = start.path() / "TPDaten";
         fs::create_directories(dataRoot / "Programm");
-        settings.userDataFolder = folderPathText(dataRoot);
     }
 
     UserSwitch switchTo(const std::string& name) {
-        return switchUser(test::TestStore{}, dataRoot, name, settings, [this] {
-            ++oldUserSaves;
-            saveSettings(test::TestStore{}, dataRoot / "Programm", settings);
-        });
+        return switchUser(dataRoot, name, [this] { ++oldUserSaves; });
     }
 
     test::TemporaryFolder start;
     fs::path dataRoot;
-    ProgramSettings settings;
     int oldUserSaves = 0;
 };
 
@@ -117,8 +113,7 @@ TEST_F(SwitchUserTest, LinkedFoldersAreRefused) {
         {linkedRoot, linkedRoot},
     };
     for (const auto& [root, refused] : cases) {
-        const UserSwitch result =
-            switchUser(test::TestStore{}, root, "Anna", settings, [this] { ++oldUserSaves; });
+        const UserSwitch result = switchUser(root, "Anna", [this] { ++oldUserSaves; });
         EXPECT_EQ(result.outcome, UserSwitchOutcome::FolderIsLink) << root;
         const std::u8string shown = refused.u8string();
         EXPECT_EQ(result.refusalMessage, "Der Ordner \"" + std::string(shown.begin(), shown.end()) +
@@ -140,6 +135,14 @@ TEST_F(SwitchUserTest, ExistingUserIsEnteredWithHisOwnSettings) {
     const UserSwitch result = switchTo("Bert");
     ASSERT_EQ(result.outcome, UserSwitchOutcome::Switched);
     EXPECT_FALSE(result.newUser);
+    // His settings are read by the session that logs him in.
+    FixedClock clock{{2026, 3, 1, 12, 0, 0}};
+    SystemFileSystem files;
+    Session session{files, clock};
+    session.start(start.path());
+    SessionReport report;
+    ASSERT_TRUE(session.logIn("Bert", "", report));
+    const ProgramSettings& settings = session.settings();
     EXPECT_EQ(settings.placeName, "Brelling");
 }
 

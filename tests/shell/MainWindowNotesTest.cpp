@@ -1,7 +1,7 @@
 #include "shell/qt/MainWindow.h"
 
-#include "notes/qt/BulkDeletionDialog.h"
 #include "notes/NoteCipher.h"
+#include "notes/qt/BulkDeletionDialog.h"
 #include "notes/qt/NoteEditorDialog.h"
 #include "notes/qt/NoteMenuDialog.h"
 
@@ -70,7 +70,7 @@ struct NotesHarness : test::MainWindowFixture {
             std::ofstream(folder.path() / name, std::ios::binary)
                 << NoteCipher(kPassword).encipherNote(text);
         ProgramSettings settings;
-        settings.showSchoolHolidays = false;
+        settings.switches.schoolHolidays = false;
         session.applySettings(settings);
         openWindow(session.openDataFolder(folder.path(), kPassword));
     }

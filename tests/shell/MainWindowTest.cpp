@@ -34,7 +34,7 @@ struct Harness : test::MainWindowFixture {
         desktop = desktopSize;
         ProgramSettings settings;
         settings.lastColumnIndex = static_cast<std::int8_t>(lastColumnIndex);
-        settings.fontSize = fontSize;
+        settings.font.size = fontSize;
         session.applySettings(settings);
         openWindow();
     }
@@ -462,7 +462,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(after[0][0][0], before[0][0][1]);
         QCOMPARE(after[0][0][4], before[0][0][0]);
         QVERIFY(after[1] == before[1] && after[2] == before[2]);
-        QCOMPARE(h.state().vacationCycle, 0); // in memory only
+        QCOMPARE(h.state().vacation.cycle, 0); // in memory only
     }
 
     void earliestVacationStartKeyOpensItsWindow() {
@@ -477,7 +477,7 @@ class MainWindowTest : public QObject {
             QTest::keyClick(field, Qt::Key_Escape);
         });
         h.press(Qt::Key_F);
-        QCOMPARE(h.state().earliestVacationStart, (MonthDay{5, 2}));
+        QCOMPARE(h.state().vacation.earliestStart, (MonthDay{5, 2}));
     }
 
     // After a click on a status field the arrow keys still move the cursor.

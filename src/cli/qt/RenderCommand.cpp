@@ -55,7 +55,7 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
             err << "render: --type must be 0..7\n";
             return std::nullopt;
         }
-        request.settings.calendarType = static_cast<std::int8_t>(*type);
+        request.settings.calendarType = *calendarTypeFromNumber(*type);
     }
     if (const std::string* text = option("columns")) {
         const auto columns = parseInteger(*text, 1, kMaxLastColumnIndex + 1);
@@ -63,14 +63,14 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
             err << "render: --columns must be 6..24\n";
             return std::nullopt;
         }
-        request.settings.lastColumnIndex = static_cast<std::int8_t>(*columns - 1);
+        request.settings.lastColumnIndex = *columns - 1;
     }
     if (const std::string* text = option("font")) {
         if (text->empty()) {
             err << "render: --font needs a font name\n";
             return std::nullopt;
         }
-        request.settings.fontName = *text;
+        request.settings.font.name = *text;
     }
     if (const std::string* text = option("size")) {
         const auto size = parseInteger(*text, 1, 200);
@@ -78,7 +78,7 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
             err << "render: --size must be 1..200 (points)\n";
             return std::nullopt;
         }
-        request.settings.fontSize = *size;
+        request.settings.font.size = *size;
     }
     if (const std::string* text = option("out")) {
         if (text->empty()) {

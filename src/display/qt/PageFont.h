@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/PageGeometry.h"
-#include "display/PageOptions.h"
+#include "settings/ProgramSettings.h"
 
 #include <QFont>
 

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "display/PageGeometry.h"
-#include "display/PageOptions.h"
+#include "display/PageLook.h"
 #include "model/DayMarks.h"
-#include "model/MonthColumns.h"
-#include "model/ShiftSystem.h"
-#include "model/ViewPosition.h"
 
 #include <QFont>
 
@@ -19,16 +15,10 @@ namespace tp {
 // shift plan sheet.
 using CrewYearTotals = std::function<std::array<double, kCrewCount>(int year)>;
 
-// Everything one page drawing reads.
-struct PageInput {
-    ShiftSystem shifts;                               // calendarType decides columns or sheet
-    ViewPosition view;                                // first displayed month and the cursor
-    int lastColumnIndex = kDefaultLastColumnIndex;    // columns 0..lastColumnIndex
-    PageSwitches switches{};                          // what the user chose to see
-    float targetHours38 = 1982.76f;                   // sheet only: yearly target hours
-    int backgroundColour = 0xD8E9EC;                  // Windows colour value
+// Everything one page drawing reads: the look of the page as the program holds it, and what
+// only the drawing needs.
+struct PageInput : PageLook {
     QFont font{};                                     // the page font
-    LayoutUnits units{};                              // W and H of that font
     std::vector<const DayMarksSource*> markSources{}; // notes, markings, bars, astronomy
     CrewYearTotals crewYearTotals{};                  // sheet only; empty leaves the figures out
 };

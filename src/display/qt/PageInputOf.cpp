@@ -6,15 +6,8 @@ namespace tp {
 
 PageInput pageInputOf(const PageLook& look, const QFont& font,
                       std::vector<const DayMarksSource*> markSources) {
-    PageInput input{look.shifts, look.view};
-    input.lastColumnIndex = look.lastColumnIndex;
-    input.switches = look.switches;
-    input.targetHours38 = look.targetHours38;
-    input.backgroundColour = look.backgroundColour;
-    input.font = font;
-    input.units = look.units;
-    input.markSources = std::move(markSources);
-    input.crewYearTotals = [shifts = input.shifts](int year) {
+    PageInput input{look, font, std::move(markSources)};
+    input.crewYearTotals = [shifts = look.shifts](int year) {
         return plannedYearHoursOfCrews(shifts, year);
     };
     return input;

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "astro/AstronomyMarksSource.h"
-#include "display/qt/PageInput.h"
 #include "display/PageLook.h"
+#include "display/qt/PageInput.h"
 #include "markings/MarkingsMarksSource.h"
 #include "notes/NoteMarksSource.h"
 
 namespace tp {
 
-// The page input of `look`, drawn in `font`; `markSources` contribute the day marks.
+// The drawing of `look` as it is, in `font`, with the planned yearly hours of the crews for the
+// sheet; `markSources` contribute the day marks.
 PageInput pageInputOf(const PageLook& look, const QFont& font,
                       std::vector<const DayMarksSource*> markSources);
 

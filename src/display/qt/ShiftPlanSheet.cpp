@@ -354,7 +354,7 @@ class SheetPainter {
             if (hours)
                 text(32.5, row,
                      QString::fromStdString(
-                         hourBalanceText(static_cast<double>(input_.targetHours38),
+                         hourBalanceText(static_cast<double>(input_.targets.targetHours38),
                                          (*hours)[static_cast<std::size_t>(crew)])),
                      Qt::AlignRight, bodyFont);
         }

@@ -3,6 +3,7 @@
 #include "model/DayNumber.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/ScreenFit.h"
+#include "settings/TypedSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -73,25 +74,28 @@ QPushButton* button(QWidget* parent, const char* text, const char* toolTip) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarYear,
+SettingsDialog::SettingsDialog(const ProgramSettings& settings, int calendarYear,
                                MessageBoxes& messages, SettingsDialogHooks hooks, QWidget* parent)
-    : QDialog(parent), messages_(messages), hooks_(std::move(hooks)), calendarYear_(calendarYear) {
+    : QDialog(parent), opened_(settings), messages_(messages), hooks_(std::move(hooks)),
+      calendarYear_(calendarYear) {
+    const AstronomySettings& place = settings.place;
+    const PageSwitches& switches = settings.switches;
     setWindowTitle(QStringLiteral("Programmeinstellungen"));
 
     // Koordinaten
     auto* coordinates = new QGroupBox(QStringLiteral("Koordinaten"), this);
-    acceptedPlaceName_ = QString::fromStdString(values.placeName);
+    acceptedPlaceName_ = QString::fromStdString(settings.placeName);
     placeName_ = new QLineEdit(acceptedPlaceName_, coordinates);
-    longitude_ = new QLineEdit(decimals(std::fabs(values.longitude), 2), coordinates);
+    longitude_ = new QLineEdit(decimals(std::fabs(place.longitude), 2), coordinates);
     std::tie(longitudeEast_, longitudeWest_) =
-        optionPair(coordinates, "Ost", "West", values.longitude < 0);
-    latitude_ = new QLineEdit(decimals(std::fabs(values.latitude), 2), coordinates);
+        optionPair(coordinates, "Ost", "West", place.longitude < 0);
+    latitude_ = new QLineEdit(decimals(std::fabs(place.latitude), 2), coordinates);
     std::tie(latitudeNorth_, latitudeSouth_) =
-        optionPair(coordinates, "Nord", "Süd", values.latitude >= 0);
-    timeZone_ = new QLineEdit(decimals(std::fabs(values.timeZone), 1), coordinates);
+        optionPair(coordinates, "Nord", "Süd", place.latitude >= 0);
+    timeZone_ = new QLineEdit(decimals(std::fabs(place.timeZone), 1), coordinates);
     std::tie(timeZoneEast_, timeZoneWest_) =
-        optionPair(coordinates, "Ost", "West", values.timeZone > 0);
-    summerTime_ = checkBox(coordinates, "Sommerzeit automatisch", values.automaticSummerTime);
+        optionPair(coordinates, "Ost", "West", place.timeZone > 0);
+    summerTime_ = checkBox(coordinates, "Sommerzeit automatisch", place.automaticSummerTime);
 
     auto* coordinateGrid = new QGridLayout(coordinates);
     coordinateGrid->addWidget(new QLabel(QStringLiteral("Name:"), coordinates), 0, 0);
@@ -123,11 +127,11 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
         twilightGroup->addButton(twilight_[kind]);
         displayLayout->addWidget(twilight_[kind], 0, kind + 1);
     }
-    twilight_[std::clamp(values.twilight, 0, 2)]->setChecked(true);
-    moonPhases_ = checkBox(display, "Mondphasen anzeigen", values.showMoonPhases);
-    orbitExtremes_ = checkBox(display, "Mondferne und Mondnähe anzeigen", values.showOrbitExtremes);
-    weekNumbers_ = checkBox(display, "Wochennummer anzeigen", values.showWeekNumbers);
-    schoolHolidays_ = checkBox(display, "Schulferien anzeigen", values.showSchoolHolidays);
+    twilight_[std::clamp(place.twilight, 0, 2)]->setChecked(true);
+    moonPhases_ = checkBox(display, "Mondphasen anzeigen", switches.moonPhases);
+    orbitExtremes_ = checkBox(display, "Mondferne und Mondnähe anzeigen", switches.orbitExtremes);
+    weekNumbers_ = checkBox(display, "Wochennummer anzeigen", switches.weekNumbers);
+    schoolHolidays_ = checkBox(display, "Schulferien anzeigen", switches.schoolHolidays);
     displayLayout->addWidget(moonPhases_, 1, 0, 1, 2);
     displayLayout->addWidget(orbitExtremes_, 1, 2, 1, 2);
     displayLayout->addWidget(weekNumbers_, 2, 0, 1, 2);
@@ -138,7 +142,7 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     vacationStart_ = new QDateEdit(block);
     vacationStart_->setDisplayFormat(QStringLiteral("dd.MM."));
     vacationStart_->setDateRange(QDate(calendarYear, 1, 1), QDate(calendarYear, 12, 31));
-    vacationStart_->setDate(dateInYear(values.earliestVacationStart, calendarYear));
+    vacationStart_->setDate(dateInYear(settings.vacation.earliestStart, calendarYear));
     resetVacation_ = button(block, "Urlaub zurücksetzen",
                             "Die Werte der Urlaubsberechnung auf die Programmeinstellungen "
                             "zurücksetzen");
@@ -146,7 +150,7 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     crewOrder_ = new QComboBox(block);
     for (const std::string& order : crewOrderTexts(calendarYear))
         crewOrder_->addItem(QString::fromStdString(order));
-    crewOrder_->setCurrentIndex(std::clamp(values.vacationCycle, 0, kCrewCount - 1));
+    crewOrder_->setCurrentIndex(std::clamp(settings.vacation.cycle, 0, kCrewCount - 1));
     auto* blockLayout = new QGridLayout(block);
     blockLayout->addWidget(new QLabel(QStringLiteral("Frühester Urlaubsbeginn:"), block), 0, 0);
     blockLayout->addWidget(vacationStart_, 0, 1);
@@ -159,8 +163,8 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     const auto hoursText = [](float value) {
         return decimals(value, 2).replace(QLatin1Char('.'), QLatin1Char(','));
     };
-    targetHours38_ = new QLineEdit(hoursText(values.targetHours38), hours);
-    targetHours40_ = new QLineEdit(hoursText(values.targetHours40), hours);
+    targetHours38_ = new QLineEdit(hoursText(settings.accounts.targetHours38), hours);
+    targetHours40_ = new QLineEdit(hoursText(settings.accounts.targetHours40), hours);
     auto* hoursLayout = new QGridLayout(hours);
     hoursLayout->addWidget(
         new QLabel(QStringLiteral("Sollstunden bei einer 38 Stundenwoche:"), hours), 0, 0);
@@ -199,34 +203,36 @@ SettingsDialog::SettingsDialog(const SettingsDialogValues& values, int calendarY
     fitToScreen(*this);
 }
 
-SettingsDialogValues SettingsDialog::values() const {
-    SettingsDialogValues values;
-    values.placeName = placeName().toStdString();
-    values.longitude =
+ProgramSettings SettingsDialog::settings() const {
+    ProgramSettings settings = opened_;
+    settings.placeName = placeName().toStdString();
+    AstronomySettings& place = settings.place;
+    place.longitude =
         signedValue(parseDegreesMinutes(longitude_->text().toStdString(), kLongitudeLimit),
                     longitudeEast_->isChecked());
-    values.latitude =
+    place.latitude =
         signedValue(parseDegreesMinutes(latitude_->text().toStdString(), kLatitudeLimit),
                     latitudeSouth_->isChecked());
     const bool west = timeZoneWest_->isChecked();
-    values.timeZone = signedValue(
+    place.timeZone = signedValue(
         limitedTimeZoneHours(std::fabs(parseTimeZone(timeZone_->text().toStdString())), west),
         west);
-    values.automaticSummerTime = summerTime_->isChecked();
+    place.automaticSummerTime = summerTime_->isChecked();
     for (int kind = 0; kind < 3; ++kind)
         if (twilight_[kind]->isChecked())
-            values.twilight = kind;
-    values.showMoonPhases = moonPhases_->isChecked();
-    values.showOrbitExtremes = orbitExtremes_->isChecked();
-    values.showWeekNumbers = weekNumbers_->isChecked();
-    values.showSchoolHolidays = schoolHolidays_->isChecked();
+            place.twilight = kind;
+    settings.switches.moonPhases = moonPhases_->isChecked();
+    settings.switches.orbitExtremes = orbitExtremes_->isChecked();
+    settings.switches.weekNumbers = weekNumbers_->isChecked();
+    settings.switches.schoolHolidays = schoolHolidays_->isChecked();
     const QDate start = vacationStart_->date();
-    values.earliestVacationStart = {start.month(), start.day()};
-    values.vacationCycle = crewOrder_->currentIndex();
+    settings.vacation = {{start.month(), start.day()}, crewOrder_->currentIndex()};
     // saveIfValid lets only numbers it could read through.
-    values.targetHours38 = parseTargetHours(targetHours38_->text().toStdString()).value_or(0.0f);
-    values.targetHours40 = parseTargetHours(targetHours40_->text().toStdString()).value_or(0.0f);
-    return values;
+    settings.accounts.targetHours38 =
+        parseTargetHours(targetHours38_->text().toStdString()).value_or(0.0f);
+    settings.accounts.targetHours40 =
+        parseTargetHours(targetHours40_->text().toStdString()).value_or(0.0f);
+    return settings;
 }
 
 QString SettingsDialog::placeName() const {
@@ -322,11 +328,10 @@ bool editProgramSettings(QWidget* parent, ProgramSettings& settings, int calenda
         if (callerHook)
             callerHook(name, count);
     };
-    SettingsDialog dialog(settingsDialogValuesOf(settings), calendarYear, messages,
-                          std::move(hooks), parent);
+    SettingsDialog dialog(settings, calendarYear, messages, std::move(hooks), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    applySettingsDialogValues(dialog.values(), settings);
+    settings = dialog.settings();
     return true;
 }
 

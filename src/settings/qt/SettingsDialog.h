@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsDialogValues.h"
+#include "settings/ProgramSettings.h"
 
 #include <QDialog>
 
@@ -32,11 +32,12 @@ class SettingsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SettingsDialog(const SettingsDialogValues& values, int calendarYear, MessageBoxes& messages,
+    SettingsDialog(const ProgramSettings& settings, int calendarYear, MessageBoxes& messages,
                    SettingsDialogHooks hooks = {}, QWidget* parent = nullptr);
 
-    // The values as the fields show them now, signs from the options.
-    SettingsDialogValues values() const;
+    // The settings the dialog opened on, with the values as its fields show them now, signs
+    // from the options.
+    ProgramSettings settings() const;
     QString placeName() const;
 
     QLineEdit* placeNameField() const { return placeName_; }
@@ -68,6 +69,7 @@ class SettingsDialog : public QDialog {
     void saveIfValid();
     void resetVacation();
 
+    const ProgramSettings opened_;
     MessageBoxes& messages_;
     SettingsDialogHooks hooks_;
     int calendarYear_;

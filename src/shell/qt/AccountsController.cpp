@@ -62,7 +62,7 @@ bool AccountsController::openVacationEntry() {
 }
 
 bool AccountsController::editEarliestVacationStart() {
-    MonthDay start = state().earliestVacationStart;
+    MonthDay start = state().vacation.earliestStart;
     editEarliestBlockStart(window_, start, state().view.year);
     session_.setEarliestVacationStart(start);
     return true;
@@ -77,8 +77,10 @@ void AccountsController::openSupplements() {
     const WorkingDate month = cursorMonth(state().view);
     input.year = month.year;
     input.month = month.month;
-    input.wageCents = state().hourlyWageCents;
-    session_.setHourlyWage(showSupplementsWindow(window_, input));
+    AccountTargets targets = state().accounts;
+    input.wageCents = targets.hourlyWageCents;
+    targets.hourlyWageCents = showSupplementsWindow(window_, input);
+    session_.setAccountTargets(targets);
 }
 
 void AccountsController::showAccountFields(QLineEdit& hoursField, QLineEdit& vacationField) {

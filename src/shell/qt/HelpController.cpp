@@ -41,8 +41,8 @@ void HelpController::openInfoWindow() {
     context.firstColumnYear = state().view.year;
     context.cursorColumnYear = cursorMonth(state().view).year;
     InfoWindowActions actions = standardInfoWindowActions(window_, look, [this](int year) {
-        showYearlyHours(window_, session_.shiftSystem(), year, state().targetHours38,
-                        state().targetHours40);
+        showYearlyHours(window_, session_.shiftSystem(), year, state().accounts.targetHours38,
+                        state().accounts.targetHours40);
     });
     actions.helpText = [this](HelpTopic topic) { showHelp(topic); };
     runInfoWindow(window_, context, actions);

@@ -55,7 +55,7 @@ bool UsersController::editSettings() {
     // The place name is taken over while it is typed, whatever way the dialog is left.
     session_.setPlaceName(settings.placeName);
     if (stored)
-        session_.storeSettings(settings);
+        tell(session_.storeSettings(settings));
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsDialogValues.h"
+#include "settings/TypedSettings.h"
 
 #include "model/BlockCrewOrder.h"
 #include "settings/SettingsNumbers.h"
@@ -29,43 +29,6 @@ double finiteOrZero(double value) {
 }
 
 } // namespace
-
-SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings) {
-    SettingsDialogValues values;
-    values.placeName = settings.placeName;
-    values.longitude = settings.longitude;
-    values.latitude = settings.latitude;
-    values.timeZone = settings.timeZone;
-    values.automaticSummerTime = settings.automaticSummerTime;
-    values.twilight = settings.twilight;
-    values.showMoonPhases = settings.showMoonPhases;
-    values.showOrbitExtremes = settings.showOrbitExtremes;
-    values.showWeekNumbers = settings.showWeekNumbers;
-    values.showSchoolHolidays = settings.showSchoolHolidays;
-    values.earliestVacationStart = {settings.vacationStartMonth, settings.vacationStartDay};
-    values.vacationCycle = settings.vacationCycle;
-    values.targetHours38 = settings.targetHours38;
-    values.targetHours40 = settings.targetHours40;
-    return values;
-}
-
-void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings) {
-    settings.placeName = values.placeName;
-    settings.longitude = values.longitude;
-    settings.latitude = values.latitude;
-    settings.timeZone = values.timeZone;
-    settings.automaticSummerTime = values.automaticSummerTime;
-    settings.twilight = static_cast<std::int8_t>(std::clamp(values.twilight, 0, 2));
-    settings.showMoonPhases = values.showMoonPhases;
-    settings.showOrbitExtremes = values.showOrbitExtremes;
-    settings.showWeekNumbers = values.showWeekNumbers;
-    settings.showSchoolHolidays = values.showSchoolHolidays;
-    settings.vacationStartMonth = values.earliestVacationStart.month;
-    settings.vacationStartDay = values.earliestVacationStart.day;
-    settings.vacationCycle = std::clamp(values.vacationCycle, 0, kCrewCount - 1);
-    settings.targetHours38 = values.targetHours38;
-    settings.targetHours40 = values.targetHours40;
-}
 
 double parseDegreesMinutes(std::string_view text, double limit) {
     double value = finiteOrZero(readSettingsDouble(withDecimalPoint(text)));

@@ -1,42 +1,18 @@
 #pragma once
 
 #include "model/ShiftSystem.h"
-#include "settings/ProgramSettings.h"
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+// What the user types into the settings, read as the program keeps it, and the crew orders he
+// chooses the cycle from.
+
 namespace tp {
 
 inline constexpr int kMaxPlaceNameLength = 50; // characters
-
-// What the dialog "Programmeinstellungen" shows and changes, with the signs already applied.
-struct SettingsDialogValues {
-    std::string placeName; // UTF-8
-    double longitude = 0;  // degrees.minutes, west positive
-    double latitude = 0;   // degrees.minutes, north positive
-    double timeZone = 0;   // hours, east positive
-    bool automaticSummerTime = true;
-    int twilight = 0; // 0 civil, 1 nautical, 2 astronomical
-    bool showMoonPhases = false;
-    bool showOrbitExtremes = false;
-    bool showWeekNumbers = true;
-    bool showSchoolHolidays = true;
-    MonthDay earliestVacationStart{};
-    int vacationCycle = 0; // 0..4, the chosen crew order
-    float targetHours38 = 0;
-    float targetHours40 = 0;
-};
-
-SettingsDialogValues settingsDialogValuesOf(const ProgramSettings& settings);
-
-// Takes the values into the settings. The running program takes them over from there: the
-// crew table is reset and rotated by the chosen cycle, so storing the same choice twice gives
-// the same order.
-void applySettingsDialogValues(const SettingsDialogValues& values, ProgramSettings& settings);
 
 // Latitude (limit 90) or longitude (limit 180) as typed: degrees, then minutes after a point,
 // comma, blank or apostrophe ("48,47" is 48 degrees 47 minutes). Decimals of .60 and more are

@@ -1,6 +1,7 @@
-#include "settings/SettingsDialogValues.h"
+#include "settings/TypedSettings.h"
 
 #include "model/BlockCrewOrder.h"
+#include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -44,14 +45,12 @@ TEST(CrewOrderTest, OrdersFollowTheCrewTableOfTheYear) {
 }
 
 TEST(CrewOrderTest, StoringAChoiceKeepsTheCycleAndTheEarliestStart) {
-    ProgramSettings settings;
-    SettingsDialogValues values = settingsDialogValuesOf(settings);
-    values.vacationCycle = 2;
-    values.earliestVacationStart = {5, 3};
-    applySettingsDialogValues(values, settings);
-    EXPECT_EQ(settings.vacationCycle, 2);
-    EXPECT_EQ(settings.vacationStartMonth, 5);
-    EXPECT_EQ(settings.vacationStartDay, 3);
+    ProgramSettings chosen;
+    chosen.vacation = {{5, 3}, 2};
+    const ProgramSettings settings = settingsFromFileBytes(settingsFileBytes(chosen), "");
+    EXPECT_EQ(settings.vacation.cycle, 2);
+    EXPECT_EQ(settings.vacation.earliestStart.month, 5);
+    EXPECT_EQ(settings.vacation.earliestStart.day, 3);
 }
 
 } // namespace
