@@ -341,8 +341,8 @@ bool Session::logIn(const std::string& userName, const std::string& password,
     if (state_.dataRoot.empty())
         return false; // without a data root there is no folder to keep a user in
     // The old user's data are saved as at the end of the program.
-    const UserSwitch change =
-        switchUser(state_.dataRoot, userName, [this, &report] { report.add(saveAll()); });
+    const UserSwitch change = switchUser(store_.files(), state_.dataRoot, userName,
+                                         [this, &report] { report.add(saveAll()); });
     if (change.outcome != UserSwitchOutcome::Switched) {
         std::string message = "Es wurde kein neuer Anwender angemeldet!";
         if (!change.refusalMessage.empty())

@@ -130,7 +130,8 @@ std::string parentFolder(std::string_view folder) {
     return std::string(folder);
 }
 
-ExternalFolderCheck checkExternalDataFolder(FileSystem& files, const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(FileSystem& files,
+                                            const std::filesystem::path& dataRoot,
                                             const std::string& userName,
                                             ProgramSettings& settings) {
     const std::filesystem::path userFolder = userFolderOf(dataRoot, userName);

@@ -79,7 +79,8 @@ struct ExternalFolderCheck {
 // user's own folder is missing there, after an interrupted move there was settled). When it names a
 // folder that is gone (a network drive not connected), it is set back to the data root. The stored
 // text is rewritten with this system's separators and a trailing one.
-ExternalFolderCheck checkExternalDataFolder(FileSystem& files, const std::filesystem::path& dataRoot,
+ExternalFolderCheck checkExternalDataFolder(FileSystem& files,
+                                            const std::filesystem::path& dataRoot,
                                             const std::string& userName, ProgramSettings& settings);
 
 } // namespace tp

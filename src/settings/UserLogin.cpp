@@ -76,8 +76,8 @@ std::string mainWindowTitle(const std::string& userName, bool afterLogin,
            userName + " - Kalender: " + std::string(calendarTypeInfo(calendarType).label);
 }
 
-UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
-                      const std::function<void()>& saveOldUserData) {
+UserSwitch switchUser(FileSystem& files, const std::filesystem::path& dataRoot,
+                      const std::string& newName, const std::function<void()>& saveOldUserData) {
     UserSwitch result;
     if (!isAllowedUserName(newName))
         return result;
@@ -85,7 +85,7 @@ UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& 
     // A link would lead the user's files to wherever it points, and the data root to other
     // users' folders; such a folder is refused rather than followed.
     for (const std::filesystem::path& folder : {dataRoot, userFolder}) {
-        if (store.files().typeOf(folder, false) == EntryType::Link) {
+        if (files.typeOf(folder, false) == EntryType::Link) {
             result.outcome = UserSwitchOutcome::FolderIsLink;
             const std::u8string shown = folder.u8string();
             result.refusalMessage = "Der Ordner \"" + std::string(shown.begin(), shown.end()) +
@@ -96,13 +96,13 @@ UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& 
     if (saveOldUserData)
         saveOldUserData();
 
-    if (store.files().typeOf(userFolder, true) == EntryType::Missing) {
-        if (!ensureHiddenFolder(store.files(), userFolder)) {
+    if (files.typeOf(userFolder, true) == EntryType::Missing) {
+        if (!ensureHiddenFolder(files, userFolder)) {
             result.outcome = UserSwitchOutcome::FolderNotCreated;
             return result;
         }
         result.newUser = true;
-    } else if (store.files().typeOf(userFolder, true) != EntryType::Folder) {
+    } else if (files.typeOf(userFolder, true) != EntryType::Folder) {
         result.outcome = UserSwitchOutcome::FolderNotCreated; // a file holds the name
         return result;
     }

@@ -46,7 +46,7 @@ struct UserSwitch {
 // saves the old user's data (`saveOldUserData`) and creates the new user's hidden folder when
 // the name is new. The caller then writes a new user's first settings file, reads the user's
 // settings, checks his data folder and loads his notes, markings, bars and accounts.
-UserSwitch switchUser(const std::filesystem::path& dataRoot, const std::string& newName,
-                      const std::function<void()>& saveOldUserData);
+UserSwitch switchUser(FileSystem& files, const std::filesystem::path& dataRoot,
+                      const std::string& newName, const std::function<void()>& saveOldUserData);
 
 } // namespace tp

@@ -80,7 +80,8 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
-    EXPECT_EQ(checkExternalDataFolder(*disk, dataRoot, "Programm", settings).dataFolder, userFolder);
+    EXPECT_EQ(checkExternalDataFolder(*disk, dataRoot, "Programm", settings).dataFolder,
+              userFolder);
     const fs::path external = other.path() / "Daten" / "TPDaten";
     fs::create_directories(external / "Programm");
     std::string generic = external.generic_string() + "/";
@@ -88,7 +89,8 @@ TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
     std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
     for (const std::string& stored : {generic, backslashed}) {
         settings.userDataFolder = stored;
-        const ExternalFolderCheck check = checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
+        const ExternalFolderCheck check =
+            checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
         EXPECT_EQ(check.dataFolder, external / "Programm") << stored;
         EXPECT_TRUE(check.missingFolderMessage.empty());
         EXPECT_EQ(settings.userDataFolder, folderPathText(external));
@@ -98,7 +100,8 @@ TEST_F(DataFolderTest, ExternalFolderWrittenWithEitherSeparatorIsFollowed) {
 TEST_F(DataFolderTest, MissingExternalFolderFallsBackAndIsSavedAtOnce) {
     settings.userDataFolder = (other.path() / "Netz" / "TPDaten").string() + S;
     writeFileAtomically(userFolder / kSettingsFileName, settingsFileBytes(settings));
-    const ExternalFolderCheck check = checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
+    const ExternalFolderCheck check =
+        checkExternalDataFolder(*disk, dataRoot, "Programm", settings);
     EXPECT_EQ(check.dataFolder, userFolder);
     EXPECT_EQ(check.missingFolderMessage, "Das externe Programmverzeichnis '" +
                                               (other.path() / "Netz").string() + S +

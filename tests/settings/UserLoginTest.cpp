@@ -90,9 +90,10 @@ class SwitchUserTest : public ::testing::Test {
     }
 
     UserSwitch switchTo(const std::string& name) {
-        return switchUser(dataRoot, name, [this] { ++oldUserSaves; });
+        return switchUser(disk, dataRoot, name, [this] { ++oldUserSaves; });
     }
 
+    SystemFileSystem disk;
     test::TemporaryFolder start;
     fs::path dataRoot;
     int oldUserSaves = 0;
@@ -113,7 +114,7 @@ TEST_F(SwitchUserTest, LinkedFoldersAreRefused) {
         {linkedRoot, linkedRoot},
     };
     for (const auto& [root, refused] : cases) {
-        const UserSwitch result = switchUser(root, "Anna", [this] { ++oldUserSaves; });
+        const UserSwitch result = switchUser(disk, root, "Anna", [this] { ++oldUserSaves; });
         EXPECT_EQ(result.outcome, UserSwitchOutcome::FolderIsLink) << root;
         const std::u8string shown = refused.u8string();
         EXPECT_EQ(result.refusalMessage, "Der Ordner \"" + std::string(shown.begin(), shown.end()) +

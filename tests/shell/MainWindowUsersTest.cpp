@@ -143,8 +143,8 @@ class MainWindowUsersTest : public QObject {
                      "Valdor Turnoplaner  - Benutzername: Anna - Kalender: Wendring Zweischicht"));
         QCOMPARE(app.state().notePassword, std::string("geheim"));
         QVERIFY(app.state().dataFolder == app.dataRoot() / "Anna");
-        QCOMPARE(storedSettings(app.dataRoot() / "Programm").calendarType, 2);
-        QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 2);
+        QCOMPARE(numberOf(storedSettings(app.dataRoot() / "Programm").calendarType), 2);
+        QCOMPARE(numberOf(storedSettings(app.dataRoot() / "Anna").calendarType), 2);
 
         // Back to the first user: his own settings, and the password of this login.
         app.session.setCalendarType(CalendarType::WendringPm1);
@@ -156,7 +156,7 @@ class MainWindowUsersTest : public QObject {
         QCOMPARE(app.state().userName, std::string("Programm"));
         QCOMPARE(app.state().calendarType, CalendarType::WendringTwoShift);
         QCOMPARE(app.state().notePassword, std::string());
-        QCOMPARE(storedSettings(app.dataRoot() / "Anna").calendarType, 0);
+        QCOMPARE(numberOf(storedSettings(app.dataRoot() / "Anna").calendarType), 0);
     }
 
     // Left under Anna, the next start offers her login: her name filled in, the password to
@@ -239,7 +239,7 @@ class MainWindowUsersTest : public QObject {
         QCOMPARE(countText, QStringLiteral("10 von max. 50 Zeichen."));
         QCOMPARE(app.state().placeName, std::string("Wendringer"));
         QVERIFY(app.line(Gadget::AstronomyLine) != astronomyBefore);
-        QVERIFY(storedSettings(app.dataRoot() / "Programm").latitude < 0);
+        QVERIFY(storedSettings(app.dataRoot() / "Programm").place.latitude < 0);
     }
 
     void infoWindowOpensTheYearOfTheCursorsColumn() {

@@ -10,7 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-
 namespace tp {
 
 std::optional<bool> ExportController::run(Command command) {
