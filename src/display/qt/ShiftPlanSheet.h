@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/qt/PageInput.h"
 #include "display/SheetGeometry.h"
+#include "display/qt/PageInput.h"
 
 #include <QImage>
 #include <QPainter>

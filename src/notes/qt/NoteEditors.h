@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notes/qt/NoteEditorDialog.h"
 #include "notes/NoteKind.h"
+#include "notes/qt/NoteEditorDialog.h"
 
 namespace tp {
 
