@@ -257,6 +257,9 @@ namespace {
 // A data file that is a link to a file elsewhere is named at loading and never written through
 // or replaced, whichever kind it is.
 TEST(SessionStart, ADataFileThatIsALinkIsNamedAndKept) {
+#ifdef _WIN32
+    GTEST_SKIP() << "links need rights on Windows that a test does not have";
+#endif
     for (const char* name : {"Einstellungen.dat", "Schichtmarkierung.dat", "Kalendermarkierung.dat",
                              "Minusstunden.dat", "Urlaubstage.dat"}) {
         SCOPED_TRACE(name);
