@@ -54,8 +54,7 @@ SharedSaveResult saveShiftMarkingsShared(UserFileStore& store, const std::filesy
                                          ShiftMarkingList& list,
                                          std::vector<ShiftMarking>& asLoaded) {
     const std::filesystem::path path = folder / kShiftMarkingFileName;
-    if (store.isUnreadable(path))
-        return {refusedUnreadableFile(path)};
+    // A file that could not be read before is read again: the user may have mended it.
     const auto lock = store.lockFolder(folder);
     if (!lock)
         return {{false, lock.reason}};
@@ -84,8 +83,7 @@ SharedSaveResult saveShiftMarkingsShared(UserFileStore& store, const std::filesy
 SharedSaveResult saveCalendarBarsShared(UserFileStore& store, const std::filesystem::path& folder,
                                         CalendarBarList& list, std::vector<CalendarBar>& asLoaded) {
     const std::filesystem::path path = folder / kCalendarBarFileName;
-    if (store.isUnreadable(path))
-        return {refusedUnreadableFile(path)};
+    // A file that could not be read before is read again: the user may have mended it.
     const auto lock = store.lockFolder(folder);
     if (!lock)
         return {{false, lock.reason}};
