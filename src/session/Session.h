@@ -7,6 +7,7 @@
 #include "platform/SessionReport.h"
 #include "platform/UserFileStore.h"
 #include "session/SessionState.h"
+#include "session/UnsavedEntries.h"
 #include "settings/DataFolderMove.h"
 
 #include <filesystem>
@@ -131,6 +132,27 @@ class Session final : public UserNotes {
     // Everything the end of the program writes: markings, bars and the settings. A failure
     // is reported every time, so that the user may retry.
     SessionReport saveAll();
+    // The end that nobody may be there to answer (the desktop session ends): saves as
+    // saveAll, and keeps what could not be saved in a new file in `keepFolder` for a later
+    // start. The line that tells a failure on the standard error output; empty when all was
+    // saved.
+    std::string saveAllOrKeep(const std::filesystem::path& keepFolder);
+    // What saveAll has not written: the markings and bars that are still changed, and the
+    // settings where they differ from the file as last read or written.
+    UnsavedEntries unsavedEntries() const;
+
+    // The entries that earlier ends kept in `keepFolder`, oldest first, each with the question
+    // that offers them, or why its file cannot be read.
+    struct KeptEntries {
+        std::filesystem::path file;
+        std::string question;
+        std::string problem; // German; set when there is nothing to offer
+    };
+    std::vector<KeptEntries> keptEntries(const std::filesystem::path& keepFolder);
+    // Takes over the entries kept in `file`, each merged with its file as it is now, as a save
+    // of this run would be. The file goes once all are written; otherwise it keeps what could
+    // not be written, for the next start.
+    SessionReport takeOverKeptEntries(const std::filesystem::path& file);
 
   private:
     // How a data folder is opened: to work on it, or as a report reads it.
@@ -146,6 +168,8 @@ class Session final : public UserNotes {
     SessionState state_;
     std::string lastUserName_; // as the start found it
     bool notesListed_ = false;
+    // The user's settings file as last read or written: what the end need not keep.
+    std::string settingsAsSaved_;
 };
 
 // The program's state right after a start with `settings` and without data, `today` being the

@@ -4,11 +4,18 @@
 
 #include "TemporaryFolder.h"
 #include "markings/MarkingCodes.h"
+#include "platform/FileLock.h"
+#include "settings/SettingsFile.h"
 #include "support/TestStore.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <map>
+#include <stdexcept>
+
 using namespace tp;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -23,7 +30,190 @@ std::vector<CalendarBar> barsIn(const fs::path& folder) {
     return loadCalendarBars(test::TestStore{}, folder).bars();
 }
 
+// A run of the program in `startFolder`, started as the program starts.
+struct ProgramRun {
+    explicit ProgramRun(const fs::path& startFolder) { started = session.start(startFolder); }
+    FixedClock clock{kChristmasEve};
+    SystemFileSystem files;
+    Session session{files, clock};
+    SessionReport started;
+};
+
+// The lock of `folder` as another installation holds it while it saves.
+FileLock lockHeldElsewhere(const fs::path& folder) {
+    int error = 0;
+    std::optional<FileLock> lock = FileLock::acquire(folder / kFolderLockFileName, 0ms, error);
+    if (!lock)
+        throw std::runtime_error("the lock of the data folder is taken");
+    return std::move(*lock);
+}
+
+const EditedEntries<ShiftMarking> kThreeMarkings{
+    {{17000, 2, Vacation}, {17005, 2, Vacation}},
+    {{17000, 3, Vacation}, {17001, 2, Sick}}}; // one changed, one set, one removed
+const EditedEntries<CalendarBar> kOneBar{{{17100, 17105, 0xFF}}, {{17100, 17106, 0xFF}}};
+const EditedSettings kSettings{"Ortsname=A\r\n", "Ortsname=B\r\n"};
+
 } // namespace
+
+TEST(UnsavedEntries, FileGivesBackWhatWasKept) {
+    UnsavedEntries all;
+    all.dataFolder = fs::path(u8"/home/jürgen/TPDaten/Jürgen");
+    all.markings = kThreeMarkings;
+    all.bars = kOneBar;
+    all.dataRoot = fs::path(u8"/home/jürgen/TPDaten");
+    all.userName = "Jürgen";
+    all.settings = kSettings;
+    UnsavedEntries markingsOnly = all;
+    markingsOnly.bars.reset();
+    markingsOnly.settings.reset();
+    UnsavedEntries settingsOnly = all;
+    settingsOnly.markings.reset();
+    settingsOnly.bars.reset();
+    for (const UnsavedEntries& entries : {all, markingsOnly, settingsOnly})
+        EXPECT_EQ(unsavedEntriesFromFileBytes(unsavedEntriesFileBytes(entries)), entries);
+
+    // A damaged file gives nothing rather than a part of the entries.
+    const std::string whole = unsavedEntriesFileBytes(all);
+    for (const std::string& damaged :
+         {whole.substr(0, whole.size() - 1), "x" + whole,
+          whole.substr(0, whole.find("Schichtmarkierungen-bearbeitet")), std::string()})
+        EXPECT_FALSE(unsavedEntriesFromFileBytes(damaged));
+}
+
+TEST(UnsavedEntries, FolderComesFromTheEnvironment) {
+    struct Case {
+        std::map<std::string, std::string> variables;
+        fs::path folder;
+    };
+#ifdef _WIN32
+    const Case cases[] = {
+        {{{"LOCALAPPDATA", "C:\\Users\\anna\\AppData\\Local"}},
+         "C:\\Users\\anna\\AppData\\Local\\Turnoplaner"},
+        {{}, {}},
+    };
+#else
+    const Case cases[] = {
+        {{{"XDG_STATE_HOME", "/zustand"}, {"HOME", "/home/anna"}}, "/zustand/turnoplaner"},
+        {{{"XDG_STATE_HOME", "zustand"}, {"HOME", "/home/anna"}},
+         "/home/anna/.local/state/turnoplaner"},
+        {{{"HOME", "/home/anna"}}, "/home/anna/.local/state/turnoplaner"},
+        {{}, {}},
+    };
+#endif
+    for (const Case& c : cases) {
+        const auto environment = [&c](const char* name) -> std::optional<fs::path> {
+            const auto found = c.variables.find(name);
+            return found == c.variables.end() ? std::nullopt
+                                              : std::optional(fs::path(found->second));
+        };
+        EXPECT_EQ(unsavedEntriesFolder(environment), c.folder);
+    }
+}
+
+TEST(UnsavedEntries, QuestionNamesWhatIsOffered) {
+    struct Case {
+        std::optional<EditedEntries<ShiftMarking>> markings;
+        std::optional<EditedEntries<CalendarBar>> bars;
+        std::optional<EditedSettings> settings;
+        const char* question;
+    };
+    const Case cases[] = {
+        {kThreeMarkings,
+         {},
+         {},
+         "Beim letzten Ende konnten 3 Schichtmarkierungen nicht gespeichert werden. Jetzt "
+         "übernehmen?"},
+        {EditedEntries<ShiftMarking>{{}, {{17000, 2, Vacation}}},
+         {},
+         {},
+         "Beim letzten Ende konnte 1 Schichtmarkierung nicht gespeichert werden. Jetzt "
+         "übernehmen?"},
+        {{},
+         kOneBar,
+         kSettings,
+         "Beim letzten Ende konnten 1 Kalendermarkierung und die Einstellungen nicht gespeichert "
+         "werden. Jetzt übernehmen?"},
+        {kThreeMarkings, kOneBar, kSettings,
+         "Beim letzten Ende konnten 3 Schichtmarkierungen, 1 Kalendermarkierung und die "
+         "Einstellungen nicht gespeichert werden. Jetzt übernehmen?"},
+    };
+    for (const Case& c : cases) {
+        UnsavedEntries entries;
+        entries.markings = c.markings;
+        entries.bars = c.bars;
+        entries.settings = c.settings;
+        EXPECT_EQ(takeOverQuestion(entries), c.question);
+    }
+}
+
+// The end's save fails: another installation holds the lock of the data folder (waited for
+// once, not once per file), and the settings file cannot be replaced. The edits go into a file
+// of their own; the next start merges them with what was written meanwhile, and keeps the
+// file while a part cannot be written yet.
+TEST(UnsavedEntries, FailedEndIsTakenOverAtTheNextStart) {
+    test::TemporaryFolder start, keep;
+    fs::path dataFolder, settingsFile;
+    {
+        ProgramRun last(start.path());
+        ASSERT_TRUE(last.started.ok());
+        dataFolder = last.session.state().dataFolder;
+        settingsFile = dataFolder / kSettingsFileName;
+        for (const DayNumber day : {17000, 17001, 17002})
+            last.session.storeShiftMarking(day, 2, Vacation);
+        CalendarBarList bars;
+        saveBarEntry(bars, 17100, 17105, 0x00FF00);
+        last.session.replaceCalendarBars(bars);
+        last.session.setPlaceName("Traunstein");
+
+        const FileLock held = lockHeldElsewhere(dataFolder);
+        fs::create_directories(settingsFile / "belegt");
+        const auto before = std::chrono::steady_clock::now();
+        const std::string line = last.session.saveAllOrKeep(keep.path());
+        EXPECT_LT(std::chrono::steady_clock::now() - before, 3s);
+        EXPECT_TRUE(line.starts_with("Turnoplaner: Beim Beenden konnte nicht alles gespeichert "
+                                     "werden (Der gemeinsame Datenordner wird gerade"))
+            << line;
+        EXPECT_TRUE(line.ends_with("; der nächste Start bietet sie an.")) << line;
+        fs::remove_all(settingsFile);
+    }
+    // Meanwhile the other installation marked a day, and the settings file changed elsewhere.
+    ShiftMarkingList other(std::vector<ShiftMarking>{{17010, 1, Sick}});
+    ASSERT_TRUE(saveShiftMarkings(test::TestStore{}, dataFolder, other).ok);
+    ProgramSettings changedElsewhere;
+    changedElsewhere.lastColumnIndex = 7;
+    ASSERT_TRUE(saveSettings(test::TestStore{}, dataFolder, changedElsewhere).ok);
+
+    ProgramRun next(start.path());
+    auto kept = next.session.keptEntries(keep.path());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].question,
+              "Beim letzten Ende konnten 3 Schichtmarkierungen, 1 Kalendermarkierung und die "
+              "Einstellungen nicht gespeichert werden. Jetzt übernehmen?");
+    {
+        const FileLock stillHeld = lockHeldElsewhere(dataFolder);
+        const SessionReport failed = next.session.takeOverKeptEntries(kept[0].file);
+        EXPECT_EQ(failed.errors.back(),
+                  "Was nicht übernommen werden konnte, wird beim nächsten Start wieder "
+                  "angeboten.");
+    }
+    kept = next.session.keptEntries(keep.path());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].question, "Beim letzten Ende konnten 3 Schichtmarkierungen und 1 "
+                                "Kalendermarkierung nicht gespeichert werden. Jetzt übernehmen?");
+    EXPECT_TRUE(next.session.takeOverKeptEntries(kept[0].file).ok());
+    EXPECT_TRUE(next.session.keptEntries(keep.path()).empty());
+
+    const std::vector<ShiftMarking> merged{
+        {17000, 2, Vacation}, {17001, 2, Vacation}, {17002, 2, Vacation}, {17010, 1, Sick}};
+    EXPECT_EQ(markingsIn(dataFolder), merged);
+    EXPECT_EQ(next.session.state().shiftMarkings.entries(), merged);
+    EXPECT_EQ(barsIn(dataFolder), (std::vector<CalendarBar>{{17100, 17105, 0x00FF00}}));
+    const ProgramSettings settings = loadSettings(test::TestStore{}, dataFolder, {}).settings;
+    EXPECT_EQ(settings.placeName, "Traunstein");
+    EXPECT_EQ(settings.lastColumnIndex, 7);
+    EXPECT_EQ(next.session.state().placeName, "Traunstein");
+}
 
 // A file that could not be read at loading is read again by every save: once the user mended
 // it, "Wiederholen" merges his edits with what the file holds.
