@@ -185,11 +185,13 @@ void Session::rotateVacationCycleOfShownYear() {
 
 void Session::storeShiftMarking(DayNumber day, int column, int code) {
     tp::storeShiftMarking(state_.shiftMarkings, state_.calendarType, day, column, code);
+    ++markingEdits_;
 }
 
 void Session::replaceCalendarBars(CalendarBarList bars) {
     bars.changed = bars.changed || state_.calendarBars.changed;
     state_.calendarBars = std::move(bars);
+    ++markingEdits_;
 }
 
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {

@@ -81,13 +81,16 @@ class Session final : public UserNotes {
     void setPlaceName(std::string name) { state_.placeName = std::move(name); }
     void setHourlyWage(std::optional<int> cents) { state_.hourlyWageCents = cents; }
 
-    // Markings and bars: kept in memory, written at a login, a move and the end of the run.
+    // Markings and bars: kept in memory, written a few seconds after the last change (by the
+    // main window), at a login, a move and the end of the run.
     void storeShiftMarking(DayNumber day, int column, int code);
     // The bars as the bar window left them.
     void replaceCalendarBars(CalendarBarList bars);
     // The bulk deletion: notes go at once, markings and bars are saved (merged) at once.
     // Returns the number of notes that could not be deleted.
     int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
+    // How often the markings or bars were changed in this run.
+    int markingEdits() const { return markingEdits_; }
 
     // The notes, with the note key of the login.
     const NoteIndexes& noteIndexes() const override { return state_.noteIndexes; }
@@ -168,6 +171,7 @@ class Session final : public UserNotes {
     SessionState state_;
     std::string lastUserName_; // as the start found it
     bool notesListed_ = false;
+    int markingEdits_ = 0;
     // The user's settings file as last read or written: what the end need not keep.
     std::string settingsAsSaved_;
 };

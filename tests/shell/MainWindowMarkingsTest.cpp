@@ -3,6 +3,7 @@
 #include "markings/qt/CalendarBarDialog.h"
 #include "markings/qt/ShiftMarkingDialog.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/PageCanvas.h"
 #include "support/TestStore.h"
@@ -239,6 +240,33 @@ class MainWindowMarkingsTest : public QObject {
         QCOMPARE(h.messages.shown.size(), 2);
         QVERIFY(h.messages.shown[1].startsWith(QStringLiteral("Fehler: ")));
         QVERIFY(std::filesystem::is_directory(h.folder.path() / kShiftMarkingFileName));
+    }
+
+    // A changed marking is written a few seconds after the change. While another installation
+    // holds the lock, the failure is not told; the marking stays changed and the end saves it.
+    void changesAreWrittenSoonAfterTheLastOne() {
+        for (const bool lockHeld : {false, true}) {
+            Harness h;
+            int error = 0;
+            std::optional<FileLock> held;
+            if (lockHeld)
+                held = FileLock::acquire(h.folder.path() / kFolderLockFileName, {}, error);
+            markWith(Qt::Key_U);
+            h.press(Qt::Key_1);
+            QVERIFY(h.fileBytes(kShiftMarkingFileName).empty());
+            if (!lockHeld) {
+                QTRY_COMPARE_WITH_TIMEOUT(h.fileBytes(kShiftMarkingFileName),
+                                          christmasEveRecord(2, Vacation), 5000);
+                QVERIFY(!h.state().shiftMarkings.changed);
+            } else {
+                QTest::qWait(3500); // the save has waited for the lock in vain
+                QVERIFY(h.state().shiftMarkings.changed);
+                held.reset();
+                h.press(Qt::Key_Escape);
+                QCOMPARE(h.fileBytes(kShiftMarkingFileName), christmasEveRecord(2, Vacation));
+            }
+            QVERIFY(h.messages.shown.isEmpty());
+        }
     }
 };
 

@@ -82,6 +82,8 @@ class MainWindow : public QWidget {
     // reads it, so that turning a page draws as fast as redrawing one.
     void prepareNeighbouringPages();
     void showSheetStatus();
+    // Writes the changed markings and bars, a few seconds after the last change.
+    void saveChangedMarkings();
 
     // The gadgets' places for the units and page width.
     void relayout();
@@ -109,6 +111,7 @@ class MainWindow : public QWidget {
     ShellServices services_;
     bool quitRequested_ = false;
     bool endSaved_ = false;
+    QTimer* markingSave_ = nullptr; // restarted by every change of the markings or bars
     QFont pageFont_;
     QImage page_;
     DayCellTable cells_;
