@@ -31,6 +31,7 @@ struct Harness : test::MainWindowFixture {
     explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
         if (prepare)
             prepare(folder.path());
+        keptEntriesFolder = kept.path();
         session.applySettings(ProgramSettings{});
         openWindow(session.openDataFolder(folder.path(), {}));
     }
@@ -56,6 +57,7 @@ struct Harness : test::MainWindowFixture {
     }
 
     test::TemporaryFolder folder;
+    test::TemporaryFolder kept;
 };
 
 // Runs `answer` on the next modal window that opens.
@@ -266,6 +268,36 @@ class MainWindowMarkingsTest : public QObject {
                 QCOMPARE(h.fileBytes(kShiftMarkingFileName), christmasEveRecord(2, Vacation));
             }
             QVERIFY(h.messages.shown.isEmpty());
+        }
+    }
+
+    // The start offers what the last end could not save: "Ja" merges it with the file as it
+    // is now and removes the kept file, "Nein" leaves both for the next start.
+    void keptEntriesAreOfferedAtTheStart() {
+        for (const bool taken : {true, false}) {
+            Harness h([](const std::filesystem::path& folder) {
+                ShiftMarkingList other(std::vector<ShiftMarking>{{kChristmasEve, 1, Sick}});
+                QVERIFY(saveShiftMarkings(test::TestStore{}, folder, other).ok);
+            });
+            UnsavedEntries unsaved;
+            unsaved.dataFolder = h.folder.path();
+            unsaved.markings = EditedEntries<ShiftMarking>{{},
+                                                           {{kChristmasEve - 3, 2, Vacation},
+                                                            {kChristmasEve - 2, 2, Vacation},
+                                                            {kChristmasEve - 1, 2, Vacation}}};
+            const KeptEntriesFile kept =
+                keepUnsavedEntries(h.files, h.kept.path(), unsaved, {2016, 12, 23, 22, 0, 0});
+            QVERIFY(kept.failure.empty());
+            h.messages.answer = taken;
+            h.window->offerKeptEntries();
+            QCOMPARE(h.messages.shown,
+                     QStringList{QStringLiteral("Frage: Beim letzten Ende konnten 3 "
+                                                "Schichtmarkierungen nicht gespeichert werden. "
+                                                "Jetzt übernehmen?")});
+            QCOMPARE(std::filesystem::exists(kept.file), !taken);
+            const std::size_t shown = taken ? 4 : 1;
+            QCOMPARE(h.state().shiftMarkings.entries().size(), shown);
+            QCOMPARE(loadShiftMarkings(test::TestStore{}, h.folder.path()).entries().size(), shown);
         }
     }
 };

@@ -104,6 +104,7 @@ int runTurnoplaner(QApplication& application) {
         // Told inside the event loop, so that the end of the session can still end it.
         QTimer::singleShot(0, &window, [&] {
             window.tell(started);
+            window.offerKeptEntries();
             window.offerLastUser();
         });
         exitStatus = application.exec();

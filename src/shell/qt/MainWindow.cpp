@@ -225,6 +225,29 @@ void MainWindow::logIn(const QString& userName) {
     }
 }
 
+void MainWindow::offerKeptEntries() {
+    if (quitRequested_)
+        return; // the run ended before the question: the entries wait for the next start
+    for (const Session::KeptEntries& kept : session_.keptEntries(services_.keptEntriesFolder)) {
+        if (!kept.problem.empty()) {
+            tell({{kept.problem}, {}});
+            continue;
+        }
+        // "Nein" leaves them for the next start: they are the only copy of those entries.
+        if (!services_.messages->ask(this, QString::fromStdString(kept.question)))
+            continue;
+        tell(session_.takeOverKeptEntries(kept.file));
+        // The settings may have been this user's: the page follows them as after a login.
+        const bool fontTooLarge = !fonts_.fitToUserFont();
+        updateVacationBlockToggle();
+        rebuildPage(kNoCursorMove);
+        if (fontTooLarge) {
+            fonts_.warnFontTooLarge();
+            rebuildPage(kNoCursorMove);
+        }
+    }
+}
+
 void MainWindow::saveChangedMarkings() {
     if (quitRequested_)
         return;
@@ -252,11 +275,14 @@ void MainWindow::tell(const SessionReport& report, QWidget* parent) {
 }
 
 bool MainWindow::saveAtEnd(bool unasked) {
+    if (unasked) {
+        endFailure_ = session_.saveAllOrKeep(services_.keptEntriesFolder);
+        return true;
+    }
     for (;;) {
         const SessionReport report = session_.saveAll();
-        if (report.ok() || unasked) {
-            if (!unasked)
-                tell(report);
+        if (report.ok()) {
+            tell(report);
             return true;
         }
         QString text;
