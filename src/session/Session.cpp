@@ -562,7 +562,8 @@ SessionReport Session::takeOverKeptEntries(const fs::path& file) {
             report.errors.push_back("Die Datei \"" + pathText(file) +
                                     "\" konnte nicht gelöscht werden: " + removed.reason);
     } else {
-        // What could not be written stays offered, and only that.
+        // What could not be written stays offered, and only that; should the file not be
+        // rewritten, what was written already is offered and merged once more.
         if (left != *entries)
             store_.files().replace(file, unsavedEntriesFileBytes(left));
         report.errors.push_back("Was nicht übernommen werden konnte, wird beim nächsten Start "

@@ -227,12 +227,11 @@ KeptEntriesFile keepUnsavedEntries(FileSystem& files, const fs::path& folder,
         kept.failure = systemErrorText(error.value());
         return kept;
     }
-    const std::vector<std::string> names = files.list(folder).value_or(std::vector<std::string>{});
     for (int number = 1; number < 100; ++number) {
-        const std::string name = fileNameOf(now, number);
-        if (std::find(names.begin(), names.end(), name) != names.end())
+        kept.file = folder / fileNameOf(now, number);
+        // An earlier end's file, or whatever else has the name, stays as it is.
+        if (fs::symlink_status(kept.file, error).type() != fs::file_type::not_found)
             continue;
-        kept.file = folder / name;
         if (const WriteResult written = files.replace(kept.file, unsavedEntriesFileBytes(entries));
             !written)
             kept.failure = written.reason;

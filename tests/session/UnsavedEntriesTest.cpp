@@ -73,6 +73,14 @@ TEST(UnsavedEntries, FileGivesBackWhatWasKept) {
     for (const UnsavedEntries& entries : {all, markingsOnly, settingsOnly})
         EXPECT_EQ(unsavedEntriesFromFileBytes(unsavedEntriesFileBytes(entries)), entries);
 
+    // A second end within the same second keeps a file of its own.
+    test::TemporaryFolder keep;
+    SystemFileSystem files;
+    const KeptEntriesFile first = keepUnsavedEntries(files, keep.path(), all, kChristmasEve);
+    const KeptEntriesFile second =
+        keepUnsavedEntries(files, keep.path(), settingsOnly, kChristmasEve);
+    EXPECT_EQ(keptEntriesFiles(files, keep.path()), (std::vector{first.file, second.file}));
+
     // A damaged file gives nothing rather than a part of the entries.
     const std::string whole = unsavedEntriesFileBytes(all);
     for (const std::string& damaged :
