@@ -38,8 +38,7 @@ SharedSaveResult saveShared(const SharedFile<List, Entry>& file, UserFileStore& 
                             const std::filesystem::path& folder, List& list,
                             std::vector<Entry>& asLoaded) {
     const std::filesystem::path path = folder / file.name;
-    if (store.isUnreadable(path))
-        return {refusedUnreadableFile(path)};
+    // A file that could not be read before is read again: the user may have mended it.
     const auto lock = store.lockFolder(folder);
     if (!lock)
         return {{false, lock.reason}};

@@ -22,8 +22,9 @@ struct SharedSaveResult {
 
 // The file is read, merged and replaced under the lock of the data folder, so that two
 // installations saving at the same moment both keep their entries. On success `list` and
-// `asLoaded` both hold what the file now holds and the list's changed flag is cleared. A file
-// that could not be read, at loading or now, is left as it is.
+// `asLoaded` both hold what the file now holds and the list's changed flag is cleared. The file
+// is read anew every time: one that could not be read at loading but can now is merged with
+// the edits, one that cannot be read now is left as it is.
 SharedSaveResult saveShiftMarkingsShared(UserFileStore& store, const std::filesystem::path& folder,
                                          ShiftMarkingList& list,
                                          std::vector<ShiftMarking>& asLoaded);

@@ -63,14 +63,22 @@ std::optional<std::vector<std::string>> UserFileStore::list(const fs::path& fold
 }
 
 UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
-    int errorNumber = 0;
     FolderLock result;
-    result.lock = files_.lock(folder / kFolderLockFileName, kFolderLockPatience, errorNumber);
-    if (!result.lock)
-        result.reason =
-            errorNumber == 0
-                ? "Der gemeinsame Datenordner wird gerade von einem anderen Rechner gespeichert."
-                : "Der Datenordner kann nicht gesperrt werden: " + systemErrorText(errorNumber);
+    std::weak_ptr<FileLock>& held = heldLocks_[folder];
+    result.lock = held.lock();
+    if (result.lock)
+        return result;
+    int errorNumber = 0;
+    if (std::optional<FileLock> lock =
+            files_.lock(folder / kFolderLockFileName, kFolderLockPatience, errorNumber)) {
+        result.lock = std::make_shared<FileLock>(std::move(*lock));
+        held = result.lock;
+        return result;
+    }
+    result.reason =
+        errorNumber == 0
+            ? "Der gemeinsame Datenordner wird gerade von einem anderen Rechner gespeichert."
+            : "Der Datenordner kann nicht gesperrt werden: " + systemErrorText(errorNumber);
     return result;
 }
 

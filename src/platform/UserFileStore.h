@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -49,11 +51,12 @@ class UserFileStore {
     std::optional<std::vector<std::string>> list(const std::filesystem::path& folder);
 
     // The lock of the shared data folder `folder`, waited for up to two seconds. The reason
-    // (German) says why it could not be taken.
+    // (German) says why it could not be taken. While one is held, a second taken through this
+    // store shares it without waiting, so that a save of several shared files waits once.
     struct FolderLock {
-        std::optional<FileLock> lock;
+        std::shared_ptr<FileLock> lock;
         std::string reason;
-        explicit operator bool() const { return lock.has_value(); }
+        explicit operator bool() const { return lock != nullptr; }
     };
     FolderLock lockFolder(const std::filesystem::path& folder);
 
@@ -67,6 +70,7 @@ class UserFileStore {
   private:
     FileSystem& files_;
     std::set<std::filesystem::path> unreadable_;
+    std::map<std::filesystem::path, std::weak_ptr<FileLock>> heldLocks_;
 };
 
 inline constexpr const char* kFolderLockFileName = "TPSperre.lck";

@@ -45,6 +45,13 @@ std::string pathText(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+void addSharedOutcome(SessionReport& report, const SharedSaveResult& result, const char* fileName) {
+    if (!result.saved.ok)
+        report.errors.push_back(result.saved.reason);
+    else if (result.replacedEntries > 0)
+        report.notices.push_back(replacedNotice(fileName, result.replacedEntries));
+}
+
 } // namespace
 
 Session::Session(FileSystem& files, const Clock& clock) : store_(files), clock_(clock) {
@@ -81,6 +88,7 @@ SessionReport Session::start(const fs::path& startFolder) {
                                     "\" kann nicht angelegt werden. Was jetzt eingegeben wird, "
                                     "kann nicht gespeichert werden.");
             useSettings(state_, loaded.settings, crewTableYear());
+            settingsAsSaved_ = settingsFileBytes(settings());
             return report;
         }
         if (!folders->moveNotice.empty())
@@ -91,6 +99,7 @@ SessionReport Session::start(const fs::path& startFolder) {
     }
     report.add(enterUser(kDefaultUserName, std::move(loaded))); // every run starts as this user
     report.add(loadUserData());
+    settingsAsSaved_ = settingsFileBytes(settings());
     return report;
 }
 
@@ -202,11 +211,13 @@ void Session::rotateVacationCycleOfShownYear() {
 
 void Session::storeShiftMarking(DayNumber day, int column, int code) {
     tp::storeShiftMarking(state_.shiftMarkings, state_.calendarType, day, column, code);
+    ++markingEdits_;
 }
 
 void Session::replaceCalendarBars(CalendarBarList bars) {
     bars.changed = bars.changed || state_.calendarBars.changed;
     state_.calendarBars = std::move(bars);
+    ++markingEdits_;
 }
 
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
@@ -363,6 +374,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
     report.add(enterUser(userName, loadSettings(store_, userFolder, dataRootText)));
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
     report.add(loadUserData());
+    settingsAsSaved_ = settingsFileBytes(settings());
     return true;
 }
 
@@ -376,22 +388,25 @@ SessionReport Session::useMovedDataFolder(const DataFolderMove& move) {
 SessionReport Session::saveMarkingsAndBars() {
     SessionReport report;
     const fs::path& folder = state_.dataFolder;
-    if (folder.empty())
+    if (folder.empty() || (!state_.shiftMarkings.changed && !state_.calendarBars.changed))
         return report;
-    const auto addOutcome = [&](const SharedSaveResult& result, const char* fileName) {
-        if (!result.saved.ok)
-            report.errors.push_back(result.saved.reason);
-        else if (result.replacedEntries > 0)
-            report.notices.push_back(replacedNotice(fileName, result.replacedEntries));
-    };
+    // One taking of the lock serves both files: a lock that another installation holds is
+    // waited for once.
+    const auto lock = store_.lockFolder(folder);
+    if (!lock) {
+        report.errors.push_back(lock.reason);
+        return report;
+    }
     if (state_.shiftMarkings.changed)
-        addOutcome(saveShiftMarkingsShared(store_, folder, state_.shiftMarkings,
-                                           state_.shiftMarkingsAsLoaded),
-                   kShiftMarkingFileName);
+        addSharedOutcome(report,
+                         saveShiftMarkingsShared(store_, folder, state_.shiftMarkings,
+                                                 state_.shiftMarkingsAsLoaded),
+                         kShiftMarkingFileName);
     if (state_.calendarBars.changed)
-        addOutcome(saveCalendarBarsShared(store_, folder, state_.calendarBars,
-                                          state_.calendarBarsAsLoaded),
-                   kCalendarBarFileName);
+        addSharedOutcome(report,
+                         saveCalendarBarsShared(store_, folder, state_.calendarBars,
+                                                state_.calendarBarsAsLoaded),
+                         kCalendarBarFileName);
     return report;
 }
 
@@ -408,7 +423,10 @@ SessionReport Session::saveSettingsFile() {
     const fs::path userFolder = userFolderOf(state_);
     if (store_.isUnreadable(userFolder / kSettingsFileName))
         return {}; // told when it was read
-    return writeSettings(userFolder, settings());
+    SessionReport report = writeSettings(userFolder, settings());
+    if (report.ok())
+        settingsAsSaved_ = settingsFileBytes(settings());
+    return report;
 }
 
 SessionReport Session::saveAll() {
@@ -429,6 +447,149 @@ SessionReport Session::rememberLastUser() {
         return {};
     loaded.settings.lastUserName = state_.userName;
     return writeSettings(programFolder, loaded.settings);
+}
+
+std::string Session::saveAllOrKeep(const fs::path& keepFolder) {
+    const SessionReport report = saveAll();
+    if (report.ok())
+        return {};
+    const UnsavedEntries entries = unsavedEntries();
+    KeptEntriesFile kept;
+    if (!entries.empty())
+        kept = keepUnsavedEntries(store_.files(), keepFolder, entries, clock_.now());
+    return endFailureLine(report.errors, entries, kept);
+}
+
+UnsavedEntries Session::unsavedEntries() const {
+    UnsavedEntries entries;
+    entries.dataFolder = state_.dataFolder;
+    entries.dataRoot = state_.dataRoot;
+    entries.userName = state_.userName;
+    if (!state_.dataFolder.empty()) {
+        if (const EditedEntries<ShiftMarking> markings{state_.shiftMarkingsAsLoaded,
+                                                       state_.shiftMarkings.entries()};
+            state_.shiftMarkings.changed && changedMarkingCount(markings) > 0)
+            entries.markings = markings;
+        if (const EditedEntries<CalendarBar> bars{state_.calendarBarsAsLoaded,
+                                                  state_.calendarBars.bars()};
+            state_.calendarBars.changed && changedBarCount(bars) > 0)
+            entries.bars = bars;
+    }
+    // Settings that could not be read are never written, and so not kept either.
+    if (!state_.dataRoot.empty() && !store_.isUnreadable(userFolderOf(state_) / kSettingsFileName))
+        if (std::string edited = settingsFileBytes(settings()); edited != settingsAsSaved_)
+            entries.settings = {settingsAsSaved_, std::move(edited)};
+    return entries;
+}
+
+namespace {
+
+// A kept file is a few kilobytes; anything far larger is none.
+constexpr std::uintmax_t kLargestKeptEntriesFile = 64 * 1024 * 1024;
+
+std::string keptFileUnreadable(const fs::path& file, const std::string& reason) {
+    return "Die Datei \"" + pathText(file) +
+           "\" mit beim letzten Ende nicht gespeicherten Einträgen kann nicht gelesen werden" +
+           (reason.empty() ? std::string(".") : ": " + reason + ".");
+}
+
+} // namespace
+
+std::vector<Session::KeptEntries> Session::keptEntries(const fs::path& keepFolder) {
+    std::vector<KeptEntries> offers;
+    for (const fs::path& file : keptEntriesFiles(store_.files(), keepFolder)) {
+        KeptEntries offer{file, {}, {}};
+        const DataFileBytes bytes = store_.files().read(file, kLargestKeptEntriesFile);
+        if (bytes.status != DataFileStatus::Read)
+            offer.problem = keptFileUnreadable(file, bytes.reason);
+        else if (const auto entries = unsavedEntriesFromFileBytes(bytes.bytes))
+            offer.question = takeOverQuestion(*entries);
+        else
+            offer.problem = keptFileUnreadable(file, {});
+        offers.push_back(std::move(offer));
+    }
+    return offers;
+}
+
+SessionReport Session::takeOverKeptEntries(const fs::path& file) {
+    SessionReport report;
+    const DataFileBytes bytes = store_.files().read(file, kLargestKeptEntriesFile);
+    std::optional<UnsavedEntries> entries;
+    if (bytes.status == DataFileStatus::Read)
+        entries = unsavedEntriesFromFileBytes(bytes.bytes);
+    if (!entries) {
+        report.errors.push_back(keptFileUnreadable(file, bytes.reason));
+        return report;
+    }
+    UnsavedEntries left = *entries;
+    const fs::path& folder = entries->dataFolder;
+    // Merged as this run's own save merges: the kept state as loaded is the base, the file as
+    // it is now the other side. This run's lists follow the file when they hold no edits.
+    if (entries->markings || entries->bars) {
+        const auto lock = store_.lockFolder(folder);
+        if (!lock)
+            report.errors.push_back(lock.reason);
+        const bool ours = folder == state_.dataFolder;
+        if (lock && entries->markings) {
+            ShiftMarkingList list(entries->markings->edited);
+            list.changed = true;
+            std::vector<ShiftMarking> asLoaded = entries->markings->asLoaded;
+            const SharedSaveResult result = saveShiftMarkingsShared(store_, folder, list, asLoaded);
+            addSharedOutcome(report, result, kShiftMarkingFileName);
+            if (result.saved.ok)
+                left.markings.reset();
+            if (result.saved.ok && ours && !state_.shiftMarkings.changed) {
+                state_.shiftMarkings = std::move(list);
+                state_.shiftMarkingsAsLoaded = std::move(asLoaded);
+            }
+        }
+        if (lock && entries->bars) {
+            CalendarBarList list(entries->bars->edited);
+            list.changed = true;
+            std::vector<CalendarBar> asLoaded = entries->bars->asLoaded;
+            const SharedSaveResult result = saveCalendarBarsShared(store_, folder, list, asLoaded);
+            addSharedOutcome(report, result, kCalendarBarFileName);
+            if (result.saved.ok)
+                left.bars.reset();
+            if (result.saved.ok && ours && !state_.calendarBars.changed) {
+                state_.calendarBars = std::move(list);
+                state_.calendarBarsAsLoaded = std::move(asLoaded);
+            }
+        }
+    }
+    if (entries->settings) {
+        const fs::path userFolder = userFolderOf(entries->dataRoot, entries->userName);
+        const std::string rootText = folderPathText(entries->dataRoot);
+        const LoadedSettings now = loadSettings(store_, userFolder, rootText);
+        const ProgramSettings merged = mergedSettings(
+            settingsFromFileBytes(entries->settings->asSaved, rootText),
+            settingsFromFileBytes(entries->settings->edited, rootText), now.settings);
+        if (const SaveResult saved = saveSettings(store_, userFolder, merged); !saved.ok) {
+            report.errors.push_back(saved.reason);
+        } else {
+            left.settings.reset();
+            if (userFolder == userFolderOf(state_)) {
+                ProgramSettings running = merged;
+                running.userName = state_.userName;
+                applySettings(running);
+                settingsAsSaved_ = settingsFileBytes(settings());
+            }
+        }
+    }
+
+    if (left.empty()) {
+        if (const WriteResult removed = store_.files().remove(file); !removed)
+            report.errors.push_back("Die Datei \"" + pathText(file) +
+                                    "\" konnte nicht gelöscht werden: " + removed.reason);
+    } else {
+        // What could not be written stays offered, and only that; should the file not be
+        // rewritten, what was written already is offered and merged once more.
+        if (left != *entries)
+            store_.files().replace(file, unsavedEntriesFileBytes(left));
+        report.errors.push_back("Was nicht übernommen werden konnte, wird beim nächsten Start "
+                                "wieder angeboten.");
+    }
+    return report;
 }
 
 SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today) {

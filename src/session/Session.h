@@ -7,6 +7,7 @@
 #include "platform/SessionReport.h"
 #include "platform/UserFileStore.h"
 #include "session/SessionState.h"
+#include "session/UnsavedEntries.h"
 #include "settings/DataFolderMove.h"
 #include "settings/SettingsFile.h"
 
@@ -84,13 +85,16 @@ class Session final : public UserNotes {
     void setPlaceName(std::string name) { state_.placeName = std::move(name); }
     void setAccountTargets(const AccountTargets& targets) { state_.accounts = targets; }
 
-    // Markings and bars: kept in memory, written at a login, a move and the end of the run.
+    // Markings and bars: kept in memory, written a few seconds after the last change (by the
+    // main window), at a login, a move and the end of the run.
     void storeShiftMarking(DayNumber day, int column, int code);
     // The bars as the bar window left them.
     void replaceCalendarBars(CalendarBarList bars);
     // The bulk deletion: notes go at once, markings and bars are saved (merged) at once.
     // Returns the number of notes that could not be deleted.
     int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
+    // How often the markings or bars were changed in this run.
+    int markingEdits() const { return markingEdits_; }
 
     // The notes, with the note key of the login.
     const NoteIndexes& noteIndexes() const override { return state_.noteIndexes; }
@@ -136,6 +140,27 @@ class Session final : public UserNotes {
     // Everything the end of the program writes: markings, bars and the settings. A failure
     // is reported every time, so that the user may retry.
     SessionReport saveAll();
+    // The end that nobody may be there to answer (the desktop session ends): saves as
+    // saveAll, and keeps what could not be saved in a new file in `keepFolder` for a later
+    // start. The line that tells a failure on the standard error output; empty when all was
+    // saved.
+    std::string saveAllOrKeep(const std::filesystem::path& keepFolder);
+    // What saveAll has not written: the markings and bars that are still changed, and the
+    // settings where they differ from the file as last read or written.
+    UnsavedEntries unsavedEntries() const;
+
+    // The entries that earlier ends kept in `keepFolder`, oldest first, each with the question
+    // that offers them, or why its file cannot be read.
+    struct KeptEntries {
+        std::filesystem::path file;
+        std::string question;
+        std::string problem; // German; set when there is nothing to offer
+    };
+    std::vector<KeptEntries> keptEntries(const std::filesystem::path& keepFolder);
+    // Takes over the entries kept in `file`, each merged with its file as it is now, as a save
+    // of this run would be. The file goes once all are written; otherwise it keeps what could
+    // not be written, for the next start.
+    SessionReport takeOverKeptEntries(const std::filesystem::path& file);
 
   private:
     // How a data folder is opened: to work on it, or as a report reads it.
@@ -156,6 +181,9 @@ class Session final : public UserNotes {
     SessionState state_;
     std::string lastUserName_; // as the start found it
     bool notesListed_ = false;
+    int markingEdits_ = 0;
+    // The user's settings file as last read or written: what the end need not keep.
+    std::string settingsAsSaved_;
 };
 
 // The program's state right after a start with `settings` and without data, `today` being the

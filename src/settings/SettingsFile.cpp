@@ -227,6 +227,18 @@ ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::str
     return settings;
 }
 
+ProgramSettings mergedSettings(const ProgramSettings& asSaved, const ProgramSettings& edited,
+                               ProgramSettings onDisk) {
+    for (const SettingsKey& key : kSettingsKeys)
+        std::visit(
+            [&](auto field) {
+                if (!(asSaved.*field == edited.*field))
+                    onDisk.*field = edited.*field;
+            },
+            key.field);
+    return onDisk;
+}
+
 std::string settingsFileBytes(const ProgramSettings& settings) {
     SettingsTextWriter writer;
     std::string_view currentGroup;

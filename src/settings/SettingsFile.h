@@ -30,6 +30,11 @@ LoadedSettings loadSettings(UserFileStore& store, const std::filesystem::path& u
 SaveResult saveSettings(UserFileStore& store, const std::filesystem::path& userFolder,
                         const ProgramSettings& settings);
 
+// The settings a three-way merge gives: every value the user changed from `asSaved` to
+// `edited` over `onDisk`, every other value as `onDisk` has it.
+ProgramSettings mergedSettings(const ProgramSettings& asSaved, const ProgramSettings& edited,
+                               ProgramSettings onDisk);
+
 // What "Einstellungen.dat" holds for `settings` (Windows-1252, CR LF).
 std::string settingsFileBytes(const ProgramSettings& settings);
 

@@ -3,6 +3,7 @@
 #include "markings/qt/CalendarBarDialog.h"
 #include "markings/qt/ShiftMarkingDialog.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileLock.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/PageCanvas.h"
 #include "support/TestStore.h"
@@ -30,6 +31,7 @@ struct Harness : test::MainWindowFixture {
     explicit Harness(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
         if (prepare)
             prepare(folder.path());
+        keptEntriesFolder = kept.path();
         session.applySettings(ProgramSettings{});
         openWindow(session.openDataFolder(folder.path(), {}));
     }
@@ -55,6 +57,7 @@ struct Harness : test::MainWindowFixture {
     }
 
     test::TemporaryFolder folder;
+    test::TemporaryFolder kept;
 };
 
 // Runs `answer` on the next modal window that opens.
@@ -239,6 +242,63 @@ class MainWindowMarkingsTest : public QObject {
         QCOMPARE(h.messages.shown.size(), 2);
         QVERIFY(h.messages.shown[1].startsWith(QStringLiteral("Fehler: ")));
         QVERIFY(std::filesystem::is_directory(h.folder.path() / kShiftMarkingFileName));
+    }
+
+    // A changed marking is written a few seconds after the change. While another installation
+    // holds the lock, the failure is not told; the marking stays changed and the end saves it.
+    void changesAreWrittenSoonAfterTheLastOne() {
+        for (const bool lockHeld : {false, true}) {
+            Harness h;
+            int error = 0;
+            std::optional<FileLock> held;
+            if (lockHeld)
+                held = FileLock::acquire(h.folder.path() / kFolderLockFileName, {}, error);
+            markWith(Qt::Key_U);
+            h.press(Qt::Key_1);
+            QVERIFY(h.fileBytes(kShiftMarkingFileName).empty());
+            if (!lockHeld) {
+                QTRY_COMPARE_WITH_TIMEOUT(h.fileBytes(kShiftMarkingFileName),
+                                          christmasEveRecord(2, Vacation), 5000);
+                QVERIFY(!h.state().shiftMarkings.changed);
+            } else {
+                QTest::qWait(3500); // the save has waited for the lock in vain
+                QVERIFY(h.state().shiftMarkings.changed);
+                held.reset();
+                h.press(Qt::Key_Escape);
+                QCOMPARE(h.fileBytes(kShiftMarkingFileName), christmasEveRecord(2, Vacation));
+            }
+            QVERIFY(h.messages.shown.isEmpty());
+        }
+    }
+
+    // The start offers what the last end could not save: "Ja" merges it with the file as it
+    // is now and removes the kept file, "Nein" leaves both for the next start.
+    void keptEntriesAreOfferedAtTheStart() {
+        for (const bool taken : {true, false}) {
+            Harness h([](const std::filesystem::path& folder) {
+                ShiftMarkingList other(std::vector<ShiftMarking>{{kChristmasEve, 1, Sick}});
+                QVERIFY(saveShiftMarkings(test::TestStore{}, folder, other).ok);
+            });
+            UnsavedEntries unsaved;
+            unsaved.dataFolder = h.folder.path();
+            unsaved.markings = EditedEntries<ShiftMarking>{{},
+                                                           {{kChristmasEve - 3, 2, Vacation},
+                                                            {kChristmasEve - 2, 2, Vacation},
+                                                            {kChristmasEve - 1, 2, Vacation}}};
+            const KeptEntriesFile kept =
+                keepUnsavedEntries(h.files, h.kept.path(), unsaved, {2016, 12, 23, 22, 0, 0});
+            QVERIFY(kept.failure.empty());
+            h.messages.answer = taken;
+            h.window->offerKeptEntries();
+            QCOMPARE(h.messages.shown,
+                     QStringList{QStringLiteral("Frage: Beim letzten Ende konnten 3 "
+                                                "Schichtmarkierungen nicht gespeichert werden. "
+                                                "Jetzt übernehmen?")});
+            QCOMPARE(std::filesystem::exists(kept.file), !taken);
+            const std::size_t shown = taken ? 4 : 1;
+            QCOMPARE(h.state().shiftMarkings.entries().size(), shown);
+            QCOMPARE(loadShiftMarkings(test::TestStore{}, h.folder.path()).entries().size(), shown);
+        }
     }
 };
 

@@ -19,6 +19,7 @@ void MainWindowFixture::startWindow() {
         return fontAnswer;
     };
     services.desktopSize = [this] { return desktop; };
+    services.keptEntriesFolder = keptEntriesFolder;
     window = std::make_unique<MainWindow>(session, services);
     window->startUp();
 }

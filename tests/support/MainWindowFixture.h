@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QSize>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,7 @@ struct MainWindowFixture {
     std::optional<QFont> offeredFont;
     QFont offeredInApplicationFont; // the application's font while the font chooser was open
     QSize desktop{5000, 3000};
+    std::filesystem::path keptEntriesFolder; // empty: an unasked end keeps nothing
     std::unique_ptr<MainWindow> window;
 };
 

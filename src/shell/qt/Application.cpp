@@ -14,8 +14,12 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <system_error>
+#include <thread>
 
 namespace tp {
 
@@ -61,6 +65,12 @@ class DialogCloser : public QObject {
     }
 };
 
+// The status of a run whose unasked end could not save everything.
+constexpr int kUnsavedEndStatus = 1;
+
+// How long the program may still take to end once the end of the desktop session saved it.
+constexpr std::chrono::milliseconds kEndGrace{1500};
+
 } // namespace
 
 void quitLikeEscape(MainWindow& window) {
@@ -89,12 +99,33 @@ int runTurnoplaner(QApplication& application) {
     const SessionReport started = startSessionWhileFontsLoad(session, startFolderOfProgram());
     MainWindow window(session, desktopServices(clock, messages));
 
+    // The status of the run; what an unasked end could not save is told once, on stderr.
+    bool endFailureTold = false;
+    const auto endStatus = [&window, &endFailureTold] {
+        if (window.endFailure().empty())
+            return 0;
+        if (!endFailureTold)
+            std::cerr << window.endFailure() << std::endl;
+        endFailureTold = true;
+        return kUnsavedEndStatus;
+    };
     // The end of the session quits the way Escape does, so that everything is saved; from the
-    // start on, as the first dialogs may already be open when it comes.
-    SessionEndWatcher sessionEnd([&window] { quitLikeEscape(window); });
+    // start on, as the first dialogs may already be open when it comes. Then the program ends,
+    // whatever window is open: every event loop is left, those of dialogs too, and should a
+    // window's code still hold it, it ends all the same, as nothing is left to save.
+    const auto endOfSession = [&window, &endStatus] {
+        quitLikeEscape(window);
+        const int status = endStatus();
+        QCoreApplication::exit(status);
+        std::thread([status] {
+            std::this_thread::sleep_for(kEndGrace);
+            std::_Exit(status);
+        }).detach();
+    };
+    SessionEndWatcher sessionEnd(endOfSession);
 #ifndef QT_NO_SESSIONMANAGER
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { quitLikeEscape(window); });
+                     [&endOfSession](QSessionManager&) { endOfSession(); });
 #endif
 
     window.startUp();
@@ -104,13 +135,15 @@ int runTurnoplaner(QApplication& application) {
         // Told inside the event loop, so that the end of the session can still end it.
         QTimer::singleShot(0, &window, [&] {
             window.tell(started);
+            window.offerKeptEntries();
             window.offerLastUser();
         });
         exitStatus = application.exec();
     }
     // The window ends the run by itself; an end that came some other way saves all the same.
     window.endSession(true);
-    return exitStatus;
+    const int endedStatus = endStatus();
+    return endedStatus != 0 ? endedStatus : exitStatus;
 }
 
 } // namespace tp

@@ -50,6 +50,9 @@ void showElided(QLineEdit& field, const QString& text, const QString& toolTip) {
     field.setToolTip(shown == text ? toolTip : text);
 }
 
+// A crash, a power cut or a failed end loses at most the changes of this time.
+constexpr std::chrono::milliseconds kMarkingSaveDelay{3000};
+
 bool isLeftRelease(const QEvent* event) {
     return event->type() == QEvent::MouseButtonRelease &&
            static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -89,6 +92,10 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
     neighbourPreparation_->setSingleShot(true);
     neighbourPreparation_->setInterval(0);
     connect(neighbourPreparation_, &QTimer::timeout, this, &MainWindow::prepareNeighbouringPages);
+    markingSave_ = new QTimer(this);
+    markingSave_->setSingleShot(true);
+    markingSave_->setInterval(kMarkingSaveDelay);
+    connect(markingSave_, &QTimer::timeout, this, &MainWindow::saveChangedMarkings);
     keepOnScreen(*this);
 }
 
@@ -218,16 +225,64 @@ void MainWindow::logIn(const QString& userName) {
     }
 }
 
+void MainWindow::offerKeptEntries() {
+    if (quitRequested_)
+        return; // the run ended before the question: the entries wait for the next start
+    for (const Session::KeptEntries& kept : session_.keptEntries(services_.keptEntriesFolder)) {
+        if (!kept.problem.empty()) {
+            tell({{kept.problem}, {}});
+            continue;
+        }
+        // "Nein" leaves them for the next start: they are the only copy of those entries.
+        if (!services_.messages->ask(this, QString::fromStdString(kept.question)))
+            continue;
+        tell(session_.takeOverKeptEntries(kept.file));
+        // The settings may have been this user's: the page follows them as after a login.
+        const bool fontTooLarge = !fonts_.fitToUserFont();
+        updateVacationBlockToggle();
+        rebuildPage(kNoCursorMove);
+        if (fontTooLarge) {
+            fonts_.warnFontTooLarge();
+            rebuildPage(kNoCursorMove);
+        }
+    }
+}
+
+void MainWindow::saveChangedMarkings() {
+    if (quitRequested_)
+        return;
+    // An open window may hold a copy of the bars that it hands back when it closes; what the
+    // save merges in meanwhile would go with it. The save waits until the window is closed.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        markingSave_->start();
+        return;
+    }
+    const std::vector<ShiftMarking> markingsShown = state().shiftMarkings.entries();
+    const std::vector<CalendarBar> barsShown = state().calendarBars.bars();
+    SessionReport report = session_.saveMarkingsAndBars();
+    // A failure is not told every few seconds: the changes stay marked as changed, and the end
+    // tries again and tells it.
+    report.errors.clear();
+    tell(report);
+    // Entries another installation wrote meanwhile are merged in.
+    if (state().shiftMarkings.entries() != markingsShown ||
+        state().calendarBars.bars() != barsShown)
+        rebuildPage(kNoCursorMove);
+}
+
 void MainWindow::tell(const SessionReport& report, QWidget* parent) {
     tellReport(*services_.messages, parent ? parent : this, report);
 }
 
 bool MainWindow::saveAtEnd(bool unasked) {
+    if (unasked) {
+        endFailure_ = session_.saveAllOrKeep(services_.keptEntriesFolder);
+        return true;
+    }
     for (;;) {
         const SessionReport report = session_.saveAll();
-        if (report.ok() || unasked) {
-            if (!unasked)
-                tell(report);
+        if (report.ok()) {
+            tell(report);
             return true;
         }
         QString text;
@@ -326,6 +381,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::endSession(bool unasked) {
+    markingSave_->stop();
     if (!endSaved_)
         saveAtEnd(unasked);
     endSaved_ = true;

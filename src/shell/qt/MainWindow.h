@@ -46,6 +46,8 @@ class MainWindow : public QWidget {
     // At the start: when the program was last left under another user, the login window
     // offers his name; Escape stays with the default user.
     void offerLastUser();
+    // At the start: offers each set of entries that an earlier end could not save.
+    void offerKeptEntries();
     // Tells the user what an operation reported, errors first.
     void tell(const SessionReport& report, QWidget* parent = nullptr);
 
@@ -54,12 +56,15 @@ class MainWindow : public QWidget {
     // Saves everything the end of the program writes. Asked by the user (Escape, the close
     // box), a failure is told while the window is still open, with the choice to try again
     // or to end without saving; false while the user keeps the program open. `unasked` (the
-    // desktop session ends) saves without asking.
+    // desktop session ends) saves without asking and keeps what it could not save for the
+    // next start.
     bool saveAtEnd(bool unasked);
     // Ends the run: saves as saveAtEnd does (once) and closes the window.
     void endSession(bool unasked);
     // Whether the run was ended (Escape, the close box, the end of the desktop session).
     bool quitRequested() const { return quitRequested_; }
+    // The line that tells that an unasked end could not save everything; empty when it could.
+    const std::string& endFailure() const { return endFailure_; }
     void rebuildPage(CursorMove move);
 
     const SessionState& state() const { return session_.state(); }
@@ -82,6 +87,8 @@ class MainWindow : public QWidget {
     // reads it, so that turning a page draws as fast as redrawing one.
     void prepareNeighbouringPages();
     void showSheetStatus();
+    // Writes the changed markings and bars, a few seconds after the last change.
+    void saveChangedMarkings();
 
     // The gadgets' places for the units and page width.
     void relayout();
@@ -109,6 +116,8 @@ class MainWindow : public QWidget {
     ShellServices services_;
     bool quitRequested_ = false;
     bool endSaved_ = false;
+    std::string endFailure_;
+    QTimer* markingSave_ = nullptr; // restarted by every change of the markings or bars
     QFont pageFont_;
     QImage page_;
     DayCellTable cells_;

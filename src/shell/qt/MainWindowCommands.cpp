@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace tp {
 
@@ -50,8 +51,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::runCommand(Command command) {
+    const int markingEdits = session_.markingEdits();
     if (const std::optional<CursorMove> move = perform(command))
         rebuildPage(*move);
+    if (session_.markingEdits() != markingEdits && !quitRequested_)
+        markingSave_->start();
 }
 
 std::optional<CursorMove> MainWindow::perform(Command command) {

@@ -1,6 +1,7 @@
 #include "shell/qt/ShellServices.h"
 
 #include "platform/qt/ScreenFit.h"
+#include "session/UnsavedEntries.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -28,6 +29,7 @@ ShellServices desktopServices(const Clock& clock, MessageBoxes& messages) {
         const QSize available = screen ? screen->availableGeometry().size() : QSize(800, 600);
         return available.shrunkBy(estimatedFrameMargins(QGuiApplication::font()));
     };
+    services.keptEntriesFolder = unsavedEntriesFolder(systemEnvironment());
     return services;
 }
 

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QSize>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,9 @@ struct ShellServices {
     std::function<std::optional<QFont>(QWidget* parent, QFont initial)> chooseFont;
     // Pixels available for the main window.
     std::function<QSize()> desktopSize;
+    // Where an end that nobody answers keeps what it could not save, for the next start; empty:
+    // nowhere.
+    std::filesystem::path keptEntriesFolder;
 };
 
 // The real dialogs and the primary screen.
