@@ -33,6 +33,24 @@ std::string replacedNotice(const char* fileName, int replaced) {
            std::to_string(replaced) + ". Alle übrigen Einträge beider Rechner bleiben erhalten.";
 }
 
+// Tells the user which values from another installation his own replaced, if any.
+void addAccountOutcome(SessionReport& report, const MergedAccountSave& result,
+                       const char* fileName) {
+    if (!result.saved.ok) {
+        report.errors.push_back(result.saved.reason);
+        return;
+    }
+    if (result.replacedValues.empty())
+        return;
+    std::string values;
+    for (const std::string& value : result.replacedValues)
+        values += (values.empty() ? "" : "; ") + value;
+    report.notices.push_back("Die Datei " + quoted(fileName) +
+                             " wurde inzwischen an einem anderen Rechner geändert. Werte von "
+                             "dort, die durch die hier eingegebenen ersetzt wurden: " +
+                             values + ". Alle übrigen Werte bleiben erhalten.");
+}
+
 std::string pathText(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -270,10 +288,8 @@ AccountForEntry<VacationEntry> Session::vacationForEntry(SessionReport& report) 
 
 SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered) {
     SessionReport report;
-    if (const SaveResult saved =
-            saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered);
-        !saved.ok)
-        report.errors.push_back(saved.reason);
+    addAccountOutcome(report, saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered),
+                      kHoursAccountFileName);
     refreshAccounts();
     return report;
 }
@@ -282,20 +298,18 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
                                          const VacationEntry& entered) {
     SessionReport report;
     const fs::path& folder = state_.dataFolder;
-    if (const SaveResult saved =
-            saveVacationAccountMerged(store_, folder, asOpened.vacation, entered.vacation);
-        !saved.ok) {
-        report.errors.push_back(saved.reason);
-    } else if (entered.baseCrew != asOpened.baseCrew) {
+    const MergedAccountSave saved =
+        saveVacationAccountMerged(store_, folder, asOpened.vacation, entered.vacation);
+    addAccountOutcome(report, saved, kVacationAccountFileName);
+    if (saved.saved.ok && entered.baseCrew != asOpened.baseCrew) {
         // Of the hours file only the base crew changes here: the merge takes every other field
         // from the file as it is now.
         HoursAccount wasCrew;
         wasCrew.baseCrew = asOpened.baseCrew;
         HoursAccount withCrew = wasCrew;
         withCrew.baseCrew = entered.baseCrew;
-        if (const SaveResult crew = saveHoursAccountMerged(store_, folder, wasCrew, withCrew);
-            !crew.ok)
-            report.errors.push_back(crew.reason);
+        addAccountOutcome(report, saveHoursAccountMerged(store_, folder, wasCrew, withCrew),
+                          kHoursAccountFileName);
     }
     refreshAccounts();
     return report;
