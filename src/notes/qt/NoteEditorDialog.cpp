@@ -256,7 +256,8 @@ void NoteEditorDialog::reject() {
 }
 
 void NoteEditorDialog::leave() {
-    const QString finalText = QString::fromStdString(withoutTrailingControls(text().toStdString()));
+    const QString finalText = QString::fromStdString(
+        withoutTypedTrailingBreaks(text().toStdString(), loadedText_.toStdString()));
     if (repetitionChanged() && !mayOverwrite()) {
         // The user keeps the other note of that repetition: nothing is saved.
         accept();
@@ -275,12 +276,7 @@ void NoteEditorDialog::leave() {
                                      QString::fromStdString(*kept));
         return;
     }
-    // A note read with a wrong password may end in control characters; left as it was, it is
-    // not written again without them.
-    const QString loadedFinalText =
-        QString::fromStdString(withoutTrailingControls(loadedText_.toStdString()));
-    const bool mustSave =
-        finalText != loadedFinalText || finalText.isEmpty() || repetitionChanged();
+    const bool mustSave = finalText != loadedText_ || finalText.isEmpty() || repetitionChanged();
     if (mustSave && holdsUnreadableCharacters(finalText) &&
         !context_.messages.ask(
             this, QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort "
