@@ -32,6 +32,12 @@ std::string withoutTypedTrailingBreaks(std::string text, std::string_view opened
     return text;
 }
 
+std::string bothNoteTexts(std::string_view otherText, std::string_view ownText) {
+    if (otherText.empty() || ownText.empty())
+        return std::string(otherText.empty() ? ownText : otherText);
+    return std::string(otherText) + "\r\n--------------------\r\n" + std::string(ownText);
+}
+
 int periodOfPeriodicFileName(const std::string& fileName) {
     const std::size_t dot = fileName.find('.');
     return dot == std::string::npos ? 0 : leadingNumber(std::string_view(fileName).substr(dot + 1));

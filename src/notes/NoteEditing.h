@@ -14,6 +14,10 @@ namespace tp {
 // delete, so that only breaks and tabs beyond those the note ended with are dropped.
 std::string withoutTypedTrailingBreaks(std::string text, std::string_view opened);
 
+// A note that two installations changed, both kept: the text of the other one, a separating
+// line, then this one's (each alone when the other is empty). Texts with CR LF line breaks.
+std::string bothNoteTexts(std::string_view otherText, std::string_view ownText);
+
 // The period of a periodic note file name: the number after its first ".".
 int periodOfPeriodicFileName(const std::string& fileName);
 

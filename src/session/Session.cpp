@@ -5,6 +5,7 @@
 #include "model/Today.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
+#include "platform/Windows1252.h"
 #include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 
@@ -227,11 +228,41 @@ std::optional<std::string> Session::whyNoteIsKept(const std::string& fileName) c
     return refusedUnreadableFile(file).reason;
 }
 
-SessionReport Session::saveNote(NoteKind kind, const std::string& fileName,
-                                const std::string& text) {
+NoteSaving Session::saveNote(NoteKind kind, const std::string& fileName, const std::string& text,
+                             const std::optional<std::string>& asOpened) {
+    NoteSaving saving;
+    if (state_.dataFolder.empty())
+        return saving;
+    saving.report = saveNoteUnderLock(kind, fileName, text, asOpened, saving.changedMeanwhile);
+    return saving;
+}
+
+// Read, compare and write under the lock, as the markings are, so that an installation on the
+// same data folder cannot change the note in between.
+SessionReport Session::saveNoteUnderLock(NoteKind kind, const std::string& fileName,
+                                         const std::string& text,
+                                         const std::optional<std::string>& asOpened,
+                                         std::optional<std::string>& changedMeanwhile) {
     SessionReport report;
-    if (const SaveResult written = writeNoteFile(store_, state_.dataFolder, state_.noteIndexes,
-                                                 kind, fileName, text, state_.notePassword);
+    const fs::path& folder = state_.dataFolder;
+    const auto lock = store_.lockFolder(folder);
+    if (!lock) {
+        report.errors.push_back(lock.reason);
+        return report;
+    }
+    const StoredNote now = readStoredNote(store_, folder, fileName, state_.notePassword);
+    if (now.status == DataFileStatus::Unreadable) {
+        report.errors.push_back(refusedUnreadableFile(noteFilePath(folder, fileName)).reason);
+        return report;
+    }
+    // Changed there to what is saved here is no change to ask about.
+    if (std::string textNow = utf8FromWindows1252(now.text);
+        asOpened && textNow != *asOpened && textNow != text) {
+        changedMeanwhile = std::move(textNow);
+        return report;
+    }
+    if (const SaveResult written = writeNoteFile(store_, folder, state_.noteIndexes, kind, fileName,
+                                                 text, state_.notePassword);
         !written.ok)
         report.errors.push_back(written.reason);
     return report;

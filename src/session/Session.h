@@ -92,8 +92,8 @@ class Session final : public UserNotes {
     const NoteIndexes& noteIndexes() const override { return state_.noteIndexes; }
     StoredNote note(const std::string& fileName) override;
     std::optional<std::string> whyNoteIsKept(const std::string& fileName) const override;
-    SessionReport saveNote(NoteKind kind, const std::string& fileName,
-                           const std::string& text) override;
+    NoteSaving saveNote(NoteKind kind, const std::string& fileName, const std::string& text,
+                        const std::optional<std::string>& asOpened) override;
     // Every note that applies to `day`, as the notes window shows them; empty when none.
     std::string notesOfDay(DayNumber day);
     // The note line of the status panel for `day`.
@@ -140,6 +140,10 @@ class Session final : public UserNotes {
     SessionReport saveSettingsFile();
 
     SessionReport rememberLastUser();
+    SessionReport saveNoteUnderLock(NoteKind kind, const std::string& fileName,
+                                    const std::string& text,
+                                    const std::optional<std::string>& asOpened,
+                                    std::optional<std::string>& changedMeanwhile);
 
     UserFileStore store_;
     const Clock& clock_;

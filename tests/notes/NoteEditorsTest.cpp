@@ -37,10 +37,12 @@ class Notes {
         std::ifstream in(folder.path() / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    // The notes of the folder; the lock under which they are saved is none.
     QStringList files() const {
         QStringList names;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            names.append(QString::fromStdString(entry.path().filename().string()));
+            if (entry.path().filename() != kFolderLockFileName)
+                names.append(QString::fromStdString(entry.path().filename().string()));
         names.sort();
         return names;
     }
@@ -142,6 +144,41 @@ class NoteEditorsTest : public QObject {
         const std::string reread = NoteCipher("geheim").decipherNote(notes.bytesOf("20161124.txt"));
         QCOMPARE(reread.substr(0, note.size()), note);
         QCOMPARE(reread.size(), note.size() + (answer ? 7 : 0));
+    }
+
+    // Another installation changed the note while it was open: keep both, overwrite, or go
+    // back to the editor.
+    void noteChangedMeanwhileAsks_data() {
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<std::string>("stored");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("Beide behalten")
+            << 0 << std::string("Oma\r\nKuchen\r\n--------------------\r\nOma um 3") << false;
+        QTest::newRow("Überschreiben") << 1 << std::string("Oma um 3") << false;
+        QTest::newRow("Zurück zur Eingabe") << 2 << std::string("Oma\r\nKuchen") << true;
+    }
+    void noteChangedMeanwhileAsks() {
+        QFETCH(int, pick);
+        QFETCH(std::string, stored);
+        QFETCH(bool, stillOpen);
+        Notes notes;
+        notes.put("20161124.txt", "Oma");
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.show();
+        std::ofstream(notes.folder.path() / "20161124.txt", std::ios::binary) << "Oma\r\nKuchen";
+        editor.textField()->setPlainText(QStringLiteral("Oma um 3"));
+        notes.messages.picks = {pick};
+        editor.saveButton()->click();
+        QCOMPARE(notes.messages.shown,
+                 QStringList{QStringLiteral(
+                     "Frage: Die Tagesnotiz für den 24.12.2016 wurde inzwischen an einem anderen "
+                     "Rechner geändert. Dort steht jetzt:\n\nOma\nKuchen\n\nSollen beide Texte "
+                     "behalten werden (der andere zuerst, durch eine Linie getrennt), soll der "
+                     "andere überschrieben werden, oder zurück zur Eingabe? [Beide behalten|"
+                     "Überschreiben|Zurück zur Eingabe]")});
+        QCOMPARE(notes.bytesOf("20161124.txt"), stored);
+        QCOMPARE(editor.isVisible(), stillOpen);
+        QCOMPARE(editor.text(), QStringLiteral("Oma um 3"));
     }
 
     void undoAllAndClearText() {

@@ -262,7 +262,7 @@ TEST(SharedFolder, UnreadableFilesAreNeverReplaced) {
     const fs::path note = shared.path() / "20161124.txt";
     ASSERT_EQ(::mkfifo(note.c_str(), 0600), 0);
     EXPECT_EQ(run.session.note("20161124.txt").status, DataFileStatus::Unreadable);
-    EXPECT_FALSE(run.session.saveNote(NoteKind::Day, "20161124.txt", "").ok());
+    EXPECT_FALSE(run.session.saveNote(NoteKind::Day, "20161124.txt", "", std::nullopt).ok());
     EXPECT_TRUE(fs::is_fifo(note));
 #endif
 }

@@ -283,23 +283,80 @@ void NoteEditorDialog::leave() {
                                  "richtig?\nSoll sie trotzdem gespeichert werden?")))
         return; // the stored note stays as it is; the text stays in the field
     if (mustSave) {
-        const SessionReport result =
-            context_.notes.saveNote(kind(), fileName(), finalText.toStdString());
-        changedNotes_ = true;
-        if (!result.ok()) {
-            // A text that could not be stored stays in the field.
-            context_.messages.inform(this, QStringLiteral("Fehler"),
-                                     noteDescription() + QStringLiteral(" wurde nicht ") +
-                                         (finalText.isEmpty() ? QStringLiteral("gelöscht")
-                                                              : QStringLiteral("gespeichert")) +
-                                         QStringLiteral(".\n") +
-                                         QString::fromStdString(result.errors.front()));
-            if (!finalText.isEmpty())
-                return;
-        }
+        if (!store(finalText))
+            return;
         repetitionSaved();
     }
     accept();
+}
+
+bool NoteEditorDialog::store(QString finalText) {
+    // Under a changed repetition the text goes to another file, and the question before
+    // (mayOverwrite) has settled what becomes of that one.
+    std::optional<std::string> asOpened;
+    if (!repetitionChanged())
+        asOpened = loadedText_.toStdString();
+    NoteSaving saving;
+    // Asked again when the note changed once more while the user was deciding.
+    while ((saving = context_.notes.saveNote(kind(), fileName(), finalText.toStdString(), asOpened))
+               .changedMeanwhile) {
+        const QString otherText = QString::fromStdString(*saving.changedMeanwhile);
+        switch (askAboutOtherChange(otherText)) {
+        case OtherChange::KeepBoth:
+            finalText = QString::fromStdString(
+                bothNoteTexts(otherText.toStdString(), finalText.toStdString()));
+            if (finalText.size() > kNoteLengthLimit) {
+                context_.messages.inform(
+                    this, QStringLiteral("Info"),
+                    QStringLiteral("Beide Texte zusammen sind länger als %1 Zeichen und passen "
+                                   "nicht in eine Notiz.")
+                        .arg(kNoteLengthLimit));
+                return false;
+            }
+            break;
+        case OtherChange::Overwrite:
+            break;
+        case OtherChange::BackToEditor:
+            return false;
+        }
+        asOpened = saving.changedMeanwhile;
+    }
+    changedNotes_ = true;
+    if (saving.report.ok())
+        return true;
+    // A text that could not be stored stays in the field.
+    context_.messages.inform(
+        this, QStringLiteral("Fehler"),
+        noteDescription() + QStringLiteral(" wurde nicht ") +
+            (finalText.isEmpty() ? QStringLiteral("gelöscht") : QStringLiteral("gespeichert")) +
+            QStringLiteral(".\n") + QString::fromStdString(saving.report.errors.front()));
+    return finalText.isEmpty();
+}
+
+NoteEditorDialog::OtherChange NoteEditorDialog::askAboutOtherChange(const QString& otherText) {
+    // Enough of the other text to recognise it.
+    constexpr int kShownCharacters = 400;
+    QString shown = otherText;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.size() > kShownCharacters)
+        shown = shown.left(kShownCharacters) + QStringLiteral("…");
+    const QString what =
+        otherText.isEmpty()
+            ? QStringLiteral(" wurde inzwischen an einem anderen Rechner gelöscht.")
+            : QStringLiteral(" wurde inzwischen an einem anderen Rechner geändert. Dort steht "
+                             "jetzt:\n\n") +
+                  shown;
+    const int choice = context_.messages.chooseAmong(
+        this, QStringLiteral("Frage"),
+        noteDescription() + what +
+            QStringLiteral("\n\nSollen beide Texte behalten werden (der andere zuerst, durch "
+                           "eine Linie getrennt), soll der andere überschrieben werden, oder "
+                           "zurück zur Eingabe?"),
+        {QStringLiteral("Beide behalten"), QStringLiteral("Überschreiben"),
+         QStringLiteral("Zurück zur Eingabe")});
+    return choice == 0   ? OtherChange::KeepBoth
+           : choice == 1 ? OtherChange::Overwrite
+                         : OtherChange::BackToEditor;
 }
 
 } // namespace tp

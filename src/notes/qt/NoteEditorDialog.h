@@ -96,6 +96,11 @@ class NoteEditorDialog : public QDialog {
   private:
     void limitLength();
     void warnOfUnreadableCharacters();
+    // Writes `finalText` as the note; asks when another installation changed the note since it
+    // was opened. False: the editor stays open.
+    bool store(QString finalText);
+    enum class OtherChange { KeepBoth, Overwrite, BackToEditor };
+    OtherChange askAboutOtherChange(const QString& otherText);
     // Unsaved changes to the note shown before are dropped.
     void stepTo(int entry);
     // Applies the save rule and closes; stays open when the note could not be written.
