@@ -27,8 +27,11 @@ class UserNotes {
     // The note `fileName` in UTF-8; one that is there but cannot be read comes back Unreadable
     // and is kept from then on.
     virtual StoredNote note(const std::string& fileName) = 0;
-    // Why the note `fileName` is neither replaced nor deleted (German): it could not be read.
-    // Nothing when it may be written.
+    // Why the note `fileName` may only be read (German): the password of the login does not
+    // fit the notes, so nothing may be written under it. Nothing when it may be changed.
+    virtual std::optional<std::string> whyNoteIsReadOnly(const std::string& fileName) const = 0;
+    // Why the note `fileName` is neither replaced nor deleted (German): it could not be read,
+    // or it may only be read. Nothing when it may be written.
     virtual std::optional<std::string> whyNoteIsKept(const std::string& fileName) const = 0;
     // Stores the UTF-8 `text` as the note `fileName` of `kind` (an empty text deletes it) and
     // rebuilds that kind's index; on failure the old file stays as it was. With `asOpened`,

@@ -24,6 +24,7 @@ void takeOverSettings(SessionState& state, const ProgramSettings& settings, int 
     state.switches.schoolHolidays = settings.showSchoolHolidays;
     state.switches.weekNumbers = settings.showWeekNumbers;
     state.userName = settings.userName;
+    state.notePasswordCheck = settings.notePasswordCheck;
     state.calendarType =
         calendarTypeFromNumber(settings.calendarType).value_or(CalendarType::WendringPm1);
     state.switches.vacationBlock = settings.showVacationBlock;
@@ -57,6 +58,7 @@ ProgramSettings settingsOf(const SessionState& state) {
     if (!state.dataFolder.empty())
         settings.userDataFolder = folderPathText(state.dataFolder.parent_path());
     settings.userName = state.userName;
+    settings.notePasswordCheck = state.notePasswordCheck;
     settings.calendarType = static_cast<std::int8_t>(numberOf(state.calendarType));
     settings.showVacationBlock = state.switches.vacationBlock;
     settings.targetHours38 = state.targetHours38;

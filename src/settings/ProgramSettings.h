@@ -30,6 +30,9 @@ struct ProgramSettings {
     // Kept in the default user's file only: the user who last left the program, if another;
     // written only then, so files without it stay as they were.
     std::string lastUserName;
+    // The check value of the user's note password, a salted hash the password cannot be
+    // recovered from; written only once made, so files without it stay as they were.
+    std::string notePasswordCheck;
     // [Astronomie]
     double latitude = 48.47;   // degrees.minutes, north positive
     double longitude = -12.52; // degrees.minutes, west positive

@@ -56,6 +56,7 @@ constexpr auto kSettingsKeys = std::to_array<SettingsKey>({
     {kProgramGroup, "UrlaubZyklus", &ProgramSettings::vacationCycle},
     {kProgramGroup, "Stundenlohn", &ProgramSettings::hourlyWageCents},
     {kProgramGroup, "LetzterAnwender", &ProgramSettings::lastUserName},
+    {kProgramGroup, "NotizPrüfwert", &ProgramSettings::notePasswordCheck},
     {kAstronomyGroup, "Breite", &ProgramSettings::latitude},
     {kAstronomyGroup, "Länge", &ProgramSettings::longitude},
     {kAstronomyGroup, "Zeitzone", &ProgramSettings::timeZone},
@@ -135,8 +136,12 @@ bool isWritten(const ProgramSettings& settings, const SettingsField& field) {
     const auto* cents = std::get_if<std::optional<std::int32_t> ProgramSettings::*>(&field);
     if (cents)
         return (settings.**cents).has_value();
+    // The texts a file may be without are written only when there is one.
     const auto* text = std::get_if<std::string ProgramSettings::*>(&field);
-    return !text || *text != &ProgramSettings::lastUserName || !settings.lastUserName.empty();
+    if (text &&
+        (*text == &ProgramSettings::lastUserName || *text == &ProgramSettings::notePasswordCheck))
+        return !(settings.**text).empty();
+    return true;
 }
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {

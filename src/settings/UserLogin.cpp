@@ -110,6 +110,7 @@ UserSwitch switchUser(UserFileStore& store, const std::filesystem::path& dataRoo
         // The new user starts with the current values and keeps his data in his own folder.
         settings.userName = newName;
         settings.userDataFolder = folderPathText(dataRoot);
+        settings.notePasswordCheck.clear(); // his notes will have a password of their own
         saveSettings(store, userFolder, settings);
         result.newUser = true;
     } else if (!std::filesystem::is_directory(userFolder, error)) {

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tp {
 
 namespace {
@@ -140,31 +142,44 @@ QString NoteEditorDialog::text() const {
 
 void NoteEditorDialog::load(const QString& storedText) {
     loadedText_ = storedText;
+    const auto readOnly = context_.notes.whyNoteIsReadOnly(fileName());
+    showReadOnly(readOnly.has_value());
     textField_->setPlainText(fieldForm(storedText));
     textField_->moveCursor(QTextCursor::End);
     textField_->setFocus();
-    if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
+    if (readOnly) {
+        if (!readOnlyToldDone_) {
+            readOnlyToldDone_ = true;
+            tellWhenShown(QString::fromStdString(*readOnly));
+        }
+    } else if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
         unreadableWarningDone_ = true;
-        if (isVisible())
-            warnOfUnreadableCharacters();
-        else
-            unreadableWarningDue_ = true;
+        tellWhenShown(
+            QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
     }
+}
+
+void NoteEditorDialog::showReadOnly(bool readOnly) {
+    readOnlyNote_ = readOnly;
+    textField_->setReadOnly(readOnly);
+    for (QPushButton* button : {saveButton_, undoAllButton_, clearTextButton_, deleteNoteButton_})
+        button->setEnabled(!readOnly);
+}
+
+void NoteEditorDialog::tellWhenShown(const QString& message) {
+    if (isVisible())
+        context_.messages.inform(this, QStringLiteral("Info"), message);
+    else
+        dueInfo_ = message;
 }
 
 void NoteEditorDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!unreadableWarningDue_)
+    if (dueInfo_.isEmpty())
         return;
-    unreadableWarningDue_ = false;
-    // Once the editor is on screen, so that the message stands over the note it speaks of.
-    QTimer::singleShot(0, this, &NoteEditorDialog::warnOfUnreadableCharacters);
-}
-
-void NoteEditorDialog::warnOfUnreadableCharacters() {
-    context_.messages.inform(
-        this, QStringLiteral("Info"),
-        QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
+    QTimer::singleShot(0, this, [this, message = std::exchange(dueInfo_, {})] {
+        context_.messages.inform(this, QStringLiteral("Info"), message);
+    });
 }
 
 QString NoteEditorDialog::readNote(const std::string& fileName) {
@@ -256,6 +271,12 @@ void NoteEditorDialog::reject() {
 }
 
 void NoteEditorDialog::leave() {
+    // A note that may only be read stays as it is, under whatever repetition: the user was
+    // told when it opened.
+    if (readOnlyNote_) {
+        accept();
+        return;
+    }
     const QString finalText = QString::fromStdString(
         withoutTypedTrailingBreaks(text().toStdString(), loadedText_.toStdString()));
     if (repetitionChanged() && !mayOverwrite()) {
