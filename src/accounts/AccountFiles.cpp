@@ -1,8 +1,10 @@
 #include "accounts/AccountFiles.h"
 
+#include "accounts/AccountEntryText.h"
 #include "platform/LittleEndian.h"
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace tp {
@@ -113,18 +115,80 @@ Field mergedField(const Field& asLoaded, const Field& edited, const Field& onDis
 
 // Under the folder's lock: `writeMerged` gets the file's bytes as they are now.
 template <typename WriteMerged>
-SaveResult saveMerged(UserFileStore& store, const std::filesystem::path& folder,
-                      const char* fileName, WriteMerged writeMerged) {
+MergedAccountSave saveMerged(UserFileStore& store, const std::filesystem::path& folder,
+                             const char* fileName, WriteMerged writeMerged) {
     const std::filesystem::path file = folder / fileName;
     if (store.isUnreadable(file))
-        return refusedUnreadableFile(file);
+        return {refusedUnreadableFile(file), {}};
     const auto lock = store.lockFolder(folder);
     if (!lock)
-        return {false, lock.reason};
+        return {{false, lock.reason}, {}};
     const DataFileBytes now = store.read(file, kLargestAccountFile);
     if (now.status == DataFileStatus::Unreadable)
-        return refusedUnreadableFile(file);
+        return {refusedUnreadableFile(file), {}};
     return writeMerged(now.bytes);
+}
+
+// The values of the fields that both installations changed, each as "label value from there
+// (jetzt value from here)".
+template <typename Account> class ReplacedValues {
+  public:
+    ReplacedValues(const Account& asLoaded, const Account& edited, const Account& onDisk)
+        : asLoaded_(asLoaded), edited_(edited), onDisk_(onDisk) {}
+
+    template <typename Field, typename Shown>
+    void add(Field Account::*field, std::string_view label, Shown shown) {
+        const Field& here = edited_.*field;
+        const Field& there = onDisk_.*field;
+        if (here != asLoaded_.*field && there != asLoaded_.*field && here != there)
+            values.push_back(std::string(label) + shown(onDisk_) + " (jetzt " + shown(edited_) +
+                             ")");
+    }
+
+    std::vector<std::string> values;
+
+  private:
+    const Account& asLoaded_;
+    const Account& edited_;
+    const Account& onDisk_;
+};
+
+std::string dateText(DayNumber day) {
+    const CivilDate date = civilFromDayNumber(day);
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, date.year);
+    return text;
+}
+
+std::vector<std::string> replacedHoursValues(const HoursAccount& asLoaded,
+                                             const HoursAccount& edited,
+                                             const HoursAccount& onDisk) {
+    ReplacedValues replaced(asLoaded, edited, onDisk);
+    replaced.add(&HoursAccount::startDay, "Stunden am ",
+                 [](const HoursAccount& account) { return dateText(account.startDay); });
+    replaced.add(&HoursAccount::hours, "Stunden ", [](const HoursAccount& account) {
+        const std::string shown = hoursFieldText(account.hours, account.minutesMode);
+        return shown.empty() ? std::string("0") : shown;
+    });
+    replaced.add(&HoursAccount::baseCrew, "Stammschicht ", [](const HoursAccount& account) {
+        constexpr const char* kCrews[] = {"rot", "blau", "gelb", "grün", "braun"};
+        return std::string(account.baseCrew >= 0 && account.baseCrew < 5 ? kCrews[account.baseCrew]
+                                                                         : "?");
+    });
+    // The two switches cannot be replaced: changed on both, they were changed alike.
+    return std::move(replaced.values);
+}
+
+std::vector<std::string> replacedVacationValues(const VacationAccount& asLoaded,
+                                                const VacationAccount& edited,
+                                                const VacationAccount& onDisk) {
+    ReplacedValues replaced(asLoaded, edited, onDisk);
+    replaced.add(&VacationAccount::startDay, "Resturlaub am ",
+                 [](const VacationAccount& account) { return dateText(account.startDay); });
+    replaced.add(&VacationAccount::remainingDays, "Tage ", [](const VacationAccount& account) {
+        return std::to_string(account.remainingDays);
+    });
+    return std::move(replaced.values);
 }
 
 } // namespace
@@ -146,22 +210,27 @@ VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
             mergedField(asLoaded.remainingDays, edited.remainingDays, onDisk.remainingDays)};
 }
 
-SaveResult saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
-                                  const HoursAccount& asLoaded, const HoursAccount& edited) {
+MergedAccountSave saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                         const HoursAccount& asLoaded, const HoursAccount& edited) {
     return saveMerged(store, folder, kHoursAccountFileName, [&](const std::string& bytesNow) {
-        return saveHoursAccount(
-            store, folder,
-            mergedHoursAccount(asLoaded, edited, hoursAccountFromFileBytes(bytesNow)));
+        const HoursAccount onDisk = hoursAccountFromFileBytes(bytesNow);
+        const SaveResult saved =
+            saveHoursAccount(store, folder, mergedHoursAccount(asLoaded, edited, onDisk));
+        return MergedAccountSave{saved, saved.ok ? replacedHoursValues(asLoaded, edited, onDisk)
+                                                 : std::vector<std::string>{}};
     });
 }
 
-SaveResult saveVacationAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
-                                     const VacationAccount& asLoaded,
-                                     const VacationAccount& edited) {
+MergedAccountSave saveVacationAccountMerged(UserFileStore& store,
+                                            const std::filesystem::path& folder,
+                                            const VacationAccount& asLoaded,
+                                            const VacationAccount& edited) {
     return saveMerged(store, folder, kVacationAccountFileName, [&](const std::string& bytesNow) {
-        return saveVacationAccount(
-            store, folder,
-            mergedVacationAccount(asLoaded, edited, vacationAccountFromFileBytes(bytesNow)));
+        const VacationAccount onDisk = vacationAccountFromFileBytes(bytesNow);
+        const SaveResult saved =
+            saveVacationAccount(store, folder, mergedVacationAccount(asLoaded, edited, onDisk));
+        return MergedAccountSave{saved, saved.ok ? replacedVacationValues(asLoaded, edited, onDisk)
+                                                 : std::vector<std::string>{}};
     });
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tp {
 
@@ -66,13 +67,22 @@ HoursAccount mergedHoursAccount(const HoursAccount& asLoaded, const HoursAccount
 VacationAccount mergedVacationAccount(const VacationAccount& asLoaded,
                                       const VacationAccount& edited, const VacationAccount& onDisk);
 
+// What a merged save of an account did: whether it was written, and each value that another
+// installation had saved meanwhile in a field the user changed too, which his value replaced,
+// as the window names it ("Stunden 12,50 (jetzt 10,00)"), in the order of the window's fields.
+struct MergedAccountSave {
+    SaveResult saved;
+    std::vector<std::string> replacedValues;
+};
+
 // Read, merge (as above) and replace the file under the lock of the data folder. A file that
 // could not be read, at opening the window or now, is left as it is.
-SaveResult saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
-                                  const HoursAccount& asLoaded, const HoursAccount& edited);
-SaveResult saveVacationAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
-                                     const VacationAccount& asLoaded,
-                                     const VacationAccount& edited);
+MergedAccountSave saveHoursAccountMerged(UserFileStore& store, const std::filesystem::path& folder,
+                                         const HoursAccount& asLoaded, const HoursAccount& edited);
+MergedAccountSave saveVacationAccountMerged(UserFileStore& store,
+                                            const std::filesystem::path& folder,
+                                            const VacationAccount& asLoaded,
+                                            const VacationAccount& edited);
 
 // At the first use in a new year the account starts afresh: a start day before 1 January of
 // today's year becomes that day, with no days left.

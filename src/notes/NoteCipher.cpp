@@ -4,12 +4,35 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tp {
 
 namespace {
+
 constexpr std::size_t kDigitsPerCharacter = 3;
-}
+
+// The Windows-1252 characters of typed text: letters, digits, punctuation (the printable ASCII
+// characters, quotes, dashes, "€", "§", "°" and the like) and blanks, line breaks and tabs.
+// Symbols such as "©", "±" or "¤" are not among them.
+constexpr std::array<bool, 256> kTypedCharacters = [] {
+    std::array<bool, 256> typed{};
+    for (const int code : {'\t', '\n', '\r'})
+        typed[code] = true;
+    for (int code = 0x20; code < 0x7F; ++code)
+        typed[code] = true;
+    for (const int code : {0x80, 0x82, 0x83, 0x84, 0x85, 0x8A, 0x8B, 0x8C, 0x8E, 0x91, 0x92, 0x93,
+                           0x94, 0x95, 0x96, 0x97, 0x9A, 0x9B, 0x9C, 0x9E, 0x9F, 0xA0, 0xA1, 0xA7,
+                           0xAA, 0xAB, 0xB0, 0xB2, 0xB3, 0xB5, 0xB7, 0xB9, 0xBA, 0xBB, 0xBF})
+        typed[code] = true;
+    for (int code = 0xC0; code <= 0xFF; ++code)
+        typed[code] = code != 0xD7 && code != 0xF7; // all letters but "×" and "÷"
+    return typed;
+}();
+static_assert(kTypedCharacters['a'] && kTypedCharacters[0xE4] && kTypedCharacters[0x80] &&
+              !kTypedCharacters[0x00] && !kTypedCharacters[0xA9] && !kTypedCharacters[0xD7]);
+
+} // namespace
 
 NoteCipher::NoteCipher(std::string_view passwordUtf8) : key_(windows1252FromUtf8(passwordUtf8)) {}
 
@@ -59,6 +82,15 @@ bool isUnreadableNoteCharacter(char character) {
 
 bool hasUnreadableCharacters(std::string_view text) {
     return std::any_of(text.begin(), text.end(), isUnreadableNoteCharacter);
+}
+
+bool isPlausibleNoteText(std::string_view text) {
+    if (hasUnreadableCharacters(text))
+        return false;
+    const auto typed = std::count_if(text.begin(), text.end(), [](char character) {
+        return kTypedCharacters[static_cast<unsigned char>(character)];
+    });
+    return 2 * static_cast<std::size_t>(typed) >= text.size();
 }
 
 std::string shownNoteText(std::string_view text) {

@@ -34,6 +34,11 @@ class NoteCipher {
 bool isUnreadableNoteCharacter(char character);
 bool hasUnreadableCharacters(std::string_view text);
 
+// Whether a deciphered note (Windows-1252) reads like text someone typed: no unreadable
+// character, and at least half of it letters, digits, punctuation or blanks. A note deciphered
+// with a wrong password seldom is; an empty one always is.
+bool isPlausibleNoteText(std::string_view text);
+
 // A deciphered note (Windows-1252) as UTF-8 for reading, each unreadable character as "�" (U+FFFD).
 std::string shownNoteText(std::string_view text);
 

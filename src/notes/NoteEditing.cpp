@@ -12,12 +12,30 @@ bool isInLastWeekOfMonth(const CivilDate& date) {
     return dayNumberOf(date) + 7 >= nextFirst;
 }
 
+bool isBreakOrTab(char character) {
+    return character == '\r' || character == '\n' || character == '\t';
+}
+
+std::size_t trailingBreaks(std::string_view text) {
+    std::size_t count = 0;
+    while (count < text.size() && isBreakOrTab(text[text.size() - 1 - count]))
+        ++count;
+    return count;
+}
+
 } // namespace
 
-std::string withoutTrailingControls(std::string text) {
-    while (!text.empty() && static_cast<unsigned char>(text.back()) < 32)
-        text.pop_back();
+std::string withoutTypedTrailingBreaks(std::string text, std::string_view opened) {
+    // Other control characters are never typed: they come from a wrong password and stay.
+    const std::size_t typed = trailingBreaks(text);
+    text.resize(text.size() - typed + std::min(typed, trailingBreaks(opened)));
     return text;
+}
+
+std::string bothNoteTexts(std::string_view otherText, std::string_view ownText) {
+    if (otherText.empty() || ownText.empty())
+        return std::string(otherText.empty() ? ownText : otherText);
+    return std::string(otherText) + "\r\n--------------------\r\n" + std::string(ownText);
 }
 
 int periodOfPeriodicFileName(const std::string& fileName) {

@@ -4,12 +4,19 @@
 #include "notes/NoteFiles.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tp {
 
-// A note is stored without the line breaks and tabs typed after its last character.
-std::string withoutTrailingControls(std::string text);
+// The text an editor stores: without the line breaks and tabs typed after its last character,
+// but with every character the note had when it was opened (`opened`) and the user did not
+// delete, so that only breaks and tabs beyond those the note ended with are dropped.
+std::string withoutTypedTrailingBreaks(std::string text, std::string_view opened);
+
+// A note that two installations changed, both kept: the text of the other one, a separating
+// line, then this one's (each alone when the other is empty). Texts with CR LF line breaks.
+std::string bothNoteTexts(std::string_view otherText, std::string_view ownText);
 
 // The period of a periodic note file name: the number after its first ".".
 int periodOfPeriodicFileName(const std::string& fileName);

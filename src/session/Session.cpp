@@ -3,8 +3,11 @@
 #include "markings/SharedMarkingFiles.h"
 #include "model/BlockCrewOrder.h"
 #include "model/Today.h"
+#include "notes/NoteCipher.h"
+#include "notes/NotePasswordCheck.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
+#include "platform/Windows1252.h"
 #include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
 
@@ -38,6 +41,45 @@ std::string replacedNotice(const char* fileName, int replaced) {
            " wurde inzwischen an einem anderen Rechner geändert. Einträge von dort, die durch "
            "die hier geänderten ersetzt wurden: " +
            std::to_string(replaced) + ". Alle übrigen Einträge beider Rechner bleiben erhalten.";
+}
+
+// Enough notes to judge a password by, few enough to read at a login: the newest day notes,
+// then those of the other kinds.
+constexpr std::size_t kJudgedDayNotes = 16;
+constexpr std::size_t kJudgedNotes = 24;
+
+std::vector<std::string> notesToJudgeBy(const NoteIndexes& indexes) {
+    std::vector<std::string> names;
+    for (auto code = indexes.dayNotes.rbegin();
+         code != indexes.dayNotes.rend() && names.size() < kJudgedDayNotes; ++code)
+        names.push_back(dayNoteFileName(*code));
+    for (const PeriodicNoteEntry& entry : indexes.periodicNotes)
+        names.push_back(periodicNoteFileName(entry.anchor, entry.period));
+    for (const std::int32_t code : indexes.yearlyNotes)
+        names.push_back(yearlyNoteFileName(code));
+    for (const std::int32_t code : indexes.weekdayNotes)
+        names.push_back(weekdayNoteFileName(code));
+    if (names.size() > kJudgedNotes)
+        names.resize(kJudgedNotes);
+    return names;
+}
+
+// Tells the user which values from another installation his own replaced, if any.
+void addAccountOutcome(SessionReport& report, const MergedAccountSave& result,
+                       const char* fileName) {
+    if (!result.saved.ok) {
+        report.errors.push_back(result.saved.reason);
+        return;
+    }
+    if (result.replacedValues.empty())
+        return;
+    std::string values;
+    for (const std::string& value : result.replacedValues)
+        values += (values.empty() ? "" : "; ") + value;
+    report.notices.push_back("Die Datei " + quoted(fileName) +
+                             " wurde inzwischen an einem anderen Rechner geändert. Werte von "
+                             "dort, die durch die hier eingegebenen ersetzt wurden: " +
+                             values + ". Alle übrigen Werte bleiben erhalten.");
 }
 
 std::string pathText(const fs::path& path) {
@@ -100,13 +142,16 @@ SessionReport Session::start(const fs::path& startFolder) {
     report.add(enterUser(kDefaultUserName, std::move(loaded))); // every run starts as this user
     report.add(loadUserData());
     settingsAsSaved_ = settingsFileBytes(settings());
+    judgeNoteKey(false);
     return report;
 }
 
 SessionReport Session::openDataFolder(const fs::path& folder, const std::string& password) {
     setDataFolder(state_, folder);
     state_.notePassword = password;
-    return loadUserData(Opening::Reading);
+    SessionReport report = loadUserData(Opening::Reading);
+    judgeNoteKey(false);
+    return report;
 }
 
 bool Session::isUnreadable(const char* fileName) const {
@@ -223,6 +268,8 @@ void Session::replaceCalendarBars(CalendarBarList bars) {
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
     if (state_.dataFolder.empty())
         return 0;
+    // The notes go whether the password fits them or not: the user chose them by their dates,
+    // not by what they say, and nothing is enciphered.
     const int failures = deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
     // The markings and bars go the way of every other change of them: merged with what another
     // installation on the same data folder wrote meanwhile.
@@ -236,21 +283,71 @@ int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report)
 }
 
 StoredNote Session::note(const std::string& fileName) {
-    return readNoteFile(store_, state_.dataFolder, fileName, state_.notePassword);
+    StoredNote note = readStoredNote(store_, state_.dataFolder, fileName, state_.notePassword);
+    judgeDecipherment(fileName, note);
+    note.text = utf8FromWindows1252(note.text);
+    return note;
+}
+
+std::optional<std::string> Session::whyNoteIsReadOnly(const std::string& fileName) const {
+    if (noteKeyFit_ == NoteKeyFit::DoesNotFit || implausibleNotes_.contains(fileName))
+        return kNotePasswordMismatchMessage;
+    return std::nullopt;
 }
 
 std::optional<std::string> Session::whyNoteIsKept(const std::string& fileName) const {
     const fs::path file = noteFilePath(state_.dataFolder, fileName);
     if (!store_.isUnreadable(file))
-        return std::nullopt;
+        return whyNoteIsReadOnly(fileName);
     return refusedUnreadableFile(file).reason;
 }
 
-SessionReport Session::saveNote(NoteKind kind, const std::string& fileName,
-                                const std::string& text) {
+NoteSaving Session::saveNote(NoteKind kind, const std::string& fileName, const std::string& text,
+                             const std::optional<std::string>& asOpened) {
+    NoteSaving saving;
+    if (state_.dataFolder.empty())
+        return saving;
+    saving.report = saveNoteUnderLock(kind, fileName, text, asOpened, saving.changedMeanwhile);
+    if (saving.ok() && !text.empty() && noteKeyFit_ == NoteKeyFit::Unchecked && !noteKeyDoubted_)
+        rememberNoteKey(); // the first note under this password
+    return saving;
+}
+
+// Read, compare and write under the lock, as the markings are, so that an installation on the
+// same data folder cannot change the note in between.
+SessionReport Session::saveNoteUnderLock(NoteKind kind, const std::string& fileName,
+                                         const std::string& text,
+                                         const std::optional<std::string>& asOpened,
+                                         std::optional<std::string>& changedMeanwhile) {
     SessionReport report;
-    if (const SaveResult written = writeNoteFile(store_, state_.dataFolder, state_.noteIndexes,
-                                                 kind, fileName, text, state_.notePassword);
+    const fs::path& folder = state_.dataFolder;
+    if (const auto readOnly = whyNoteIsReadOnly(fileName)) {
+        report.errors.push_back(*readOnly);
+        return report;
+    }
+    const auto lock = store_.lockFolder(folder);
+    if (!lock) {
+        report.errors.push_back(lock.reason);
+        return report;
+    }
+    const StoredNote now = readStoredNote(store_, folder, fileName, state_.notePassword);
+    if (now.status == DataFileStatus::Unreadable) {
+        report.errors.push_back(refusedUnreadableFile(noteFilePath(folder, fileName)).reason);
+        return report;
+    }
+    judgeDecipherment(fileName, now);
+    if (const auto readOnly = whyNoteIsReadOnly(fileName)) {
+        report.errors.push_back(*readOnly);
+        return report;
+    }
+    // Changed there to what is saved here is no change to ask about.
+    if (std::string textNow = utf8FromWindows1252(now.text);
+        asOpened && textNow != *asOpened && textNow != text) {
+        changedMeanwhile = std::move(textNow);
+        return report;
+    }
+    if (const SaveResult written = writeNoteFile(store_, folder, state_.noteIndexes, kind, fileName,
+                                                 text, state_.notePassword);
         !written.ok)
         report.errors.push_back(written.reason);
     return report;
@@ -307,10 +404,8 @@ AccountForEntry<VacationEntry> Session::vacationForEntry(SessionReport& report) 
 
 SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursAccount& entered) {
     SessionReport report;
-    if (const SaveResult saved =
-            saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered);
-        !saved.ok)
-        report.errors.push_back(saved.reason);
+    addAccountOutcome(report, saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered),
+                      kHoursAccountFileName);
     refreshAccounts();
     return report;
 }
@@ -319,20 +414,18 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
                                          const VacationEntry& entered) {
     SessionReport report;
     const fs::path& folder = state_.dataFolder;
-    if (const SaveResult saved =
-            saveVacationAccountMerged(store_, folder, asOpened.vacation, entered.vacation);
-        !saved.ok) {
-        report.errors.push_back(saved.reason);
-    } else if (entered.baseCrew != asOpened.baseCrew) {
+    const MergedAccountSave saved =
+        saveVacationAccountMerged(store_, folder, asOpened.vacation, entered.vacation);
+    addAccountOutcome(report, saved, kVacationAccountFileName);
+    if (saved.saved.ok && entered.baseCrew != asOpened.baseCrew) {
         // Of the hours file only the base crew changes here: the merge takes every other field
         // from the file as it is now.
         HoursAccount wasCrew;
         wasCrew.baseCrew = asOpened.baseCrew;
         HoursAccount withCrew = wasCrew;
         withCrew.baseCrew = entered.baseCrew;
-        if (const SaveResult crew = saveHoursAccountMerged(store_, folder, wasCrew, withCrew);
-            !crew.ok)
-            report.errors.push_back(crew.reason);
+        addAccountOutcome(report, saveHoursAccountMerged(store_, folder, wasCrew, withCrew),
+                          kHoursAccountFileName);
     }
     refreshAccounts();
     return report;
@@ -368,6 +461,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
         ProgramSettings first = settings();
         first.userName = userName;
         first.userDataFolder = dataRootText;
+        first.notePasswordCheck.clear(); // his notes will have a password of their own
         report.add(writeSettings(userFolder, first));
     }
     state_.notePassword = password;
@@ -375,6 +469,7 @@ bool Session::logIn(const std::string& userName, const std::string& password,
     state_.view.cursorColumn = std::min(state_.view.cursorColumn, state_.lastColumnIndex);
     report.add(loadUserData());
     settingsAsSaved_ = settingsFileBytes(settings());
+    report.add(judgeNoteKey(true));
     return true;
 }
 
@@ -382,7 +477,77 @@ SessionReport Session::useMovedDataFolder(const DataFolderMove& move) {
     if (!move.moved)
         return {};
     setDataFolder(state_, move.dataFolder);
-    return loadUserData();
+    SessionReport report = loadUserData();
+    judgeNoteKey(false);
+    return report;
+}
+
+SessionReport Session::judgeNoteKey(bool atLogin) {
+    SessionReport report;
+    noteKeyDoubted_ = false;
+    implausibleNotes_.clear();
+    switch (notePasswordFit(state_.notePasswordCheck, state_.notePassword)) {
+    case NotePasswordFit::Fits:
+        noteKeyFit_ = NoteKeyFit::Fits;
+        return report;
+    case NotePasswordFit::DoesNotFit:
+        noteKeyFit_ = NoteKeyFit::DoesNotFit;
+        if (atLogin)
+            report.errors.push_back(kNotePasswordMismatchMessage);
+        return report;
+    case NotePasswordFit::CannotTell:
+        break;
+    }
+    noteKeyFit_ = NoteKeyFit::Unchecked;
+    // Without a password nothing is deciphered; the notes themselves are judged only at a
+    // login (a report just reads them).
+    if (!atLogin || state_.notePassword.empty() || state_.dataFolder.empty())
+        return report;
+    int read = 0;
+    for (const std::string& fileName : notesToJudgeBy(state_.noteIndexes)) {
+        const StoredNote note =
+            readStoredNote(store_, state_.dataFolder, fileName, state_.notePassword);
+        read += note.status == DataFileStatus::Read ? 1 : 0;
+        judgeDecipherment(fileName, note);
+    }
+    const int implausible = static_cast<int>(implausibleNotes_.size());
+    if (read > 0 && implausible == 0)
+        rememberNoteKey();
+    else if (2 * implausible > read)
+        report.errors.push_back(kNotePasswordMismatchMessage);
+    return report;
+}
+
+void Session::judgeDecipherment(const std::string& fileName, const StoredNote& windows1252Note) {
+    if (noteKeyFit_ != NoteKeyFit::Unchecked || state_.notePassword.empty() ||
+        windows1252Note.status != DataFileStatus::Read)
+        return;
+    if (isPlausibleNoteText(windows1252Note.text)) {
+        implausibleNotes_.erase(fileName);
+        return;
+    }
+    implausibleNotes_.insert(fileName);
+    noteKeyDoubted_ = true;
+}
+
+void Session::rememberNoteKey() {
+    // A report's opening has no settings to keep it in.
+    if (state_.dataRoot.empty() || state_.notePassword.empty())
+        return;
+    const std::optional<std::string> check = makeNotePasswordCheck(state_.notePassword);
+    if (!check)
+        return; // judged by the notes as before
+    state_.notePasswordCheck = *check;
+    noteKeyFit_ = NoteKeyFit::Fits;
+    // Into the settings file at once, its other values as they are there, so that the next
+    // login knows it even if this run ends without saving; a failure here is told by the end's
+    // save, which writes it too.
+    const fs::path userFolder = userFolderOf(state_);
+    LoadedSettings loaded = loadSettings(store_, userFolder, folderPathText(state_.dataRoot));
+    if (loaded.read == ReadResult::Unreadable)
+        return;
+    loaded.settings.notePasswordCheck = *check;
+    writeSettings(userFolder, loaded.settings);
 }
 
 SessionReport Session::saveMarkingsAndBars() {

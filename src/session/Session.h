@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -96,12 +97,15 @@ class Session final : public UserNotes {
     // How often the markings or bars were changed in this run.
     int markingEdits() const { return markingEdits_; }
 
-    // The notes, with the note key of the login.
+    // The notes, with the note key of the login. When the key does not fit the notes (their
+    // check value refuses it, or without one a note deciphers as no typed text does), the
+    // notes concerned are only read: nothing enciphered under it is written.
     const NoteIndexes& noteIndexes() const override { return state_.noteIndexes; }
     StoredNote note(const std::string& fileName) override;
+    std::optional<std::string> whyNoteIsReadOnly(const std::string& fileName) const override;
     std::optional<std::string> whyNoteIsKept(const std::string& fileName) const override;
-    SessionReport saveNote(NoteKind kind, const std::string& fileName,
-                           const std::string& text) override;
+    NoteSaving saveNote(NoteKind kind, const std::string& fileName, const std::string& text,
+                        const std::optional<std::string>& asOpened) override;
     // Every note that applies to `day`, as the notes window shows them; empty when none.
     std::string notesOfDay(DayNumber day);
     // The note line of the status panel for `day`.
@@ -126,8 +130,9 @@ class Session final : public UserNotes {
     SessionReport storeSettings(const ProgramSettings& settings);
 
     // Logs in as `userName` with the note key `password`: the present user's data are saved,
-    // the new user's folder made when new, his settings read and his data loaded. False (with
-    // the reason) when the old user stays logged in.
+    // the new user's folder made when new, his settings read and his data loaded, and the
+    // password checked against his notes (the report says when it does not fit them). False
+    // (with the reason) when the old user stays logged in.
     bool logIn(const std::string& userName, const std::string& password, SessionReport& report);
 
     // The data were moved into `move.dataFolder`: the user's data are loaded from there, and
@@ -176,6 +181,25 @@ class Session final : public UserNotes {
 
     SessionReport rememberLastUser();
 
+    SessionReport saveNoteUnderLock(NoteKind kind, const std::string& fileName,
+                                    const std::string& text,
+                                    const std::optional<std::string>& asOpened,
+                                    std::optional<std::string>& changedMeanwhile);
+
+    // How far the note key is known to fit the user's notes.
+    enum class NoteKeyFit {
+        Fits,       // the check value confirms it
+        DoesNotFit, // the check value refuses it: every note is only read
+        Unchecked,  // no check value yet: each note is judged by how it deciphers
+    };
+    // Judges the note key by the check value or, at a login without one, by some of the notes;
+    // at a login the check value is made when they all read as typed text.
+    SessionReport judgeNoteKey(bool atLogin);
+    // Without a check value, a note that deciphers as no typed text does is only read.
+    void judgeDecipherment(const std::string& fileName, const StoredNote& windows1252Note);
+    // Makes the check value of the note key and keeps it in the user's settings.
+    void rememberNoteKey();
+
     UserFileStore store_;
     const Clock& clock_;
     SessionState state_;
@@ -184,6 +208,11 @@ class Session final : public UserNotes {
     int markingEdits_ = 0;
     // The user's settings file as last read or written: what the end need not keep.
     std::string settingsAsSaved_;
+    NoteKeyFit noteKeyFit_ = NoteKeyFit::Unchecked;
+    // Unchecked, some notes deciphered as no typed text: a note written now makes no check
+    // value, which might be one of a mistyped password.
+    bool noteKeyDoubted_ = false;
+    std::set<std::string> implausibleNotes_; // only read while unchecked
 };
 
 // The program's state right after a start with `settings` and without data, `today` being the
@@ -192,6 +221,9 @@ SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today);
 
 // What a page drawing reads of `state`.
 PageLook pageLookOf(const SessionState& state);
+
+inline constexpr const char* kNotePasswordMismatchMessage =
+    "Das Passwort passt nicht zu den gespeicherten Notizen.";
 
 inline constexpr const char* kSettingsUnreadableMessage =
     "Die Einstellungen konnten nicht gelesen werden und werden nicht gespeichert.";

@@ -59,6 +59,9 @@ struct ProgramSettings {
     // Kept in the default user's file only: the user who last left the program, if another;
     // written only then, so files without it stay as they were.
     std::string lastUserName;
+    // The check value of the user's note password, a salted hash the password cannot be
+    // recovered from; written only once made, so files without it stay as they were.
+    std::string notePasswordCheck;
     AstronomySettings place;
     std::string placeName = "Wendring";
 };

@@ -48,6 +48,7 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "UrlaubZyklus", settings.vacation.cycle);
     visit(program, "Stundenlohn", settings.accounts.hourlyWageCents);
     visit(program, "LetzterAnwender", OmittedWhenEmpty{settings.lastUserName});
+    visit(program, "NotizPrüfwert", OmittedWhenEmpty{settings.notePasswordCheck});
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);

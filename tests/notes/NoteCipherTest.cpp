@@ -1,5 +1,7 @@
 #include "notes/NoteCipher.h"
 
+#include "platform/Windows1252.h"
+
 #include <gtest/gtest.h>
 
 namespace tp {
@@ -96,6 +98,33 @@ TEST(NoteCipher, UnreadableCharactersAreToldAndShownAsReplacementCharacters) {
         EXPECT_EQ(hasUnreadableCharacters(c.text), c.unreadable) << c.text;
         EXPECT_EQ(shownNoteText(c.text), c.shown) << c.text;
     }
+}
+
+// Without a check value, how a note deciphers tells whether the password fits: control
+// characters, or mostly symbols that nobody types, mean it does not. A password that differs
+// little gives printable characters, which only the check value tells apart.
+TEST(NoteCipher, ImplausibleDeciphermentsAreTold) {
+    const std::string note = "Zahnarzt am 3. um 10 Uhr, Tel. 0815 4711";
+    const auto misread = [&](const char* wrong) {
+        return NoteCipher(wrong).decipherNote(NoteCipher("geheim").encipherNote(note));
+    };
+    const struct {
+        std::string text; // Windows-1252
+        bool plausible;
+    } cases[] = {
+        {note, true},
+        {windows1252FromUtf8("Grüße an Jürgen – „pünktlich“ um 18 € § 3 ² µ"), true},
+        {"", true},
+        {"\xA9\xB1\xA4 ok", true},         // half symbols: still text
+        {"\xA9\xB1\xA4\xAE\xB6ok", false}, // mostly symbols
+        {"Tel.\x10"
+         "0815",
+         false}, // a control character
+        {misread("Geheim"), false},
+        {misread("falsch"), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isPlausibleNoteText(c.text), c.plausible) << shownNoteText(c.text);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "RecordingMessageBoxes.h"
 #include "notes/NoteCipher.h"
+#include "notes/NotePasswordCheck.h"
 #include "notes/qt/DayNoteEditor.h"
 #include "notes/qt/PeriodicNoteEditor.h"
 #include "notes/qt/WeekdayNoteEditor.h"
@@ -24,6 +25,12 @@ class Notes {
   public:
     Notes() { open(""); }
     NoteEditorContext context(DayNumber day) { return {session, messages, day, 8, 16}; }
+    // The user's note password, as the check value in his settings knows it.
+    void checkValueOf(const std::string& password) {
+        ProgramSettings settings;
+        settings.notePasswordCheck = makeNotePasswordCheck(password).value_or("");
+        session.applySettings(settings);
+    }
     // Reads the folder anew, with the note key `password` from now on.
     void open(const std::string& password) {
         session.openDataFolder(folder.path(), password);
@@ -37,10 +44,12 @@ class Notes {
         std::ifstream in(folder.path() / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    // The notes of the folder; the lock under which they are saved is none.
     QStringList files() const {
         QStringList names;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            names.append(QString::fromStdString(entry.path().filename().string()));
+            if (entry.path().filename() != kFolderLockFileName)
+                names.append(QString::fromStdString(entry.path().filename().string()));
         names.sort();
         return names;
     }
@@ -108,8 +117,9 @@ class NoteEditorsTest : public QObject {
         QCOMPARE(notes.files(), files);
     }
 
-    // Anna's day note, opened with a mistyped password: the editor warns once, a save asks, and
-    // saved anyway the note still reads with the right password, followed by what was added.
+    // Anna's day note, enciphered under another password than hers (an old mistake): the editor
+    // warns once, a save asks, and saved anyway the note still reads with that other password,
+    // followed by what was added.
     void noteReadWithAWrongPasswordSurvivesASave_data() {
         QTest::addColumn<bool>("answer");
         QTest::newRow("Ja") << true;
@@ -120,6 +130,7 @@ class NoteEditorsTest : public QObject {
         Notes notes;
         const std::string note = "Oma\r\nGeschenke holen\r\nBrief an Tante Erna";
         notes.put("20161124.txt", NoteCipher("geheim").encipherNote(note));
+        notes.checkValueOf("falsch");
         notes.open("falsch");
         DayNoteEditor editor(notes.context(kChristmasEve));
         editor.show();
@@ -142,6 +153,79 @@ class NoteEditorsTest : public QObject {
         const std::string reread = NoteCipher("geheim").decipherNote(notes.bytesOf("20161124.txt"));
         QCOMPARE(reread.substr(0, note.size()), note);
         QCOMPARE(reread.size(), note.size() + (answer ? 7 : 0));
+    }
+
+    // Under a password that does not fit the notes every note opens to be read only, and
+    // nothing the user does writes under it: the check value refuses it, or without one the
+    // note deciphers as no typed text does.
+    void noteUnderAPasswordThatDoesNotFitIsOnlyRead_data() {
+        QTest::addColumn<bool>("withCheckValue");
+        QTest::addColumn<bool>("newNoteReadOnly");
+        QTest::newRow("check value") << true << true;
+        QTest::newRow("no check value") << false << false;
+    }
+    void noteUnderAPasswordThatDoesNotFitIsOnlyRead() {
+        QFETCH(bool, withCheckValue);
+        QFETCH(bool, newNoteReadOnly);
+        if (withCheckValue && !notePasswordChecksAvailable())
+            QSKIP("built without libsodium");
+        Notes notes;
+        const std::string stored =
+            NoteCipher("geheim").encipherNote("Zahnarzt am 3. um 10 Uhr, Tel. 0815 4711");
+        notes.put("20161124.txt", stored);
+        if (withCheckValue)
+            notes.checkValueOf("geheim");
+        notes.open("Geheim");
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.show();
+        QTRY_COMPARE(notes.messages.shown,
+                     QStringList{QStringLiteral(
+                         "Info: Das Passwort passt nicht zu den gespeicherten Notizen.")});
+        QVERIFY(editor.textField()->isReadOnly());
+        for (QPushButton* button : {editor.saveButton(), editor.undoAllButton(),
+                                    editor.clearTextButton(), editor.deleteNoteButton()})
+            QVERIFY(!button->isEnabled());
+        editor.reject();
+        QCOMPARE(notes.bytesOf("20161124.txt"), stored);
+        QCOMPARE(notes.messages.shown.size(), 1);
+
+        DayNoteEditor fresh(notes.context(kChristmasEve + 1));
+        QCOMPARE(fresh.showsReadOnlyNote(), newNoteReadOnly);
+    }
+
+    // Another installation changed the note while it was open: keep both, overwrite, or go
+    // back to the editor.
+    void noteChangedMeanwhileAsks_data() {
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<std::string>("stored");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("Beide behalten")
+            << 0 << std::string("Oma\r\nKuchen\r\n--------------------\r\nOma um 3") << false;
+        QTest::newRow("Überschreiben") << 1 << std::string("Oma um 3") << false;
+        QTest::newRow("Zurück zur Eingabe") << 2 << std::string("Oma\r\nKuchen") << true;
+    }
+    void noteChangedMeanwhileAsks() {
+        QFETCH(int, pick);
+        QFETCH(std::string, stored);
+        QFETCH(bool, stillOpen);
+        Notes notes;
+        notes.put("20161124.txt", "Oma");
+        DayNoteEditor editor(notes.context(kChristmasEve));
+        editor.show();
+        std::ofstream(notes.folder.path() / "20161124.txt", std::ios::binary) << "Oma\r\nKuchen";
+        editor.textField()->setPlainText(QStringLiteral("Oma um 3"));
+        notes.messages.picks = {pick};
+        editor.saveButton()->click();
+        QCOMPARE(notes.messages.shown,
+                 QStringList{QStringLiteral(
+                     "Frage: Die Tagesnotiz für den 24.12.2016 wurde inzwischen an einem anderen "
+                     "Rechner geändert. Dort steht jetzt:\n\nOma\nKuchen\n\nSollen beide Texte "
+                     "behalten werden (der andere zuerst, durch eine Linie getrennt), soll der "
+                     "andere überschrieben werden, oder zurück zur Eingabe? [Beide behalten|"
+                     "Überschreiben|Zurück zur Eingabe]")});
+        QCOMPARE(notes.bytesOf("20161124.txt"), stored);
+        QCOMPARE(editor.isVisible(), stillOpen);
+        QCOMPARE(editor.text(), QStringLiteral("Oma um 3"));
     }
 
     void undoAllAndClearText() {

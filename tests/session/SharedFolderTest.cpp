@@ -135,6 +135,57 @@ TEST(SharedFolder, AccountWindowsWriteOnlyWhatTheUserChanged) {
     EXPECT_EQ(loadVacationAccount(test::TestStore{}, shared.path()).account.remainingDays, 25);
 }
 
+// Both installations changed a field of an account: the later save is told which value from
+// there it replaced; a field only one of them changed is merged without a word.
+TEST(SharedFolder, AccountFieldChangedOnBothIsTold) {
+    const struct {
+        HoursAccount there, here;                  // entered in the hours window
+        VacationEntry vacationThere, vacationHere; // or else in the vacation window
+        const char* file;
+        std::string told;
+    } cases[] = {
+        {{17001, 7.3f, true, 1, true},
+         {17002, 1.0f, false, 2, true},
+         {},
+         {},
+         "Minusstunden.dat",
+         "Stunden am 19.07.2016 (jetzt 20.07.2016); Stunden 7:30 (jetzt 1,00); Stammschicht "
+         "blau (jetzt gelb)"},
+        {{17000, 0.0f, false, 0, false}, {0, 3.0f, false, 4, false}, {}, {}, "", ""},
+        {{},
+         {},
+         {{17160, 20}, 0},
+         {{17161, 25}, 0},
+         "Urlaubstage.dat",
+         "Resturlaub am 25.12.2016 (jetzt 26.12.2016); Tage 20 (jetzt 25)"},
+    };
+    for (const auto& c : cases) {
+        test::TemporaryFolder shared;
+        Installation a(shared.path());
+        Installation b(shared.path());
+        SessionReport report;
+        if (c.vacationHere.vacation.startDay != 0) {
+            const VacationEntry opened = *a.session.vacationForEntry(report).account;
+            ASSERT_TRUE(b.session.saveVacationEntry(opened, c.vacationThere).ok());
+            report = a.session.saveVacationEntry(opened, c.vacationHere);
+        } else {
+            const HoursAccount opened = *a.session.hoursForEntry().account;
+            ASSERT_TRUE(b.session.saveHoursEntry(opened, c.there).ok());
+            report = a.session.saveHoursEntry(opened, c.here);
+        }
+        EXPECT_TRUE(report.ok());
+        EXPECT_EQ(
+            report.notices,
+            c.told.empty()
+                ? std::vector<std::string>{}
+                : std::vector<std::string>{
+                      "Die Datei \"" + std::string(c.file) +
+                      "\" wurde inzwischen an einem anderen Rechner geändert. Werte von dort, "
+                      "die durch die hier eingegebenen ersetzt wurden: " +
+                      c.told + ". Alle übrigen Werte bleiben erhalten."});
+    }
+}
+
 // A failure in the middle of the end's saves: the markings were written, the bars not; the
 // bars file stays as it was, and the user is told each time.
 TEST(SharedFolder, FailureMidSaveKeepsTheOldFileAndIsToldEachTime) {
@@ -189,7 +240,7 @@ TEST(SharedFolder, UnreadableFilesAreNeverReplaced) {
     const fs::path note = shared.path() / "20161124.txt";
     ASSERT_EQ(::mkfifo(note.c_str(), 0600), 0);
     EXPECT_EQ(run.session.note("20161124.txt").status, DataFileStatus::Unreadable);
-    EXPECT_FALSE(run.session.saveNote(NoteKind::Day, "20161124.txt", "").ok());
+    EXPECT_FALSE(run.session.saveNote(NoteKind::Day, "20161124.txt", "", std::nullopt).ok());
     EXPECT_TRUE(fs::is_fifo(note));
 #endif
 }

@@ -28,8 +28,18 @@ class RecordingMessageBoxes final : public MessageBoxes {
         return choices.isEmpty() ? false : choices.takeFirst();
     }
 
+    // A choice among several buttons: the indexes in `picks` in turn, then the last button.
+    int chooseAmong(QWidget* parent, const QString& title, const QString& text,
+                    const QStringList& buttons) override {
+        shown.append(title + QStringLiteral(": ") + text + QStringLiteral(" [") +
+                     buttons.join(QLatin1Char('|')) + QStringLiteral("]"));
+        parentVisible.append(parent && parent->isVisible());
+        return picks.isEmpty() ? static_cast<int>(buttons.size()) - 1 : picks.takeFirst();
+    }
+
     bool answer = true;
     QList<bool> choices;
+    QList<int> picks;
     QStringList shown;
     QList<bool> parentVisible; // for each message of `inform`: whether its window was on show
 };

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tp {
 
 namespace {
@@ -140,31 +142,44 @@ QString NoteEditorDialog::text() const {
 
 void NoteEditorDialog::load(const QString& storedText) {
     loadedText_ = storedText;
+    const auto readOnly = context_.notes.whyNoteIsReadOnly(fileName());
+    showReadOnly(readOnly.has_value());
     textField_->setPlainText(fieldForm(storedText));
     textField_->moveCursor(QTextCursor::End);
     textField_->setFocus();
-    if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
+    if (readOnly) {
+        if (!readOnlyToldDone_) {
+            readOnlyToldDone_ = true;
+            tellWhenShown(QString::fromStdString(*readOnly));
+        }
+    } else if (!unreadableWarningDone_ && holdsUnreadableCharacters(storedText)) {
         unreadableWarningDone_ = true;
-        if (isVisible())
-            warnOfUnreadableCharacters();
-        else
-            unreadableWarningDue_ = true;
+        tellWhenShown(
+            QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
     }
+}
+
+void NoteEditorDialog::showReadOnly(bool readOnly) {
+    readOnlyNote_ = readOnly;
+    textField_->setReadOnly(readOnly);
+    for (QPushButton* button : {saveButton_, undoAllButton_, clearTextButton_, deleteNoteButton_})
+        button->setEnabled(!readOnly);
+}
+
+void NoteEditorDialog::tellWhenShown(const QString& message) {
+    if (isVisible())
+        context_.messages.inform(this, QStringLiteral("Info"), message);
+    else
+        dueInfo_ = message;
 }
 
 void NoteEditorDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!unreadableWarningDue_)
+    if (dueInfo_.isEmpty())
         return;
-    unreadableWarningDue_ = false;
-    // Once the editor is on screen, so that the message stands over the note it speaks of.
-    QTimer::singleShot(0, this, &NoteEditorDialog::warnOfUnreadableCharacters);
-}
-
-void NoteEditorDialog::warnOfUnreadableCharacters() {
-    context_.messages.inform(
-        this, QStringLiteral("Info"),
-        QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort richtig?"));
+    QTimer::singleShot(0, this, [this, message = std::exchange(dueInfo_, {})] {
+        context_.messages.inform(this, QStringLiteral("Info"), message);
+    });
 }
 
 QString NoteEditorDialog::readNote(const std::string& fileName) {
@@ -256,7 +271,14 @@ void NoteEditorDialog::reject() {
 }
 
 void NoteEditorDialog::leave() {
-    const QString finalText = QString::fromStdString(withoutTrailingControls(text().toStdString()));
+    // A note that may only be read stays as it is, under whatever repetition: the user was
+    // told when it opened.
+    if (readOnlyNote_) {
+        accept();
+        return;
+    }
+    const QString finalText = QString::fromStdString(
+        withoutTypedTrailingBreaks(text().toStdString(), loadedText_.toStdString()));
     if (repetitionChanged() && !mayOverwrite()) {
         // The user keeps the other note of that repetition: nothing is saved.
         accept();
@@ -275,35 +297,87 @@ void NoteEditorDialog::leave() {
                                      QString::fromStdString(*kept));
         return;
     }
-    // A note read with a wrong password may end in control characters; left as it was, it is
-    // not written again without them.
-    const QString loadedFinalText =
-        QString::fromStdString(withoutTrailingControls(loadedText_.toStdString()));
-    const bool mustSave =
-        finalText != loadedFinalText || finalText.isEmpty() || repetitionChanged();
+    const bool mustSave = finalText != loadedText_ || finalText.isEmpty() || repetitionChanged();
     if (mustSave && holdsUnreadableCharacters(finalText) &&
         !context_.messages.ask(
             this, QStringLiteral("Die Notiz enthält unlesbare Zeichen – ist das Passwort "
                                  "richtig?\nSoll sie trotzdem gespeichert werden?")))
         return; // the stored note stays as it is; the text stays in the field
     if (mustSave) {
-        const SessionReport result =
-            context_.notes.saveNote(kind(), fileName(), finalText.toStdString());
-        changedNotes_ = true;
-        if (!result.ok()) {
-            // A text that could not be stored stays in the field.
-            context_.messages.inform(this, QStringLiteral("Fehler"),
-                                     noteDescription() + QStringLiteral(" wurde nicht ") +
-                                         (finalText.isEmpty() ? QStringLiteral("gelöscht")
-                                                              : QStringLiteral("gespeichert")) +
-                                         QStringLiteral(".\n") +
-                                         QString::fromStdString(result.errors.front()));
-            if (!finalText.isEmpty())
-                return;
-        }
+        if (!store(finalText))
+            return;
         repetitionSaved();
     }
     accept();
+}
+
+bool NoteEditorDialog::store(QString finalText) {
+    // Under a changed repetition the text goes to another file, and the question before
+    // (mayOverwrite) has settled what becomes of that one.
+    std::optional<std::string> asOpened;
+    if (!repetitionChanged())
+        asOpened = loadedText_.toStdString();
+    NoteSaving saving;
+    // Asked again when the note changed once more while the user was deciding.
+    while ((saving = context_.notes.saveNote(kind(), fileName(), finalText.toStdString(), asOpened))
+               .changedMeanwhile) {
+        const QString otherText = QString::fromStdString(*saving.changedMeanwhile);
+        switch (askAboutOtherChange(otherText)) {
+        case OtherChange::KeepBoth:
+            finalText = QString::fromStdString(
+                bothNoteTexts(otherText.toStdString(), finalText.toStdString()));
+            if (finalText.size() > kNoteLengthLimit) {
+                context_.messages.inform(
+                    this, QStringLiteral("Info"),
+                    QStringLiteral("Beide Texte zusammen sind länger als %1 Zeichen und passen "
+                                   "nicht in eine Notiz.")
+                        .arg(kNoteLengthLimit));
+                return false;
+            }
+            break;
+        case OtherChange::Overwrite:
+            break;
+        case OtherChange::BackToEditor:
+            return false;
+        }
+        asOpened = saving.changedMeanwhile;
+    }
+    changedNotes_ = true;
+    if (saving.report.ok())
+        return true;
+    // A text that could not be stored stays in the field.
+    context_.messages.inform(
+        this, QStringLiteral("Fehler"),
+        noteDescription() + QStringLiteral(" wurde nicht ") +
+            (finalText.isEmpty() ? QStringLiteral("gelöscht") : QStringLiteral("gespeichert")) +
+            QStringLiteral(".\n") + QString::fromStdString(saving.report.errors.front()));
+    return finalText.isEmpty();
+}
+
+NoteEditorDialog::OtherChange NoteEditorDialog::askAboutOtherChange(const QString& otherText) {
+    // Enough of the other text to recognise it.
+    constexpr int kShownCharacters = 400;
+    QString shown = otherText;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.size() > kShownCharacters)
+        shown = shown.left(kShownCharacters) + QStringLiteral("…");
+    const QString what =
+        otherText.isEmpty()
+            ? QStringLiteral(" wurde inzwischen an einem anderen Rechner gelöscht.")
+            : QStringLiteral(" wurde inzwischen an einem anderen Rechner geändert. Dort steht "
+                             "jetzt:\n\n") +
+                  shown;
+    const int choice = context_.messages.chooseAmong(
+        this, QStringLiteral("Frage"),
+        noteDescription() + what +
+            QStringLiteral("\n\nSollen beide Texte behalten werden (der andere zuerst, durch "
+                           "eine Linie getrennt), soll der andere überschrieben werden, oder "
+                           "zurück zur Eingabe?"),
+        {QStringLiteral("Beide behalten"), QStringLiteral("Überschreiben"),
+         QStringLiteral("Zurück zur Eingabe")});
+    return choice == 0   ? OtherChange::KeepBoth
+           : choice == 1 ? OtherChange::Overwrite
+                         : OtherChange::BackToEditor;
 }
 
 } // namespace tp

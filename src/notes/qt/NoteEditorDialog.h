@@ -53,6 +53,8 @@ class NoteEditorDialog : public QDialog {
     QString text() const;
     // Whether a note file was written or deleted.
     bool changedNotes() const { return changedNotes_; }
+    // Whether the note shown may only be read, because the password does not fit the notes.
+    bool showsReadOnlyNote() const { return readOnlyNote_; }
     // Tells, once, that a note that is there could not be read; after that only when shown.
     void tellUnreadableNote();
 
@@ -74,7 +76,8 @@ class NoteEditorDialog : public QDialog {
     // After a save under a changed repetition the new repetition counts as the loaded one.
     virtual void repetitionSaved() {}
 
-    // Shows `text` (CR LF breaks) as the loaded note.
+    // Shows `text` (CR LF breaks) as the loaded note of fileName(); a note that may only be
+    // read is shown so, and told once.
     void load(const QString& storedText);
     // The note's text; a note that is there but cannot be read shows empty, is told, and is
     // never saved over or deleted.
@@ -95,7 +98,15 @@ class NoteEditorDialog : public QDialog {
 
   private:
     void limitLength();
-    void warnOfUnreadableCharacters();
+    // An "Info" message, once the editor is on screen, so that it stands over the note it
+    // speaks of.
+    void tellWhenShown(const QString& message);
+    void showReadOnly(bool readOnly);
+    // Writes `finalText` as the note; asks when another installation changed the note since it
+    // was opened. False: the editor stays open.
+    bool store(QString finalText);
+    enum class OtherChange { KeepBoth, Overwrite, BackToEditor };
+    OtherChange askAboutOtherChange(const QString& otherText);
     // Unsaved changes to the note shown before are dropped.
     void stepTo(int entry);
     // Applies the save rule and closes; stays open when the note could not be written.
@@ -113,9 +124,12 @@ class NoteEditorDialog : public QDialog {
     QString loadedText_;
     bool changedNotes_ = false;
     QString unreadableNoteMessage_; // still to be told
-    // A note with unreadable characters (most likely a wrong password) is told of once.
+    // A note with unreadable characters (most likely a wrong password) is told of once, and so
+    // is a note that may only be read.
     bool unreadableWarningDone_ = false;
-    bool unreadableWarningDue_ = false;
+    bool readOnlyToldDone_ = false;
+    bool readOnlyNote_ = false;
+    QString dueInfo_; // to be told when the editor is shown
 };
 
 } // namespace tp

@@ -28,4 +28,17 @@ bool QtMessageBoxes::choose(QWidget* parent, const QString& title, const QString
     return box.clickedButton() == first;
 }
 
+int QtMessageBoxes::chooseAmong(QWidget* parent, const QString& title, const QString& text,
+                                const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (const QString& label : buttons)
+        added.append(box.addButton(label, QMessageBox::ActionRole));
+    box.setDefaultButton(static_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    box.exec();
+    const auto clicked = added.indexOf(box.clickedButton());
+    return clicked < 0 ? static_cast<int>(added.size()) - 1 : static_cast<int>(clicked);
+}
+
 } // namespace tp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,15 @@ class MessageBoxes {
         (void)title, (void)firstButton, (void)secondButton;
         return ask(parent, text);
     }
+    // A choice among several named buttons: the index of the one clicked. The first is the
+    // default; the last is what Escape and the close box choose. Without buttons of its own a
+    // box offers the first and the last.
+    virtual int chooseAmong(QWidget* parent, const QString& title, const QString& text,
+                            const QStringList& buttons) {
+        return choose(parent, title, text, buttons.front(), buttons.back())
+                   ? 0
+                   : static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -29,6 +39,8 @@ class QtMessageBoxes final : public MessageBoxes {
     bool ask(QWidget* parent, const QString& text) override;
     bool choose(QWidget* parent, const QString& title, const QString& text,
                 const QString& firstButton, const QString& secondButton) override;
+    int chooseAmong(QWidget* parent, const QString& title, const QString& text,
+                    const QStringList& buttons) override;
 };
 
 } // namespace tp
