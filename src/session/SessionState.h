@@ -38,8 +38,6 @@ struct SessionState : ProgramSettings {
     std::filesystem::path dataFolder;
     // The password of the last login: the key of the note cipher, held only in memory.
     std::string notePassword;
-    // The check value of the user's note password from his settings; empty until made.
-    std::string notePasswordCheck;
 
     // The user's markings and bars as edited, and as they were last read or written: the
     // base against which a file another installation changed meanwhile is merged.

@@ -228,15 +228,25 @@ ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::str
     return settings;
 }
 
+// Compared and taken over as the file holds them, so that a value is what it would be after a
+// write and a read.
 ProgramSettings mergedSettings(const ProgramSettings& asSaved, const ProgramSettings& edited,
                                ProgramSettings onDisk) {
-    for (const SettingsKey& key : kSettingsKeys)
-        std::visit(
-            [&](auto field) {
-                if (!(asSaved.*field == edited.*field))
-                    onDisk.*field = edited.*field;
-            },
-            key.field);
+    const auto texts = [](const ProgramSettings& settings) {
+        std::vector<std::string> values;
+        forEachKey(settings, [&values](std::string_view, std::string_view, auto&& field) {
+            values.push_back(windows1252FromUtf8(valueText(field)));
+        });
+        return values;
+    };
+    const std::vector<std::string> saved = texts(asSaved);
+    const std::vector<std::string> changed = texts(edited);
+    std::size_t index = 0;
+    forEachKey(onDisk, [&](std::string_view, std::string_view, auto&& field) {
+        if (saved[index] != changed[index])
+            readValue(field, changed[index]);
+        ++index;
+    });
     return onDisk;
 }
 
