@@ -56,6 +56,10 @@ std::string headerValue(CURL* curl, const char* name) {
     return header->value;
 }
 
+struct UrlDeleter {
+    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
+
 struct HeaderListDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
@@ -101,7 +105,12 @@ HttpResponse CurlHttpClient::perform(const HttpRequest& request) {
         return response;
     }
     curl_easy_reset(curl); // keeps the connection, clears the last request's options
-    curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
+    // libcurl looks a user up in .netrc only when the user comes with the URL.
+    const std::unique_ptr<CURLU, UrlDeleter> url(curl_url());
+    curl_url_set(url.get(), CURLUPART_URL, request.url.c_str(), 0);
+    if (settings_.password.empty())
+        curl_url_set(url.get(), CURLUPART_USER, settings_.user.c_str(), CURLU_URLENCODE);
+    curl_easy_setopt(curl, CURLOPT_CURLU, url.get());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, settings_.connectSeconds);
@@ -112,8 +121,8 @@ HttpResponse CurlHttpClient::perform(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!settings_.caFile.empty())
         curl_easy_setopt(curl, CURLOPT_CAINFO, settings_.caFile.c_str());
-    curl_easy_setopt(curl, CURLOPT_USERNAME, settings_.user.c_str());
     if (!settings_.password.empty()) {
+        curl_easy_setopt(curl, CURLOPT_USERNAME, settings_.user.c_str());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, settings_.password.c_str());
     } else {
         curl_easy_setopt(curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));

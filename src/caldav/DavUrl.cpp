@@ -167,8 +167,11 @@ bool sameDavPath(std::string_view a, std::string_view b) {
 
 bool isLoopbackHost(std::string_view host) {
     const std::string lower = lowerCase(host);
+    const bool numeric = std::all_of(lower.begin(), lower.end(), [](char c) {
+        return c == '.' || std::isdigit(static_cast<unsigned char>(c));
+    });
     return lower == "localhost" || lower == "[::1]" || lower == "::1" ||
-           lower.rfind("127.", 0) == 0;
+           (numeric && lower.rfind("127.", 0) == 0);
 }
 
 } // namespace tp::caldav
