@@ -60,6 +60,27 @@ ServerCopy copyOf(const std::string& uid, DayNumber day, const std::string& text
     return {kCalendar + uid + ".ics", "\"e\"", {uid, day, text}};
 }
 
+TEST(EventResource, ARemindingAlarmOnlyOnShifts) {
+    const CrewEvent allDay{"20260302-dienst-rot@turnoplaner", "Urlaub", kDay, kDay, true, 0, 0};
+    const struct {
+        const char* name;
+        CrewEvent event;
+        int minutes;
+        bool alarm;
+    } cases[] = {{"shift", shift(kDay), 45, true},
+                 {"no reminder chosen", shift(kDay), 0, false},
+                 {"all-day event", allDay, 45, false}};
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.name);
+        const std::string text = eventResourceText(wanted.event, 0, wanted.minutes);
+        EXPECT_EQ(text.find("BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Frühschicht\r\n"
+                            "TRIGGER:-PT45M\r\nEND:VALARM\r\nEND:VEVENT\r\n") != std::string::npos,
+                  wanted.alarm);
+        EXPECT_EQ(text.find("METHOD:"), std::string::npos); // not allowed in a stored object
+        EXPECT_EQ(text.find("BEGIN:VTIMEZONE") != std::string::npos, !wanted.event.allDay);
+    }
+}
+
 TEST(SyncPlan, OnlyOwnEventsInTheRangeAreDeleted) {
     const std::vector<ServerCopy> server{
         copyOf("zahnarzt@example.org", kDay),                // someone else's

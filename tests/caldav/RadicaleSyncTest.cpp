@@ -370,6 +370,19 @@ TEST(FakeDavServer, ARedirectToAnotherHostIsNotFollowed) {
     EXPECT_EQ(curl.requestCount(), 1);
 }
 
+TEST(FakeDavServer, AServerWithoutAnswerTimesOut) {
+    const test::TemporaryFolder logs;
+    const test::FakeDavServer fake("silent", logs.path() / "methods.log");
+    ASSERT_TRUE(fake.started());
+    // libcurl judges the speed over the last seconds: the stall is found some seconds late.
+    CurlHttpClient curl({"anna", "geheim-a", {}, {}, 10, 1, nullptr});
+    CalendarSync sync(curl, {fake.origin() + "/k/", 0, 0});
+    const SyncResult result = sync.run(exportedEvents(), kFromDay, kToDay);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(failureMessage(*result.failure),
+              "Der Server " + fake.origin().substr(7) + " antwortet nicht (Zeitüberschreitung).");
+}
+
 TEST(RadicaleHttps, SelfSignedCertificateIsRefusedUnlessGiven) {
     const test::TemporaryFolder keys;
     const std::string certificate = (keys.path() / "cert.pem").string();

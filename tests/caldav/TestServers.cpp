@@ -35,7 +35,7 @@ bool accepts(int port) {
 
 // Answers as the mode says; the method log shows a test what reached the server.
 constexpr const char* kFakeServerScript = R"(
-import http.server, sys
+import http.server, sys, time
 port, mode, log = int(sys.argv[1]), sys.argv[2], sys.argv[3]
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
@@ -46,6 +46,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with open(log, "a") as f:
             f.write(self.command + "\n")
         headers = {}
+        if mode == "silent":
+            time.sleep(60)
         if mode == "500":
             status, body = 500, b"kaputt"
         elif mode == "garbage":

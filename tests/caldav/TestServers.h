@@ -52,7 +52,8 @@ class RadicaleServer {
 
 // A small HTTP/1.1 server with keep-alive that answers every request as `mode` says: "500",
 // "garbage" (a 207 that is no XML), "empty" (an empty multistatus; PUT 201), "redirect" (to
-// another host). It writes each request's method into `methodLog`.
+// another host), "silent" (a minute without a byte). It writes each request's method
+// into `methodLog`.
 class FakeDavServer {
   public:
     FakeDavServer(const std::string& mode, const std::filesystem::path& methodLog);
