@@ -47,21 +47,35 @@ std::string countsLine(const SyncCounts& counts) {
 
 SyncPlan planSync(const std::vector<WantedEvent>& wanted, const std::vector<ServerCopy>& server,
                   DayNumber from, DayNumber to, const std::string& calendarUrl) {
-    std::map<std::string, const ServerCopy*> ownByUid;
-    for (const ServerCopy& copy : server)
-        if (isOwnUid(copy.event.uid))
-            ownByUid.emplace(copy.event.uid, &copy);
+    const auto inRange = [from, to](const ServerCopy& copy) {
+        const auto day = copy.event.firstDay;
+        return day && *day >= from && *day <= to;
+    };
+    const auto ownUrl = [&calendarUrl](const std::string& uid) {
+        return withSlash(calendarUrl) + percentEncodedSegment(uid) + ".ics";
+    };
     SyncPlan plan;
+    // An event of its own found twice (an old import beside the sync's copy) is kept once,
+    // under the sync's own name where there is one.
+    std::map<std::string, const ServerCopy*> ownByUid;
+    for (const ServerCopy& copy : server) {
+        if (!isOwnUid(copy.event.uid))
+            continue;
+        const auto [kept, added] = ownByUid.emplace(copy.event.uid, &copy);
+        if (added)
+            continue;
+        const ServerCopy* duplicate = &copy;
+        if (sameDavPath(parseDavUrl(copy.url)->path, parseDavUrl(ownUrl(copy.event.uid))->path))
+            std::swap(duplicate, kept->second);
+        if (inRange(*duplicate))
+            plan.actions.push_back({SyncAction::Kind::Delete, duplicate->url, duplicate->etag, {}});
+    }
     std::map<std::string, bool> wantedUids;
     for (const WantedEvent& event : wanted) {
         wantedUids[event.uid] = true;
         const auto found = ownByUid.find(event.uid);
         if (found == ownByUid.end()) {
-            plan.actions.push_back(
-                {SyncAction::Kind::Create,
-                 withSlash(calendarUrl) + percentEncodedSegment(event.uid) + ".ics",
-                 {},
-                 event.text});
+            plan.actions.push_back({SyncAction::Kind::Create, ownUrl(event.uid), {}, event.text});
         } else if (found->second->event.comparable != comparableEvent(event.text)) {
             plan.actions.push_back(
                 {SyncAction::Kind::Replace, found->second->url, found->second->etag, event.text});
@@ -69,11 +83,9 @@ SyncPlan planSync(const std::vector<WantedEvent>& wanted, const std::vector<Serv
             ++plan.unchanged;
         }
     }
-    for (const auto& [uid, copy] : ownByUid) {
-        const auto day = copy->event.firstDay;
-        if (!wantedUids.count(uid) && day && *day >= from && *day <= to)
+    for (const auto& [uid, copy] : ownByUid)
+        if (!wantedUids.count(uid) && inRange(*copy))
             plan.actions.push_back({SyncAction::Kind::Delete, copy->url, copy->etag, {}});
-    }
     return plan;
 }
 

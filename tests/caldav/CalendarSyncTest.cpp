@@ -94,6 +94,22 @@ TEST(SyncPlan, OnlyOwnEventsInTheRangeAreDeleted) {
     EXPECT_EQ(plan.actions[0].etag, "\"e\"");
 }
 
+TEST(SyncPlan, AnOwnEventFoundTwiceIsKeptUnderItsOwnName) {
+    const std::string uid = shift(kDay).uid;
+    const std::string planned = resource(shift(kDay));
+    ServerCopy imported = copyOf("import-1", kDay, comparableEvent(planned));
+    imported.event.uid = uid;
+    ServerCopy own = copyOf("20260302-dienst-rot%40turnoplaner", kDay, comparableEvent(planned));
+    own.event.uid = uid;
+    for (const auto& server : {std::vector{imported, own}, std::vector{own, imported}}) {
+        const SyncPlan plan = planSync({{uid, kDay, planned}}, server, kDay, kDay, kCalendar);
+        ASSERT_EQ(plan.actions.size(), 1u);
+        EXPECT_EQ(plan.actions[0].kind, SyncAction::Kind::Delete);
+        EXPECT_EQ(plan.actions[0].url, kCalendar + "import-1.ics");
+        EXPECT_EQ(plan.unchanged, 1);
+    }
+}
+
 TEST(SyncPlan, ContentDecidesWhetherAnEventIsUploaded) {
     const std::string planned = resource(shift(kDay), 1'700'000'000);
     const WantedEvent wanted{shift(kDay).uid, kDay, planned};
