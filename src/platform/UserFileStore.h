@@ -39,6 +39,8 @@ class UserFileStore {
     void markUnreadable(const std::filesystem::path& file) { unreadable_.insert(file); }
     // Whether `file` was found unreadable at its last reading.
     bool isUnreadable(const std::filesystem::path& file) const;
+    // Every file found unreadable at its last reading.
+    const std::set<std::filesystem::path>& unreadableFiles() const { return unreadable_; }
 
     // Replaces `file` with `bytes` (the old file stays intact when that fails) and, when
     // `hidden`, gives it the hidden attribute; empty `bytes` delete the file instead. A file

@@ -158,6 +158,19 @@ bool Session::isUnreadable(const char* fileName) const {
     return store_.isUnreadable(state_.dataFolder / fileName);
 }
 
+std::vector<std::string> Session::unreadableNotes() const {
+    std::vector<std::string> names;
+    for (const fs::path& file : store_.unreadableFiles()) {
+        if (file.parent_path() != state_.dataFolder)
+            continue;
+        const std::string name = pathText(file.filename());
+        if (dayNoteCodeOfName(name) || periodicEntryOfName(name) || yearlyCodeOfName(name) ||
+            weekdayCodeOfName(name))
+            names.push_back(name);
+    }
+    return names;
+}
+
 SessionReport Session::enterUser(const std::string& userName, LoadedSettings loaded) {
     SessionReport report;
     if (loaded.read == ReadResult::Unreadable) {
@@ -210,6 +223,11 @@ SessionReport Session::loadUserData(Opening opening) {
     notesListed_ = names.has_value();
     if (names && working)
         store_.removeStaleTemporaries(folder, *names);
+    // The settings file is saved in the user's folder, which is another one when the data
+    // live outside the data root.
+    if (const fs::path userFolder = userFolderOf(state_); working && userFolder != folder)
+        if (const auto userFolderNames = store_.list(userFolder))
+            store_.removeStaleTemporaries(userFolder, *userFolderNames);
     if (const int blocker = working ? store_.files().writeBlocker(folder) : 0)
         report.errors.push_back("In den Datenordner \"" + pathText(folder) +
                                 "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +

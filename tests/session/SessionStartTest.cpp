@@ -163,24 +163,40 @@ TEST(SessionStart, UnreadableSettingsAreKept) {
 }
 
 // What interrupted saves left behind goes at the start once it is an hour old; a newer one
-// may belong to a save that is still running.
+// may belong to a save that is still running. The settings are saved in the user's folder
+// even when his data live outside the data root.
 TEST(SessionStart, StaleTemporaryFilesAreRemoved) {
-    test::TemporaryFolder start;
-    const fs::path folder = start.path() / "TPDaten" / "Programm";
-    fs::create_directories(folder);
-    const fs::path stale = folder / "Schichtmarkierung.dat.0123456789abcdef.neu";
-    const fs::path fresh = folder / "Kalendermarkierung.dat.fedcba9876543210.neu";
-    const fs::path foreign = folder / "Brief.neu";
-    for (const fs::path& file : {stale, fresh, foreign})
-        std::ofstream(file) << "x";
-    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    fs::last_write_time(foreign, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    for (const bool dataOutsideRoot : {false, true}) {
+        SCOPED_TRACE(dataOutsideRoot);
+        test::TemporaryFolder start, elsewhere;
+        const fs::path userFolder = start.path() / "TPDaten" / "Programm";
+        const fs::path folder =
+            dataOutsideRoot ? elsewhere.path() / "TPDaten" / "Programm" : userFolder;
+        fs::create_directories(userFolder);
+        fs::create_directories(folder);
+        if (dataOutsideRoot) {
+            ProgramSettings settings;
+            settings.userDataFolder = folderPathText(elsewhere.path() / "TPDaten");
+            test::TestStore store;
+            ASSERT_TRUE(saveSettings(store, userFolder, settings).ok);
+        }
+        const fs::path stale = folder / "Schichtmarkierung.dat.0123456789abcdef.neu";
+        const fs::path staleSettings = userFolder / "Einstellungen.dat.00112233445566ff.neu";
+        const fs::path fresh = folder / "Kalendermarkierung.dat.fedcba9876543210.neu";
+        const fs::path foreign = folder / "Brief.neu";
+        for (const fs::path& file : {stale, staleSettings, fresh, foreign})
+            std::ofstream(file) << "x";
+        for (const fs::path& file : {stale, staleSettings, foreign})
+            fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(2));
 
-    ProgramRun run;
-    run.session.start(start.path());
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_TRUE(fs::exists(fresh));
-    EXPECT_TRUE(fs::exists(foreign));
+        ProgramRun run;
+        run.session.start(start.path());
+        ASSERT_EQ(run.session.state().dataFolder, fs::absolute(folder));
+        EXPECT_FALSE(fs::exists(stale));
+        EXPECT_FALSE(fs::exists(staleSettings));
+        EXPECT_TRUE(fs::exists(fresh));
+        EXPECT_TRUE(fs::exists(foreign));
+    }
 }
 
 // A move of the data onto a shared folder is killed at each of its steps in turn; the next start
