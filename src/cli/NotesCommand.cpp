@@ -70,8 +70,14 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
         openNotes(*parsed, "notes", hasFlag(*parsed, "password-stdin") ? &in : nullptr, err);
     if (!data)
         return kUsageError;
-    out << (hasFlag(*parsed, "status-line") ? data->session.noteStatusLine(*day)
-                                            : data->session.notesOfDay(*day));
+    const std::string notes = hasFlag(*parsed, "status-line") ? data->session.noteStatusLine(*day)
+                                                              : data->session.notesOfDay(*day);
+    // A note left out would give a day that looks complete.
+    if (const auto unreadable = data->session.unreadableNotes(); !unreadable.empty()) {
+        err << "notes: Die Notiz " << unreadable.front() << " kann nicht gelesen werden.\n";
+        return kUsageError;
+    }
+    out << notes;
     return 0;
 }
 

@@ -32,6 +32,33 @@ bool UserFileStore::isUnreadable(const fs::path& file) const {
     return unreadable_.contains(file);
 }
 
+void UserFileStore::noteSkippedRecords(const fs::path& file, std::string bytes,
+                                       int skippedRecords) {
+    if (skippedRecords > 0)
+        damaged_[file] = {std::move(bytes), skippedRecords};
+    else
+        damaged_.erase(file);
+}
+
+int UserFileStore::skippedRecords(const fs::path& file) const {
+    const auto damage = damaged_.find(file);
+    return damage == damaged_.end() ? 0 : damage->second.skippedRecords;
+}
+
+SaveResult UserFileStore::keepDamagedCopy(const fs::path& file) {
+    const auto damage = damaged_.find(file);
+    if (damage == damaged_.end() || damage->second.copyKept)
+        return {};
+    const fs::path copy = damagedCopyOf(file);
+    if (const WriteResult written = files_.replace(copy, damage->second.bytes); !written)
+        return {false, "Die beschädigte Datei " + quotedName(file) + " konnte nicht als " +
+                           quotedName(copy) +
+                           " aufbewahrt werden und wird nicht überschrieben: " + written.reason};
+    damage->second.copyKept = true;
+    damage->second.bytes = {};
+    return {};
+}
+
 SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, bool hidden) {
     if (files_.typeOf(file, false) == EntryType::Link)
         return keptLinkedFile(file);
@@ -39,6 +66,8 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
         return refusedUnreadableFile(file);
     if (bytes.empty())
         return remove(file);
+    if (SaveResult kept = keepDamagedCopy(file); !kept.ok)
+        return kept;
     if (const WriteResult written = files_.replace(file, bytes); !written)
         return {false, "Die Datei " + quotedName(file) +
                            " konnte nicht geschrieben werden: " + written.reason};
@@ -52,6 +81,8 @@ SaveResult UserFileStore::remove(const fs::path& file) {
         return keptLinkedFile(file);
     if (isUnreadable(file))
         return refusedUnreadableFile(file);
+    if (SaveResult kept = keepDamagedCopy(file); !kept.ok)
+        return kept;
     if (const WriteResult removed = files_.remove(file); !removed)
         return {false, "Die Datei " + quotedName(file) +
                            " konnte nicht gelöscht werden: " + removed.reason};
@@ -109,6 +140,10 @@ SaveResult refusedUnreadableFile(const fs::path& file) {
 SaveResult keptLinkedFile(const fs::path& file) {
     return {false,
             "Die Datei " + quotedName(file) + " ist eine Verknüpfung und wird nicht verändert."};
+}
+
+fs::path damagedCopyOf(const fs::path& file) {
+    return file.parent_path() / (file.filename().u8string() + u8".beschädigt");
 }
 
 bool isTemporaryFileName(std::string_view name) {

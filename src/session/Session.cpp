@@ -36,6 +36,24 @@ std::string keptAtLoading(FileSystem& files, const fs::path& folder, const char*
     return unreadableAtLoading(fileName);
 }
 
+// What a loading skipped of a data file, and where the file as it was is kept.
+std::string skippedAtLoading(const fs::path& file, int skipped) {
+    const std::u8string name = file.filename().u8string();
+    const std::u8string copy = damagedCopyOf(file).filename().u8string();
+    return "Die Datei \"" + std::string(name.begin(), name.end()) + "\" enthält " +
+           (skipped == 1
+                ? std::string("einen beschädigten Eintrag, der übersprungen wurde")
+                : std::to_string(skipped) + " beschädigte Einträge, die übersprungen wurden") +
+           ". Sie wird vor dem nächsten Speichern als \"" + std::string(copy.begin(), copy.end()) +
+           "\" aufbewahrt.";
+}
+
+// Tells what the store skipped of `file` at its loading, if anything.
+void addSkippedRecords(SessionReport& report, const UserFileStore& store, const fs::path& file) {
+    if (const int skipped = store.skippedRecords(file); skipped > 0)
+        report.errors.push_back(skippedAtLoading(file, skipped));
+}
+
 std::string replacedNotice(const char* fileName, int replaced) {
     return "Die Datei " + quoted(fileName) +
            " wurde inzwischen an einem anderen Rechner geändert. Einträge von dort, die durch "
@@ -158,6 +176,19 @@ bool Session::isUnreadable(const char* fileName) const {
     return store_.isUnreadable(state_.dataFolder / fileName);
 }
 
+std::vector<std::string> Session::unreadableNotes() const {
+    std::vector<std::string> names;
+    for (const fs::path& file : store_.unreadableFiles()) {
+        if (file.parent_path() != state_.dataFolder)
+            continue;
+        const std::string name = pathText(file.filename());
+        if (dayNoteCodeOfName(name) || periodicEntryOfName(name) || yearlyCodeOfName(name) ||
+            weekdayCodeOfName(name))
+            names.push_back(name);
+    }
+    return names;
+}
+
 SessionReport Session::enterUser(const std::string& userName, LoadedSettings loaded) {
     SessionReport report;
     if (loaded.read == ReadResult::Unreadable) {
@@ -166,6 +197,7 @@ SessionReport Session::enterUser(const std::string& userName, LoadedSettings loa
                                     ? keptLinkedFile(kSettingsFileName).reason
                                     : kSettingsUnreadableMessage);
     }
+    addSkippedRecords(report, store_, userFolderOf(state_.dataRoot, userName) / kSettingsFileName);
     loaded.settings.userName = userName; // the folder decides, whatever the file says
     useSettings(state_, loaded.settings, crewTableYear());
     report.add(checkDataFolder(std::move(loaded.settings)));
@@ -210,6 +242,11 @@ SessionReport Session::loadUserData(Opening opening) {
     notesListed_ = names.has_value();
     if (names && working)
         store_.removeStaleTemporaries(folder, *names);
+    // The settings file is saved in the user's folder, which is another one when the data
+    // live outside the data root.
+    if (const fs::path userFolder = userFolderOf(state_); working && userFolder != folder)
+        if (const auto userFolderNames = store_.list(userFolder))
+            store_.removeStaleTemporaries(userFolder, *userFolderNames);
     if (const int blocker = working ? store_.files().writeBlocker(folder) : 0)
         report.errors.push_back("In den Datenordner \"" + pathText(folder) +
                                 "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +
@@ -220,10 +257,12 @@ SessionReport Session::loadUserData(Opening opening) {
     state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
     if (store_.isUnreadable(folder / kShiftMarkingFileName))
         report.errors.push_back(keptAtLoading(store_.files(), folder, kShiftMarkingFileName));
+    addSkippedRecords(report, store_, folder / kShiftMarkingFileName);
     state_.calendarBars = loadCalendarBars(store_, folder);
     state_.calendarBarsAsLoaded = state_.calendarBars.bars();
     if (store_.isUnreadable(folder / kCalendarBarFileName))
         report.errors.push_back(keptAtLoading(store_.files(), folder, kCalendarBarFileName));
+    addSkippedRecords(report, store_, folder / kCalendarBarFileName);
 
     if (working) {
         SaveResult renewed;
@@ -234,6 +273,7 @@ SessionReport Session::loadUserData(Opening opening) {
     } else {
         state_.vacationAccount = loadVacationAccount(store_, folder).account;
     }
+    addSkippedRecords(report, store_, folder / kVacationAccountFileName);
     state_.hoursAccount = loadHoursAccount(store_, folder).account;
     for (const char* account : {kVacationAccountFileName, kHoursAccountFileName})
         if (store_.files().typeOf(folder / account, false) == EntryType::Link)

@@ -65,6 +65,8 @@ class Session final : public UserNotes {
     SessionReport openDataFolder(const std::filesystem::path& folder, const std::string& password);
     // Whether the data file `fileName` is there but could not be read at the last loading.
     bool isUnreadable(const char* fileName) const;
+    // The note files that were there but could not be read when last read, by name.
+    std::vector<std::string> unreadableNotes() const;
     // Whether the note folder could be listed at the last loading.
     bool notesListed() const { return notesListed_; }
     // The user who last left the program, if another than the default user.

@@ -193,6 +193,34 @@ void replaceUnusableValues(ProgramSettings& settings, const std::string& dataRoo
         place.twilight = defaults.place.twilight;
 }
 
+// The value lines a write of the settings would drop: those of no key of the file, and the
+// repeats of a key (the first line counts).
+int unusedValueLines(std::string_view fileBytes) {
+    struct Key {
+        std::string foldedGroup;
+        std::string foldedKey;
+        bool taken = false;
+    };
+    std::vector<Key> keys;
+    ProgramSettings settings;
+    forEachKey(settings, [&keys](std::string_view group, std::string_view key, auto&&) {
+        keys.push_back({foldSettingsName(windows1252FromUtf8(group)),
+                        foldSettingsName(windows1252FromUtf8(key))});
+    });
+    int unused = 0;
+    scanSettingsText(fileBytes, [&](const SettingsValueLine& line) {
+        for (Key& key : keys) {
+            if (!key.taken && key.foldedKey == line.foldedKey &&
+                key.foldedGroup == line.foldedGroup) {
+                key.taken = true;
+                return;
+            }
+        }
+        ++unused;
+    });
+    return unused;
+}
+
 } // namespace
 
 ProgramSettings settingsFromFileBytes(std::string_view fileBytes, const std::string& dataRootPath) {
@@ -270,9 +298,11 @@ LoadedSettings loadSettings(UserFileStore& store, const std::filesystem::path& u
                             const std::string& dataRootPath) {
     LoadedSettings loaded;
     try {
-        const DataFileBytes file = store.read(userFolder / kSettingsFileName, kLargestReadableFile);
+        DataFileBytes file = store.read(userFolder / kSettingsFileName, kLargestReadableFile);
         loaded.read = file.status;
         loaded.settings = settingsFromFileBytes(file.bytes, dataRootPath);
+        const int unused = unusedValueLines(file.bytes);
+        store.noteSkippedRecords(userFolder / kSettingsFileName, std::move(file.bytes), unused);
     } catch (const std::exception&) {
         // Out of memory on a large file: the run goes on with the defaults.
         loaded.read = ReadResult::Unreadable;
