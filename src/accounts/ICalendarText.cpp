@@ -72,7 +72,8 @@ void appendDateTime(std::string& out, DayNumber day, int minute) {
     out += "00";
 }
 
-void appendEvent(std::string& out, const CrewEvent& event, std::string_view stamp) {
+void appendEvent(std::string& out, const CrewEvent& event, std::string_view stamp,
+                 int alarmMinutes = 0) {
     out += "BEGIN:VEVENT\r\n";
     appendFoldedLine(out, "UID:" + escapedText(event.uid));
     out += stamp;
@@ -90,7 +91,22 @@ void appendEvent(std::string& out, const CrewEvent& event, std::string_view stam
         out += "\r\n";
     }
     appendFoldedLine(out, "SUMMARY:" + escapedText(event.summary));
+    if (alarmMinutes > 0 && !event.allDay) {
+        out += "BEGIN:VALARM\r\nACTION:DISPLAY\r\n";
+        appendFoldedLine(out, "DESCRIPTION:" + escapedText(event.summary));
+        out += "TRIGGER:-PT" + std::to_string(alarmMinutes) + "M\r\nEND:VALARM\r\n";
+    }
     out += "END:VEVENT\r\n";
+}
+
+std::string stampLine(std::int64_t stampSeconds) {
+    std::string stamp = "DTSTAMP:";
+    const auto stampDay = static_cast<DayNumber>(stampSeconds / 86400);
+    appendDateTime(stamp, stampDay, static_cast<int>(stampSeconds % 86400 / 60));
+    stamp.back() = static_cast<char>('0' + stampSeconds % 60 % 10);
+    stamp[stamp.size() - 2] = static_cast<char>('0' + stampSeconds % 60 / 10);
+    stamp += "Z\r\n";
+    return stamp;
 }
 
 } // namespace
@@ -137,13 +153,7 @@ std::string escapedText(std::string_view text) {
 
 std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view calendarName,
                           std::int64_t stampSeconds) {
-    std::string stamp = "DTSTAMP:";
-    const auto stampDay = static_cast<DayNumber>(stampSeconds / 86400);
-    appendDateTime(stamp, stampDay, static_cast<int>(stampSeconds % 86400 / 60));
-    stamp.back() = static_cast<char>('0' + stampSeconds % 60 % 10);
-    stamp[stamp.size() - 2] = static_cast<char>('0' + stampSeconds % 60 / 10);
-    stamp += "Z\r\n";
-
+    const std::string stamp = stampLine(stampSeconds);
     std::string out;
     out.reserve(events.size() * 200 + 2048);
     out += "BEGIN:VCALENDAR\r\n"
@@ -157,6 +167,20 @@ std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view
     out += kBerlinTimeZone;
     for (const CrewEvent& event : events)
         appendEvent(out, event, stamp);
+    out += "END:VCALENDAR\r\n";
+    return out;
+}
+
+std::string eventResourceText(const CrewEvent& event, std::int64_t stampSeconds, int alarmMinutes) {
+    std::string out;
+    out.reserve(event.allDay ? 400 : 1400);
+    out += "BEGIN:VCALENDAR\r\n"
+           "VERSION:2.0\r\n"
+           "PRODID:-//Turnoplaner//Schichtkalender//DE\r\n"
+           "CALSCALE:GREGORIAN\r\n";
+    if (!event.allDay)
+        out += kBerlinTimeZone;
+    appendEvent(out, event, stampLine(stampSeconds), alarmMinutes);
     out += "END:VCALENDAR\r\n";
     return out;
 }

@@ -19,6 +19,10 @@ std::string iCalendarText(const std::vector<CrewEvent>& events, std::string_view
 // named after the crew.
 std::string crewCalendarText(const CrewCalendarRequest& request, std::int64_t stampSeconds);
 
+// One event as a calendar server stores it: a calendar of its own with the time zone it uses and
+// no METHOD; with `alarmMinutes` above 0 a timed event reminds that many minutes before.
+std::string eventResourceText(const CrewEvent& event, std::int64_t stampSeconds, int alarmMinutes);
+
 // `line` (UTF-8, without its line end) folded into lines of at most 75 octets, each ended by
 // CR LF; a character is never split.
 void appendFoldedLine(std::string& out, std::string_view line);

@@ -86,6 +86,25 @@ Usage:
       and a decimal comma. EUR is the hourly base wage: a last column gives the
       tax-free supplements, the wage counted at most 50 euros. The other
       options are those of ics.
+  turnoplaner-cli caldav-calendars --url URL --user NAME [--ca-file PEM]
+                                   [--password-stdin]
+      The calendars for events the user NAME reaches on a CalDAV server, one
+      tab-separated line each: URL and display name. URL is the server's
+      address (https://cloud.example.org) or a calendar's full URL.
+  turnoplaner-cli caldav-sync FROM TO --url CALENDAR-URL --user NAME
+                              [--crew CREW] [--type T] [--vacation-start MM-DD]
+                              [--cycle N] [--data DIR] [--alarm MIN]
+                              [--ca-file PEM] [--password-stdin]
+      Keeps the events ics exports (same options) in the CalDAV calendar at
+      CALENDAR-URL: missing ones are created, changed ones replaced, and the
+      program's own events from FROM to TO the plan no longer has deleted;
+      events of others are never touched. MIN minutes before each shift a
+      reminder (0, the default: none). Prints "angelegt N, geändert N,
+      gelöscht N, unverändert N". PEM holds the certificates to trust instead
+      of the system's (for a server with a certificate of its own). The password is the first line of standard input
+      with --password-stdin, otherwise the entry for the server in ~/.netrc;
+      plain http:// is refused except to this computer. A failing server or
+      network prints one line on stderr and exits with status 3.
   turnoplaner-cli --help
       This text.
 
@@ -106,6 +125,16 @@ const std::map<std::string, Command>& commands() {
         {"yearly", runYearlyCommand},
         {"ics", runIcsCommand},
         {"supplements", runSupplementsCommand},
+#ifdef TURNOPLANER_HAVE_CALDAV
+        {"caldav-calendars",
+         [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+             return runCalDavCalendarsCommand(arguments, std::cin, out, err);
+         }},
+        {"caldav-sync",
+         [](const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+             return runCalDavSyncCommand(arguments, std::cin, out, err);
+         }},
+#endif
     };
     return table;
 }

@@ -44,6 +44,25 @@ struct AccountTargets {
     std::optional<int> hourlyWageCents;
 };
 
+// What the user chose for keeping the shifts in a CalDAV calendar. Each value is written only
+// once set, so files without them stay as they were; unset values have the defaults below. The
+// password is never kept here.
+struct CalendarSyncChoices {
+    std::string serverAddress; // as typed: a server or a calendar URL
+    std::string userName;
+    std::string calendarUrl; // the calendar chosen from those found
+    std::optional<int> crew; // unset: the base crew
+    std::optional<int> monthsBefore;
+    std::optional<int> monthsAfter;
+    std::optional<int> alarmMinutes;
+    std::optional<bool> syncAtEnd;
+
+    int monthsBeforeToday() const { return monthsBefore.value_or(1); }
+    int monthsAfterToday() const { return monthsAfter.value_or(12); }
+    int reminderMinutes() const { return alarmMinutes.value_or(0); }
+    bool syncWhenEnding() const { return syncAtEnd.value_or(false); }
+};
+
 // The user's settings as kept in "Einstellungen.dat" (texts UTF-8), in the groups the program
 // works with.
 struct ProgramSettings {
@@ -62,6 +81,7 @@ struct ProgramSettings {
     // The check value of the user's note password, a salted hash the password cannot be
     // recovered from; written only once made, so files without it stay as they were.
     std::string notePasswordCheck;
+    CalendarSyncChoices calendarSync;
     AstronomySettings place;
     std::string placeName = "Wendring";
 };

@@ -26,6 +26,14 @@ template <typename Number> Byte(Number&) -> Byte<Number>;
 template <typename Text> struct OmittedWhenEmpty { Text& text; };
 template <typename Text> OmittedWhenEmpty(Text&) -> OmittedWhenEmpty<Text>;
 
+// A number or switch written only once set; read only within [lowest, highest].
+template <typename Optional> struct WrittenWhenSet {
+    Optional& value;
+    int lowest = 0;
+    int highest = 0;
+};
+template <typename Optional> WrittenWhenSet(Optional&, int, int) -> WrittenWhenSet<Optional>;
+
 // Hands every key of the file to `visit` in the order it is written, with the value of
 // `settings` it holds; the value's type says how it is read and written. The groups follow each
 // other with an empty comment line between them.
@@ -49,6 +57,15 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "Stundenlohn", settings.accounts.hourlyWageCents);
     visit(program, "LetzterAnwender", OmittedWhenEmpty{settings.lastUserName});
     visit(program, "NotizPrüfwert", OmittedWhenEmpty{settings.notePasswordCheck});
+    auto& sync = settings.calendarSync;
+    visit(program, "AbgleichServer", OmittedWhenEmpty{sync.serverAddress});
+    visit(program, "AbgleichBenutzer", OmittedWhenEmpty{sync.userName});
+    visit(program, "AbgleichKalender", OmittedWhenEmpty{sync.calendarUrl});
+    visit(program, "AbgleichSchicht", WrittenWhenSet{sync.crew, 0, kCrewCount - 1});
+    visit(program, "AbgleichMonateVorher", WrittenWhenSet{sync.monthsBefore, 0, 120});
+    visit(program, "AbgleichMonateNachher", WrittenWhenSet{sync.monthsAfter, 0, 120});
+    visit(program, "AbgleichErinnerung", WrittenWhenSet{sync.alarmMinutes, 0, 7 * 24 * 60});
+    visit(program, "AbgleichBeimBeenden", WrittenWhenSet{sync.syncAtEnd, 0, 1});
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);
@@ -108,6 +125,16 @@ void readValue(double& number, std::string_view value) {
 void readValue(std::optional<int>& cents, std::string_view value) {
     cents = centsOfEuroText(value);
 }
+// A value out of its range is left unset, so the default holds.
+template <typename Value>
+void readValue(WrittenWhenSet<std::optional<Value>> field, std::string_view value) {
+    field.value.reset();
+    if (value.empty()) // as an unset value is compared when settings are merged
+        return;
+    const std::int64_t number = readSettingsInteger(value);
+    if (number >= field.lowest && number <= field.highest)
+        field.value = static_cast<Value>(number);
+}
 
 // Writing: the value text of a field as the file holds it (UTF-8 until written).
 std::string valueText(const std::string& text) {
@@ -137,6 +164,9 @@ std::string valueText(double number) {
 std::string valueText(const std::optional<int>& cents) {
     return euroText(cents);
 }
+template <typename Optional> std::string valueText(WrittenWhenSet<Optional> field) {
+    return field.value ? std::to_string(static_cast<int>(*field.value)) : std::string();
+}
 
 template <typename Field> bool isWritten(const Field&) {
     return true;
@@ -146,6 +176,9 @@ bool isWritten(const std::optional<int>& cents) {
 }
 bool isWritten(OmittedWhenEmpty<const std::string> field) {
     return !field.text.empty();
+}
+template <typename Optional> bool isWritten(WrittenWhenSet<Optional> field) {
+    return field.value.has_value();
 }
 
 template <typename Number> bool isWithin(Number value, Number lowest, Number highest) {

@@ -134,6 +134,56 @@ TEST_F(SettingsFileTest, HourlyWageIsReadAsCentsAndLeftOutWhenThereIsNone) {
     }
 }
 
+TEST_F(SettingsFileTest, CalendarSyncChoicesAreWrittenOnlyOnceSet) {
+    const std::string before = settingsFileBytes(settings);
+    EXPECT_EQ(before.find("Abgleich"), std::string::npos);
+    EXPECT_EQ(settings.calendarSync.monthsBeforeToday(), 1);
+    EXPECT_EQ(settings.calendarSync.monthsAfterToday(), 12);
+    EXPECT_EQ(settings.calendarSync.reminderMinutes(), 0);
+    EXPECT_FALSE(settings.calendarSync.syncWhenEnding());
+
+    CalendarSyncChoices& sync = settings.calendarSync;
+    sync.serverAddress = "https://cloud.example.org";
+    sync.calendarUrl = "https://cloud.example.org/dav/calendars/anna/turnoplaner/";
+    sync.crew = 2;
+    sync.monthsAfter = 6;
+    sync.syncAtEnd = true;
+    ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
+    const std::string written = settingsFile();
+    EXPECT_NE(written.find("AbgleichServer = https://cloud.example.org\r\n"), std::string::npos);
+    EXPECT_NE(written.find("AbgleichSchicht = 2\r\nAbgleichMonateNachher = 6\r\n"
+                           "AbgleichBeimBeenden = 1\r\n"),
+              std::string::npos);
+    for (const char* unset : {"AbgleichBenutzer", "AbgleichMonateVorher", "AbgleichErinnerung"})
+        EXPECT_EQ(written.find(unset), std::string::npos) << unset;
+    load();
+    EXPECT_EQ(settings.calendarSync.serverAddress, "https://cloud.example.org");
+    EXPECT_EQ(settings.calendarSync.calendarUrl,
+              "https://cloud.example.org/dav/calendars/anna/turnoplaner/");
+    EXPECT_FALSE(settings.calendarSync.monthsBefore);
+    EXPECT_EQ(settings.calendarSync.crew, 2);
+    EXPECT_EQ(settings.calendarSync.monthsBeforeToday(), 1);
+    EXPECT_TRUE(settings.calendarSync.syncWhenEnding());
+}
+
+TEST_F(SettingsFileTest, CalendarSyncNumbersOutOfRangeAreLeftUnset) {
+    const struct {
+        const char* line;
+        std::optional<int> crew;
+        std::optional<int> alarm;
+    } cases[] = {{"AbgleichSchicht = 4", 4, std::nullopt},
+                 {"AbgleichSchicht = 9", std::nullopt, std::nullopt},
+                 {"AbgleichErinnerung = 30", std::nullopt, 30},
+                 {"AbgleichErinnerung = -5", std::nullopt, std::nullopt}};
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.line);
+        writeSettingsFile(std::string("[Programmeinstellungen]\r\n") + wanted.line + "\r\n");
+        load();
+        EXPECT_EQ(settings.calendarSync.crew, wanted.crew);
+        EXPECT_EQ(settings.calendarSync.alarmMinutes, wanted.alarm);
+    }
+}
+
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
     ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     settings.placeName = "Anderswo";
