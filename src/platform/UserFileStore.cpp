@@ -14,6 +14,27 @@ std::string quotedName(const fs::path& file) {
     return "\"" + std::string(name.begin(), name.end()) + "\"";
 }
 
+std::string pathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// What is wrong with the lock file: what lies under its name, rather than the error number
+// the system gives for it.
+std::string lockFailureText(FileSystem& files, const fs::path& lockFile, int errorNumber) {
+    switch (files.typeOf(lockFile, false)) {
+    case EntryType::Link:
+        return "Die Sperrdatei \"" + pathText(lockFile) + "\" ist eine Verknüpfung.";
+    case EntryType::Folder:
+    case EntryType::Other:
+        return "Die Sperrdatei \"" + pathText(lockFile) + "\" ist keine gewöhnliche Datei.";
+    case EntryType::File:
+    case EntryType::Missing:
+        break;
+    }
+    return systemErrorText(errorNumber);
+}
+
 } // namespace
 
 DataFileBytes UserFileStore::read(const fs::path& file, std::uintmax_t largestSize) {
@@ -109,7 +130,8 @@ UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
     result.reason =
         errorNumber == 0
             ? "Der gemeinsame Datenordner wird gerade von einem anderen Rechner gespeichert."
-            : "Der Datenordner kann nicht gesperrt werden: " + systemErrorText(errorNumber);
+            : "Der Datenordner kann nicht gesperrt werden: " +
+                  lockFailureText(files_, folder / kFolderLockFileName, errorNumber);
     return result;
 }
 

@@ -77,7 +77,8 @@ class UserFileStore {
     FileSystem& files() { return files_; }
 
   private:
-    // Keeps the damaged file as it was read before it is replaced; false when that failed.
+    // Keeps the damaged file as it was read before it is first replaced or deleted; the reason
+    // when that failed.
     SaveResult keepDamagedCopy(const std::filesystem::path& file);
 
     struct Damage {

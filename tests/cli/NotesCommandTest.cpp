@@ -104,7 +104,8 @@ TEST_F(NotesCommandTest, UnlistableFolderIsAnError) {
     for (const CliRun& result : {marks, day}) {
         EXPECT_EQ(result.status, kUsageError);
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find(" cannot be listed\n"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(" können nicht aufgelistet werden\n"), std::string::npos)
+            << result.err;
     }
 }
 
