@@ -86,6 +86,18 @@ Usage:
       and a decimal comma. EUR is the hourly base wage: a last column gives the
       tax-free supplements, the wage counted at most 50 euros. The other
       options are those of ics.
+  turnoplaner-cli backup --data DIR --out FILE.zip
+      Writes a backup of the user's data folder DIR into FILE.zip: the settings,
+      every note, the markings, the bars and both accounts byte for byte, and a
+      manifest with the user, the time, the program version and the SHA-256 of
+      every file. A file that cannot be read makes the backup fail.
+  turnoplaner-cli restore FILE.zip --data DIR [--dry-run]
+      Checks the whole backup FILE.zip, then replaces the data files in DIR with
+      its files (DIR is made for a new user). Data already in DIR are first
+      backed up beside FILE.zip. --dry-run only says what would be done.
+      Both print one German line on stderr when they fail: status 2 for a
+      mistake in the command line or a refused backup, 3 when a file could not
+      be read or written.
   turnoplaner-cli --help
       This text.
 
@@ -106,6 +118,8 @@ const std::map<std::string, Command>& commands() {
         {"yearly", runYearlyCommand},
         {"ics", runIcsCommand},
         {"supplements", runSupplementsCommand},
+        {"backup", runBackupCommand},
+        {"restore", runRestoreCommand},
     };
     return table;
 }

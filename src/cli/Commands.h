@@ -12,6 +12,9 @@ inline constexpr int kUsageError = 2;
 // Exit status when the output could not be written: one line on stderr.
 inline constexpr int kWriteError = 1;
 
+// Exit status when a file could not be read or written (backup and restore).
+inline constexpr int kReadWriteError = 3;
+
 // Each command reads its arguments (after the command word) and returns the exit status.
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -30,6 +33,10 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
 int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int runSupplementsCommand(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err);
+int runBackupCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
+int runRestoreCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

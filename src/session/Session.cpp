@@ -769,4 +769,45 @@ PageLook pageLookOf(const SessionState& state) {
             state.pageBackground, state.units};
 }
 
+BackupPlace Session::backupPlace() const {
+    // A report names the user's data folder alone: it is his own folder, named after him.
+    if (state_.dataRoot.empty()) {
+        const std::u8string name = state_.dataFolder.filename().u8string();
+        return {state_.dataFolder, state_.dataFolder, std::string(name.begin(), name.end())};
+    }
+    return {userFolderOf(state_), state_.dataFolder, state_.userName};
+}
+
+BackupManifest Session::backupManifest() const {
+    return {backupPlace().userName, backupTimeText(clock_.now()), TURNOPLANER_VERSION};
+}
+
+BackupWritten Session::writeBackup(const fs::path& archive) {
+    return tp::writeBackup(store_, backupPlace(), archive, backupManifest());
+}
+
+BackupPreview Session::previewBackup(const fs::path& archive) {
+    return tp::previewBackup(store_, archive);
+}
+
+RestoreDone Session::restoreBackup(const fs::path& archive, bool dryRun) {
+    const BackupPlace place = backupPlace();
+    std::error_code error;
+    const fs::path undoFolder = fs::absolute(archive, error).parent_path();
+    RestoreDone done = tp::restoreBackup(store_, archive, place, undoFolder, backupManifest(),
+                                         clock_.now(), dryRun);
+    if (dryRun || done.restoredFiles == 0)
+        return done;
+    if (state_.dataRoot.empty()) {
+        loadUserData(Opening::Reading);
+    } else {
+        enterUser(state_.userName,
+                  loadSettings(store_, place.settingsFolder, folderPathText(state_.dataRoot)));
+        loadUserData();
+        settingsAsSaved_ = settingsFileBytes(settings());
+    }
+    judgeNoteKey(false);
+    return done;
+}
+
 } // namespace tp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/Backup.h"
 #include "display/PageLook.h"
 #include "notes/BulkDeletion.h"
 #include "notes/UserNotes.h"
@@ -166,6 +167,19 @@ class Session final : public UserNotes {
     // of this run would be. The file goes once all are written; otherwise it keeps what could
     // not be written, for the next start.
     SessionReport takeOverKeptEntries(const std::filesystem::path& file);
+
+    // Backups. Where the user's files are: his settings folder (the data folder itself when
+    // a report opened a data folder without data root) and his data folder.
+    BackupPlace backupPlace() const;
+    // What a backup made now says about itself.
+    BackupManifest backupManifest() const;
+    // Writes a backup of the user's files as they are on the disk into `archive`.
+    BackupWritten writeBackup(const std::filesystem::path& archive);
+    // The archive checked, with its user, time and counts, for the question before a restore.
+    BackupPreview previewBackup(const std::filesystem::path& archive);
+    // Restores `archive` over the user's files; what was there is backed up beside the archive
+    // first. After a restore the user's settings and data are loaded anew from the files.
+    RestoreDone restoreBackup(const std::filesystem::path& archive, bool dryRun);
 
   private:
     // How a data folder is opened: to work on it, or as a report reads it.
