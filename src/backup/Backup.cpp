@@ -222,25 +222,28 @@ RestoreDone restoreBackup(UserFileStore& store, const fs::path& archive, const B
         return result;
     }
 
-    for (std::size_t i = 0; i < restored.size(); ++i) {
-        const BackupFile& file = restored[i];
-        const SaveResult saved =
-            store.save(fileOf(target, file.name), file.bytes, isSettingsFileName(file.name));
-        if (!saved.ok) {
-            for (std::size_t rest = i; rest < restored.size(); ++rest)
-                result.notRestored.push_back(restored[rest].name);
-            result.notRestored.insert(result.notRestored.end(), result.removedFiles.begin(),
-                                      result.removedFiles.end());
-            result.removedFiles.clear();
-            result.failure = BackupFailure::ReadWrite;
-            result.problem =
-                "Die Wiederherstellung brach ab: " + saved.reason +
-                " Nicht wiederhergestellt (im alten Stand): " + joinedNames(result.notRestored) +
-                ".";
-            return result;
-        }
-        ++result.restoredFiles;
+    std::vector<FileReplacement> replacements;
+    replacements.reserve(restored.size());
+    for (const BackupFile& file : restored)
+        replacements.push_back({fileOf(target, file.name), file.bytes});
+    std::size_t saved = 0;
+    const SaveResult written = store.saveAll(replacements, saved);
+    result.restoredFiles = static_cast<int>(saved);
+    if (!written.ok) {
+        for (std::size_t rest = saved; rest < restored.size(); ++rest)
+            result.notRestored.push_back(restored[rest].name);
+        result.notRestored.insert(result.notRestored.end(), result.removedFiles.begin(),
+                                  result.removedFiles.end());
+        result.removedFiles.clear();
+        result.failure = BackupFailure::ReadWrite;
+        result.problem =
+            "Die Wiederherstellung brach ab: " + written.reason +
+            " Nicht wiederhergestellt (im alten Stand): " + joinedNames(result.notRestored) + ".";
+        return result;
     }
+    for (const BackupFile& file : restored)
+        if (isSettingsFileName(file.name))
+            files.hide(fileOf(target, file.name));
     std::vector<std::string> removed;
     for (const std::string& name : result.removedFiles) {
         if (store.remove(fileOf(target, name)).ok)

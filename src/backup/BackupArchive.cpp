@@ -311,6 +311,8 @@ std::optional<std::string> packZip(const std::vector<ZipEntry>& entries, std::st
         }
         zip_file_set_external_attributes(archive, static_cast<zip_uint64_t>(index), 0,
                                          ZIP_OPSYS_UNIX, entry.unixMode << 16);
+        if (!entry.compressed)
+            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
     }
     if (zip_close(archive) != 0) {
         problem = libraryError(zip_get_error(archive));
@@ -337,8 +339,10 @@ std::optional<std::string> packBackup(const BackupManifest& manifest,
     std::vector<ZipEntry> entries;
     entries.reserve(files.size() + 1);
     entries.push_back({kManifestName, manifestText(manifest, files)});
+    // Notes are enciphered and small: deflating each would cost more than it saves.
+    constexpr std::size_t kSmallestDeflated = 4096;
     for (const BackupFile& file : files)
-        entries.push_back({file.name, file.bytes});
+        entries.push_back({file.name, file.bytes, 0100644, file.bytes.size() >= kSmallestDeflated});
     return packZip(entries, problem);
 }
 

@@ -47,9 +47,10 @@ struct ZipEntry {
     std::string name;
     std::string bytes;
     std::uint32_t unixMode = 0100644;
+    bool compressed = true; // deflated, or stored as it is
 };
 
-// The ZIP archive of `entries`, compressed; nothing (with `problem`, German) when the library
+// The ZIP archive of `entries`; nothing (with `problem`, German) when the library
 // fails.
 std::optional<std::string> packZip(const std::vector<ZipEntry>& entries, std::string& problem);
 

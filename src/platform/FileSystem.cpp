@@ -56,6 +56,24 @@ WriteResult SystemFileSystem::replace(const fs::path& file, std::string_view byt
     return writeFileAtomically(file, bytes);
 }
 
+ManyFilesWritten FileSystem::replaceAll(std::span<const FileReplacement> files) {
+    ManyFilesWritten result;
+    for (const FileReplacement& file : files) {
+        if (WriteResult written = replace(file.path, file.bytes); !written) {
+            result.written = std::move(written);
+            result.failedFile = result.replaced;
+            return result;
+        }
+        ++result.replaced;
+    }
+    result.written = {true, {}};
+    return result;
+}
+
+ManyFilesWritten SystemFileSystem::replaceAll(std::span<const FileReplacement> files) {
+    return writeFilesAtomically(files);
+}
+
 WriteResult SystemFileSystem::remove(const fs::path& file) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(file, error);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,8 @@ class FileSystem {
     virtual DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize) = 0;
     // Replaces the file atomically (see writeFileAtomically).
     virtual WriteResult replace(const std::filesystem::path& file, std::string_view bytes) = 0;
+    // Replaces several files (see writeFilesAtomically); by default one after the other.
+    virtual ManyFilesWritten replaceAll(std::span<const FileReplacement> files);
     // Deletes the file; a missing file is no failure.
     virtual WriteResult remove(const std::filesystem::path& file) = 0;
     // The names in a folder (UTF-8 bytes on every system); nothing when it cannot be listed.
@@ -74,6 +77,7 @@ class SystemFileSystem : public FileSystem {
   public:
     DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize) override;
     WriteResult replace(const std::filesystem::path& file, std::string_view bytes) override;
+    ManyFilesWritten replaceAll(std::span<const FileReplacement> files) override;
     WriteResult remove(const std::filesystem::path& file) override;
     std::optional<std::vector<std::string>> list(const std::filesystem::path& folder) override;
     int writeBlocker(const std::filesystem::path& folder) override;
