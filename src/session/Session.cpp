@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include "backup/AutomaticBackups.h"
 #include "markings/SharedMarkingFiles.h"
 #include "model/BlockCrewOrder.h"
 #include "model/Today.h"
@@ -257,17 +258,34 @@ void Session::rotateVacationCycleOfShownYear() {
 void Session::storeShiftMarking(DayNumber day, int column, int code) {
     tp::storeShiftMarking(state_.shiftMarkings, state_.calendarType, day, column, code);
     ++markingEdits_;
+    ++dataEdits_;
 }
 
 void Session::replaceCalendarBars(CalendarBarList bars) {
     bars.changed = bars.changed || state_.calendarBars.changed;
     state_.calendarBars = std::move(bars);
     ++markingEdits_;
+    ++dataEdits_;
 }
 
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
     if (state_.dataFolder.empty())
         return 0;
+    // What the one irreversible command deletes can always be had back.
+    const fs::path backupFolder = automaticBackupFolder();
+    if (!backupFolder.empty()) {
+        const BackupWritten backup = tp::writeBackup(
+            store_, backupPlace(),
+            backupArchivePath(backupFolder, state_.userName, "vor-Löschen", clock_.now()),
+            backupManifest());
+        if (!backup.ok()) {
+            report.errors.push_back("Es wurde nichts gelöscht, weil die Sicherung vorher nicht "
+                                    "geschrieben werden konnte. " +
+                                    backup.problem);
+            return 0;
+        }
+    }
+    ++dataEdits_;
     // The notes go whether the password fits them or not: the user chose them by their dates,
     // not by what they say, and nothing is enciphered.
     const int failures = deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
@@ -308,6 +326,8 @@ NoteSaving Session::saveNote(NoteKind kind, const std::string& fileName, const s
     if (state_.dataFolder.empty())
         return saving;
     saving.report = saveNoteUnderLock(kind, fileName, text, asOpened, saving.changedMeanwhile);
+    if (saving.ok())
+        ++dataEdits_;
     if (saving.ok() && !text.empty() && noteKeyFit_ == NoteKeyFit::Unchecked && !noteKeyDoubted_)
         rememberNoteKey(); // the first note under this password
     return saving;
@@ -406,6 +426,8 @@ SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursA
     SessionReport report;
     addAccountOutcome(report, saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered),
                       kHoursAccountFileName);
+    if (entered != asOpened)
+        ++dataEdits_;
     refreshAccounts();
     return report;
 }
@@ -427,6 +449,8 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
         addAccountOutcome(report, saveHoursAccountMerged(store_, folder, wasCrew, withCrew),
                           kHoursAccountFileName);
     }
+    if (entered != asOpened)
+        ++dataEdits_;
     refreshAccounts();
     return report;
 }
@@ -808,6 +832,27 @@ RestoreDone Session::restoreBackup(const fs::path& archive, bool dryRun) {
     }
     judgeNoteKey(false);
     return done;
+}
+
+fs::path Session::automaticBackupFolder() const {
+    if (!state_.backupFolder.empty())
+        return fs::path(std::u8string(state_.backupFolder.begin(), state_.backupFolder.end()));
+    if (state_.dataRoot.empty())
+        return {};
+    return state_.dataRoot / kAutomaticBackupFolderName;
+}
+
+SessionReport Session::writeAutomaticBackup() {
+    SessionReport report;
+    const fs::path folder = automaticBackupFolder();
+    if (!dataChanged() || folder.empty() || state_.dataFolder.empty())
+        return report;
+    const AutomaticBackup backup =
+        tp::writeAutomaticBackup(store_, backupPlace(), folder, backupManifest(), clock_.now());
+    if (!backup.ok())
+        report.errors.push_back("Die automatische Sicherung konnte nicht geschrieben werden. " +
+                                backup.problem);
+    return report;
 }
 
 } // namespace tp

@@ -92,8 +92,9 @@ class Session final : public UserNotes {
     void storeShiftMarking(DayNumber day, int column, int code);
     // The bars as the bar window left them.
     void replaceCalendarBars(CalendarBarList bars);
-    // The bulk deletion: notes go at once, markings and bars are saved (merged) at once.
-    // Returns the number of notes that could not be deleted.
+    // The bulk deletion: a backup is written into the automatic backup folder first, and
+    // nothing is deleted when that fails; then notes go at once, markings and bars are saved
+    // (merged) at once. Returns the number of notes that could not be deleted.
     int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
     // How often the markings or bars were changed in this run.
     int markingEdits() const { return markingEdits_; }
@@ -180,6 +181,15 @@ class Session final : public UserNotes {
     // Restores `archive` over the user's files; what was there is backed up beside the archive
     // first. After a restore the user's settings and data are loaded anew from the files.
     RestoreDone restoreBackup(const std::filesystem::path& archive, bool dryRun);
+    // The folder of the automatic backups and of the backup before a bulk deletion: the one
+    // the settings name, or "Sicherungen" in the data root; empty without data root.
+    std::filesystem::path automaticBackupFolder() const;
+    // Whether notes, markings, bars or accounts were changed in this run.
+    bool dataChanged() const { return dataEdits_ > 0; }
+    // The end of the run: when data changed, today's backup unless written already, the
+    // oldest automatic backups beyond 14 removed. A failure comes back to be told once; it
+    // never keeps the program from ending.
+    SessionReport writeAutomaticBackup();
 
   private:
     // How a data folder is opened: to work on it, or as a report reads it.
@@ -220,6 +230,7 @@ class Session final : public UserNotes {
     std::string lastUserName_; // as the start found it
     bool notesListed_ = false;
     int markingEdits_ = 0;
+    int dataEdits_ = 0; // changes of notes, markings, bars and accounts in this run
     // The user's settings file as last read or written: what the end need not keep.
     std::string settingsAsSaved_;
     NoteKeyFit noteKeyFit_ = NoteKeyFit::Unchecked;

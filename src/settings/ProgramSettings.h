@@ -62,6 +62,9 @@ struct ProgramSettings {
     // The check value of the user's note password, a salted hash the password cannot be
     // recovered from; written only once made, so files without it stay as they were.
     std::string notePasswordCheck;
+    // The folder of the automatic backups when not "Sicherungen" in the data root (a USB stick,
+    // a network share); written only once chosen, so files without it stay as they were.
+    std::string backupFolder;
     AstronomySettings place;
     std::string placeName = "Wendring";
 };

@@ -49,6 +49,7 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "Stundenlohn", settings.accounts.hourlyWageCents);
     visit(program, "LetzterAnwender", OmittedWhenEmpty{settings.lastUserName});
     visit(program, "NotizPrüfwert", OmittedWhenEmpty{settings.notePasswordCheck});
+    visit(program, "Sicherungsordner", OmittedWhenEmpty{settings.backupFolder});
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);
