@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
+#include <tuple>
 
 namespace tp {
 
@@ -71,6 +73,31 @@ AutomaticBackup writeAutomaticBackup(UserFileStore& store, const BackupPlace& pl
             result.removed.push_back(name);
     }
     return result;
+}
+
+std::vector<ListedBackup> listBackups(UserFileStore& store, const fs::path& folder) {
+    std::vector<ListedBackup> backups;
+    const auto listed = store.list(folder);
+    if (!listed)
+        return backups;
+    for (const std::string& name : *listed) {
+        if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix))
+            continue;
+        const fs::path archive = folder / fs::path(std::u8string(name.begin(), name.end()));
+        if (store.files().typeOf(archive, false) != EntryType::File)
+            continue; // never through a link
+        ListedBackup backup{.name = name, .writtenAt = {}, .size = store.files().fileSize(archive)};
+        if (const auto written = store.files().modificationTime(archive))
+            backup.writtenAt = std::chrono::duration_cast<std::chrono::seconds>(
+                                   std::chrono::file_clock::to_sys(*written).time_since_epoch())
+                                   .count();
+        backups.push_back(std::move(backup));
+    }
+    // Newest first; the name (which holds the date) where the times are equal or unknown.
+    std::sort(backups.begin(), backups.end(), [](const ListedBackup& a, const ListedBackup& b) {
+        return std::tie(a.writtenAt, a.name) > std::tie(b.writtenAt, b.name);
+    });
+    return backups;
 }
 
 } // namespace tp

@@ -2,7 +2,9 @@
 
 #include "backup/Backup.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,5 +33,16 @@ struct AutomaticBackup : BackupOutcome {
 AutomaticBackup writeAutomaticBackup(UserFileStore& store, const BackupPlace& place,
                                      const std::filesystem::path& folder,
                                      const BackupManifest& manifest, const LocalDateTime& now);
+
+// A backup in a folder, as the window "Sicherung" lists it.
+struct ListedBackup {
+    std::string name;                      // UTF-8
+    std::optional<std::int64_t> writtenAt; // seconds since 1970 (UTC)
+    std::optional<std::uintmax_t> size;    // bytes
+};
+
+// The program's backups ("Turnoplaner-….zip") in `folder`, newest first; none when the folder
+// cannot be listed.
+std::vector<ListedBackup> listBackups(UserFileStore& store, const std::filesystem::path& folder);
 
 } // namespace tp

@@ -157,6 +157,14 @@ std::optional<fs::file_time_type> SystemFileSystem::modificationTime(const fs::p
     return written;
 }
 
+std::optional<std::uintmax_t> SystemFileSystem::fileSize(const fs::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error)
+        return std::nullopt;
+    return size;
+}
+
 bool SystemFileSystem::makeFolder(const fs::path& folder) {
     std::error_code error;
     return fs::create_directories(folder, error);

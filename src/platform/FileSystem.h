@@ -54,6 +54,8 @@ class FileSystem {
     // When the file was last written; nothing when that cannot be told.
     virtual std::optional<std::filesystem::file_time_type>
     modificationTime(const std::filesystem::path& file) = 0;
+    // The size of a plain file in bytes; nothing when that cannot be told.
+    virtual std::optional<std::uintmax_t> fileSize(const std::filesystem::path& file) = 0;
     // Creates `folder` and what leads to it; true only when it was made now.
     virtual bool makeFolder(const std::filesystem::path& folder) = 0;
     // Copies what is in `from` into the folder `to`, replacing files of the same name: every
@@ -84,6 +86,7 @@ class SystemFileSystem : public FileSystem {
     EntryType typeOf(const std::filesystem::path& path, bool followLinks) override;
     std::optional<std::filesystem::file_time_type>
     modificationTime(const std::filesystem::path& file) override;
+    std::optional<std::uintmax_t> fileSize(const std::filesystem::path& file) override;
     bool makeFolder(const std::filesystem::path& folder) override;
     bool copyFolder(const std::filesystem::path& from, const std::filesystem::path& to,
                     const std::function<bool(const std::filesystem::path&)>& take) override;

@@ -842,10 +842,17 @@ fs::path Session::automaticBackupFolder() const {
     return state_.dataRoot / kAutomaticBackupFolderName;
 }
 
+std::vector<ListedBackup> Session::listedBackups() {
+    const fs::path folder = automaticBackupFolder();
+    if (folder.empty())
+        return {};
+    return listBackups(store_, folder);
+}
+
 SessionReport Session::writeAutomaticBackup() {
     SessionReport report;
     const fs::path folder = automaticBackupFolder();
-    if (!dataChanged() || folder.empty() || state_.dataFolder.empty())
+    if (!dataChanged() || !automaticBackupsOn() || folder.empty() || state_.dataFolder.empty())
         return report;
     const AutomaticBackup backup =
         tp::writeAutomaticBackup(store_, backupPlace(), folder, backupManifest(), clock_.now());

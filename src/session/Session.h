@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/AutomaticBackups.h"
 #include "backup/Backup.h"
 #include "display/PageLook.h"
 #include "notes/BulkDeletion.h"
@@ -184,6 +185,10 @@ class Session final : public UserNotes {
     // The folder of the automatic backups and of the backup before a bulk deletion: the one
     // the settings name, or "Sicherungen" in the data root; empty without data root.
     std::filesystem::path automaticBackupFolder() const;
+    // The backups in that folder, newest first.
+    std::vector<ListedBackup> listedBackups();
+    // Whether the end of the run writes the automatic backup (unless the user turned it off).
+    bool automaticBackupsOn() const { return state_.automaticBackups.value_or(true); }
     // Whether notes, markings, bars or accounts were changed in this run.
     bool dataChanged() const { return dataEdits_ > 0; }
     // The end of the run: when data changed, today's backup unless written already, the

@@ -50,6 +50,7 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "LetzterAnwender", OmittedWhenEmpty{settings.lastUserName});
     visit(program, "NotizPrüfwert", OmittedWhenEmpty{settings.notePasswordCheck});
     visit(program, "Sicherungsordner", OmittedWhenEmpty{settings.backupFolder});
+    visit(program, "AutomatischeSicherung", settings.automaticBackups);
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);
@@ -109,6 +110,11 @@ void readValue(double& number, std::string_view value) {
 void readValue(std::optional<int>& cents, std::string_view value) {
     cents = centsOfEuroText(value);
 }
+void readValue(std::optional<bool>& flag, std::string_view value) {
+    bool read = true;
+    readValue(read, value);
+    flag = read;
+}
 
 // Writing: the value text of a field as the file holds it (UTF-8 until written).
 std::string valueText(const std::string& text) {
@@ -138,12 +144,18 @@ std::string valueText(double number) {
 std::string valueText(const std::optional<int>& cents) {
     return euroText(cents);
 }
+std::string valueText(const std::optional<bool>& flag) {
+    return valueText(flag.value_or(true));
+}
 
 template <typename Field> bool isWritten(const Field&) {
     return true;
 }
 bool isWritten(const std::optional<int>& cents) {
     return cents.has_value();
+}
+bool isWritten(const std::optional<bool>& flag) {
+    return flag.has_value();
 }
 bool isWritten(OmittedWhenEmpty<const std::string> field) {
     return !field.text.empty();
