@@ -117,6 +117,20 @@ Aufruf:
       --password-stdin, sonst der Eintrag des Servers in ~/.netrc; einfaches
       http:// wird nur zu diesem Computer zugelassen. Versagt der Server oder
       das Netz, steht eine Zeile auf der Standardfehlerausgabe, Status 3.
+  turnoplaner-cli backup --data ORDNER --out DATEI.zip
+      Schreibt eine Sicherung des Datenordners ORDNER des Anwenders in
+      DATEI.zip: die Einstellungen, jede Notiz, die Markierungen, die Balken und
+      beide Konten Byte für Byte, dazu ein Verzeichnis mit dem Anwender, der
+      Zeit, der Programmversion und der SHA-256-Prüfsumme jeder Datei. Eine
+      Datei, die nicht gelesen werden kann, lässt die Sicherung scheitern.
+  turnoplaner-cli restore DATEI.zip --data ORDNER [--dry-run]
+      Prüft die ganze Sicherung DATEI.zip und ersetzt dann die Datendateien in
+      ORDNER durch ihre Dateien (für einen neuen Anwender wird ORDNER angelegt).
+      Daten, die schon in ORDNER liegen, werden vorher neben DATEI.zip
+      gesichert. --dry-run sagt nur, was getan würde.
+      Beide geben eine Zeile auf der Standardfehlerausgabe aus, wenn sie
+      scheitern: Status 2 für einen Fehler im Aufruf oder eine abgelehnte
+      Sicherung, 3, wenn eine Datei nicht gelesen oder geschrieben werden konnte.
   turnoplaner-cli --help
       Dieser Text.
 
@@ -148,6 +162,8 @@ const std::map<std::string, Command>& commands() {
              return runCalDavSyncCommand(arguments, std::cin, out, err);
          }},
 #endif
+        {"backup", runBackupCommand},
+        {"restore", runRestoreCommand},
     };
     return table;
 }

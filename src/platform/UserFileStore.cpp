@@ -97,6 +97,22 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
     return {};
 }
 
+SaveResult UserFileStore::saveAll(std::span<const FileReplacement> files, std::size_t& saved) {
+    saved = 0;
+    for (const FileReplacement& file : files) {
+        if (files_.typeOf(file.path, false) == EntryType::Link)
+            return keptLinkedFile(file.path);
+        if (isUnreadable(file.path))
+            return refusedUnreadableFile(file.path);
+    }
+    const ManyFilesWritten written = files_.replaceAll(files);
+    saved = written.replaced;
+    if (!written.written)
+        return {false, "Die Datei " + quotedName(files[written.failedFile].path) +
+                           " konnte nicht geschrieben werden: " + written.written.reason};
+    return {};
+}
+
 SaveResult UserFileStore::remove(const fs::path& file) {
     if (files_.typeOf(file, false) == EntryType::Link)
         return keptLinkedFile(file);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,11 @@ class UserFileStore {
     // `hidden`, gives it the hidden attribute; empty `bytes` delete the file instead. A file
     // that could not be read is kept as it is, and the result says so.
     SaveResult save(const std::filesystem::path& file, std::string_view bytes, bool hidden);
+    // Replaces several files, each atomically, all written before the first is renamed into
+    // place (see writeFilesAtomically). When one is a link or could not be read, nothing is
+    // written. `saved` counts the files replaced, in order; the reason names the file that
+    // failed.
+    SaveResult saveAll(std::span<const FileReplacement> files, std::size_t& saved);
     // Deletes `file`; a missing file is no failure, an unreadable one is kept.
     SaveResult remove(const std::filesystem::path& file);
 

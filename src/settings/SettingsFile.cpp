@@ -66,6 +66,8 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "AbgleichMonateNachher", WrittenWhenSet{sync.monthsAfter, 0, 120});
     visit(program, "AbgleichErinnerung", WrittenWhenSet{sync.alarmMinutes, 0, 7 * 24 * 60});
     visit(program, "AbgleichBeimBeenden", WrittenWhenSet{sync.syncAtEnd, 0, 1});
+    visit(program, "Sicherungsordner", OmittedWhenEmpty{settings.backupFolder});
+    visit(program, "AutomatischeSicherung", settings.automaticBackups);
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);
@@ -135,6 +137,11 @@ void readValue(WrittenWhenSet<std::optional<Value>> field, std::string_view valu
     if (number >= field.lowest && number <= field.highest)
         field.value = static_cast<Value>(number);
 }
+void readValue(std::optional<bool>& flag, std::string_view value) {
+    bool read = true;
+    readValue(read, value);
+    flag = read;
+}
 
 // Writing: the value text of a field as the file holds it (UTF-8 until written).
 std::string valueText(const std::string& text) {
@@ -167,12 +174,18 @@ std::string valueText(const std::optional<int>& cents) {
 template <typename Optional> std::string valueText(WrittenWhenSet<Optional> field) {
     return field.value ? std::to_string(static_cast<int>(*field.value)) : std::string();
 }
+std::string valueText(const std::optional<bool>& flag) {
+    return valueText(flag.value_or(true));
+}
 
 template <typename Field> bool isWritten(const Field&) {
     return true;
 }
 bool isWritten(const std::optional<int>& cents) {
     return cents.has_value();
+}
+bool isWritten(const std::optional<bool>& flag) {
+    return flag.has_value();
 }
 bool isWritten(OmittedWhenEmpty<const std::string> field) {
     return !field.text.empty();
