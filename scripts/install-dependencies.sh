@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests, the Debian package and the screenshots
 # need, if missing. `cpack -G DEB` needs `file` and dpkg-shlibdeps (dpkg-dev); the calendar tests
-# find libical, and the build libsodium (the check value of the note password) and libcurl and
-# libxml2 (the CalDAV sync), through pkg-config; the sync's tests start a Radicale server.
+# find libical, and the build libsodium (the check value of the note password), libcurl and
+# libxml2 (the CalDAV sync) and libzip (the backups), through pkg-config; the sync's tests start a
+# Radicale server.
 # With the argument "windows": those of the Windows cross build and of its tests under wine.
 set -euo pipefail
 
@@ -15,6 +16,7 @@ else
         build-essential cmake ninja-build file dpkg-dev pkg-config
         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
         libgtest-dev libbenchmark-dev libsodium-dev libcurl4-openssl-dev libxml2-dev radicale
+        libzip-dev
         clang-format clang libclang-rt-14-dev
         desktop-file-utils appstream libical-dev poppler-utils
         xvfb xauth xdotool imagemagick fonts-dejavu-core

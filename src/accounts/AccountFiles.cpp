@@ -92,8 +92,12 @@ LoadedAccount<HoursAccount> loadHoursAccount(UserFileStore& store,
 
 LoadedAccount<VacationAccount> loadVacationAccount(UserFileStore& store,
                                                    const std::filesystem::path& folder) {
-    const DataFileBytes file = store.read(folder / kVacationAccountFileName, kLargestAccountFile);
-    return {file.status, vacationAccountFromFileBytes(file.bytes)};
+    DataFileBytes file = store.read(folder / kVacationAccountFileName, kLargestAccountFile);
+    LoadedAccount<VacationAccount> loaded{file.status, vacationAccountFromFileBytes(file.bytes)};
+    // A broken record is skipped; the file is kept as read before the account is written anew.
+    const int broken = file.bytes.size() % kVacationRecordSize != 0 ? 1 : 0;
+    store.noteSkippedRecords(folder / kVacationAccountFileName, std::move(file.bytes), broken);
+    return loaded;
 }
 
 SaveResult saveHoursAccount(UserFileStore& store, const std::filesystem::path& folder,

@@ -39,28 +39,27 @@ std::optional<AccountsRequest> parseAccountsRequest(const std::vector<std::strin
         return std::nullopt;
     }
     if (!parsed->positional.empty()) {
-        err << "accounts: unexpected argument: " << parsed->positional[0] << '\n';
+        err << "accounts: unerwartetes Argument: " << parsed->positional[0] << '\n';
         return std::nullopt;
     }
     AccountsRequest request;
     const std::string* folder = optionValue(*parsed, "data");
-    std::error_code ignored;
-    if (!folder || folder->empty() || !std::filesystem::is_directory(*folder, ignored)) {
-        err << "accounts: --data must name an existing folder\n";
+    if (const std::string problem = dataFolderProblem(folder); !problem.empty()) {
+        err << "accounts: " << problem << '\n';
         return std::nullopt;
     }
     request.folder = *folder;
     const std::string* todayText = optionValue(*parsed, "today");
     const auto today = todayText ? parseSupportedDate(*todayText) : std::nullopt;
     if (!today) {
-        err << "accounts: --today must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        err << "accounts: --today muss JJJJ-MM-TT zwischen 1970-01-01 und 2037-07-31 sein\n";
         return std::nullopt;
     }
     request.today = *today;
     if (const std::string* text = optionValue(*parsed, "type")) {
         const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!type) {
-            err << "accounts: --type must be 0..7\n";
+            err << "accounts: --type muss 0..7 sein\n";
             return std::nullopt;
         }
         request.system.calendarType = *calendarTypeFromNumber(*type);
@@ -68,7 +67,7 @@ std::optional<AccountsRequest> parseAccountsRequest(const std::vector<std::strin
     if (const std::string* text = optionValue(*parsed, "vacation-start")) {
         const auto start = parseMonthDay(*text);
         if (!start) {
-            err << "accounts: --vacation-start must be MM-DD\n";
+            err << "accounts: --vacation-start muss MM-TT sein\n";
             return std::nullopt;
         }
         request.system.earliestVacationStart = *start;
@@ -76,7 +75,7 @@ std::optional<AccountsRequest> parseAccountsRequest(const std::vector<std::strin
     if (const std::string* text = optionValue(*parsed, "cycle")) {
         const auto cycle = parseInteger(*text, 0, INT_MAX);
         if (!cycle) {
-            err << "accounts: --cycle must be a whole number from 0\n";
+            err << "accounts: --cycle muss eine ganze Zahl ab 0 sein\n";
             return std::nullopt;
         }
         // As when the settings are loaded: the table of the calendar's year, today's.

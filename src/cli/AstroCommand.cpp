@@ -38,21 +38,21 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     AstronomySettings settings;
     if (!readBoundedReal(*parsed, "lat", -90, 90, settings.latitude)) {
-        err << "astro: --lat must be a number from -90 to 90\n";
+        err << "astro: --lat muss eine Zahl von -90 bis 90 sein\n";
         return kUsageError;
     }
     if (!readBoundedReal(*parsed, "lon", -180, 180, settings.longitude)) {
-        err << "astro: --lon must be a number from -180 to 180 (west positive)\n";
+        err << "astro: --lon muss eine Zahl von -180 bis 180 sein (West positiv)\n";
         return kUsageError;
     }
     if (!readBoundedReal(*parsed, "tz", -12, 14, settings.timeZone)) {
-        err << "astro: --tz must be a number of hours from -12 to 14\n";
+        err << "astro: --tz muss eine Stundenzahl von -12 bis 14 sein\n";
         return kUsageError;
     }
     if (const std::string* text = optionValue(*parsed, "dst")) {
         const auto dst = parseInteger(*text, 0, 1);
         if (!dst) {
-            err << "astro: --dst must be 0 or 1\n";
+            err << "astro: --dst muss 0 oder 1 sein\n";
             return kUsageError;
         }
         settings.automaticSummerTime = *dst == 1;
@@ -60,7 +60,7 @@ int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (const std::string* text = optionValue(*parsed, "twilight")) {
         const auto twilight = parseInteger(*text, 0, 2);
         if (!twilight) {
-            err << "astro: --twilight must be 0, 1 or 2\n";
+            err << "astro: --twilight muss 0, 1 oder 2 sein\n";
             return kUsageError;
         }
         settings.twilight = *twilight;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 namespace tp::cli {
@@ -25,13 +26,13 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
             continue;
         }
         if (!word.starts_with("--")) {
-            error = "unknown option: " + word;
+            error = "unbekannte Option: " + word;
             return std::nullopt;
         }
         std::string name = word.substr(2);
         if (knownFlags.contains(name)) {
             if (!parsed.flags.insert(name).second) {
-                error = "option --" + name + " given more than once";
+                error = "Option --" + name + " ist mehrfach angegeben";
                 return std::nullopt;
             }
             continue;
@@ -42,16 +43,16 @@ std::optional<ParsedArguments> parseArguments(const std::vector<std::string>& ar
             name.resize(equals);
         }
         if (!knownOptions.contains(name)) {
-            error = "unknown option: --" + name;
+            error = "unbekannte Option: --" + name;
             return std::nullopt;
         }
         if (parsed.options.contains(name)) {
-            error = "option --" + name + " given more than once";
+            error = "Option --" + name + " ist mehrfach angegeben";
             return std::nullopt;
         }
         if (!value) {
             if (i + 1 >= arguments.size()) {
-                error = "option --" + name + " needs a value";
+                error = "Option --" + name + " braucht einen Wert";
                 return std::nullopt;
             }
             value = arguments[++i];
@@ -161,20 +162,33 @@ std::string isoDateText(DayNumber day) {
 
 std::optional<DayRange> parseDayRange(const ParsedArguments& parsed, std::string& error) {
     if (parsed.positional.size() != 2) {
-        error = "expected FROM and TO (YYYY-MM-DD)";
+        error = "erwartet VON und BIS (JJJJ-MM-TT)";
         return std::nullopt;
     }
     const auto from = parseSupportedDate(parsed.positional[0]);
     const auto to = parseSupportedDate(parsed.positional[1]);
     if (!from || !to) {
-        error = "dates must be YYYY-MM-DD between 1970-01-01 and 2037-07-31";
+        error = "Daten müssen JJJJ-MM-TT zwischen 1970-01-01 und 2037-07-31 sein";
         return std::nullopt;
     }
     if (*from > *to) {
-        error = "FROM is after TO";
+        error = "VON liegt nach BIS";
         return std::nullopt;
     }
     return DayRange{*from, *to};
+}
+
+std::string dataFolderProblem(const std::string* folder) {
+    if (!folder || folder->empty())
+        return "--data braucht einen Ordner";
+    std::error_code ignored;
+    const auto status =
+        std::filesystem::status(std::u8string(folder->begin(), folder->end()), ignored);
+    if (std::filesystem::is_directory(status))
+        return {};
+    if (std::filesystem::exists(status))
+        return "--data: \"" + *folder + "\" ist eine Datei, kein Ordner";
+    return "--data: Der Ordner \"" + *folder + "\" existiert nicht";
 }
 
 } // namespace tp::cli

@@ -58,4 +58,8 @@ struct DayRange {
 // range or reversed.
 std::optional<DayRange> parseDayRange(const ParsedArguments& parsed, std::string& error);
 
+// What is wrong with the value of --data (`folder`, UTF-8; null when not given) as a user's
+// data folder; empty when it names an existing folder.
+std::string dataFolderProblem(const std::string* folder);
+
 } // namespace tp::cli

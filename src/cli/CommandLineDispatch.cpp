@@ -12,103 +12,130 @@ namespace tp::cli {
 namespace {
 
 constexpr const char* kHelpText =
-    R"(turnoplaner-cli: reports of the Turnoplaner shift calendar
+    R"(turnoplaner-cli: Berichte des Schichtkalenders Turnoplaner
 
-Usage:
-  turnoplaner-cli days FROM TO [--type T] [--vacation-start MM-DD]
-      One tab-separated row per day from FROM to TO (YYYY-MM-DD, both included,
-      1970-01-01 .. 2037-07-31): date, day number, weekday, ISO week, Easter Sunday,
-      public holiday, name of the day, school holiday, crew duties under calendar
-      type T (0..7, default 0), crew outside the rotation, cancelled shifts and the
-      info line of the status panel. --vacation-start is the earliest start of the
-      block vacation (default 04-25).
-  turnoplaner-cli astro FROM TO [--lat DEG] [--lon DEG] [--tz HOURS] [--dst 0|1]
+Aufruf:
+  turnoplaner-cli days VON BIS [--type T] [--vacation-start MM-TT]
+      Eine Zeile mit Tabulatoren je Tag von VON bis BIS (JJJJ-MM-TT, beide
+      eingeschlossen, 1970-01-01 .. 2037-07-31): Datum, Tagesnummer, Wochentag,
+      ISO-Woche, Ostersonntag, Feiertag, Name des Tages, Schulferien, die Dienste
+      der Schichten unter dem Kalendertyp T (0..7, vorgegeben 0), die Schicht
+      außerhalb des Wechsels, ausfallende Schichten und die Infozeile der
+      Statusleiste. --vacation-start ist der früheste Beginn des Blockurlaubs
+      (vorgegeben 04-25).
+  turnoplaner-cli astro VON BIS [--lat GRAD] [--lon GRAD] [--tz STUNDEN] [--dst 0|1]
                                 [--twilight 0|1|2]
-      One tab-separated row per day from FROM to TO: the date and the astronomy
-      line of the status panel (twilight, Sun, Moon and the day's events). The
-      place is given as stored in the settings: --lat north positive (default
-      48.47), --lon WEST positive (default -12.52, that is east), --tz hours east
-      of Greenwich (default 1), --dst automatic summer time (default 1),
-      --twilight 0 civil, 1 nautical, 2 astronomical (default 0).
-  turnoplaner-cli render DATE [--type T] [--columns N] [--font NAME] [--size PT]
-                         [--out FILE.png|FILE.pdf]
-      Draws the page as the main window shows it after start-up with DATE's month
-      first and the cursor on DATE (type 5: the half-year shift plan sheet), writes
-      it as PNG (default page.png) and prints the units and the image size as
-      "unit_w=W unit_h=H width=PX height=PY". N is 6..24 month columns (default 6);
-      NAME and PT (points) replace the default font "System" 10. A FILE ending in
-      .pdf gets the page as printed: one A4 landscape sheet on white.
-  turnoplaner-cli notes DATE --data DIR [--password-stdin] [--status-line]
-      The notes of DATE as the notes window shows them, read from the user's data
-      folder DIR (nothing in it changes): UTF-8 with the notes' CR LF line breaks,
-      no newline added; nothing when the day has no note. --password-stdin reads
-      the note password from the first line of standard input; --status-line
-      prints the form of the status line instead.
-  turnoplaner-cli note-marks FROM TO --data DIR
-      One tab-separated row per day from FROM to TO with the note marks of the
-      page: day note 0/1, the number of periodic notes, yearly note 0/1 and the
-      weekday-in-month mark 0..3.
-  turnoplaner-cli accounts --data DIR --today YYYY-MM-DD [--type T]
-                           [--vacation-start MM-DD] [--cycle N]
-      The hours and the vacation field of the status panel for the user whose
-      data folder is DIR ("Minusstunden.dat", "Urlaubstage.dat",
-      "Schichtmarkierung.dat") on the day --today: "hours", the field's text
-      and its colour (black, darkred or darkgreen), then "vacation" and the
-      field's text, tab-separated. Types 6 and 7 keep no accounts: both texts
-      are empty. N is the crew order of the vacation block (setting
-      "UrlaubZyklus", default 0). Nothing in DIR is written.
-  turnoplaner-cli yearly YEAR [--type T] [--target38 H] [--target40 H]
-      The table of the window "Jahresstunden" for YEAR (1968..2047) as
-      tab-separated UTF-8: "Monat" and the crews, then the twelve months,
-      "Summe", "Soll" and "Ist" as the window shows them. H are the yearly
-      target hours (default 1982.76 for the five-crew systems, 2088 for the
-      two-shift system 2). Types 6 and 7 have no table: nothing is printed.
-  turnoplaner-cli ics FROM TO --crew CREW [--type T] [--vacation-start MM-DD]
-                      [--cycle N] [--data DIR] [--out FILE]
-      The shifts of one crew from FROM to TO as an iCalendar file for calendar
-      apps (to standard output without --out): one event per shift with the
-      plant's shift times in Europe/Berlin time, the block vacation as one
-      all-day event. CREW is rot, blau, gelb, grün (or gruen) or braun under
-      types 0..5 and A, B, C or D under types 6 and 7. With the user's data
-      folder DIR its shift markings replace the plan of their days, its calendar
-      bars become all-day events, and its base crew is taken when --crew is left
-      out. N is the crew order of the vacation block as for accounts, applied
-      to the year of FROM. Exporting again gives the same event UIDs, so a
-      calendar app updates the events instead of adding them twice.
-  turnoplaner-cli supplements FROM TO [--crew CREW] [--type T]
-                              [--vacation-start MM-DD] [--cycle N] [--data DIR]
-                              [--by month|day] [--wage EUR]
-      The crew's worked hours from FROM to TO with those that carry the
-      supplements for night, Sunday and holiday work (Nacht 25 %, Nacht 40 %,
-      Sonntag 50 %, Feiertag 125 %, Feiertag 150 %), from the shifts and markings
-      ics exports, one tab-separated row per month (default) or day and a row
-      "Summe"; a shift counts to the day it begins on. Hours have two decimals
-      and a decimal comma. EUR is the hourly base wage: a last column gives the
-      tax-free supplements, the wage counted at most 50 euros. The other
-      options are those of ics.
+      Eine Zeile mit Tabulatoren je Tag von VON bis BIS: das Datum und die
+      Astronomiezeile der Statusleiste (Dämmerung, Sonne, Mond und die
+      Ereignisse des Tages). Der Ort wird angegeben, wie die Einstellungen ihn
+      speichern: --lat Nord positiv (vorgegeben 48.47), --lon WEST positiv
+      (vorgegeben -12.52, also Ost), --tz Stunden östlich von Greenwich
+      (vorgegeben 1), --dst Sommerzeit automatisch (vorgegeben 1), --twilight
+      0 bürgerlich, 1 nautisch, 2 astronomisch (vorgegeben 0).
+  turnoplaner-cli render DATUM [--type T] [--columns N] [--font NAME] [--size PT]
+                         [--out DATEI.png|DATEI.pdf]
+      Zeichnet die Seite, wie das Hauptfenster sie nach dem Start zeigt, mit dem
+      Monat von DATUM zuerst und dem Cursor auf DATUM (Typ 5: der
+      Halbjahres-Schichtplan), schreibt sie als PNG (vorgegeben page.png) und
+      gibt die Einheiten und die Bildgröße als
+      "unit_w=W unit_h=H width=PX height=PY" aus. N sind 6..24 Monatsspalten
+      (vorgegeben 6); NAME und PT (Punkt) ersetzen die vorgegebene Schrift
+      "System" 10. Eine DATEI auf .pdf erhält die Seite wie gedruckt: ein Blatt
+      A4 quer auf Weiß.
+  turnoplaner-cli notes DATUM --data ORDNER [--password-stdin] [--status-line]
+      Die Notizen von DATUM, wie das Notizfenster sie zeigt, gelesen aus dem
+      Datenordner ORDNER des Anwenders (darin ändert sich nichts): UTF-8 mit den
+      CR-LF-Zeilenumbrüchen der Notizen, ohne angefügten Zeilenumbruch; nichts,
+      wenn der Tag keine Notiz hat. --password-stdin liest das Notizpasswort aus
+      der ersten Zeile der Standardeingabe; --status-line gibt stattdessen die
+      Form der Statuszeile aus. Eine Notiz, die nicht gelesen werden kann, wird
+      genannt (Status 2).
+  turnoplaner-cli note-marks VON BIS --data ORDNER
+      Eine Zeile mit Tabulatoren je Tag von VON bis BIS mit den Notizmarken der
+      Seite: Tagesnotiz 0/1, die Zahl der periodischen Notizen, Jahresnotiz 0/1
+      und die Marke der Wochentagsnotiz 0..3.
+  turnoplaner-cli accounts --data ORDNER --today JJJJ-MM-TT [--type T]
+                           [--vacation-start MM-TT] [--cycle N]
+      Das Stunden- und das Urlaubsfeld der Statusleiste für den Anwender mit dem
+      Datenordner ORDNER ("Minusstunden.dat", "Urlaubstage.dat",
+      "Schichtmarkierung.dat") am Tag --today: "hours", der Text des Feldes und
+      seine Farbe (black, darkred oder darkgreen), dann "vacation" und der Text
+      des Feldes, durch Tabulatoren getrennt. Die Typen 6 und 7 führen keine
+      Konten: beide Texte sind leer. N ist die Schichtfolge des Blockurlaubs
+      (Einstellung "UrlaubZyklus", vorgegeben 0). In ORDNER wird nichts
+      geschrieben.
+  turnoplaner-cli yearly JAHR [--type T] [--target38 H] [--target40 H]
+      Die Tabelle des Fensters "Jahresstunden" für JAHR (1968..2047) als UTF-8
+      mit Tabulatoren: "Monat" und die Schichten, dann die zwölf Monate,
+      "Summe", "Soll" und "Ist", wie das Fenster sie zeigt. H sind die
+      Jahressollstunden (vorgegeben 1982.76 für die Systeme mit fünf Schichten,
+      2088 für das Zweischichtsystem 2). Die Typen 6 und 7 haben keine Tabelle:
+      es wird nichts ausgegeben.
+  turnoplaner-cli ics VON BIS --crew SCHICHT [--type T] [--vacation-start MM-TT]
+                      [--cycle N] [--data ORDNER] [--out DATEI]
+      Die Dienste einer Schicht von VON bis BIS als iCalendar-Datei für
+      Kalender-Apps (ohne --out auf die Standardausgabe): ein Termin je Dienst
+      mit den Schichtzeiten des Werks in der Zeit von Europe/Berlin, der
+      Blockurlaub als ein ganztägiger Termin. SCHICHT ist rot, blau, gelb, grün
+      (oder gruen) oder braun unter den Typen 0..5 und A, B, C oder D unter den
+      Typen 6 und 7. Mit dem Datenordner ORDNER des Anwenders ersetzen seine
+      Schichtmarkierungen den Plan ihrer Tage, seine Kalenderbalken werden
+      ganztägige Termine, und seine Grundschicht gilt, wenn --crew fehlt. N ist
+      die Schichtfolge des Blockurlaubs wie bei accounts, angewandt auf das Jahr
+      von VON. Ein neuer Export ergibt dieselben UIDs, so dass eine Kalender-App
+      die Termine erneuert, statt sie doppelt anzulegen.
+  turnoplaner-cli supplements VON BIS [--crew SCHICHT] [--type T]
+                              [--vacation-start MM-TT] [--cycle N] [--data ORDNER]
+                              [--by month|day] [--wage EURO]
+      Die gearbeiteten Stunden der Schicht von VON bis BIS mit denen, die die
+      Zuschläge für Nacht-, Sonntags- und Feiertagsarbeit tragen (Nacht 25 %,
+      Nacht 40 %, Sonntag 50 %, Feiertag 125 %, Feiertag 150 %), aus den Diensten
+      und Markierungen, die ics ausgibt, eine Zeile mit Tabulatoren je Monat
+      (vorgegeben) oder Tag und eine Zeile "Summe"; ein Dienst zählt zu dem Tag,
+      an dem er beginnt. Stunden haben zwei Nachkommastellen und ein Komma. EURO
+      ist der Grundstundenlohn: eine letzte Spalte gibt die steuerfreien
+      Zuschläge, der Lohn höchstens mit 50 Euro gerechnet. Die übrigen Optionen
+      sind die von ics.
   turnoplaner-cli caldav-calendars --url URL --user NAME [--ca-file PEM]
                                    [--password-stdin]
-      The calendars for events the user NAME reaches on a CalDAV server, one
-      tab-separated line each: URL and display name. URL is the server's
-      address (https://cloud.example.org) or a calendar's full URL.
-  turnoplaner-cli caldav-sync FROM TO --url CALENDAR-URL --user NAME
-                              [--crew CREW] [--type T] [--vacation-start MM-DD]
-                              [--cycle N] [--data DIR] [--alarm MIN]
+      Die Kalender für Termine, die der Anwender NAME auf einem CalDAV-Server
+      erreicht, je eine Zeile mit Tabulatoren: URL und Anzeigename. URL ist die
+      Adresse des Servers (https://cloud.example.org) oder die volle URL eines
+      Kalenders.
+  turnoplaner-cli caldav-sync VON BIS --url KALENDER-URL --user NAME
+                              [--crew SCHICHT] [--type T] [--vacation-start MM-TT]
+                              [--cycle N] [--data ORDNER] [--alarm MIN]
                               [--ca-file PEM] [--password-stdin]
-      Keeps the events ics exports (same options) in the CalDAV calendar at
-      CALENDAR-URL: missing ones are created, changed ones replaced, and the
-      program's own events from FROM to TO the plan no longer has deleted;
-      events of others are never touched. MIN minutes before each shift a
-      reminder (0, the default: none). Prints "angelegt N, geändert N,
-      gelöscht N, unverändert N". PEM holds the certificates to trust instead
-      of the system's (for a server with a certificate of its own). The password is the first line of standard input
-      with --password-stdin, otherwise the entry for the server in ~/.netrc;
-      plain http:// is refused except to this computer. A failing server or
-      network prints one line on stderr and exits with status 3.
+      Hält die Termine, die ics ausgibt (dieselben Optionen), im CalDAV-Kalender
+      KALENDER-URL aktuell: fehlende werden angelegt, geänderte ersetzt und die
+      eigenen Termine des Programms von VON bis BIS, die der Plan nicht mehr
+      hat, gelöscht; Termine anderer bleiben unberührt. MIN Minuten vor jedem
+      Dienst eine Erinnerung (0, vorgegeben: keine). Gibt "angelegt N, geändert
+      N, gelöscht N, unverändert N" aus. PEM enthält die Zertifikate, denen statt
+      denen des Systems vertraut wird (für einen Server mit eigenem
+      Zertifikat). Das Passwort ist die erste Zeile der Standardeingabe mit
+      --password-stdin, sonst der Eintrag des Servers in ~/.netrc; einfaches
+      http:// wird nur zu diesem Computer zugelassen. Versagt der Server oder
+      das Netz, steht eine Zeile auf der Standardfehlerausgabe, Status 3.
+  turnoplaner-cli backup --data ORDNER --out DATEI.zip
+      Schreibt eine Sicherung des Datenordners ORDNER des Anwenders in
+      DATEI.zip: die Einstellungen, jede Notiz, die Markierungen, die Balken und
+      beide Konten Byte für Byte, dazu ein Verzeichnis mit dem Anwender, der
+      Zeit, der Programmversion und der SHA-256-Prüfsumme jeder Datei. Eine
+      Datei, die nicht gelesen werden kann, lässt die Sicherung scheitern.
+  turnoplaner-cli restore DATEI.zip --data ORDNER [--dry-run]
+      Prüft die ganze Sicherung DATEI.zip und ersetzt dann die Datendateien in
+      ORDNER durch ihre Dateien (für einen neuen Anwender wird ORDNER angelegt).
+      Daten, die schon in ORDNER liegen, werden vorher neben DATEI.zip
+      gesichert. --dry-run sagt nur, was getan würde.
+      Beide geben eine Zeile auf der Standardfehlerausgabe aus, wenn sie
+      scheitern: Status 2 für einen Fehler im Aufruf oder eine abgelehnte
+      Sicherung, 3, wenn eine Datei nicht gelesen oder geschrieben werden konnte.
   turnoplaner-cli --help
-      This text.
+      Dieser Text.
 
-Mistakes in the command line print one line on stderr and exit with status 2.
+Fehler im Aufruf geben eine Zeile auf der Standardfehlerausgabe aus und enden mit
+Status 2.
 )";
 
 using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
@@ -135,6 +162,8 @@ const std::map<std::string, Command>& commands() {
              return runCalDavSyncCommand(arguments, std::cin, out, err);
          }},
 #endif
+        {"backup", runBackupCommand},
+        {"restore", runRestoreCommand},
     };
     return table;
 }
@@ -147,8 +176,10 @@ int writeReport(std::string_view report, std::ostream& out, std::ostream& err) {
     if (out)
         return 0;
     const int errorNumber = errno;
-    err << "turnoplaner-cli: the report could not be written"
-        << (errorNumber != 0 ? std::string(": ") + systemErrorText(errorNumber) : std::string())
+    err << "turnoplaner-cli: der Bericht konnte nicht geschrieben werden"
+        << (errorNumber == EBADF ? std::string(": Die Standardausgabe ist geschlossen")
+            : errorNumber != 0   ? std::string(": ") + systemErrorText(errorNumber)
+                                 : std::string())
         << '\n';
     return kWriteError;
 }
@@ -158,15 +189,15 @@ int writeReport(std::string_view report, std::ostream& out, std::ostream& err) {
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
     if (arguments.empty()) {
-        err << "turnoplaner-cli: no command given; see turnoplaner-cli --help\n";
+        err << "turnoplaner-cli: kein Befehl angegeben; siehe turnoplaner-cli --help\n";
         return kUsageError;
     }
     if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help")
         return writeReport(kHelpText, out, err);
     const auto command = commands().find(arguments[0]);
     if (command == commands().end()) {
-        err << "turnoplaner-cli: unknown command '" << arguments[0]
-            << "'; see turnoplaner-cli --help\n";
+        err << "turnoplaner-cli: unbekannter Befehl '" << arguments[0]
+            << "'; siehe turnoplaner-cli --help\n";
         return kUsageError;
     }
     // Nothing reaches stdout unless the command succeeds.

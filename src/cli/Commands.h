@@ -14,6 +14,9 @@ inline constexpr int kWriteError = 1;
 // Exit status when a server or the network failed: one German line on stderr.
 inline constexpr int kServerError = 3;
 
+// Exit status when a file could not be read or written (backup and restore).
+inline constexpr int kReadWriteError = 3;
+
 // Each command reads its arguments (after the command word) and returns the exit status.
 int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int runAstroCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -37,6 +40,10 @@ int runCalDavCalendarsCommand(const std::vector<std::string>& arguments, std::is
                               std::ostream& out, std::ostream& err);
 int runCalDavSyncCommand(const std::vector<std::string>& arguments, std::istream& in,
                          std::ostream& out, std::ostream& err);
+int runBackupCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                     std::ostream& err);
+int runRestoreCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
 
 // The whole command line without the program name.
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

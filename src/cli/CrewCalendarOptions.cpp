@@ -23,7 +23,7 @@ std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArgument
     if (const std::string* text = optionValue(parsed, "type")) {
         const auto number = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!number) {
-            err << command << ": --type must be 0..7\n";
+            err << command << ": --type muss 0..7 sein\n";
             return std::nullopt;
         }
         system.calendarType = *calendarTypeFromNumber(*number);
@@ -31,7 +31,7 @@ std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArgument
     if (const std::string* text = optionValue(parsed, "vacation-start")) {
         const auto start = parseMonthDay(*text);
         if (!start) {
-            err << command << ": --vacation-start must be MM-DD\n";
+            err << command << ": --vacation-start muss MM-TT sein\n";
             return std::nullopt;
         }
         system.earliestVacationStart = *start;
@@ -39,7 +39,7 @@ std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArgument
     if (const std::string* text = optionValue(parsed, "cycle")) {
         const auto cycle = parseInteger(*text, 0, INT_MAX);
         if (!cycle) {
-            err << command << ": --cycle must be a whole number from 0\n";
+            err << command << ": --cycle muss eine ganze Zahl ab 0 sein\n";
             return std::nullopt;
         }
         // As the program does for the year it shows first: here the year of FROM.
@@ -47,9 +47,8 @@ std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArgument
                              *cycle);
     }
     if (const std::string* folder = optionValue(parsed, "data")) {
-        std::error_code ignored;
-        if (folder->empty() || !std::filesystem::is_directory(*folder, ignored)) {
-            err << command << ": --data must name an existing folder\n";
+        if (const std::string problem = dataFolderProblem(folder); !problem.empty()) {
+            err << command << ": " << problem << '\n';
             return std::nullopt;
         }
         options.folder = std::filesystem::path(*folder);
@@ -57,18 +56,18 @@ std::optional<CrewCalendarOptions> parseCrewCalendarOptions(const ParsedArgument
     if (const std::string* crew = optionValue(parsed, "crew")) {
         const auto number = crewOfName(*crew, system.calendarType);
         if (!number) {
-            err << command << ": --crew must be "
-                << (isFourCrew(system.calendarType) ? "A, B, C or D"
+            err << command << ": --crew muss unter Typ " << numberOf(system.calendarType) << " "
+                << (isFourCrew(system.calendarType) ? "A, B, C oder D"
                     : system.calendarType == CalendarType::WendringTwoShift
-                        ? "rot, blau or gelb"
-                        : "rot, blau, gelb, grün or braun")
-                << " under type " << numberOf(system.calendarType) << '\n';
+                        ? "rot, blau oder gelb"
+                        : "rot, blau, gelb, grün oder braun")
+                << " sein\n";
             return std::nullopt;
         }
         options.calendar.crew = *number;
     } else if (!options.folder || isFourCrew(system.calendarType)) {
-        err << command << ": --crew is needed"
-            << (isFourCrew(system.calendarType) ? " under types 6 and 7\n" : " without --data\n");
+        err << command << ": --crew wird gebraucht"
+            << (isFourCrew(system.calendarType) ? " unter den Typen 6 und 7\n" : " ohne --data\n");
         return std::nullopt;
     } else {
         options.calendar.crew = -1; // the user's base crew, read with the data
@@ -94,9 +93,9 @@ bool loadCrewCalendarData(CrewCalendarOptions& options, CrewCalendarData& data,
             return false;
         calendar.crew = state.hoursAccount.baseCrew;
         if (calendar.crew < 0 || calendar.crew >= crewCount(calendar.system.calendarType)) {
-            err << command << ": the base crew of " << kHoursAccountFileName
-                << " is not a crew of type " << numberOf(calendar.system.calendarType)
-                << "; give --crew\n";
+            err << command << ": die Grundschicht in " << kHoursAccountFileName
+                << " ist keine Schicht des Typs " << numberOf(calendar.system.calendarType)
+                << "; bitte --crew angeben\n";
             return false;
         }
     }

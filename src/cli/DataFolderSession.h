@@ -19,13 +19,13 @@ struct DataFolderSession {
                                const std::string& password = {}) {
         session.openDataFolder(folder, password);
     }
-    // False, after a line "`command`: NAME cannot be read" on `err`, when one of `fileNames`
-    // is there but could not be read.
+    // False, after a line "`command`: NAME kann nicht gelesen werden" on `err`, when one of
+    // `fileNames` is there but could not be read.
     bool allRead(std::initializer_list<const char*> fileNames, std::string_view command,
                  std::ostream& err) const {
         for (const char* name : fileNames)
             if (session.isUnreadable(name)) {
-                err << command << ": " << name << " cannot be read\n";
+                err << command << ": " << name << " kann nicht gelesen werden\n";
                 return false;
             }
         return true;

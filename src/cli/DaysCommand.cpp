@@ -24,7 +24,7 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
         const auto number = parseInteger(*text, 0, kCalendarTypeCount - 1);
         const auto type = number ? calendarTypeFromNumber(*number) : std::nullopt;
         if (!type) {
-            err << "days: --type must be 0..7\n";
+            err << "days: --type muss 0..7 sein\n";
             return kUsageError;
         }
         system.calendarType = *type;
@@ -32,7 +32,7 @@ int runDaysCommand(const std::vector<std::string>& arguments, std::ostream& out,
     if (const std::string* text = optionValue(*parsed, "vacation-start")) {
         const auto start = parseMonthDay(*text);
         if (!start) {
-            err << "days: --vacation-start must be MM-DD\n";
+            err << "days: --vacation-start muss MM-TT sein\n";
             return kUsageError;
         }
         system.earliestVacationStart = *start;

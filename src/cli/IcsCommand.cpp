@@ -35,7 +35,7 @@ std::optional<IcsRequest> parseIcsRequest(const std::vector<std::string>& argume
     IcsRequest request{std::move(*crewCalendar), std::nullopt};
     if (const std::string* out = optionValue(*parsed, "out")) {
         if (out->empty()) {
-            err << "ics: --out needs a file name\n";
+            err << "ics: --out braucht einen Dateinamen\n";
             return std::nullopt;
         }
         request.outputPath = *out;
@@ -61,7 +61,8 @@ int runIcsCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     }
     const WriteResult written = writeOutputFile(*request->outputPath, text);
     if (!written) {
-        err << "ics: cannot write " << *request->outputPath << ": " << written.reason << '\n';
+        err << "ics: " << *request->outputPath
+            << " kann nicht geschrieben werden: " << written.reason << '\n';
         return kWriteError;
     }
     return 0;

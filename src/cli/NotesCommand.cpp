@@ -28,21 +28,16 @@ std::unique_ptr<DataFolderSession> openNotes(const ParsedArguments& parsed,
                                              std::string_view command, std::istream* passwordInput,
                                              std::ostream& err) {
     const std::string* text = optionValue(parsed, "data");
-    if (!text) {
-        err << command << ": --data DIR is needed\n";
+    if (const std::string problem = dataFolderProblem(text); !problem.empty()) {
+        err << command << ": " << problem << '\n';
         return nullptr;
     }
     const std::filesystem::path folder(std::u8string(text->begin(), text->end()));
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(folder, ignored)) {
-        err << command << ": not a folder: " << *text << '\n';
-        return nullptr;
-    }
     auto data = std::make_unique<DataFolderSession>(
         folder, passwordInput ? firstLine(*passwordInput) : std::string());
     if (data->session.notesListed())
         return data;
-    err << command << ": the notes in " << *text << " cannot be listed\n";
+    err << command << ": Die Notizen in " << *text << " können nicht aufgelistet werden\n";
     return nullptr;
 }
 
@@ -58,20 +53,26 @@ int runNotesCommand(const std::vector<std::string>& arguments, std::istream& in,
         return kUsageError;
     }
     if (parsed->positional.size() != 1) {
-        err << "notes: expected one DATE (YYYY-MM-DD)\n";
+        err << "notes: erwartet ein DATUM (JJJJ-MM-TT)\n";
         return kUsageError;
     }
     const auto day = parseSupportedDate(parsed->positional[0]);
     if (!day) {
-        err << "notes: DATE must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        err << "notes: DATUM muss JJJJ-MM-TT zwischen 1970-01-01 und 2037-07-31 sein\n";
         return kUsageError;
     }
     const auto data =
         openNotes(*parsed, "notes", hasFlag(*parsed, "password-stdin") ? &in : nullptr, err);
     if (!data)
         return kUsageError;
-    out << (hasFlag(*parsed, "status-line") ? data->session.noteStatusLine(*day)
-                                            : data->session.notesOfDay(*day));
+    const std::string notes = hasFlag(*parsed, "status-line") ? data->session.noteStatusLine(*day)
+                                                              : data->session.notesOfDay(*day);
+    // A note left out would give a day that looks complete.
+    if (const auto unreadable = data->session.unreadableNotes(); !unreadable.empty()) {
+        err << "notes: Die Notiz " << unreadable.front() << " kann nicht gelesen werden.\n";
+        return kUsageError;
+    }
+    out << notes;
     return 0;
 }
 

@@ -4,7 +4,7 @@ namespace tp::cli {
 
 // A build without Qt has every report but cannot draw the page.
 int runRenderCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    err << "render: this build of turnoplaner-cli has no drawing (built without Qt)\n";
+    err << "render: dieses turnoplaner-cli kann nicht zeichnen (ohne Qt gebaut)\n";
     return kUsageError;
 }
 

@@ -46,14 +46,14 @@ std::optional<SupplementsRequest> parseSupplementsRequest(const std::vector<std:
         if (*by == "day") {
             request.period = StatementPeriod::Day;
         } else if (*by != "month") {
-            err << "supplements: --by must be month or day\n";
+            err << "supplements: --by muss month oder day sein\n";
             return std::nullopt;
         }
     }
     if (const std::string* wage = optionValue(*parsed, "wage")) {
         request.wageCents = parseWageCents(*wage);
         if (!request.wageCents) {
-            err << "supplements: --wage must be an hourly wage in euros such as 18.50\n";
+            err << "supplements: --wage muss ein Stundenlohn in Euro sein, etwa 18.50\n";
             return std::nullopt;
         }
     }

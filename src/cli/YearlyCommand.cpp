@@ -37,7 +37,7 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
             ? parseInteger(parsed->positional[0], kFirstYearlyHoursYear, kLastYearlyHoursYear)
             : std::nullopt;
     if (!year) {
-        err << "yearly: expected one YEAR (" << kFirstYearlyHoursYear << ".."
+        err << "yearly: erwartet ein JAHR (" << kFirstYearlyHoursYear << ".."
             << kLastYearlyHoursYear << ")\n";
         return kUsageError;
     }
@@ -45,7 +45,7 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
     if (const std::string* text = optionValue(*parsed, "type")) {
         const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!type) {
-            err << "yearly: --type must be 0..7\n";
+            err << "yearly: --type muss 0..7 sein\n";
             return kUsageError;
         }
         system.calendarType = *calendarTypeFromNumber(*type);
@@ -58,7 +58,7 @@ int runYearlyCommand(const std::vector<std::string>& arguments, std::ostream& ou
             const auto target = parseTargetHoursOption(*text);
             if (!target) {
                 err << "yearly: --" << targetOptions[i]
-                    << " must be a number of hours from 0 to 100000\n";
+                    << " muss eine Stundenzahl von 0 bis 100000 sein\n";
                 return kUsageError;
             }
             targets[i] = *target;

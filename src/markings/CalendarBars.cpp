@@ -98,7 +98,9 @@ CalendarBarList calendarBarsFromFileBytes(std::string_view bytes) {
 }
 
 CalendarBarList loadCalendarBars(UserFileStore& store, const std::filesystem::path& folder) {
-    return loadMarkingFile(store, folder / kCalendarBarFileName, calendarBarsFromFileBytes);
+    return loadMarkingFile(
+        store, folder / kCalendarBarFileName, calendarBarsFromFileBytes, kBarRecordSize,
+        +[](const CalendarBarList& list) { return list.bars().size(); });
 }
 
 SaveResult saveCalendarBars(UserFileStore& store, const std::filesystem::path& folder,

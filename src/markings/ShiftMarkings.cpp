@@ -91,7 +91,9 @@ ShiftMarkingList shiftMarkingsFromFileBytes(std::string_view bytes) {
 }
 
 ShiftMarkingList loadShiftMarkings(UserFileStore& store, const std::filesystem::path& folder) {
-    return loadMarkingFile(store, folder / kShiftMarkingFileName, shiftMarkingsFromFileBytes);
+    return loadMarkingFile(
+        store, folder / kShiftMarkingFileName, shiftMarkingsFromFileBytes, kMarkingRecordSize,
+        +[](const ShiftMarkingList& list) { return list.entries().size(); });
 }
 
 SaveResult saveShiftMarkings(UserFileStore& store, const std::filesystem::path& folder,

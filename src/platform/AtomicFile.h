@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,22 @@ struct WriteResult {
 // a crash or a full disk never leaves half a file and the old file stays when anything fails.
 // The old file's permissions are kept.
 WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// One file of a replacement of several.
+struct FileReplacement {
+    std::filesystem::path path;
+    std::string_view bytes;
+};
+struct ManyFilesWritten {
+    WriteResult written;        // the first failure, if any
+    std::size_t replaced = 0;   // the files renamed into place, from the first
+    std::size_t failedFile = 0; // the index of the file that failed
+};
+
+// Replaces several files as writeFileAtomically replaces one: every file is written to its
+// temporary file and flushed before the first is renamed into place, the renames following in
+// order. After a failure every file is either old (from the one that failed) or new.
+ManyFilesWritten writeFilesAtomically(std::span<const FileReplacement> files);
 
 enum class ReadResult {
     Read,      // the bytes are the whole file

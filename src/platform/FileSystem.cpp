@@ -56,6 +56,24 @@ WriteResult SystemFileSystem::replace(const fs::path& file, std::string_view byt
     return writeFileAtomically(file, bytes);
 }
 
+ManyFilesWritten FileSystem::replaceAll(std::span<const FileReplacement> files) {
+    ManyFilesWritten result;
+    for (const FileReplacement& file : files) {
+        if (WriteResult written = replace(file.path, file.bytes); !written) {
+            result.written = std::move(written);
+            result.failedFile = result.replaced;
+            return result;
+        }
+        ++result.replaced;
+    }
+    result.written = {true, {}};
+    return result;
+}
+
+ManyFilesWritten SystemFileSystem::replaceAll(std::span<const FileReplacement> files) {
+    return writeFilesAtomically(files);
+}
+
 WriteResult SystemFileSystem::remove(const fs::path& file) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(file, error);
@@ -137,6 +155,14 @@ std::optional<fs::file_time_type> SystemFileSystem::modificationTime(const fs::p
     if (error)
         return std::nullopt;
     return written;
+}
+
+std::optional<std::uintmax_t> SystemFileSystem::fileSize(const fs::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error)
+        return std::nullopt;
+    return size;
 }
 
 bool SystemFileSystem::makeFolder(const fs::path& folder) {

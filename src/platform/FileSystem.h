@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,8 @@ class FileSystem {
     virtual DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize) = 0;
     // Replaces the file atomically (see writeFileAtomically).
     virtual WriteResult replace(const std::filesystem::path& file, std::string_view bytes) = 0;
+    // Replaces several files (see writeFilesAtomically); by default one after the other.
+    virtual ManyFilesWritten replaceAll(std::span<const FileReplacement> files);
     // Deletes the file; a missing file is no failure.
     virtual WriteResult remove(const std::filesystem::path& file) = 0;
     // The names in a folder (UTF-8 bytes on every system); nothing when it cannot be listed.
@@ -51,6 +54,8 @@ class FileSystem {
     // When the file was last written; nothing when that cannot be told.
     virtual std::optional<std::filesystem::file_time_type>
     modificationTime(const std::filesystem::path& file) = 0;
+    // The size of a plain file in bytes; nothing when that cannot be told.
+    virtual std::optional<std::uintmax_t> fileSize(const std::filesystem::path& file) = 0;
     // Creates `folder` and what leads to it; true only when it was made now.
     virtual bool makeFolder(const std::filesystem::path& folder) = 0;
     // Copies what is in `from` into the folder `to`, replacing files of the same name: every
@@ -74,12 +79,14 @@ class SystemFileSystem : public FileSystem {
   public:
     DataFileBytes read(const std::filesystem::path& file, std::uintmax_t largestSize) override;
     WriteResult replace(const std::filesystem::path& file, std::string_view bytes) override;
+    ManyFilesWritten replaceAll(std::span<const FileReplacement> files) override;
     WriteResult remove(const std::filesystem::path& file) override;
     std::optional<std::vector<std::string>> list(const std::filesystem::path& folder) override;
     int writeBlocker(const std::filesystem::path& folder) override;
     EntryType typeOf(const std::filesystem::path& path, bool followLinks) override;
     std::optional<std::filesystem::file_time_type>
     modificationTime(const std::filesystem::path& file) override;
+    std::optional<std::uintmax_t> fileSize(const std::filesystem::path& file) override;
     bool makeFolder(const std::filesystem::path& folder) override;
     bool copyFolder(const std::filesystem::path& from, const std::filesystem::path& to,
                     const std::function<bool(const std::filesystem::path&)>& take) override;

@@ -14,6 +14,27 @@ std::string quotedName(const fs::path& file) {
     return "\"" + std::string(name.begin(), name.end()) + "\"";
 }
 
+std::string pathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// What is wrong with the lock file: what lies under its name, rather than the error number
+// the system gives for it.
+std::string lockFailureText(FileSystem& files, const fs::path& lockFile, int errorNumber) {
+    switch (files.typeOf(lockFile, false)) {
+    case EntryType::Link:
+        return "Die Sperrdatei \"" + pathText(lockFile) + "\" ist eine Verknüpfung.";
+    case EntryType::Folder:
+    case EntryType::Other:
+        return "Die Sperrdatei \"" + pathText(lockFile) + "\" ist keine gewöhnliche Datei.";
+    case EntryType::File:
+    case EntryType::Missing:
+        break;
+    }
+    return systemErrorText(errorNumber);
+}
+
 } // namespace
 
 DataFileBytes UserFileStore::read(const fs::path& file, std::uintmax_t largestSize) {
@@ -32,6 +53,33 @@ bool UserFileStore::isUnreadable(const fs::path& file) const {
     return unreadable_.contains(file);
 }
 
+void UserFileStore::noteSkippedRecords(const fs::path& file, std::string bytes,
+                                       int skippedRecords) {
+    if (skippedRecords > 0)
+        damaged_[file] = {std::move(bytes), skippedRecords};
+    else
+        damaged_.erase(file);
+}
+
+int UserFileStore::skippedRecords(const fs::path& file) const {
+    const auto damage = damaged_.find(file);
+    return damage == damaged_.end() ? 0 : damage->second.skippedRecords;
+}
+
+SaveResult UserFileStore::keepDamagedCopy(const fs::path& file) {
+    const auto damage = damaged_.find(file);
+    if (damage == damaged_.end() || damage->second.copyKept)
+        return {};
+    const fs::path copy = damagedCopyOf(file);
+    if (const WriteResult written = files_.replace(copy, damage->second.bytes); !written)
+        return {false, "Die beschädigte Datei " + quotedName(file) + " konnte nicht als " +
+                           quotedName(copy) +
+                           " aufbewahrt werden und wird nicht überschrieben: " + written.reason};
+    damage->second.copyKept = true;
+    damage->second.bytes = {};
+    return {};
+}
+
 SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, bool hidden) {
     if (files_.typeOf(file, false) == EntryType::Link)
         return keptLinkedFile(file);
@@ -39,6 +87,8 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
         return refusedUnreadableFile(file);
     if (bytes.empty())
         return remove(file);
+    if (SaveResult kept = keepDamagedCopy(file); !kept.ok)
+        return kept;
     if (const WriteResult written = files_.replace(file, bytes); !written)
         return {false, "Die Datei " + quotedName(file) +
                            " konnte nicht geschrieben werden: " + written.reason};
@@ -47,11 +97,29 @@ SaveResult UserFileStore::save(const fs::path& file, std::string_view bytes, boo
     return {};
 }
 
+SaveResult UserFileStore::saveAll(std::span<const FileReplacement> files, std::size_t& saved) {
+    saved = 0;
+    for (const FileReplacement& file : files) {
+        if (files_.typeOf(file.path, false) == EntryType::Link)
+            return keptLinkedFile(file.path);
+        if (isUnreadable(file.path))
+            return refusedUnreadableFile(file.path);
+    }
+    const ManyFilesWritten written = files_.replaceAll(files);
+    saved = written.replaced;
+    if (!written.written)
+        return {false, "Die Datei " + quotedName(files[written.failedFile].path) +
+                           " konnte nicht geschrieben werden: " + written.written.reason};
+    return {};
+}
+
 SaveResult UserFileStore::remove(const fs::path& file) {
     if (files_.typeOf(file, false) == EntryType::Link)
         return keptLinkedFile(file);
     if (isUnreadable(file))
         return refusedUnreadableFile(file);
+    if (SaveResult kept = keepDamagedCopy(file); !kept.ok)
+        return kept;
     if (const WriteResult removed = files_.remove(file); !removed)
         return {false, "Die Datei " + quotedName(file) +
                            " konnte nicht gelöscht werden: " + removed.reason};
@@ -78,7 +146,8 @@ UserFileStore::FolderLock UserFileStore::lockFolder(const fs::path& folder) {
     result.reason =
         errorNumber == 0
             ? "Der gemeinsame Datenordner wird gerade von einem anderen Rechner gespeichert."
-            : "Der Datenordner kann nicht gesperrt werden: " + systemErrorText(errorNumber);
+            : "Der Datenordner kann nicht gesperrt werden: " +
+                  lockFailureText(files_, folder / kFolderLockFileName, errorNumber);
     return result;
 }
 
@@ -109,6 +178,10 @@ SaveResult refusedUnreadableFile(const fs::path& file) {
 SaveResult keptLinkedFile(const fs::path& file) {
     return {false,
             "Die Datei " + quotedName(file) + " ist eine Verknüpfung und wird nicht verändert."};
+}
+
+fs::path damagedCopyOf(const fs::path& file) {
+    return file.parent_path() / (file.filename().u8string() + u8".beschädigt");
 }
 
 bool isTemporaryFileName(std::string_view name) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,13 +38,27 @@ class UserFileStore {
     // Records that `file`, though read, holds what the program cannot represent: it is kept
     // like a file that could not be read.
     void markUnreadable(const std::filesystem::path& file) { unreadable_.insert(file); }
+    // Records how many records of `file`, loaded from `bytes`, the program could not use (0:
+    // none). Before the file is first written or deleted without them, `bytes` are kept beside
+    // it (see damagedCopyOf), so that what was skipped can still be mended by hand.
+    void noteSkippedRecords(const std::filesystem::path& file, std::string bytes,
+                            int skippedRecords);
+    // How many records of `file` were skipped at its last loading.
+    int skippedRecords(const std::filesystem::path& file) const;
     // Whether `file` was found unreadable at its last reading.
     bool isUnreadable(const std::filesystem::path& file) const;
+    // Every file found unreadable at its last reading.
+    const std::set<std::filesystem::path>& unreadableFiles() const { return unreadable_; }
 
     // Replaces `file` with `bytes` (the old file stays intact when that fails) and, when
     // `hidden`, gives it the hidden attribute; empty `bytes` delete the file instead. A file
     // that could not be read is kept as it is, and the result says so.
     SaveResult save(const std::filesystem::path& file, std::string_view bytes, bool hidden);
+    // Replaces several files, each atomically, all written before the first is renamed into
+    // place (see writeFilesAtomically). When one is a link or could not be read, nothing is
+    // written. `saved` counts the files replaced, in order; the reason names the file that
+    // failed.
+    SaveResult saveAll(std::span<const FileReplacement> files, std::size_t& saved);
     // Deletes `file`; a missing file is no failure, an unreadable one is kept.
     SaveResult remove(const std::filesystem::path& file);
 
@@ -68,8 +83,18 @@ class UserFileStore {
     FileSystem& files() { return files_; }
 
   private:
+    // Keeps the damaged file as it was read before it is first replaced or deleted; the reason
+    // when that failed.
+    SaveResult keepDamagedCopy(const std::filesystem::path& file);
+
+    struct Damage {
+        std::string bytes;
+        int skippedRecords = 0;
+        bool copyKept = false;
+    };
     FileSystem& files_;
     std::set<std::filesystem::path> unreadable_;
+    std::map<std::filesystem::path, Damage> damaged_;
     std::map<std::filesystem::path, std::weak_ptr<FileLock>> heldLocks_;
 };
 
@@ -82,6 +107,9 @@ SaveResult refusedUnreadableFile(const std::filesystem::path& file);
 // The result for a data file that is a symbolic link: it is never replaced or deleted; the
 // reason names it for the message at loading too.
 SaveResult keptLinkedFile(const std::filesystem::path& file);
+
+// Where a damaged data file is kept: "<name>.beschädigt" beside it.
+std::filesystem::path damagedCopyOf(const std::filesystem::path& file);
 
 // Whether `name` is the name of a temporary file the atomic writer makes beside `base`.
 bool isTemporaryFileName(std::string_view name);

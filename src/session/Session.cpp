@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include "backup/AutomaticBackups.h"
 #include "markings/SharedMarkingFiles.h"
 #include "model/BlockCrewOrder.h"
 #include "model/Today.h"
@@ -34,6 +35,24 @@ std::string keptAtLoading(FileSystem& files, const fs::path& folder, const char*
     if (files.typeOf(folder / fileName, false) == EntryType::Link)
         return keptLinkedFile(folder / fileName).reason;
     return unreadableAtLoading(fileName);
+}
+
+// What a loading skipped of a data file, and where the file as it was is kept.
+std::string skippedAtLoading(const fs::path& file, int skipped) {
+    const std::u8string name = file.filename().u8string();
+    const std::u8string copy = damagedCopyOf(file).filename().u8string();
+    return "Die Datei \"" + std::string(name.begin(), name.end()) + "\" enthält " +
+           (skipped == 1
+                ? std::string("einen beschädigten Eintrag, der übersprungen wurde")
+                : std::to_string(skipped) + " beschädigte Einträge, die übersprungen wurden") +
+           ". Sie wird vor dem nächsten Speichern als \"" + std::string(copy.begin(), copy.end()) +
+           "\" aufbewahrt.";
+}
+
+// Tells what the store skipped of `file` at its loading, if anything.
+void addSkippedRecords(SessionReport& report, const UserFileStore& store, const fs::path& file) {
+    if (const int skipped = store.skippedRecords(file); skipped > 0)
+        report.errors.push_back(skippedAtLoading(file, skipped));
 }
 
 std::string replacedNotice(const char* fileName, int replaced) {
@@ -158,6 +177,19 @@ bool Session::isUnreadable(const char* fileName) const {
     return store_.isUnreadable(state_.dataFolder / fileName);
 }
 
+std::vector<std::string> Session::unreadableNotes() const {
+    std::vector<std::string> names;
+    for (const fs::path& file : store_.unreadableFiles()) {
+        if (file.parent_path() != state_.dataFolder)
+            continue;
+        const std::string name = pathText(file.filename());
+        if (dayNoteCodeOfName(name) || periodicEntryOfName(name) || yearlyCodeOfName(name) ||
+            weekdayCodeOfName(name))
+            names.push_back(name);
+    }
+    return names;
+}
+
 SessionReport Session::enterUser(const std::string& userName, LoadedSettings loaded) {
     SessionReport report;
     if (loaded.read == ReadResult::Unreadable) {
@@ -166,6 +198,7 @@ SessionReport Session::enterUser(const std::string& userName, LoadedSettings loa
                                     ? keptLinkedFile(kSettingsFileName).reason
                                     : kSettingsUnreadableMessage);
     }
+    addSkippedRecords(report, store_, userFolderOf(state_.dataRoot, userName) / kSettingsFileName);
     loaded.settings.userName = userName; // the folder decides, whatever the file says
     useSettings(state_, loaded.settings, crewTableYear());
     report.add(checkDataFolder(std::move(loaded.settings)));
@@ -210,6 +243,11 @@ SessionReport Session::loadUserData(Opening opening) {
     notesListed_ = names.has_value();
     if (names && working)
         store_.removeStaleTemporaries(folder, *names);
+    // The settings file is saved in the user's folder, which is another one when the data
+    // live outside the data root.
+    if (const fs::path userFolder = userFolderOf(state_); working && userFolder != folder)
+        if (const auto userFolderNames = store_.list(userFolder))
+            store_.removeStaleTemporaries(userFolder, *userFolderNames);
     if (const int blocker = working ? store_.files().writeBlocker(folder) : 0)
         report.errors.push_back("In den Datenordner \"" + pathText(folder) +
                                 "\" kann nicht geschrieben werden (" + systemErrorText(blocker) +
@@ -220,10 +258,12 @@ SessionReport Session::loadUserData(Opening opening) {
     state_.shiftMarkingsAsLoaded = state_.shiftMarkings.entries();
     if (store_.isUnreadable(folder / kShiftMarkingFileName))
         report.errors.push_back(keptAtLoading(store_.files(), folder, kShiftMarkingFileName));
+    addSkippedRecords(report, store_, folder / kShiftMarkingFileName);
     state_.calendarBars = loadCalendarBars(store_, folder);
     state_.calendarBarsAsLoaded = state_.calendarBars.bars();
     if (store_.isUnreadable(folder / kCalendarBarFileName))
         report.errors.push_back(keptAtLoading(store_.files(), folder, kCalendarBarFileName));
+    addSkippedRecords(report, store_, folder / kCalendarBarFileName);
 
     if (working) {
         SaveResult renewed;
@@ -234,6 +274,7 @@ SessionReport Session::loadUserData(Opening opening) {
     } else {
         state_.vacationAccount = loadVacationAccount(store_, folder).account;
     }
+    addSkippedRecords(report, store_, folder / kVacationAccountFileName);
     state_.hoursAccount = loadHoursAccount(store_, folder).account;
     for (const char* account : {kVacationAccountFileName, kHoursAccountFileName})
         if (store_.files().typeOf(folder / account, false) == EntryType::Link)
@@ -257,17 +298,34 @@ void Session::rotateVacationCycleOfShownYear() {
 void Session::storeShiftMarking(DayNumber day, int column, int code) {
     tp::storeShiftMarking(state_.shiftMarkings, state_.calendarType, day, column, code);
     ++markingEdits_;
+    ++dataEdits_;
 }
 
 void Session::replaceCalendarBars(CalendarBarList bars) {
     bars.changed = bars.changed || state_.calendarBars.changed;
     state_.calendarBars = std::move(bars);
     ++markingEdits_;
+    ++dataEdits_;
 }
 
 int Session::deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report) {
     if (state_.dataFolder.empty())
         return 0;
+    // What the one irreversible command deletes can always be had back.
+    const fs::path backupFolder = automaticBackupFolder();
+    if (!backupFolder.empty()) {
+        const BackupWritten backup = tp::writeBackup(
+            store_, backupPlace(),
+            backupArchivePath(backupFolder, state_.userName, "vor-Löschen", clock_.now()),
+            backupManifest());
+        if (!backup.ok()) {
+            report.errors.push_back("Es wurde nichts gelöscht, weil die Sicherung vorher nicht "
+                                    "geschrieben werden konnte. " +
+                                    backup.problem);
+            return 0;
+        }
+    }
+    ++dataEdits_;
     // The notes go whether the password fits them or not: the user chose them by their dates,
     // not by what they say, and nothing is enciphered.
     const int failures = deleteChosenNotes(store_, state_.dataFolder, state_.noteIndexes, choice);
@@ -308,6 +366,8 @@ NoteSaving Session::saveNote(NoteKind kind, const std::string& fileName, const s
     if (state_.dataFolder.empty())
         return saving;
     saving.report = saveNoteUnderLock(kind, fileName, text, asOpened, saving.changedMeanwhile);
+    if (saving.ok())
+        ++dataEdits_;
     if (saving.ok() && !text.empty() && noteKeyFit_ == NoteKeyFit::Unchecked && !noteKeyDoubted_)
         rememberNoteKey(); // the first note under this password
     return saving;
@@ -406,6 +466,8 @@ SessionReport Session::saveHoursEntry(const HoursAccount& asOpened, const HoursA
     SessionReport report;
     addAccountOutcome(report, saveHoursAccountMerged(store_, state_.dataFolder, asOpened, entered),
                       kHoursAccountFileName);
+    if (entered != asOpened)
+        ++dataEdits_;
     refreshAccounts();
     return report;
 }
@@ -427,6 +489,8 @@ SessionReport Session::saveVacationEntry(const VacationEntry& asOpened,
         addAccountOutcome(report, saveHoursAccountMerged(store_, folder, wasCrew, withCrew),
                           kHoursAccountFileName);
     }
+    if (entered != asOpened)
+        ++dataEdits_;
     refreshAccounts();
     return report;
 }
@@ -767,6 +831,75 @@ SessionState stateAfterStart(const ProgramSettings& settings, DayNumber today) {
 PageLook pageLookOf(const SessionState& state) {
     return {shiftSystemOf(state), state.view, state.lastColumnIndex, state.switches, state.accounts,
             state.pageBackground, state.units};
+}
+
+BackupPlace Session::backupPlace() const {
+    // A report names the user's data folder alone: it is his own folder, named after him.
+    if (state_.dataRoot.empty()) {
+        const std::u8string name = state_.dataFolder.filename().u8string();
+        return {state_.dataFolder, state_.dataFolder, std::string(name.begin(), name.end())};
+    }
+    return {userFolderOf(state_), state_.dataFolder, state_.userName};
+}
+
+BackupManifest Session::backupManifest() const {
+    return {backupPlace().userName, backupTimeText(clock_.now()), TURNOPLANER_VERSION};
+}
+
+BackupWritten Session::writeBackup(const fs::path& archive) {
+    return tp::writeBackup(store_, backupPlace(), archive, backupManifest());
+}
+
+BackupPreview Session::previewBackup(const fs::path& archive) {
+    return tp::previewBackup(store_, archive);
+}
+
+RestoreDone Session::restoreBackup(const fs::path& archive, bool dryRun) {
+    const BackupPlace place = backupPlace();
+    std::error_code error;
+    const fs::path undoFolder = fs::absolute(archive, error).parent_path();
+    RestoreDone done = tp::restoreBackup(store_, archive, place, undoFolder, backupManifest(),
+                                         clock_.now(), dryRun);
+    if (dryRun || done.restoredFiles == 0)
+        return done;
+    if (state_.dataRoot.empty()) {
+        loadUserData(Opening::Reading);
+    } else {
+        enterUser(state_.userName,
+                  loadSettings(store_, place.settingsFolder, folderPathText(state_.dataRoot)));
+        loadUserData();
+        settingsAsSaved_ = settingsFileBytes(settings());
+    }
+    judgeNoteKey(false);
+    return done;
+}
+
+fs::path Session::automaticBackupFolder() const {
+    if (!state_.backupFolder.empty())
+        return fs::path(std::u8string(state_.backupFolder.begin(), state_.backupFolder.end()));
+    if (state_.dataRoot.empty())
+        return {};
+    return state_.dataRoot / kAutomaticBackupFolderName;
+}
+
+std::vector<ListedBackup> Session::listedBackups() {
+    const fs::path folder = automaticBackupFolder();
+    if (folder.empty())
+        return {};
+    return listBackups(store_, folder);
+}
+
+SessionReport Session::writeAutomaticBackup() {
+    SessionReport report;
+    const fs::path folder = automaticBackupFolder();
+    if (!dataChanged() || !automaticBackupsOn() || folder.empty() || state_.dataFolder.empty())
+        return report;
+    const AutomaticBackup backup =
+        tp::writeAutomaticBackup(store_, backupPlace(), folder, backupManifest(), clock_.now());
+    if (!backup.ok())
+        report.errors.push_back("Die automatische Sicherung konnte nicht geschrieben werden. " +
+                                backup.problem);
+    return report;
 }
 
 } // namespace tp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backup/AutomaticBackups.h"
+#include "backup/Backup.h"
 #include "display/PageLook.h"
 #include "notes/BulkDeletion.h"
 #include "notes/UserNotes.h"
@@ -65,6 +67,8 @@ class Session final : public UserNotes {
     SessionReport openDataFolder(const std::filesystem::path& folder, const std::string& password);
     // Whether the data file `fileName` is there but could not be read at the last loading.
     bool isUnreadable(const char* fileName) const;
+    // The note files that were there but could not be read when last read, by name.
+    std::vector<std::string> unreadableNotes() const;
     // Whether the note folder could be listed at the last loading.
     bool notesListed() const { return notesListed_; }
     // The user who last left the program, if another than the default user.
@@ -91,8 +95,9 @@ class Session final : public UserNotes {
     void storeShiftMarking(DayNumber day, int column, int code);
     // The bars as the bar window left them.
     void replaceCalendarBars(CalendarBarList bars);
-    // The bulk deletion: notes go at once, markings and bars are saved (merged) at once.
-    // Returns the number of notes that could not be deleted.
+    // The bulk deletion: a backup is written into the automatic backup folder first, and
+    // nothing is deleted when that fails; then notes go at once, markings and bars are saved
+    // (merged) at once. Returns the number of notes that could not be deleted.
     int deleteUpTo(const BulkDeletionChoice& choice, SessionReport& report);
     // How often the markings or bars were changed in this run.
     int markingEdits() const { return markingEdits_; }
@@ -167,6 +172,32 @@ class Session final : public UserNotes {
     // not be written, for the next start.
     SessionReport takeOverKeptEntries(const std::filesystem::path& file);
 
+    // Backups. Where the user's files are: his settings folder (the data folder itself when
+    // a report opened a data folder without data root) and his data folder.
+    BackupPlace backupPlace() const;
+    // What a backup made now says about itself.
+    BackupManifest backupManifest() const;
+    // Writes a backup of the user's files as they are on the disk into `archive`.
+    BackupWritten writeBackup(const std::filesystem::path& archive);
+    // The archive checked, with its user, time and counts, for the question before a restore.
+    BackupPreview previewBackup(const std::filesystem::path& archive);
+    // Restores `archive` over the user's files; what was there is backed up beside the archive
+    // first. After a restore the user's settings and data are loaded anew from the files.
+    RestoreDone restoreBackup(const std::filesystem::path& archive, bool dryRun);
+    // The folder of the automatic backups and of the backup before a bulk deletion: the one
+    // the settings name, or "Sicherungen" in the data root; empty without data root.
+    std::filesystem::path automaticBackupFolder() const;
+    // The backups in that folder, newest first.
+    std::vector<ListedBackup> listedBackups();
+    // Whether the end of the run writes the automatic backup (unless the user turned it off).
+    bool automaticBackupsOn() const { return state_.automaticBackups.value_or(true); }
+    // Whether notes, markings, bars or accounts were changed in this run.
+    bool dataChanged() const { return dataEdits_ > 0; }
+    // The end of the run: when data changed, today's backup unless written already, the
+    // oldest automatic backups beyond 14 removed. A failure comes back to be told once; it
+    // never keeps the program from ending.
+    SessionReport writeAutomaticBackup();
+
   private:
     // How a data folder is opened: to work on it, or as a report reads it.
     enum class Opening { Working, Reading };
@@ -206,6 +237,7 @@ class Session final : public UserNotes {
     std::string lastUserName_; // as the start found it
     bool notesListed_ = false;
     int markingEdits_ = 0;
+    int dataEdits_ = 0; // changes of notes, markings, bars and accounts in this run
     // The user's settings file as last read or written: what the end need not keep.
     std::string settingsAsSaved_;
     NoteKeyFit noteKeyFit_ = NoteKeyFit::Unchecked;

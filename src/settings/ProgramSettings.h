@@ -82,6 +82,12 @@ struct ProgramSettings {
     // recovered from; written only once made, so files without it stay as they were.
     std::string notePasswordCheck;
     CalendarSyncChoices calendarSync;
+    // The folder of the automatic backups when not "Sicherungen" in the data root (a USB stick,
+    // a network share); written only once chosen, so files without it stay as they were.
+    std::string backupFolder;
+    // Whether the end of a run writes the automatic backup (false: the user turned it off);
+    // written only once chosen, so files without it stay as they were.
+    std::optional<bool> automaticBackups;
     AstronomySettings place;
     std::string placeName = "Wendring";
 };

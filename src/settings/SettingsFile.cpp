@@ -66,6 +66,8 @@ template <typename Settings, typename Visit> void forEachKey(Settings& settings,
     visit(program, "AbgleichMonateNachher", WrittenWhenSet{sync.monthsAfter, 0, 120});
     visit(program, "AbgleichErinnerung", WrittenWhenSet{sync.alarmMinutes, 0, 7 * 24 * 60});
     visit(program, "AbgleichBeimBeenden", WrittenWhenSet{sync.syncAtEnd, 0, 1});
+    visit(program, "Sicherungsordner", OmittedWhenEmpty{settings.backupFolder});
+    visit(program, "AutomatischeSicherung", settings.automaticBackups);
     constexpr std::string_view astronomy = "Astronomie";
     visit(astronomy, "Breite", settings.place.latitude);
     visit(astronomy, "Länge", settings.place.longitude);
@@ -135,6 +137,11 @@ void readValue(WrittenWhenSet<std::optional<Value>> field, std::string_view valu
     if (number >= field.lowest && number <= field.highest)
         field.value = static_cast<Value>(number);
 }
+void readValue(std::optional<bool>& flag, std::string_view value) {
+    bool read = true;
+    readValue(read, value);
+    flag = read;
+}
 
 // Writing: the value text of a field as the file holds it (UTF-8 until written).
 std::string valueText(const std::string& text) {
@@ -167,12 +174,18 @@ std::string valueText(const std::optional<int>& cents) {
 template <typename Optional> std::string valueText(WrittenWhenSet<Optional> field) {
     return field.value ? std::to_string(static_cast<int>(*field.value)) : std::string();
 }
+std::string valueText(const std::optional<bool>& flag) {
+    return valueText(flag.value_or(true));
+}
 
 template <typename Field> bool isWritten(const Field&) {
     return true;
 }
 bool isWritten(const std::optional<int>& cents) {
     return cents.has_value();
+}
+bool isWritten(const std::optional<bool>& flag) {
+    return flag.has_value();
 }
 bool isWritten(OmittedWhenEmpty<const std::string> field) {
     return !field.text.empty();
@@ -224,6 +237,34 @@ void replaceUnusableValues(ProgramSettings& settings, const std::string& dataRoo
         place.timeZone = defaults.place.timeZone;
     if (!isWithin(place.twilight, 0, 2))
         place.twilight = defaults.place.twilight;
+}
+
+// The value lines a write of the settings would drop: those of no key of the file, and the
+// repeats of a key (the first line counts).
+int unusedValueLines(std::string_view fileBytes) {
+    struct Key {
+        std::string foldedGroup;
+        std::string foldedKey;
+        bool taken = false;
+    };
+    std::vector<Key> keys;
+    ProgramSettings settings;
+    forEachKey(settings, [&keys](std::string_view group, std::string_view key, auto&&) {
+        keys.push_back({foldSettingsName(windows1252FromUtf8(group)),
+                        foldSettingsName(windows1252FromUtf8(key))});
+    });
+    int unused = 0;
+    scanSettingsText(fileBytes, [&](const SettingsValueLine& line) {
+        for (Key& key : keys) {
+            if (!key.taken && key.foldedKey == line.foldedKey &&
+                key.foldedGroup == line.foldedGroup) {
+                key.taken = true;
+                return;
+            }
+        }
+        ++unused;
+    });
+    return unused;
 }
 
 } // namespace
@@ -303,9 +344,11 @@ LoadedSettings loadSettings(UserFileStore& store, const std::filesystem::path& u
                             const std::string& dataRootPath) {
     LoadedSettings loaded;
     try {
-        const DataFileBytes file = store.read(userFolder / kSettingsFileName, kLargestReadableFile);
+        DataFileBytes file = store.read(userFolder / kSettingsFileName, kLargestReadableFile);
         loaded.read = file.status;
         loaded.settings = settingsFromFileBytes(file.bytes, dataRootPath);
+        const int unused = unusedValueLines(file.bytes);
+        store.noteSkippedRecords(userFolder / kSettingsFileName, std::move(file.bytes), unused);
     } catch (const std::exception&) {
         // Out of memory on a large file: the run goes on with the defaults.
         loaded.read = ReadResult::Unreadable;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -67,6 +68,29 @@ class SupplementsWindowTest : public QObject {
         const int change = rowOfDate(list, QStringLiteral("Sa 28.03."));
         QVERIFY(change >= 0);
         QCOMPARE(list.topLevelItem(change)->text(2), QStringLiteral("7,00"));
+    }
+
+    // Every date is read whole: the column leaves the style's margins beside the widest one.
+    void datesAreNotCut_data() {
+        QTest::addColumn<int>("month");
+        for (int month = 1; month <= 12; ++month)
+            QTest::addRow("%d", month) << month;
+    }
+    void datesAreNotCut() {
+        QFETCH(int, month);
+        SupplementsWindowInput input = marchOfBraun();
+        input.month = month;
+        SupplementsWindow window(input);
+        window.show();
+        const QTreeWidget& list = *window.list();
+        const int margin =
+            list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            const QTreeWidgetItem& item = *list.topLevelItem(row);
+            const int needed =
+                QFontMetrics(item.font(0)).horizontalAdvance(item.text(0)) + 2 * margin;
+            QVERIFY2(list.columnWidth(0) >= needed, qPrintable(item.text(0)));
+        }
     }
 
     void pagesThroughTheMonthsWithinTheCalendar() {

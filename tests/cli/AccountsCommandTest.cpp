@@ -154,7 +154,7 @@ TEST_F(AccountsCommand, DamagedHoursFileIsToldAndKept) {
         ASSERT_TRUE(writeFileAtomically(file, bytes));
         const CliRun result = accounts({"--today", "2016-06-15"});
         EXPECT_EQ(result.status, kUsageError) << hours;
-        EXPECT_EQ(result.err, "accounts: Minusstunden.dat cannot be read\n");
+        EXPECT_EQ(result.err, "accounts: Minusstunden.dat kann nicht gelesen werden\n");
         std::string after;
         ASSERT_TRUE(readWholeFile(file, after));
         EXPECT_EQ(after, bytes);

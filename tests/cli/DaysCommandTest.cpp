@@ -1,7 +1,10 @@
 #include "cli/Commands.h"
 #include "cli/DaysReport.h"
 #include "support/CommandLineRun.h"
+#include "support/TemporaryFolder.h"
 
+#include <cerrno>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -118,18 +121,18 @@ TEST(CommandLine, StrictArgumentsNameTheMistake) {
         const char* error;
     } cases[] = {
         {{"astro", "2016-03-01", "2016-03-01", "--lat", "0x10"},
-         "astro: --lat must be a number from -90 to 90\n"},
+         "astro: --lat muss eine Zahl von -90 bis 90 sein\n"},
         {{"astro", "2016-03-01", "2016-03-01", "--lat", " 12"},
-         "astro: --lat must be a number from -90 to 90\n"},
+         "astro: --lat muss eine Zahl von -90 bis 90 sein\n"},
         {{"astro", "2016-03-01", "2016-03-01", "--lat", "1e1"},
-         "astro: --lat must be a number from -90 to 90\n"},
+         "astro: --lat muss eine Zahl von -90 bis 90 sein\n"},
         {{"astro", "2016-03-01", "2016-03-01", "--tz", "+1"},
-         "astro: --tz must be a number of hours from -12 to 14\n"},
-        {{"days", "2016-03-01", "2016-03-01", "--type", "0x1"}, "days: --type must be 0..7\n"},
+         "astro: --tz muss eine Stundenzahl von -12 bis 14 sein\n"},
+        {{"days", "2016-03-01", "2016-03-01", "--type", "0x1"}, "days: --type muss 0..7 sein\n"},
         {{"days", "2016-03-01", "2016-03-01", "--type", "1", "--type=2"},
-         "days: option --type given more than once\n"},
-        {{"days", "2016-03-01", "2016-03-01", "-x"}, "days: unknown option: -x\n"},
-        {{"days", "2016-03-01", "2016-03-01", "--x=1"}, "days: unknown option: --x\n"},
+         "days: Option --type ist mehrfach angegeben\n"},
+        {{"days", "2016-03-01", "2016-03-01", "-x"}, "days: unbekannte Option: -x\n"},
+        {{"days", "2016-03-01", "2016-03-01", "--x=1"}, "days: unbekannte Option: --x\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = run(c.arguments);
@@ -165,15 +168,91 @@ TEST(CommandLine, ReportCutShortFailsLoudly) {
         std::ostringstream err;
         EXPECT_EQ(runCommandLine({"days", "1970-01-01", "1970-12-31"}, out, err), 1);
         const std::string message = err.str();
-        EXPECT_TRUE(message.starts_with("turnoplaner-cli: the report could not be written"));
+        EXPECT_TRUE(
+            message.starts_with("turnoplaner-cli: der Bericht konnte nicht geschrieben werden"));
         EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1);
     }
+}
+
+// An output the system refuses with `errorNumber`, as a closed standard output does.
+class RefusedOutput : public std::streambuf {
+  public:
+    explicit RefusedOutput(int errorNumber) : errorNumber_(errorNumber) {}
+
+  protected:
+    int_type overflow(int_type) override {
+        errno = errorNumber_;
+        return traits_type::eof();
+    }
+
+  private:
+    int errorNumber_;
+};
+
+// Help, mistakes and failures are told in German, each saying what is wrong.
+TEST(CommandLine, SpeaksGerman) {
+    test::TemporaryFolder folder;
+    const std::string file = (folder.path() / "Datei.txt").string();
+    std::ofstream(file) << "x";
+    const std::string missing = (folder.path() / "fehlt").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error; // empty: only no English in it
+    } cases[] = {
+        {{"notes", "2016-03-01", "--data", file},
+         "notes: --data: \"" + file + "\" ist eine Datei, kein Ordner\n"},
+        {{"accounts", "--data", missing, "--today", "2016-03-01"},
+         "accounts: --data: Der Ordner \"" + missing + "\" existiert nicht\n"},
+        {{"ics", "2016-03-01", "2016-03-02", "--data", file},
+         "ics: --data: \"" + file + "\" ist eine Datei, kein Ordner\n"},
+        {{}, "turnoplaner-cli: kein Befehl angegeben; siehe turnoplaner-cli --help\n"},
+        {{"tage"}, "turnoplaner-cli: unbekannter Befehl 'tage'; siehe turnoplaner-cli --help\n"},
+        {{"days", "2016-03-02", "2016-03-01"}, "days: VON liegt nach BIS\n"},
+        {{"days", "2016-03-01"}, ""},
+        {{"days", "2016-03-01", "2016-13-01"}, ""},
+        {{"days", "2016-03-01", "2016-03-01", "--vacation-start", "x"}, ""},
+        {{"astro", "2016-03-01", "2016-03-01", "--dst", "2"}, ""},
+        {{"notes", "2016-03-01"}, ""},
+        {{"notes", "x", "--data", missing}, ""},
+        {{"note-marks", "2016-03-01", "2016-03-01", "--data"}, ""},
+        {{"accounts", "--data", missing, "extra"}, ""},
+        {{"yearly", "1900"}, ""},
+        {{"yearly", "2016", "--target38", "x"}, ""},
+        {{"ics", "2016-03-01", "2016-03-02"}, ""},
+        {{"ics", "2016-03-01", "2016-03-02", "--crew", "lila"}, ""},
+        {{"ics", "2016-03-01", "2016-03-02", "--crew", "rot", "--out", ""}, ""},
+        {{"supplements", "2016-03-01", "2016-03-02", "--crew", "rot", "--by", "week"}, ""},
+        {{"supplements", "2016-03-01", "2016-03-02", "--crew", "rot", "--wage", "x"}, ""},
+    };
+    const auto english = [](const std::string& text) {
+        for (const char* word : {" must ", "cannot", "expected", "unknown", "option", "needs",
+                                 " given", " the ", " not ", " is "})
+            if (text.find(word) != std::string::npos)
+                return true;
+        return false;
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.status, kUsageError) << result.err;
+        if (!c.error.empty()) {
+            EXPECT_EQ(result.err, c.error);
+        }
+        EXPECT_FALSE(english(result.err)) << result.err;
+    }
+    EXPECT_FALSE(english(run({"--help"}).out));
+
+    RefusedOutput closed(EBADF);
+    std::ostream out(&closed);
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine({"days", "1970-01-01", "1970-01-01"}, out, err), 1);
+    EXPECT_EQ(err.str(), "turnoplaner-cli: der Bericht konnte nicht geschrieben werden: Die "
+                         "Standardausgabe ist geschlossen\n");
 }
 
 TEST(DaysCommand, HelpExplainsTheCommands) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("days FROM TO"), std::string::npos);
+    EXPECT_NE(result.out.find("days VON BIS"), std::string::npos);
 }
 
 } // namespace

@@ -325,7 +325,9 @@ TEST(IcsCommand, OutputGoesWhereTheNameLeads) {
          {subfolder.string() + "/", subfolder.string(), (folder.path() / "fehlt").string() + "/"}) {
         const CliRun run = icsInto(out);
         EXPECT_EQ(run.status, kWriteError) << out;
-        EXPECT_EQ(run.err, "ics: cannot write " + out + ": Unter dem Namen liegt ein Ordner\n");
+        EXPECT_EQ(run.err,
+                  "ics: " + out +
+                      " kann nicht geschrieben werden: Unter dem Namen liegt ein Ordner\n");
     }
     EXPECT_TRUE(fs::is_empty(subfolder));
 }

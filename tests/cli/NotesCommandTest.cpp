@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -103,8 +104,44 @@ TEST_F(NotesCommandTest, UnlistableFolderIsAnError) {
     for (const CliRun& result : {marks, day}) {
         EXPECT_EQ(result.status, kUsageError);
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find(" cannot be listed\n"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(" können nicht aufgelistet werden\n"), std::string::npos)
+            << result.err;
     }
+}
+
+// A note that is there but cannot be read is named, never left out of a day that then looks
+// complete.
+TEST_F(NotesCommandTest, UnreadableNoteIsAnError) {
+#ifdef _WIN32
+    GTEST_SKIP() << "named pipes in folders are POSIX";
+#else
+    const struct {
+        const char* name;
+        bool pipe; // else a folder under the note's name
+    } cases[] = {{"20150124.txt", true}, {"26.14.tnt", true}, {"20150124.txt", false}};
+    for (const auto& unreadable : cases) {
+        SCOPED_TRACE(unreadable.name);
+        const fs::path file = folder.path() / unreadable.name;
+        const std::string kept = folder.path() / "kept";
+        fs::rename(file, kept);
+        if (unreadable.pipe)
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        else
+            fs::create_directory(file);
+        for (const bool statusLine : {false, true}) {
+            std::vector<std::string> arguments{"2015-02-24", "--data", data()};
+            if (statusLine)
+                arguments.push_back("--status-line");
+            const CliRun result = notes(arguments);
+            EXPECT_EQ(result.status, kUsageError);
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err, std::string("notes: Die Notiz ") + unreadable.name +
+                                      " kann nicht gelesen werden.\n");
+        }
+        fs::remove(file);
+        fs::rename(kept, file);
+    }
+#endif
 }
 
 TEST_F(NotesCommandTest, MarksOnePerDay) {

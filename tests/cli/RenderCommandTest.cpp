@@ -168,9 +168,10 @@ class RenderCommandTest : public QObject {
         const Run run = render({"2026-12-07", "--out", "/nonexistent-folder/seite.png"});
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.empty());
-        QCOMPARE(QString::fromStdString(run.err),
-                 QStringLiteral("render: cannot write /nonexistent-folder/seite.png: Der Ordner "
-                                "existiert nicht\n"));
+        QCOMPARE(
+            QString::fromStdString(run.err),
+            QStringLiteral("render: /nonexistent-folder/seite.png kann nicht geschrieben werden: "
+                           "Der Ordner existiert nicht\n"));
     }
 
     // An existing image is replaced by a whole one, with nothing left beside it.

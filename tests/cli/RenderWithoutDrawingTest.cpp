@@ -12,8 +12,7 @@ TEST(RenderWithoutDrawing, SaysSoInOneLineAndExitsWithStatusTwo) {
     std::ostringstream err;
     EXPECT_EQ(runCommandLine({"render", "2016-03-01"}, out, err), 2);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(),
-              "render: this build of turnoplaner-cli has no drawing (built without Qt)\n");
+    EXPECT_EQ(err.str(), "render: dieses turnoplaner-cli kann nicht zeichnen (ohne Qt gebaut)\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/FileLock.h"
 #include "platform/AtomicFile.h"
+#include "platform/UserFileStore.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -63,6 +65,36 @@ TEST(FileLock, AFolderThatCannotHoldTheFileIsAnError) {
     int errorNumber = 0;
     EXPECT_FALSE(FileLock::acquire(folder.path() / "fehlt" / "Sperre.lck", 1s, errorNumber));
     EXPECT_NE(errorNumber, 0);
+}
+
+// What lies under the lock file's name is told, not the error number the system gives.
+TEST(FileLock, ALockFileThatIsNoPlainFileIsNamed) {
+#ifdef _WIN32
+    GTEST_SKIP() << "pipes and links in folders are POSIX";
+#else
+    const struct {
+        const char* kind;
+        const char* problem;
+    } planted[] = {{"pipe", "ist keine gewöhnliche Datei."},
+                   {"folder", "ist keine gewöhnliche Datei."},
+                   {"link", "ist eine Verknüpfung."}};
+    for (const auto& lockFile : planted) {
+        SCOPED_TRACE(lockFile.kind);
+        test::TemporaryFolder folder;
+        const fs::path file = folder.path() / kFolderLockFileName;
+        if (std::string_view(lockFile.kind) == "pipe")
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        else if (std::string_view(lockFile.kind) == "folder")
+            fs::create_directory(file);
+        else
+            fs::create_symlink(folder.path() / "elsewhere.lck", file);
+        SystemFileSystem files;
+        UserFileStore store(files);
+        EXPECT_EQ(store.lockFolder(folder.path()).reason,
+                  "Der Datenordner kann nicht gesperrt werden: Die Sperrdatei \"" + file.string() +
+                      "\" " + lockFile.problem);
+    }
+#endif
 }
 
 // Another process holds the lock until told to let go: in the child of a fork, or on Windows

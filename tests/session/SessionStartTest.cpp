@@ -163,24 +163,89 @@ TEST(SessionStart, UnreadableSettingsAreKept) {
 }
 
 // What interrupted saves left behind goes at the start once it is an hour old; a newer one
-// may belong to a save that is still running.
+// may belong to a save that is still running. The settings are saved in the user's folder
+// even when his data live outside the data root.
 TEST(SessionStart, StaleTemporaryFilesAreRemoved) {
-    test::TemporaryFolder start;
-    const fs::path folder = start.path() / "TPDaten" / "Programm";
-    fs::create_directories(folder);
-    const fs::path stale = folder / "Schichtmarkierung.dat.0123456789abcdef.neu";
-    const fs::path fresh = folder / "Kalendermarkierung.dat.fedcba9876543210.neu";
-    const fs::path foreign = folder / "Brief.neu";
-    for (const fs::path& file : {stale, fresh, foreign})
-        std::ofstream(file) << "x";
-    fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(2));
-    fs::last_write_time(foreign, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    for (const bool dataOutsideRoot : {false, true}) {
+        SCOPED_TRACE(dataOutsideRoot);
+        test::TemporaryFolder start, elsewhere;
+        const fs::path userFolder = start.path() / "TPDaten" / "Programm";
+        const fs::path folder =
+            dataOutsideRoot ? elsewhere.path() / "TPDaten" / "Programm" : userFolder;
+        fs::create_directories(userFolder);
+        fs::create_directories(folder);
+        if (dataOutsideRoot) {
+            ProgramSettings settings;
+            settings.userDataFolder = folderPathText(elsewhere.path() / "TPDaten");
+            test::TestStore store;
+            ASSERT_TRUE(saveSettings(store, userFolder, settings).ok);
+        }
+        const fs::path stale = folder / "Schichtmarkierung.dat.0123456789abcdef.neu";
+        const fs::path staleSettings = userFolder / "Einstellungen.dat.00112233445566ff.neu";
+        const fs::path fresh = folder / "Kalendermarkierung.dat.fedcba9876543210.neu";
+        const fs::path foreign = folder / "Brief.neu";
+        for (const fs::path& file : {stale, staleSettings, fresh, foreign})
+            std::ofstream(file) << "x";
+        for (const fs::path& file : {stale, staleSettings, foreign})
+            fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(2));
 
-    ProgramRun run;
-    run.session.start(start.path());
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_TRUE(fs::exists(fresh));
-    EXPECT_TRUE(fs::exists(foreign));
+        ProgramRun run;
+        run.session.start(start.path());
+        ASSERT_EQ(run.session.state().dataFolder, fs::absolute(folder));
+        EXPECT_FALSE(fs::exists(stale));
+        EXPECT_FALSE(fs::exists(staleSettings));
+        EXPECT_TRUE(fs::exists(fresh));
+        EXPECT_TRUE(fs::exists(foreign));
+    }
+}
+
+// Records the program cannot use are told at the start with their number; the file as it
+// was is kept beside it before it is first written without them.
+TEST(SessionStart, SkippedRecordsAreToldAndTheDamagedFileKept) {
+    const std::string marking("\x68\x42\0\0\1\1", 6); // day 17000, column 1, code 1
+    const std::string bar("\x68\x42\0\0\x6D\x42\0\0\0\xFF\0\0", 12);
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* skipped;
+    } files[] = {
+        {"Schichtmarkierung.dat",
+         marking + std::string("\0\0\0\0\1\1", 6) + "\xFF\xFF\xFF\x7F\1\1" + "abc",
+         "3 beschädigte Einträge, die übersprungen wurden"},
+        {"Kalendermarkierung.dat", bar + bar.substr(4, 4) + bar.substr(0, 8) + "12345",
+         "2 beschädigte Einträge, die übersprungen wurden"},
+        {"Einstellungen.dat",
+         "[Programmeinstellungen]\r\nSchichtspalten = 9\r\nkein Wert\r\nSchichtspalten = 7\r\n",
+         "2 beschädigte Einträge, die übersprungen wurden"},
+        {"Urlaubstage.dat", "\1\2\3\4\5", "einen beschädigten Eintrag, der übersprungen wurde"},
+    };
+    for (const auto& damaged : files) {
+        SCOPED_TRACE(damaged.name);
+        test::TemporaryFolder start;
+        const fs::path folder = start.path() / "TPDaten" / "Programm";
+        fs::create_directories(folder);
+        std::ofstream(folder / damaged.name, std::ios::binary) << damaged.bytes;
+        const fs::path copy = folder / (std::string(damaged.name) + ".beschädigt");
+
+        ProgramRun run;
+        const std::vector<std::string> errors = run.session.start(start.path()).errors;
+        EXPECT_EQ(errors, std::vector<std::string>{"Die Datei \"" + std::string(damaged.name) +
+                                                   "\" enthält " + damaged.skipped +
+                                                   ". Sie wird vor dem nächsten Speichern als \"" +
+                                                   damaged.name + ".beschädigt\" aufbewahrt."});
+        EXPECT_TRUE(fs::exists(copy) || contentOf(folder / damaged.name) == damaged.bytes);
+        run.session.storeShiftMarking(17010, 1, 1);
+        CalendarBarList bars = run.session.state().calendarBars;
+        bars.append({17020, 17021, 0xFF});
+        run.session.replaceCalendarBars(bars);
+        run.session.setLastColumnIndex(7);
+        EXPECT_TRUE(run.session.saveAll().ok());
+        EXPECT_TRUE(contentOf(copy) == damaged.bytes);
+        EXPECT_NE(contentOf(folder / damaged.name), damaged.bytes);
+
+        ProgramRun next;
+        EXPECT_TRUE(next.session.start(start.path()).ok());
+    }
 }
 
 // A move of the data onto a shared folder is killed at each of its steps in turn; the next start

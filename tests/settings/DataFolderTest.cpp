@@ -108,6 +108,8 @@ TEST_F(DataFolderTest, MissingExternalFolderFallsBackAndIsSavedAtOnce) {
                                               "' wurde nicht gefunden!");
     EXPECT_EQ(settings.userDataFolder, folderPathText(dataRoot));
     // The session that finds the folder gone at the start saves the settings at once.
+    // One sound marking, so that the start has nothing else to tell.
+    writeFileAtomically(userFolder / "Schichtmarkierung.dat", std::string("\xA0\x41\0\0\1\1", 6));
     FixedClock clock{{2026, 3, 1, 12, 0, 0}};
     SystemFileSystem files;
     Session session{files, clock};

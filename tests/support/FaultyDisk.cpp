@@ -53,6 +53,12 @@ std::optional<fs::file_time_type> FaultyDisk::modificationTime(const fs::path& f
     return real_.modificationTime(file);
 }
 
+std::optional<std::uintmax_t> FaultyDisk::fileSize(const fs::path& file) {
+    if (fails(DiskOperation::FileSize))
+        return std::nullopt;
+    return real_.fileSize(file);
+}
+
 bool FaultyDisk::makeFolder(const fs::path& folder) {
     return !fails(DiskOperation::MakeFolder) && real_.makeFolder(folder);
 }

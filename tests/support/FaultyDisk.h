@@ -23,6 +23,7 @@ enum class DiskOperation {
     RemoveFolder,
     Hide,
     Lock,
+    FileSize,
     Count
 };
 
@@ -57,6 +58,7 @@ class FaultyDisk final : public FileSystem {
     EntryType typeOf(const std::filesystem::path& path, bool followLinks) override;
     std::optional<std::filesystem::file_time_type>
     modificationTime(const std::filesystem::path& file) override;
+    std::optional<std::uintmax_t> fileSize(const std::filesystem::path& file) override;
     bool makeFolder(const std::filesystem::path& folder) override;
     bool copyFolder(const std::filesystem::path& from, const std::filesystem::path& to,
                     const std::function<bool(const std::filesystem::path&)>& take) override;

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -66,6 +67,19 @@ void setHours(QTreeWidgetItem& item, const SupplementMinutes& minutes) {
         item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// Wide enough for every date of a year and the bold sum, with the margins the style leaves
+// beside a cell's text, so that no month cuts a date short.
+int dateColumnWidth(const QTreeWidget& list) {
+    const QFontMetrics metrics = list.fontMetrics();
+    QFont bold = list.font();
+    bold.setBold(true);
+    int widest = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Summe"));
+    for (DayNumber day = dayNumberOf(2024, 1, 1); day <= dayNumberOf(2024, 12, 31); ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(dayText(day)));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return widest + 2 * margin + metrics.averageCharWidth();
+}
+
 bool isSupportedMonth(int year, int month) {
     const DayNumber first = dayNumberOf(year, month, 1);
     return first >= kFirstSupportedDay && first <= kLastSupportedDay;
@@ -103,7 +117,7 @@ SupplementsWindow::SupplementsWindow(const SupplementsWindowInput& input, QWidge
     list_->setRootIsDecorated(false);
     list_->setColumnCount(kColumnCount);
     list_->setHeaderLabels(columnTitles());
-    list_->setColumnWidth(kDateColumn, 10 * unit);
+    list_->setColumnWidth(kDateColumn, dateColumnWidth(*list_));
     list_->setColumnWidth(kShiftColumn, 16 * unit);
     for (int column = kWorkedColumn; column < kColumnCount; ++column)
         list_->setColumnWidth(column, 15 * unit);

@@ -38,13 +38,13 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
         return std::nullopt;
     }
     if (parsed->positional.size() != 1) {
-        err << "render: expected one DATE (YYYY-MM-DD)\n";
+        err << "render: erwartet ein DATUM (JJJJ-MM-TT)\n";
         return std::nullopt;
     }
     RenderRequest request;
     const auto day = parseSupportedDate(parsed->positional[0]);
     if (!day) {
-        err << "render: DATE must be YYYY-MM-DD between 1970-01-01 and 2037-07-31\n";
+        err << "render: DATUM muss JJJJ-MM-TT zwischen 1970-01-01 und 2037-07-31 sein\n";
         return std::nullopt;
     }
     request.day = *day;
@@ -52,7 +52,7 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
     if (const std::string* text = option("type")) {
         const auto type = parseInteger(*text, 0, kCalendarTypeCount - 1);
         if (!type) {
-            err << "render: --type must be 0..7\n";
+            err << "render: --type muss 0..7 sein\n";
             return std::nullopt;
         }
         request.settings.calendarType = *calendarTypeFromNumber(*type);
@@ -60,14 +60,14 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
     if (const std::string* text = option("columns")) {
         const auto columns = parseInteger(*text, 1, kMaxLastColumnIndex + 1);
         if (!columns || !isValidLastColumnIndex(*columns - 1)) {
-            err << "render: --columns must be 6..24\n";
+            err << "render: --columns muss 6..24 sein\n";
             return std::nullopt;
         }
         request.settings.lastColumnIndex = *columns - 1;
     }
     if (const std::string* text = option("font")) {
         if (text->empty()) {
-            err << "render: --font needs a font name\n";
+            err << "render: --font braucht einen Schriftnamen\n";
             return std::nullopt;
         }
         request.settings.font.name = *text;
@@ -75,21 +75,21 @@ std::optional<RenderRequest> parseRenderRequest(const std::vector<std::string>& 
     if (const std::string* text = option("size")) {
         const auto size = parseInteger(*text, 1, 200);
         if (!size) {
-            err << "render: --size must be 1..200 (points)\n";
+            err << "render: --size muss 1..200 (Punkt) sein\n";
             return std::nullopt;
         }
         request.settings.font.size = *size;
     }
     if (const std::string* text = option("out")) {
         if (text->empty()) {
-            err << "render: --out needs a file name\n";
+            err << "render: --out braucht einen Dateinamen\n";
             return std::nullopt;
         }
         request.outputPath = *text;
     }
     if (!outputIsPdf(request.outputPath) &&
         !QString::fromStdString(request.outputPath).endsWith(".png", Qt::CaseInsensitive)) {
-        err << "render: --out must name a .png or a .pdf file\n";
+        err << "render: --out muss eine .png- oder .pdf-Datei nennen\n";
         return std::nullopt;
     }
     return request;
@@ -131,8 +131,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
     // The window refuses a page larger than the desktop; here the drawing limit stands in for it.
     const PixelSize size = pageImageSize(input.units, pageWidthUnits(input.lastColumnIndex));
     if (!pageWithinDrawingLimit(input.units, pageWidthUnits(input.lastColumnIndex))) {
-        err << "render: the page would be " << size.width << " x " << size.height
-            << " pixels; choose a smaller font or fewer columns\n";
+        err << "render: die Seite wäre " << size.width << " x " << size.height
+            << " Pixel groß; bitte eine kleinere Schrift oder weniger Spalten wählen\n";
         return kUsageError;
     }
 
@@ -148,7 +148,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
         if (!page.save(&buffer, "PNG")) {
-            err << "render: the page could not be encoded as PNG\n";
+            err << "render: die Seite konnte nicht als PNG kodiert werden\n";
             return kWriteError;
         }
     }
@@ -156,7 +156,8 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         std::filesystem::path(request->outputPath),
         std::string_view(encoded.constData(), static_cast<std::size_t>(encoded.size())));
     if (!written) {
-        err << "render: cannot write " << request->outputPath << ": " << written.reason << '\n';
+        err << "render: " << request->outputPath
+            << " kann nicht geschrieben werden: " << written.reason << '\n';
         return kWriteError;
     }
     out << "unit_w=" << input.units.w << " unit_h=" << input.units.h << " width=" << page.width()

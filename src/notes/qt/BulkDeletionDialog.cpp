@@ -85,12 +85,17 @@ BulkDeletionChoice BulkDeletionDialog::choice() const {
 }
 
 std::optional<BulkDeletionChoice> runBulkDeletionDialog(QWidget* parent, MessageBoxes& messages,
-                                                        DayNumber selectedDay, int unitW,
-                                                        int unitH) {
+                                                        DayNumber selectedDay, int unitW, int unitH,
+                                                        const QString& backupFolder) {
     BulkDeletionDialog dialog(selectedDay, unitW, unitH, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    if (!messages.ask(parent, QStringLiteral("Sollen die Notizen wirklich alle gelöscht werden?")))
+    QString question = QStringLiteral("Sollen die Notizen wirklich alle gelöscht werden?");
+    if (!backupFolder.isEmpty())
+        question += QStringLiteral("\n\nVorher wird eine Sicherung der Daten in den Ordner "
+                                   "\"%1\" geschrieben.")
+                        .arg(backupFolder);
+    if (!messages.ask(parent, question))
         return std::nullopt;
     return dialog.choice();
 }

@@ -46,9 +46,10 @@ class BulkDeletionDialog : public QDialog {
     QPushButton* cancelButton_ = nullptr;
 };
 
-// Opens the dialog and asks for confirmation; the choice to carry out, or nothing.
+// Opens the dialog and asks for confirmation; the choice to carry out, or nothing. The question
+// names `backupFolder`, where a backup is written before the deletion, when given.
 std::optional<BulkDeletionChoice> runBulkDeletionDialog(QWidget* parent, MessageBoxes& messages,
-                                                        DayNumber selectedDay, int unitW,
-                                                        int unitH);
+                                                        DayNumber selectedDay, int unitW, int unitH,
+                                                        const QString& backupFolder = {});
 
 } // namespace tp

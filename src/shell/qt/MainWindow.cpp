@@ -277,12 +277,15 @@ void MainWindow::tell(const SessionReport& report, QWidget* parent) {
 bool MainWindow::saveAtEnd(bool unasked) {
     if (unasked) {
         endFailure_ = session_.saveAllOrKeep(services_.keptEntriesFolder);
+        // Nobody is there to be told of a failed backup; the end goes on all the same.
+        session_.writeAutomaticBackup();
         return true;
     }
     for (;;) {
         const SessionReport report = session_.saveAll();
         if (report.ok()) {
             tell(report);
+            tell(session_.writeAutomaticBackup());
             return true;
         }
         QString text;
@@ -292,8 +295,10 @@ bool MainWindow::saveAtEnd(bool unasked) {
                                "Platz schaffen oder die Rechte ändern und es wiederholen.");
         if (!services_.messages->choose(this, QStringLiteral("Fehler"), text,
                                         QStringLiteral("Wiederholen"),
-                                        QStringLiteral("Ohne Speichern beenden")))
+                                        QStringLiteral("Ohne Speichern beenden"))) {
+            tell(session_.writeAutomaticBackup());
             return true;
+        }
     }
 }
 

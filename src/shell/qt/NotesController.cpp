@@ -100,7 +100,8 @@ bool NotesController::deleteNotesAndMarkings() {
     if (state().dataFolder.empty())
         return false;
     const std::optional<BulkDeletionChoice> choice = runBulkDeletionDialog(
-        window_, *services_.messages, selectedDay(), state().units.w, state().units.h);
+        window_, *services_.messages, selectedDay(), state().units.w, state().units.h,
+        QString::fromStdU16String(session_.automaticBackupFolder().u16string()));
     if (!choice)
         return false;
     SessionReport report;
