@@ -26,11 +26,11 @@ std::optional<ServerOptions> parseServerOptions(const ParsedArguments& parsed,
     const std::string* url = optionValue(parsed, "url");
     const std::string* user = optionValue(parsed, "user");
     if (!url || url->empty()) {
-        err << command << ": --url is needed\n";
+        err << command << ": --url wird gebraucht\n";
         return std::nullopt;
     }
     if (!user || user->empty()) {
-        err << command << ": --user is needed\n";
+        err << command << ": --user wird gebraucht\n";
         return std::nullopt;
     }
     options.url = *url;
@@ -38,7 +38,7 @@ std::optional<ServerOptions> parseServerOptions(const ParsedArguments& parsed,
     if (const std::string* caFile = optionValue(parsed, "ca-file")) {
         std::error_code ignored;
         if (caFile->empty() || !std::filesystem::is_regular_file(*caFile, ignored)) {
-            err << command << ": --ca-file must name an existing file\n";
+            err << command << ": --ca-file muss eine vorhandene Datei nennen\n";
             return std::nullopt;
         }
         options.http.caFile = *caFile;
@@ -49,7 +49,7 @@ std::optional<ServerOptions> parseServerOptions(const ParsedArguments& parsed,
         if (!options.http.password.empty() && options.http.password.back() == '\r')
             options.http.password.pop_back();
         if (options.http.password.empty()) {
-            err << command << ": --password-stdin found no password on standard input\n";
+            err << command << ": --password-stdin fand kein Passwort auf der Standardeingabe\n";
             return std::nullopt;
         }
     }
@@ -70,7 +70,7 @@ int runCalDavCalendarsCommand(const std::vector<std::string>& arguments, std::is
     const auto parsed =
         parseArguments(arguments, {"url", "user", "ca-file"}, {"password-stdin"}, error);
     if (!parsed || !parsed->positional.empty()) {
-        err << kCommand << ": " << (parsed ? "no FROM or TO here" : error) << '\n';
+        err << kCommand << ": " << (parsed ? "VON und BIS gehören nicht hierher" : error) << '\n';
         return kUsageError;
     }
     const auto server = parseServerOptions(*parsed, kCommand, in, err);
@@ -105,7 +105,8 @@ int runCalDavSyncCommand(const std::vector<std::string>& arguments, std::istream
         constexpr int kWeekMinutes = 7 * 24 * 60;
         const auto minutes = parseInteger(*text, 0, kWeekMinutes);
         if (!minutes) {
-            err << kCommand << ": --alarm must be minutes from 0 to " << kWeekMinutes << '\n';
+            err << kCommand << ": --alarm muss eine Minutenzahl von 0 bis " << kWeekMinutes
+                << " sein\n";
             return kUsageError;
         }
         alarmMinutes = *minutes;
