@@ -36,7 +36,7 @@ TEST(CalDavCommands, MistakesInTheCommandLineExitWithStatus2) {
         {"empty password", with({"2026-01-01", "2026-01-31", "--crew", "rot", "--password-stdin"}),
          "\n", "caldav-sync: --password-stdin fand kein Passwort auf der Standardeingabe\n"},
         {"a password is no option", with({"2026-01-01", "2026-01-31", "--password", "geheim"}), "",
-         "caldav-sync: unknown option: --password\n"},
+         "caldav-sync: unbekannte Option: --password\n"},
         {"missing CA file", with({"2026-01-01", "2026-01-31", "--crew", "rot", "--ca-file", "/x"}),
          "", "caldav-sync: --ca-file muss eine vorhandene Datei nennen\n"},
     };
