@@ -1,14 +1,17 @@
 #include "backup/qt/BackupWindow.h"
+#include "MainWindowFixture.h"
 #include "RecordingMessageBoxes.h"
 #include "TemporaryFolder.h"
 #include "session/Session.h"
 #include "shell/qt/BackupController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -130,6 +133,38 @@ class BackupWindowTest : public QObject {
         QVERIFY(started.marking(16500));
         QCOMPARE(started.marking(16501) == nullptr, yes);
         QCOMPARE(started.messages.shown.size(), yes ? 2 : 1);
+    }
+
+    void controlSOpensTheWindowAndTheRestoredDataAreShownAtOnce() {
+        test::TemporaryFolder place;
+        test::MainWindowFixture fixture;
+        Session& session = fixture.session;
+        session.start(place.path());
+        const DayNumber christmasEve = dayNumberOf(2016, 12, 24); // the fixture's today
+        session.storeShiftMarking(christmasEve - 1, 1, 2);
+        session.saveAll();
+        const fs::path archive = place.path() / "Sicherung.zip";
+        QVERIFY(session.writeBackup(archive).ok());
+        session.storeShiftMarking(christmasEve, 1, 2);
+        session.saveAll();
+        fixture.backupFiles.archiveToRestore = [&](QWidget*, const QString&) {
+            return textOf(archive);
+        };
+        fixture.openWindow();
+        const QImage marked = fixture.window->pageImage();
+
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            auto* window = qobject_cast<BackupWindow*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            title = window->windowTitle();
+            window->restoreButton()->click();
+            window->accept();
+        });
+        QTest::keyClick(fixture.window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(title, QStringLiteral("Sicherung"));
+        QVERIFY(!fixture.state().shiftMarkings.markingOf(christmasEve));
+        QVERIFY(fixture.window->pageImage() != marked);
     }
 
     void automaticBackupsCanBeTurnedOff() {

@@ -26,8 +26,8 @@ std::optional<bool> BackupController::run(Command command) {
     if (command != Command::Backup)
         return std::nullopt;
     SessionBackupActions actions(session_);
-    BackupWindow window(actions, services_.clock->now(), *services_.messages,
-                        systemBackupFileChoosers(), window_);
+    BackupWindow window(actions, services_.clock->now(), *services_.messages, services_.backupFiles,
+                        window_);
     window.exec();
     return window.restored();
 }
