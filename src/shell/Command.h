@@ -47,6 +47,7 @@ enum class Command {
     HoursEntry,
     VacationEntry,
     CalendarExport,
+    Backup,
     Supplements,
     CopyPage,
     Print,

@@ -44,6 +44,10 @@ const OperationCase kCases[] = {
      [](FileSystem& disk, const fs::path& folder) {
          return disk.modificationTime(folder / "a.dat").has_value();
      }},
+    {DiskOperation::FileSize,
+     [](FileSystem& disk, const fs::path& folder) {
+         return disk.fileSize(folder / "a.dat") == std::optional<std::uintmax_t>(1);
+     }},
     {DiskOperation::MakeFolder,
      [](FileSystem& disk, const fs::path& folder) {
          fs::remove(folder / "neu");

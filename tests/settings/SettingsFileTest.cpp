@@ -184,6 +184,26 @@ TEST_F(SettingsFileTest, CalendarSyncNumbersOutOfRangeAreLeftUnset) {
     }
 }
 
+TEST_F(SettingsFileTest, AutomaticBackupSwitchIsWrittenOnlyOnceChosen) {
+    const struct {
+        const char* line; // nothing: no such key in the file
+        std::optional<bool> on;
+    } cases[] = {{"", std::nullopt},
+                 {"AutomatischeSicherung = 0\r\n", false},
+                 {"AutomatischeSicherung = 1\r\n", true}};
+    for (const auto& wanted : cases) {
+        SCOPED_TRACE(wanted.line);
+        writeSettingsFile(std::string("[Programmeinstellungen]\r\n") + wanted.line);
+        load();
+        EXPECT_EQ(settings.automaticBackups, wanted.on);
+        EXPECT_EQ(settingsFileBytes(settings).find("AutomatischeSicherung") != std::string::npos,
+                  wanted.on.has_value());
+        if (*wanted.line) {
+            EXPECT_NE(settingsFileBytes(settings).find(wanted.line), std::string::npos);
+        }
+    }
+}
+
 TEST_F(SettingsFileTest, SecondSaveReplacesTheFirst) {
     ASSERT_TRUE(saveSettings(test::TestStore{}, userFolder, settings).ok);
     settings.placeName = "Anderswo";

@@ -53,6 +53,7 @@ class ProgramMenuTest : public QObject {
         row("U", Qt::Key_U, int(C::VacationEntry), "Urlaub", "Eingabe des Resturlaubs");
         row("X", Qt::Key_X, int(C::CalendarExport), "Export",
             "Die Schichten als Kalenderdatei für Kalender-Apps speichern");
+        row("C", Qt::Key_C, int(C::Backup), "Sicherung", "Die Daten sichern und wiederherstellen");
         row("Z", Qt::Key_Z, int(C::Supplements), "Zuschläge",
             "Nacht-, Sonntags- und Feiertagsstunden des Monats");
         row("Escape", Qt::Key_Escape, -1, "", "");

@@ -19,6 +19,13 @@ void MainWindowFixture::startWindow() {
         return fontAnswer;
     };
     services.desktopSize = [this] { return desktop; };
+    const auto cancelled = [](QWidget*, const QString&) { return QString(); };
+    services.backupFiles = backupFiles;
+    for (auto* chooser :
+         {&services.backupFiles.archiveToWrite, &services.backupFiles.archiveToRestore,
+          &services.backupFiles.backupFolder})
+        if (!*chooser)
+            *chooser = cancelled;
     services.keptEntriesFolder = keptEntriesFolder;
     window = std::make_unique<MainWindow>(session, services);
     window->startUp();

@@ -41,6 +41,7 @@ struct MainWindowFixture {
     std::optional<QFont> offeredFont;
     QFont offeredInApplicationFont; // the application's font while the font chooser was open
     QSize desktop{5000, 3000};
+    BackupFileChoosers backupFiles;          // a chooser not given is cancelled
     std::filesystem::path keptEntriesFolder; // empty: an unasked end keeps nothing
     std::unique_ptr<MainWindow> window;
 };

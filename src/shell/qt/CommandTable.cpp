@@ -164,6 +164,10 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands{{
      .menu =
          ProgramMenuEntry{"Export", "Die Schichten als Kalenderdatei für Kalender-Apps speichern",
                           Qt::Key_X}},
+    {.command = Backup,
+     .keys = {Qt::ControlModifier | Qt::Key_S},
+     .menu = ProgramMenuEntry{"Sicherung", "Die Daten sichern und wiederherstellen", Qt::Key_C},
+     .help = "'Strg+S'  Sicherung der Daten"},
     {.command = Supplements,
      .keys = {Qt::Key_G},
      .menu = ProgramMenuEntry{"Zuschläge", "Nacht-, Sonntags- und Feiertagsstunden des Monats",

@@ -23,6 +23,7 @@ ShellServices desktopServices(const Clock& clock, MessageBoxes& messages) {
         const QFont chosen = QFontDialog::getFont(&accepted, initial, parent);
         return accepted ? std::optional(chosen) : std::nullopt;
     };
+    services.backupFiles = systemBackupFileChoosers();
     services.desktopSize = [] {
         // The room for the client area: the window manager's frame must fit as well.
         const QScreen* screen = QGuiApplication::primaryScreen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/qt/BackupWindow.h"
 #include "platform/Clock.h"
 #include "platform/qt/MessageBoxes.h"
 
@@ -23,6 +24,8 @@ struct ShellServices {
     std::function<std::optional<QColor>(QWidget* parent, QColor initial)> chooseColour;
     // The system font dialog; nothing when cancelled.
     std::function<std::optional<QFont>(QWidget* parent, QFont initial)> chooseFont;
+    // The file choosers of the window "Sicherung".
+    BackupFileChoosers backupFiles;
     // Pixels available for the main window.
     std::function<QSize()> desktopSize;
     // Where an end that nobody answers keeps what it could not save, for the next start; empty:
