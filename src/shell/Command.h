@@ -47,6 +47,7 @@ enum class Command {
     HoursEntry,
     VacationEntry,
     CalendarExport,
+    CalendarSync,
     Supplements,
     CopyPage,
     Print,

@@ -55,6 +55,8 @@ class ProgramMenuTest : public QObject {
             "Die Schichten als Kalenderdatei für Kalender-Apps speichern");
         row("Z", Qt::Key_Z, int(C::Supplements), "Zuschläge",
             "Nacht-, Sonntags- und Feiertagsstunden des Monats");
+        row("A", Qt::Key_A, int(C::CalendarSync), "Abgleich",
+            "Die Schichten mit einem Kalender im Netz abgleichen");
         row("Escape", Qt::Key_Escape, -1, "", "");
     }
     void lettersChooseTheirCommands() {

@@ -164,6 +164,10 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands{{
      .menu =
          ProgramMenuEntry{"Export", "Die Schichten als Kalenderdatei für Kalender-Apps speichern",
                           Qt::Key_X}},
+    {.command = CalendarSync,
+     .keys = {Qt::ControlModifier | Qt::Key_K},
+     .menu = ProgramMenuEntry{"Abgleich", "Die Schichten mit einem Kalender im Netz abgleichen",
+                              Qt::Key_A}},
     {.command = Supplements,
      .keys = {Qt::Key_G},
      .menu = ProgramMenuEntry{"Zuschläge", "Nacht-, Sonntags- und Feiertagsstunden des Monats",

@@ -73,7 +73,8 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
       accounts_(*this, session_, services_, pageFont_),
       users_(*this, session_, services_, pageFont_, help_,
              [this](const QString& text) { noteLine_->setText(text); }),
-      exports_(*this, session_, services_, pageFont_, page_, lunations_) {
+      exports_(*this, session_, services_, pageFont_, page_, lunations_),
+      calendarSync_(*this, session_, services_, pageFont_) {
     setWindowTitle(
         QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

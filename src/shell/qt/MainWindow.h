@@ -8,6 +8,7 @@
 #include "shell/Command.h"
 #include "shell/CursorMoves.h"
 #include "shell/qt/AccountsController.h"
+#include "shell/qt/CalendarSyncController.h"
 #include "shell/qt/ExportController.h"
 #include "shell/qt/HelpController.h"
 #include "shell/qt/MarkingsController.h"
@@ -140,8 +141,9 @@ class MainWindow : public QWidget {
     AccountsController accounts_;
     UsersController users_;
     ExportController exports_;
-    const std::array<FeatureController*, 7> features_{&fonts_,    &help_,  &notes_,  &markings_,
-                                                      &accounts_, &users_, &exports_};
+    CalendarSyncController calendarSync_;
+    const std::array<FeatureController*, 8> features_{
+        &fonts_, &help_, &notes_, &markings_, &accounts_, &users_, &exports_, &calendarSync_};
 };
 
 } // namespace tp
