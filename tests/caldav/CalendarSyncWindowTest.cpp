@@ -1,4 +1,5 @@
 #include "caldav/qt/CalendarSyncWindow.h"
+#include "caldav/qt/KeyringPassword.h"
 #include "model/qt/DayNumberQDate.h"
 
 #include "RecordingMessageBoxes.h"
@@ -31,6 +32,7 @@ std::vector<CrewEvent> eventsOf(int crew, DayNumber from, DayNumber to) {
 struct Opened {
     std::vector<CalendarSyncChoices> stored;
     test::RecordingMessageBoxes messages;
+    DesktopKeyring keyring;
     std::unique_ptr<CalendarSyncWindow> window;
 };
 
@@ -40,6 +42,7 @@ std::unique_ptr<Opened> openWindow(const CalendarSyncChoices& choices = {}) {
     input.choices = choices;
     input.baseCrew = 2;
     input.events = eventsOf;
+    input.keyring = &opened->keyring;
     input.store = [stored = &opened->stored](const CalendarSyncChoices& now) {
         stored->push_back(now);
     };
@@ -110,6 +113,12 @@ class CalendarSyncWindowTest : public QObject {
         QVERIFY(count > 200);
         QCOMPARE(window.resultLabel()->text(), countsAt(count, 0));
         QCOMPARE(window.progressLabel()->text(), QString());
+        // No keyring runs under the tests: the password is asked again for the next sync.
+        QCOMPARE(window.keyringLabel()->text(), QString::fromUtf8(kNoKeyringMessage));
+        QCOMPARE(window.passwordField()->text(), QString());
+        window.syncButton()->click();
+        QCOMPARE(window.resultLabel()->text(), QStringLiteral("Bitte das Passwort eingeben."));
+        window.passwordField()->setText(QStringLiteral("geheim-a"));
 
         // Found again under its name; a second sync leaves everything as it is.
         window.searchButton()->click();

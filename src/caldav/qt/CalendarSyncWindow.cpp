@@ -1,6 +1,7 @@
 #include "caldav/qt/CalendarSyncWindow.h"
 
 #include "caldav/LoadedHttpClient.h"
+#include "caldav/qt/KeyringPassword.h"
 #include "markings/qt/DialogButtons.h"
 #include "model/Today.h"
 #include "model/qt/DayNumberQDate.h"
@@ -65,6 +66,18 @@ CalendarSyncWindow::CalendarSyncWindow(CalendarSyncWindowInput input, const Cloc
     passwordField_ = new QLineEdit(this);
     passwordField_->setEchoMode(QLineEdit::Password);
     form->addRow(QStringLiteral("Passwort:"), passwordField_);
+    keyringLabel_ = new QLabel(this);
+    keyringLabel_->setWordWrap(true);
+    // Asked also without an account yet, so that the window tells at once when none runs.
+    if (input_.keyring) {
+        const auto kept = input_.keyring->read(keyringAccount());
+        if (kept && !choices.userName.empty() && !choices.serverAddress.empty())
+            passwordField_->setText(QString::fromStdString(*kept));
+    }
+    if (!keyringAnswers())
+        keyringLabel_->setText(QString::fromUtf8(kNoKeyringMessage));
+    keyringLabel_->setVisible(!keyringAnswers());
+    form->addRow(QString(), keyringLabel_);
 
     auto* calendarRow = new QHBoxLayout;
     calendarField_ = new QComboBox(this);
@@ -160,7 +173,31 @@ void CalendarSyncWindow::storeChoices() {
         input_.store(now);
 }
 
+bool CalendarSyncWindow::keyringAnswers() const {
+    return input_.keyring && input_.keyring->available();
+}
+
+std::string CalendarSyncWindow::keyringAccount() const {
+    return userField_->text().trimmed().toStdString() + '@' +
+           serverField_->text().trimmed().toStdString();
+}
+
+void CalendarSyncWindow::passwordWorked() {
+    const std::string password = passwordField_->text().toStdString();
+    if (keyringAnswers() && !password.empty())
+        input_.keyring->write(keyringAccount(), password);
+    if (!keyringAnswers()) {
+        keyringLabel_->setText(QString::fromUtf8(kNoKeyringMessage));
+        keyringLabel_->show();
+    }
+}
+
 std::unique_ptr<caldav::HttpClient> CalendarSyncWindow::httpClient(std::string& problem) {
+    if (passwordField_->text().isEmpty()) {
+        problem = "Bitte das Passwort eingeben.";
+        passwordField_->setFocus();
+        return nullptr;
+    }
     caldav::HttpSettings http;
     http.user = userField_->text().trimmed().toStdString();
     http.password = passwordField_->text().toStdString();
@@ -195,6 +232,7 @@ void CalendarSyncWindow::searchCalendars() {
             calendar.displayName.empty() ? qText(calendar.url) : qText(calendar.displayName);
         calendarField_->addItem(name, qText(calendar.url));
     }
+    passwordWorked();
     homeSetUrl_ = found.homeSetUrl;
     if (!homeSetUrl_.empty())
         calendarField_->addItem(QStringLiteral("Neuer Kalender „Turnoplaner“"), QString());
@@ -283,9 +321,13 @@ void CalendarSyncWindow::finishSync(const caldav::SyncResult& result) {
     searchButton_->setEnabled(true);
     cancelButton_->setEnabled(false);
     progressLabel_->clear();
+    // Without a keyring nothing keeps the password beyond one sync.
+    if (!keyringAnswers())
+        passwordField_->clear();
     if (result.failure) {
         fail(*result.failure);
     } else {
+        passwordWorked();
         const LocalDateTime now = clock_.now();
         const QDateTime when(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute));
         resultLabel_->setText(qText(caldav::countsLine(result.counts)) + QStringLiteral(" – ") +

@@ -23,6 +23,11 @@ class QThread;
 namespace tp {
 
 class MessageBoxes;
+class PasswordKeyring;
+
+inline constexpr const char* kNoKeyringMessage =
+    "Kein Schlüsselbund gefunden: Das Passwort wird nicht gespeichert und bei jedem Abgleich "
+    "abgefragt.";
 
 // What the window works with; the functions are called on the window's thread.
 struct CalendarSyncWindowInput {
@@ -33,6 +38,7 @@ struct CalendarSyncWindowInput {
     std::function<std::vector<CrewEvent>(int crew, DayNumber from, DayNumber to)> events;
     // Keeps the choices in the user's settings.
     std::function<void(const CalendarSyncChoices&)> store;
+    PasswordKeyring* keyring = nullptr; // none: the password is asked at each sync
 };
 
 // "Kalender-Abgleich": where the crew's shifts are kept in a CalDAV calendar, and "Jetzt
@@ -65,6 +71,7 @@ class CalendarSyncWindow : public QDialog {
     QPushButton* cancelButton() const { return cancelButton_; }
     QLabel* progressLabel() const { return progressLabel_; }
     QLabel* resultLabel() const { return resultLabel_; }
+    QLabel* keyringLabel() const { return keyringLabel_; }
 
   public slots:
     // Runs the discovery at the server address and lists what it finds.
@@ -81,6 +88,10 @@ class CalendarSyncWindow : public QDialog {
     void finishSync(const caldav::SyncResult& result);
     void fail(const caldav::Failure& failure);
     std::unique_ptr<caldav::HttpClient> httpClient(std::string& problem);
+    bool keyringAnswers() const;
+    std::string keyringAccount() const;
+    // Keeps the password that worked in the keyring, or says that none takes it.
+    void passwordWorked();
 
     CalendarSyncWindowInput input_;
     const Clock& clock_;
@@ -102,6 +113,7 @@ class CalendarSyncWindow : public QDialog {
     QPushButton* cancelButton_ = nullptr;
     QLabel* progressLabel_ = nullptr;
     QLabel* resultLabel_ = nullptr;
+    QLabel* keyringLabel_ = nullptr;
 };
 
 } // namespace tp

@@ -1,5 +1,6 @@
 #include "shell/qt/CalendarSyncController.h"
 
+#include "caldav/qt/KeyringPassword.h"
 #ifdef TURNOPLANER_HAVE_CALDAV
 #include "caldav/qt/CalendarSyncWindow.h"
 #endif
@@ -44,6 +45,9 @@ void CalendarSyncController::openWindow() {
             }
             return crewCalendarEvents(request);
         };
+        if (!keyring_)
+            keyring_ = std::make_unique<DesktopKeyring>();
+        input.keyring = keyring_.get();
         input.store = [this](const CalendarSyncChoices& choices) {
             tell(session_.storeCalendarSync(choices));
         };

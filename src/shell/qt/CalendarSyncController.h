@@ -1,9 +1,11 @@
 #pragma once
 
+#include "caldav/qt/KeyringPassword.h"
 #include "shell/qt/FeatureController.h"
 
 #include <QPointer>
 
+#include <memory>
 #include <string>
 
 namespace tp {
@@ -27,6 +29,7 @@ class CalendarSyncController : public FeatureController {
 
     QPointer<CalendarSyncWindow> syncWindow_;
     std::string userOfWindow_; // another user's login makes a new window
+    std::unique_ptr<PasswordKeyring> keyring_;
 };
 
 } // namespace tp
