@@ -245,6 +245,7 @@ void CalendarSyncWindow::searchCalendars() {
 void CalendarSyncWindow::startSync() {
     if (worker_)
         return;
+    lastFailed_ = true; // until the sync has run through
     if (calendarField_->currentIndex() < 0) {
         resultLabel_->setText(QStringLiteral("Bitte zuerst mit „Kalender suchen“ einen Kalender "
                                              "wählen."));
@@ -312,8 +313,10 @@ void CalendarSyncWindow::cancelSync(int milliseconds) {
 }
 
 void CalendarSyncWindow::showProgress(int done, int total) {
-    if (worker_)
-        progressLabel_->setText(QStringLiteral("%1 von %2").arg(done).arg(total));
+    if (!worker_)
+        return;
+    progressLabel_->setText(QStringLiteral("%1 von %2").arg(done).arg(total));
+    emit syncProgress(done, total);
 }
 
 void CalendarSyncWindow::finishSync(const caldav::SyncResult& result) {
@@ -327,6 +330,7 @@ void CalendarSyncWindow::finishSync(const caldav::SyncResult& result) {
     if (result.failure) {
         fail(*result.failure);
     } else {
+        lastFailed_ = false;
         passwordWorked();
         const LocalDateTime now = clock_.now();
         const QDateTime when(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute));
@@ -337,6 +341,7 @@ void CalendarSyncWindow::finishSync(const caldav::SyncResult& result) {
 }
 
 void CalendarSyncWindow::fail(const caldav::Failure& failure) {
+    lastFailed_ = true;
     resultLabel_->setText(qText(caldav::failureMessage(failure)));
 }
 

@@ -54,6 +54,8 @@ class CalendarSyncWindow : public QDialog {
     // The choices as the fields show them; a value the user never set stays unset.
     CalendarSyncChoices choices() const;
     bool syncRunning() const { return worker_ != nullptr; }
+    // Whether the last search or sync ended with a failure, which the result line tells.
+    bool lastFailed() const { return lastFailed_; }
     // Stops a running sync and waits for it, at most `milliseconds`.
     void cancelSync(int milliseconds = 5000);
 
@@ -80,6 +82,7 @@ class CalendarSyncWindow : public QDialog {
     void startSync();
 
   signals:
+    void syncProgress(int done, int total);
     void syncFinished();
 
   private:
@@ -98,6 +101,7 @@ class CalendarSyncWindow : public QDialog {
     MessageBoxes& messages_;
     std::string homeSetUrl_;
     std::atomic<bool> cancelled_{false};
+    bool lastFailed_ = false;
     QThread* worker_ = nullptr;
     QLineEdit* serverField_ = nullptr;
     QLineEdit* userField_ = nullptr;

@@ -3,6 +3,13 @@
 #include "caldav/qt/KeyringPassword.h"
 #ifdef TURNOPLANER_HAVE_CALDAV
 #include "caldav/qt/CalendarSyncWindow.h"
+
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QTimer>
 #endif
 
 namespace tp {
@@ -18,11 +25,70 @@ std::optional<bool> CalendarSyncController::run(Command command) {
 
 #ifdef TURNOPLANER_HAVE_CALDAV
 
+namespace {
+
+constexpr int kEndSyncMilliseconds = 30'000;
+
+} // namespace
+
 CalendarSyncWindow* CalendarSyncController::syncWindow() const {
     return syncWindow_;
 }
 
 void CalendarSyncController::openWindow() {
+    prepareWindow();
+    syncWindow_->show();
+    syncWindow_->raise();
+    syncWindow_->activateWindow();
+}
+
+void CalendarSyncController::syncAtEnd() {
+    const CalendarSyncChoices& choices = state().calendarSync;
+    if (!choices.syncWhenEnding() || choices.calendarUrl.empty())
+        return;
+    prepareWindow();
+    CalendarSyncWindow& window = *syncWindow_;
+    if (window.syncRunning())
+        window.cancelSync();
+    if (window.passwordField()->text().isEmpty()) {
+        bool given = false;
+        const QString password = QInputDialog::getText(
+            window_, QStringLiteral("Kalender-Abgleich"),
+            QStringLiteral("Passwort für den Kalender-Abgleich beim Beenden:"), QLineEdit::Password,
+            QString(), &given);
+        if (!given || password.isEmpty())
+            return;
+        window.passwordField()->setText(password);
+    }
+    QProgressDialog box(QStringLiteral("Die Schichten werden mit dem Kalender abgeglichen…"),
+                        QStringLiteral("Abbrechen"), 0, 0, window_);
+    box.setWindowTitle(QStringLiteral("Kalender-Abgleich"));
+    box.setMinimumDuration(0);
+    QEventLoop loop;
+    QObject::connect(&window, &CalendarSyncWindow::syncProgress, &box, [&box](int done, int total) {
+        box.setMaximum(total);
+        box.setValue(done);
+        box.setLabelText(QStringLiteral("%1 von %2").arg(done).arg(total));
+    });
+    QObject::connect(&box, &QProgressDialog::canceled, &window,
+                     [&window] { window.cancelSync(0); });
+    QObject::connect(&window, &CalendarSyncWindow::syncFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kEndSyncMilliseconds, &window, [&window] { window.cancelSync(0); });
+    window.startSync();
+    if (window.syncRunning()) {
+        box.show();
+        loop.exec();
+    }
+    box.close();
+    if (window.lastFailed())
+        services_.messages->inform(
+            window_, QStringLiteral("Fehler"),
+            QStringLiteral("Der Kalender wurde beim Beenden nicht abgeglichen: ") +
+                window.resultLabel()->text() +
+                QStringLiteral("\nDie Daten sind gespeichert; der nächste Abgleich holt es nach."));
+}
+
+void CalendarSyncController::prepareWindow() {
     if (syncWindow_ && userOfWindow_ != state().userName && !syncWindow_->syncRunning()) {
         delete syncWindow_;
     }
@@ -54,9 +120,6 @@ void CalendarSyncController::openWindow() {
         syncWindow_ = new CalendarSyncWindow(std::move(input), *services_.clock,
                                              *services_.messages, window_);
     }
-    syncWindow_->show();
-    syncWindow_->raise();
-    syncWindow_->activateWindow();
 }
 
 #else
@@ -64,6 +127,8 @@ void CalendarSyncController::openWindow() {
 CalendarSyncWindow* CalendarSyncController::syncWindow() const {
     return nullptr;
 }
+
+void CalendarSyncController::syncAtEnd() {}
 
 // The Windows cross build has no network library for the sync.
 void CalendarSyncController::openWindow() {

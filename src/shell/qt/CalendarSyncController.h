@@ -21,11 +21,18 @@ class CalendarSyncController : public FeatureController {
 
     std::optional<bool> run(Command command) override;
 
+    // The end of the program, after the data are saved: when the user chose it, a sync with a
+    // progress box, at most 30 seconds. A failure is told and never keeps the program from
+    // ending.
+    void syncAtEnd();
+
     // The window, once opened; for the tests.
     CalendarSyncWindow* syncWindow() const;
 
   private:
     void openWindow();
+    // The window for the present user, made when needed but not shown.
+    void prepareWindow();
 
     QPointer<CalendarSyncWindow> syncWindow_;
     std::string userOfWindow_; // another user's login makes a new window

@@ -388,8 +388,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::endSession(bool unasked) {
     markingSave_->stop();
-    if (!endSaved_)
+    if (!endSaved_) {
         saveAtEnd(unasked);
+        // Only once the data are saved, which the sync therefore cannot touch; nobody would be
+        // there to answer it when the desktop session ends.
+        if (!unasked)
+            calendarSync_.syncAtEnd();
+    }
     endSaved_ = true;
     quitRequested_ = true;
 }
