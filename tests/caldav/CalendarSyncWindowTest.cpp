@@ -78,6 +78,9 @@ class CalendarSyncWindowTest : public QObject {
         QCOMPARE(window.reminderField()->value(), 0);
         QVERIFY(!window.atEndField()->isChecked());
         QCOMPARE(window.passwordField()->echoMode(), QLineEdit::Password);
+        QSignalSpy help(&window, &CalendarSyncWindow::helpRequested);
+        window.infoButton()->click();
+        QCOMPARE(help.count(), 1);
     }
 
     void choicesAreWrittenOnlyWhenSet() {

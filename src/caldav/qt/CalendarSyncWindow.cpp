@@ -126,10 +126,12 @@ CalendarSyncWindow::CalendarSyncWindow(CalendarSyncWindowInput input, const Cloc
                                     QStringLiteral("Hält den laufenden Abgleich an"),
                                     QDialogButtonBox::ActionRole);
     cancelButton_->setEnabled(false);
-    auto* closeButton =
-        addDialogButton(buttons, QStringLiteral("Schließen"),
-                        QStringLiteral("Schließt das Fenster"), QDialogButtonBox::RejectRole);
-    (void)closeButton;
+    infoButton_ = addDialogButton(buttons, QStringLiteral("Info"),
+                                  QStringLiteral("Was eine CalDAV-Adresse ist und wo sie steht"),
+                                  QDialogButtonBox::HelpRole);
+    connect(infoButton_, &QPushButton::clicked, this, &CalendarSyncWindow::helpRequested);
+    addDialogButton(buttons, QStringLiteral("Schließen"), QStringLiteral("Schließt das Fenster"),
+                    QDialogButtonBox::RejectRole);
     connect(syncButton_, &QPushButton::clicked, this, &CalendarSyncWindow::startSync);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

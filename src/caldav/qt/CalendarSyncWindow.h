@@ -71,6 +71,7 @@ class CalendarSyncWindow : public QDialog {
     QCheckBox* atEndField() const { return atEndField_; }
     QPushButton* syncButton() const { return syncButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
+    QPushButton* infoButton() const { return infoButton_; }
     QLabel* progressLabel() const { return progressLabel_; }
     QLabel* resultLabel() const { return resultLabel_; }
     QLabel* keyringLabel() const { return keyringLabel_; }
@@ -82,6 +83,7 @@ class CalendarSyncWindow : public QDialog {
     void startSync();
 
   signals:
+    void helpRequested();
     void syncProgress(int done, int total);
     void syncFinished();
 
@@ -115,6 +117,7 @@ class CalendarSyncWindow : public QDialog {
     QCheckBox* atEndField_ = nullptr;
     QPushButton* syncButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QPushButton* infoButton_ = nullptr;
     QLabel* progressLabel_ = nullptr;
     QLabel* resultLabel_ = nullptr;
     QLabel* keyringLabel_ = nullptr;

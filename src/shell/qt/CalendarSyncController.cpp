@@ -4,6 +4,8 @@
 #ifdef TURNOPLANER_HAVE_CALDAV
 #include "caldav/qt/CalendarSyncWindow.h"
 
+#include "help/qt/HelpTextWindow.h"
+
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QLabel>
@@ -119,6 +121,10 @@ void CalendarSyncController::prepareWindow() {
         };
         syncWindow_ = new CalendarSyncWindow(std::move(input), *services_.clock,
                                              *services_.messages, window_);
+        QObject::connect(syncWindow_, &CalendarSyncWindow::helpRequested, syncWindow_, [this] {
+            HelpTextWindow help(HelpTopic::CalendarSync, helpLook(), syncWindow_);
+            help.exec();
+        });
     }
 }
 
