@@ -144,7 +144,12 @@ CalendarSyncWindow::CalendarSyncWindow(CalendarSyncWindowInput input, const Cloc
 }
 
 CalendarSyncWindow::~CalendarSyncWindow() {
-    cancelSync();
+    // The sync works on this window's members: it must have stopped before they go.
+    if (worker_) {
+        cancelled_ = true;
+        worker_->wait();
+        delete worker_;
+    }
 }
 
 CalendarSyncChoices CalendarSyncWindow::choices() const {
