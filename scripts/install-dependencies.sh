@@ -16,6 +16,7 @@ else
         build-essential cmake ninja-build file dpkg-dev pkg-config
         qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
         libgtest-dev libbenchmark-dev libsodium-dev libcurl4-openssl-dev libxml2-dev radicale
+        qtkeychain-qt6-dev
         libzip-dev
         clang-format clang libclang-rt-14-dev
         desktop-file-utils appstream libical-dev poppler-utils

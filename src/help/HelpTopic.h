@@ -16,9 +16,10 @@ enum class HelpTopic {
     UserName, // also the "Info" of the login window
     Settings, // also the "Info" of the settings dialog
     Supplements,
+    CalendarSync, // the "Info" of the calendar sync window
 };
 
-inline constexpr int kHelpTopicCount = 9;
+inline constexpr int kHelpTopicCount = 10;
 
 struct HelpTopicInfo {
     HelpTopic topic;
@@ -39,6 +40,7 @@ inline constexpr std::array<HelpTopicInfo, kHelpTopicCount> HelpTopics{{
     {HelpTopic::UserName, "Benutzername und Passwort", 13, ":/help/benutzername.txt"},
     {HelpTopic::Settings, "Programmeinstellungen", 39, ":/help/programmeinstellungen.txt"},
     {HelpTopic::Supplements, "Zuschläge", 25, ":/help/zuschlaege.txt"},
+    {HelpTopic::CalendarSync, "Kalender-Abgleich", 24, ":/help/kalenderabgleich.txt"},
 }};
 
 constexpr const HelpTopicInfo& helpTopicInfo(HelpTopic topic) {

@@ -504,6 +504,11 @@ SessionReport Session::storeSettings(const ProgramSettings& settings) {
     return saveSettingsFile();
 }
 
+SessionReport Session::storeCalendarSync(const CalendarSyncChoices& choices) {
+    state_.calendarSync = choices;
+    return saveSettingsFile();
+}
+
 bool Session::logIn(const std::string& userName, const std::string& password,
                     SessionReport& report) {
     if (state_.dataRoot.empty())

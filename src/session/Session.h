@@ -133,6 +133,8 @@ class Session final : public UserNotes {
     // The settings dialog's "Speichern": `settings` are applied and written into the user's
     // settings file.
     SessionReport storeSettings(const ProgramSettings& settings);
+    // The choices of the calendar sync window, kept at once in the user's settings file.
+    SessionReport storeCalendarSync(const CalendarSyncChoices& choices);
 
     // Logs in as `userName` with the note key `password`: the present user's data are saved,
     // the new user's folder made when new, his settings read and his data loaded, and the

@@ -48,6 +48,7 @@ enum class Command {
     VacationEntry,
     CalendarExport,
     Backup,
+    CalendarSync,
     Supplements,
     CopyPage,
     Print,

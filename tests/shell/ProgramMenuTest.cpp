@@ -56,6 +56,8 @@ class ProgramMenuTest : public QObject {
         row("C", Qt::Key_C, int(C::Backup), "Sicherung", "Die Daten sichern und wiederherstellen");
         row("Z", Qt::Key_Z, int(C::Supplements), "Zuschläge",
             "Nacht-, Sonntags- und Feiertagsstunden des Monats");
+        row("A", Qt::Key_A, int(C::CalendarSync), "Abgleich",
+            "Die Schichten mit einem Kalender im Netz abgleichen");
         row("Escape", Qt::Key_Escape, -1, "", "");
     }
     void lettersChooseTheirCommands() {

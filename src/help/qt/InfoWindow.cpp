@@ -59,10 +59,11 @@ struct FurtherKey {
     const char* meaning; // UTF-8
 };
 
-constexpr std::array<FurtherKey, 3> kFurtherKeys{{
+constexpr std::array<FurtherKey, 4> kFurtherKeys{{
     {"Strg+P", "Drucken"},
     {"Strg+E", "Kalender exportieren"},
     {"G", "Zuschläge"},
+    {"Strg+K", "Kalender-Abgleich"},
 }};
 
 // Rows are measured in row units: frames half a row apart, buttons 1.5 rows high, 1.9 apart.
@@ -142,8 +143,8 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     }
     keys->setColumnStretch(1, 1);
     keys->setVerticalSpacing(0);
-    // Its three lines whole, in any font; the window ends half a row below it.
-    keysFrame_->resize(25 * w, std::max(rounded(4.5 * h), keysFrame_->sizeHint().height()));
+    // Its lines whole, in any font; the window ends half a row below it.
+    keysFrame_->resize(25 * w, std::max(rounded(5.5 * h), keysFrame_->sizeHint().height()));
     setFixedSize(27 * w, keysFrame_->geometry().bottom() + 1 + rounded(0.5 * h));
     fitToScreen(*this);
 }

@@ -74,7 +74,8 @@ MainWindow::MainWindow(Session& session, ShellServices services, QWidget* parent
       users_(*this, session_, services_, pageFont_, help_,
              [this](const QString& text) { noteLine_->setText(text); }),
       exports_(*this, session_, services_, pageFont_, page_, lunations_),
-      backups_(*this, session_, services_, pageFont_) {
+      backups_(*this, session_, services_, pageFont_),
+      calendarSync_(*this, session_, services_, pageFont_) {
     setWindowTitle(
         QString::fromStdString(mainWindowTitle(kDefaultUserName, false, state().calendarType)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -388,8 +389,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::endSession(bool unasked) {
     markingSave_->stop();
-    if (!endSaved_)
+    if (!endSaved_) {
         saveAtEnd(unasked);
+        // Only once the data are saved, which the sync therefore cannot touch; nobody would be
+        // there to answer it when the desktop session ends.
+        if (!unasked)
+            calendarSync_.syncAtEnd();
+    }
     endSaved_ = true;
     quitRequested_ = true;
 }

@@ -9,6 +9,7 @@
 #include "shell/CursorMoves.h"
 #include "shell/qt/AccountsController.h"
 #include "shell/qt/BackupController.h"
+#include "shell/qt/CalendarSyncController.h"
 #include "shell/qt/ExportController.h"
 #include "shell/qt/HelpController.h"
 #include "shell/qt/MarkingsController.h"
@@ -142,8 +143,10 @@ class MainWindow : public QWidget {
     UsersController users_;
     ExportController exports_;
     BackupController backups_;
-    const std::array<FeatureController*, 8> features_{&fonts_,    &help_,  &notes_,   &markings_,
-                                                      &accounts_, &users_, &exports_, &backups_};
+    CalendarSyncController calendarSync_;
+    const std::array<FeatureController*, 9> features_{&fonts_,    &help_,     &notes_,
+                                                      &markings_, &accounts_, &users_,
+                                                      &exports_,  &backups_,  &calendarSync_};
 };
 
 } // namespace tp
