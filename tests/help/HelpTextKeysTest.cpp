@@ -134,11 +134,12 @@ class HelpTextKeysTest : public QObject {
         const QString text = keyHelpText();
         const std::set<int> named = keysNamedIn(text);
         const std::set<int> arrows = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-        // Printing, the export and the calendar sync came after the keyboard text, which keeps
-        // its original wording; the Info window lists them under "Weitere Tasten".
+        // Printing, the export, the calendar sync and the backups came after the keyboard text,
+        // which keeps its original wording; the Info window lists them under "Weitere Tasten".
         const std::set<int> laterKeys = {withModifier(Qt::ControlModifier, Qt::Key_P),
                                          withModifier(Qt::ControlModifier, Qt::Key_E),
-                                         withModifier(Qt::ControlModifier, Qt::Key_K)};
+                                         withModifier(Qt::ControlModifier, Qt::Key_K),
+                                         withModifier(Qt::ControlModifier, Qt::Key_S)};
         for (int key : harness.boundKeys()) {
             if (laterKeys.count(key) != 0)
                 continue;

@@ -82,7 +82,7 @@ class InfoWindowTest : public QObject {
             QVERIFY(label->height() >= label->sizeHint().height());
         }
         QCOMPARE(keys.join(' '), QStringLiteral("Strg+P Drucken Strg+E Kalender exportieren G "
-                                                "Zuschläge Strg+K Kalender-Abgleich"));
+                                                "Zuschläge Strg+K Kalender-Abgleich Strg+S Sicherung"));
     }
 
     void buttons_data() {

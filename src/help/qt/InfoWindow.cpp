@@ -59,11 +59,12 @@ struct FurtherKey {
     const char* meaning; // UTF-8
 };
 
-constexpr std::array<FurtherKey, 4> kFurtherKeys{{
+constexpr std::array<FurtherKey, 5> kFurtherKeys{{
     {"Strg+P", "Drucken"},
     {"Strg+E", "Kalender exportieren"},
     {"G", "Zuschläge"},
     {"Strg+K", "Kalender-Abgleich"},
+    {"Strg+S", "Sicherung"},
 }};
 
 // Rows are measured in row units: frames half a row apart, buttons 1.5 rows high, 1.9 apart.
@@ -144,7 +145,7 @@ InfoWindow::InfoWindow(const HelpWindowLook& look, QWidget* parent) : QDialog(pa
     keys->setColumnStretch(1, 1);
     keys->setVerticalSpacing(0);
     // Its lines whole, in any font; the window ends half a row below it.
-    keysFrame_->resize(25 * w, std::max(rounded(5.5 * h), keysFrame_->sizeHint().height()));
+    keysFrame_->resize(25 * w, std::max(rounded(6.5 * h), keysFrame_->sizeHint().height()));
     setFixedSize(27 * w, keysFrame_->geometry().bottom() + 1 + rounded(0.5 * h));
     fitToScreen(*this);
 }
