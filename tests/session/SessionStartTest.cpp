@@ -225,7 +225,7 @@ TEST(SessionStart, SkippedRecordsAreToldAndTheDamagedFileKept) {
         const fs::path folder = start.path() / "TPDaten" / "Programm";
         fs::create_directories(folder);
         std::ofstream(folder / damaged.name, std::ios::binary) << damaged.bytes;
-        const fs::path copy = folder / (std::string(damaged.name) + ".beschädigt");
+        const fs::path copy = folder / (fs::path(damaged.name).u8string() + u8".beschädigt");
 
         ProgramRun run;
         const std::vector<std::string> errors = run.session.start(start.path()).errors;
