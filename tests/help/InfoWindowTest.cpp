@@ -81,8 +81,9 @@ class InfoWindowTest : public QObject {
             QVERIFY(window.keysFrame()->contentsRect().contains(label->geometry()));
             QVERIFY(label->height() >= label->sizeHint().height());
         }
-        QCOMPARE(keys.join(' '), QStringLiteral("Strg+P Drucken Strg+E Kalender exportieren G "
-                                                "Zuschläge Strg+K Kalender-Abgleich Strg+S Sicherung"));
+        QCOMPARE(keys.join(' '),
+                 QStringLiteral("Strg+P Drucken Strg+E Kalender exportieren G "
+                                "Zuschläge Strg+K Kalender-Abgleich Strg+S Sicherung"));
     }
 
     void buttons_data() {
