@@ -1,5 +1,6 @@
 #include "backup/Backup.h"
 
+#include "platform/PathText.h"
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
@@ -12,21 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path pathOfName(std::string_view name) {
-    return fs::path(std::u8string(name.begin(), name.end()));
-}
-
-std::string pathText(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::string quotedName(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
-}
-
 fs::path fileOf(const BackupPlace& place, std::string_view name) {
-    return (isSettingsFileName(name) ? place.settingsFolder : place.dataFolder) / pathOfName(name);
+    return (isSettingsFileName(name) ? place.settingsFolder : place.dataFolder) / pathOfText(name);
 }
 
 // The data files there are in `place`, settings first; nothing when the data folder is there
@@ -69,7 +57,7 @@ fs::path backupArchivePath(const fs::path& folder, const std::string& userName,
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d-%02d%02d%02d", time.year, time.month,
                   time.day, time.hour, time.minute, time.second);
-    return folder / pathOfName("Turnoplaner-" + userName + "-" + what + "-" + stamp + ".zip");
+    return folder / pathOfText("Turnoplaner-" + userName + "-" + what + "-" + stamp + ".zip");
 }
 
 BackupWritten writeBackup(UserFileStore& store, const BackupPlace& place, const fs::path& archive,

@@ -21,10 +21,6 @@ constexpr std::string_view kVersionField = "Programmversion: ";
 constexpr std::string_view kFileField = "Datei: ";
 constexpr std::string_view kChecksumField = "Prüfsumme: ";
 
-std::string quotedName(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
-}
-
 std::string libraryError(zip_error_t* error) {
     return std::string("Das Archiv konnte nicht gebildet werden: ") + zip_error_strerror(error);
 }

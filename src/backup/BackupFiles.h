@@ -11,6 +11,11 @@ namespace tp {
 // files of interrupted saves and anything else are not.
 bool isBackupDataFileName(std::string_view name);
 
+// A name in quotes, as the messages give it.
+inline std::string quotedName(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
+
 // Whether `name` is the settings file, which lives in the user's own folder.
 bool isSettingsFileName(std::string_view name);
 

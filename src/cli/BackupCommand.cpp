@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DataFolderSession.h"
+#include "platform/PathText.h"
 
 #include <filesystem>
 
@@ -9,15 +10,6 @@ namespace tp::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path pathOfArgument(const std::string& text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string pathText(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 int statusOf(const BackupOutcome& outcome) {
     return outcome.failure == BackupFailure::Refused ? kUsageError : kReadWriteError;
@@ -49,12 +41,12 @@ int runBackupCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return kUsageError;
     }
     std::error_code ignored;
-    if (!fs::is_directory(pathOfArgument(*data), ignored)) {
+    if (!fs::is_directory(pathOfText(*data), ignored)) {
         err << "backup: Der Datenordner \"" << *data << "\" ist kein Ordner.\n";
         return kUsageError;
     }
-    DataFolderSession folder(pathOfArgument(*data));
-    const BackupWritten written = folder.session.writeBackup(pathOfArgument(*archive));
+    DataFolderSession folder(pathOfText(*data));
+    const BackupWritten written = folder.session.writeBackup(pathOfText(*archive));
     if (!written.ok()) {
         err << "backup: " << written.problem << '\n';
         return statusOf(written);
@@ -72,7 +64,7 @@ int runRestoreCommand(const std::vector<std::string>& arguments, std::ostream& o
         err << "restore: Aufruf: turnoplaner-cli restore DATEI.zip --data ORDNER [--dry-run]\n";
         return kUsageError;
     }
-    const fs::path folderPath = pathOfArgument(*data);
+    const fs::path folderPath = pathOfText(*data);
     std::error_code ignored;
     if (fs::exists(folderPath, ignored) && !fs::is_directory(folderPath, ignored)) {
         err << "restore: Der Datenordner \"" << *data << "\" ist kein Ordner.\n";
@@ -81,7 +73,7 @@ int runRestoreCommand(const std::vector<std::string>& arguments, std::ostream& o
     const bool dryRun = hasFlag(*parsed, "dry-run");
     DataFolderSession folder(folderPath);
     const RestoreDone done =
-        folder.session.restoreBackup(pathOfArgument(parsed->positional[0]), dryRun);
+        folder.session.restoreBackup(pathOfText(parsed->positional[0]), dryRun);
     if (!done.ok()) {
         err << "restore: " << done.problem << '\n';
         return statusOf(done);

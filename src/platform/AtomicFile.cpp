@@ -435,17 +435,9 @@ ReadResult readFile(const fs::path& path, std::string& bytes, std::uintmax_t lar
 
 // Each file flushed on its own: Windows has no flush of a whole volume for a plain user.
 ManyFilesWritten writeFilesAtomically(std::span<const FileReplacement> files) {
-    ManyFilesWritten result;
-    for (const FileReplacement& file : files) {
-        if (WriteResult written = writeFileAtomically(file.path, file.bytes); !written) {
-            result.written = std::move(written);
-            result.failedFile = result.replaced;
-            return result;
-        }
-        ++result.replaced;
-    }
-    result.written = {true, {}};
-    return result;
+    return replaceOneAfterAnother(files, [](const FileReplacement& file) {
+        return writeFileAtomically(file.path, file.bytes);
+    });
 }
 
 #endif

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tp {
 
@@ -37,6 +38,22 @@ struct ManyFilesWritten {
 // temporary file and flushed before the first is renamed into place, the renames following in
 // order. After a failure every file is either old (from the one that failed) or new.
 ManyFilesWritten writeFilesAtomically(std::span<const FileReplacement> files);
+
+// Replaces the files one after the other with `replace`, stopping at the first failure.
+template <typename Replace>
+ManyFilesWritten replaceOneAfterAnother(std::span<const FileReplacement> files, Replace replace) {
+    ManyFilesWritten result;
+    for (const FileReplacement& file : files) {
+        if (WriteResult written = replace(file); !written) {
+            result.written = std::move(written);
+            result.failedFile = result.replaced;
+            return result;
+        }
+        ++result.replaced;
+    }
+    result.written = {true, {}};
+    return result;
+}
 
 enum class ReadResult {
     Read,      // the bytes are the whole file

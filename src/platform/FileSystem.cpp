@@ -57,17 +57,8 @@ WriteResult SystemFileSystem::replace(const fs::path& file, std::string_view byt
 }
 
 ManyFilesWritten FileSystem::replaceAll(std::span<const FileReplacement> files) {
-    ManyFilesWritten result;
-    for (const FileReplacement& file : files) {
-        if (WriteResult written = replace(file.path, file.bytes); !written) {
-            result.written = std::move(written);
-            result.failedFile = result.replaced;
-            return result;
-        }
-        ++result.replaced;
-    }
-    result.written = {true, {}};
-    return result;
+    return replaceOneAfterAnother(
+        files, [this](const FileReplacement& file) { return replace(file.path, file.bytes); });
 }
 
 ManyFilesWritten SystemFileSystem::replaceAll(std::span<const FileReplacement> files) {

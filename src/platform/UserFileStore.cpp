@@ -1,4 +1,5 @@
 #include "platform/UserFileStore.h"
+#include "platform/PathText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,11 +13,6 @@ namespace {
 std::string quotedName(const fs::path& file) {
     const std::u8string name = file.filename().u8string();
     return "\"" + std::string(name.begin(), name.end()) + "\"";
-}
-
-std::string pathText(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 // What is wrong with the lock file: what lies under its name, rather than the error number

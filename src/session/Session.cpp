@@ -8,6 +8,7 @@
 #include "notes/NotePasswordCheck.h"
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
+#include "platform/PathText.h"
 #include "platform/Windows1252.h"
 #include "settings/SettingsFile.h"
 #include "settings/UserLogin.h"
@@ -99,11 +100,6 @@ void addAccountOutcome(SessionReport& report, const MergedAccountSave& result,
                              " wurde inzwischen an einem anderen Rechner geändert. Werte von "
                              "dort, die durch die hier eingegebenen ersetzt wurden: " +
                              values + ". Alle übrigen Werte bleiben erhalten.");
-}
-
-std::string pathText(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 void addSharedOutcome(SessionReport& report, const SharedSaveResult& result, const char* fileName) {
@@ -764,32 +760,29 @@ SessionReport Session::takeOverKeptEntries(const fs::path& file) {
         if (!lock)
             report.errors.push_back(lock.reason);
         const bool ours = folder == state_.dataFolder;
-        if (lock && entries->markings) {
-            ShiftMarkingList list(entries->markings->edited);
+        // One kind of entries: saved as a shared save does, and taken into this run's list
+        // when the kept ones are in the file and the run has not edited that list itself.
+        const auto takeOver = [&](auto& kept, auto& shown, auto& shownAsLoaded, auto save,
+                                  const char* fileName) {
+            if (!lock || !kept)
+                return;
+            std::remove_reference_t<decltype(shown)> list(kept->edited);
             list.changed = true;
-            std::vector<ShiftMarking> asLoaded = entries->markings->asLoaded;
-            const SharedSaveResult result = saveShiftMarkingsShared(store_, folder, list, asLoaded);
-            addSharedOutcome(report, result, kShiftMarkingFileName);
-            if (result.saved.ok)
-                left.markings.reset();
-            if (result.saved.ok && ours && !state_.shiftMarkings.changed) {
-                state_.shiftMarkings = std::move(list);
-                state_.shiftMarkingsAsLoaded = std::move(asLoaded);
+            auto asLoaded = kept->asLoaded;
+            const SharedSaveResult result = save(store_, folder, list, asLoaded);
+            addSharedOutcome(report, result, fileName);
+            if (!result.saved.ok)
+                return;
+            if (ours && !shown.changed) {
+                shown = std::move(list);
+                shownAsLoaded = std::move(asLoaded);
             }
-        }
-        if (lock && entries->bars) {
-            CalendarBarList list(entries->bars->edited);
-            list.changed = true;
-            std::vector<CalendarBar> asLoaded = entries->bars->asLoaded;
-            const SharedSaveResult result = saveCalendarBarsShared(store_, folder, list, asLoaded);
-            addSharedOutcome(report, result, kCalendarBarFileName);
-            if (result.saved.ok)
-                left.bars.reset();
-            if (result.saved.ok && ours && !state_.calendarBars.changed) {
-                state_.calendarBars = std::move(list);
-                state_.calendarBarsAsLoaded = std::move(asLoaded);
-            }
-        }
+            kept.reset();
+        };
+        takeOver(left.markings, state_.shiftMarkings, state_.shiftMarkingsAsLoaded,
+                 saveShiftMarkingsShared, kShiftMarkingFileName);
+        takeOver(left.bars, state_.calendarBars, state_.calendarBarsAsLoaded,
+                 saveCalendarBarsShared, kCalendarBarFileName);
     }
     if (entries->settings) {
         const fs::path userFolder = userFolderOf(entries->dataRoot, entries->userName);

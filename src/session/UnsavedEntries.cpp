@@ -1,4 +1,5 @@
 #include "session/UnsavedEntries.h"
+#include "platform/PathText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,15 +31,6 @@ constexpr std::string_view kDataRoot = "Datenwurzel";
 constexpr std::string_view kUserName = "Anwender";
 constexpr std::string_view kSettingsAsSaved = "Einstellungen-gespeichert";
 constexpr std::string_view kSettingsEdited = "Einstellungen-bearbeitet";
-
-std::string utf8Of(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-fs::path pathOfUtf8(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
 
 void appendPart(std::string& bytes, std::string_view name, std::string_view part) {
     bytes.append(name);
@@ -133,7 +125,7 @@ int changedBarCount(const EditedEntries<CalendarBar>& bars) {
 
 std::string unsavedEntriesFileBytes(const UnsavedEntries& entries) {
     std::string bytes(kFileHeader);
-    appendPart(bytes, kDataFolder, utf8Of(entries.dataFolder));
+    appendPart(bytes, kDataFolder, pathText(entries.dataFolder));
     if (entries.markings) {
         appendPart(bytes, kMarkingsAsLoaded, markingBytes(entries.markings->asLoaded));
         appendPart(bytes, kMarkingsEdited, markingBytes(entries.markings->edited));
@@ -142,7 +134,7 @@ std::string unsavedEntriesFileBytes(const UnsavedEntries& entries) {
         appendPart(bytes, kBarsAsLoaded, barBytes(entries.bars->asLoaded));
         appendPart(bytes, kBarsEdited, barBytes(entries.bars->edited));
     }
-    appendPart(bytes, kDataRoot, utf8Of(entries.dataRoot));
+    appendPart(bytes, kDataRoot, pathText(entries.dataRoot));
     appendPart(bytes, kUserName, entries.userName);
     if (entries.settings) {
         appendPart(bytes, kSettingsAsSaved, entries.settings->asSaved);
@@ -169,8 +161,8 @@ std::optional<UnsavedEntries> unsavedEntriesFromFileBytes(std::string_view bytes
         return std::nullopt;
 
     UnsavedEntries entries;
-    entries.dataFolder = pathOfUtf8(parts[kDataFolder]);
-    entries.dataRoot = pathOfUtf8(parts[kDataRoot]);
+    entries.dataFolder = pathOfText(parts[kDataFolder]);
+    entries.dataRoot = pathOfText(parts[kDataRoot]);
     entries.userName = std::string(parts[kUserName]);
     if (has(kMarkingsAsLoaded))
         entries.markings = {shiftMarkingsFromFileBytes(parts[kMarkingsAsLoaded]).entries(),
@@ -249,7 +241,7 @@ std::vector<fs::path> keptEntriesFiles(FileSystem& files, const fs::path& folder
     std::sort(names.begin(), names.end()); // the names begin with the time of the end
     for (const std::string& name : names)
         if (isKeptEntriesFileName(name))
-            kept.push_back(folder / pathOfUtf8(name));
+            kept.push_back(folder / pathOfText(name));
     return kept;
 }
 
@@ -291,7 +283,7 @@ std::string endFailureLine(const std::vector<std::string>& errors, const Unsaved
     if (entries.empty())
         return line;
     if (kept.failure.empty())
-        return line + " Die ungespeicherten Einträge liegen in \"" + utf8Of(kept.file) +
+        return line + " Die ungespeicherten Einträge liegen in \"" + pathText(kept.file) +
                "\"; der nächste Start bietet sie an.";
     return line + " Die ungespeicherten Einträge konnten auch nicht aufbewahrt werden (" +
            oneLine(kept.failure) + ") und sind verloren.";
