@@ -58,12 +58,13 @@ int runHelloWorld(int argc, char** argv) {
 }
 
 int runStartUp(int argc, char** argv, const char* startFolder) {
-    QApplication application(argc, argv);
     const SystemClock clock;
-    const bench::QuietShell shell(clock);
     SystemFileSystem files;
     Session session(files, clock);
-    startSessionWhileFontsLoad(session, startFolder);
+    ProgramStart start(session, startFolder);
+    QApplication application(argc, argv);
+    const bench::QuietShell shell(clock);
+    start.finish();
     MainWindow window(session, shell.services);
     window.startUp();
     waitUntilShown(window);

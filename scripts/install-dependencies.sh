@@ -14,7 +14,7 @@ if [ "${1:-}" = windows ]; then
 else
     packages=(
         build-essential cmake ninja-build file dpkg-dev pkg-config
-        qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+        qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libfontconfig-dev
         libgtest-dev libbenchmark-dev libsodium-dev libcurl4-openssl-dev libxml2-dev radicale
         qtkeychain-qt6-dev
         libzip-dev

@@ -87,16 +87,19 @@ void quitLikeEscape(MainWindow& window) {
     window.close();
 }
 
-int runTurnoplaner(QApplication& application) {
+int runTurnoplaner(int& argc, char** argv) {
+    SystemClock clock;
+    SystemFileSystem files;
+    Session session(files, clock);
+    ProgramStart start(session, startFolderOfProgram());
+
+    QApplication application(argc, argv);
     QTranslator qtTranslator;
     installGermanQtTranslation(application, qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    SystemClock clock;
     QtMessageBoxes messages;
-    SystemFileSystem files;
-    Session session(files, clock);
-    const SessionReport started = startSessionWhileFontsLoad(session, startFolderOfProgram());
+    const SessionReport started = start.finish();
     MainWindow window(session, desktopServices(clock, messages));
 
     // The status of the run; what an unasked end could not save is told once, on stderr.

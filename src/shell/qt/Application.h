@@ -1,7 +1,5 @@
 #pragma once
 
-class QApplication;
-
 namespace tp {
 
 class MainWindow;
@@ -10,7 +8,8 @@ class MainWindow;
 // Used when the session ends (a signal, the session manager).
 void quitLikeEscape(MainWindow& window);
 
-// Start-up, the one event loop and the saving on exit. Returns the exit status.
-int runTurnoplaner(QApplication& application);
+// Start-up, the one event loop and the saving on exit: the whole run of the program, whose
+// arguments these are. Returns the exit status.
+int runTurnoplaner(int& argc, char** argv);
 
 } // namespace tp

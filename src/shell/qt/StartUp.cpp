@@ -3,18 +3,19 @@
 #include <QApplication>
 #include <QFontMetrics>
 
-#include <future>
-
 namespace tp {
 
-SessionReport startSessionWhileFontsLoad(Session& session,
-                                         const std::filesystem::path& startFolder) {
-    std::future<SessionReport> started = std::async(
-        std::launch::async, [&session, &startFolder] { return session.start(startFolder); });
+ProgramStart::ProgramStart(Session& session, const std::filesystem::path& startFolder)
+    : startFolder_(startFolder), started_(std::async(std::launch::async, [&session, this] {
+          return session.start(startFolder_);
+      })) {}
+
+SessionReport ProgramStart::finish() {
+    fontConfig_.wait();
     // The first text measured loads the font database and the font's face.
     const QFontMetrics metrics(QApplication::font());
     (void)metrics.horizontalAdvance(QLatin1Char('0'));
-    return started.get();
+    return started_.get();
 }
 
 } // namespace tp

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "platform/qt/FontConfigLoad.h"
 #include "session/Session.h"
 
 #include <filesystem>
+#include <future>
 
 namespace tp {
 
-// Starts `session` in `startFolder` on a second thread while this one loads what the window's
-// first texts need: the font database and the application font. Reading a data folder with
-// thousands of notes takes about as long, so the two together take little more than either.
-// The session must not be used by anyone else until this returns.
-SessionReport startSessionWhileFontsLoad(Session& session,
-                                         const std::filesystem::path& startFolder);
+// The program's start up to its window. Made before the application object, it starts
+// `session` in `startFolder` on a thread of its own while the font configuration loads on
+// another, so that both overlap Qt's connection to the window system; reading a data folder
+// with thousands of notes takes about as long. The session must not be used by anyone else
+// until finish() returned.
+class ProgramStart {
+  public:
+    ProgramStart(Session& session, const std::filesystem::path& startFolder);
+
+    // Needs the application object: loads what the window's first texts need, the font
+    // database and the application font, then waits for the session.
+    SessionReport finish();
+
+  private:
+    FontConfigLoad fontConfig_; // first: it sets the locale the session's thread reads under
+    std::filesystem::path startFolder_;
+    std::future<SessionReport> started_;
+};
 
 } // namespace tp

@@ -1,8 +1,5 @@
 #include "shell/qt/Application.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    return tp::runTurnoplaner(application);
+    return tp::runTurnoplaner(argc, argv);
 }
