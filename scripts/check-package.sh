@@ -94,7 +94,8 @@ apt-get install -y --no-install-recommends "$package" >/tmp/install.log 2>&1 ||
     { cat /tmp/install.log; fail "apt-get install"; }
 grep -E 'newly installed|^Need to get|^After this operation' /tmp/install.log
 
-missing="$(ldd /usr/bin/turnoplaner /usr/bin/turnoplaner-cli | grep 'not found' || true)"
+missing="$(ldd /usr/bin/turnoplaner /usr/bin/turnoplaner-cli /usr/lib/turnoplaner/*.so |
+    grep 'not found' || true)"
 [ -z "$missing" ] || fail "missing libraries: $missing"
 turnoplaner-cli --help | grep -q '^Usage:' || fail "turnoplaner-cli --help"
 echo "ok: libraries complete, turnoplaner-cli --help runs"

@@ -143,7 +143,7 @@ std::optional<ParsedManifest> parseManifest(std::string_view text) {
 }
 
 // The checks of one archive, opened by the library.
-UnpackedBackup checkedContents(zip_t* archive) {
+UnpackedBackup checkedContents(zip_t* archive, DataFileNameTest isDataFileName) {
     UnpackedBackup result;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     struct Entry {
@@ -196,7 +196,7 @@ UnpackedBackup checkedContents(zip_t* archive) {
         return result;
     }
     for (const Entry& entry : entries)
-        if (entry.name != kManifestName && !isBackupDataFileName(entry.name)) {
+        if (entry.name != kManifestName && !isDataFileName(entry.name)) {
             result.refusal =
                 "Der Eintrag " + quotedName(entry.name) + " ist keine Datendatei von Turnoplaner.";
             return result;
@@ -342,7 +342,7 @@ std::optional<std::string> packBackup(const BackupManifest& manifest,
     return packZip(entries, problem);
 }
 
-UnpackedBackup unpackBackup(std::string_view archiveBytes) {
+UnpackedBackup unpackArchive(std::string_view archiveBytes, DataFileNameTest isDataFileName) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source =
@@ -358,7 +358,7 @@ UnpackedBackup unpackBackup(std::string_view archiveBytes) {
                           "abgeschnitten.";
         return refused;
     }
-    UnpackedBackup result = checkedContents(archive);
+    UnpackedBackup result = checkedContents(archive, isDataFileName);
     zip_discard(archive); // frees the source too
     return result;
 }

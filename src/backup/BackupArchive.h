@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backup/BackupFiles.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -58,8 +60,20 @@ std::optional<std::string> packZip(const std::vector<ZipEntry>& entries, std::st
 std::optional<std::string> packBackup(const BackupManifest& manifest,
                                       const std::vector<BackupFile>& files, std::string& problem);
 
+// Whether a name inside an archive is that of a data file.
+using DataFileNameTest = bool (*)(std::string_view name);
+
 // Checks a whole archive before anything is taken from it: names, sizes, the manifest and
-// every checksum; only the names of the program's data files are taken.
-UnpackedBackup unpackBackup(std::string_view archive);
+// every checksum; only names that pass `isDataFileName` are taken.
+UnpackedBackup unpackArchive(std::string_view archive, DataFileNameTest isDataFileName);
+
+// unpackArchive taking the names of the program's data files.
+inline UnpackedBackup unpackBackup(std::string_view archive) {
+    return unpackArchive(archive, isBackupDataFileName);
+}
+
+// These functions are those of the archive library, the backups' part that needs libzip and
+// libsodium. The command line links it; the program loads it at its first backup or restore
+// (LoadedBackupArchive.cpp), so that its start does not load those libraries and OpenSSL.
 
 } // namespace tp

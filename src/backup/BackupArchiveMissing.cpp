@@ -28,7 +28,7 @@ std::optional<std::string> packBackup(const BackupManifest&, const std::vector<B
     return std::nullopt;
 }
 
-UnpackedBackup unpackBackup(std::string_view) {
+UnpackedBackup unpackArchive(std::string_view, DataFileNameTest) {
     UnpackedBackup refused;
     refused.refusal = kMissing;
     return refused;
