@@ -24,8 +24,9 @@ template <typename Use, typename Refuse> auto withArchiveLibrary(Use use, Refuse
 } // namespace
 
 std::string sha256Hex(std::string_view bytes) {
-    return withArchiveLibrary([&](const ArchiveLibrary& library) { return library.sha256Hex(bytes); },
-                              [](const std::string&) { return std::string(); });
+    return withArchiveLibrary(
+        [&](const ArchiveLibrary& library) { return library.sha256Hex(bytes); },
+        [](const std::string&) { return std::string(); });
 }
 
 std::string manifestText(const BackupManifest& manifest, const std::vector<BackupFile>& files) {
@@ -55,7 +56,9 @@ std::optional<std::string> packBackup(const BackupManifest& manifest,
 
 UnpackedBackup unpackArchive(std::string_view archive, DataFileNameTest isDataFileName) {
     return withArchiveLibrary(
-        [&](const ArchiveLibrary& library) { return library.unpackArchive(archive, isDataFileName); },
+        [&](const ArchiveLibrary& library) {
+            return library.unpackArchive(archive, isDataFileName);
+        },
         [](const std::string& reason) {
             UnpackedBackup refused;
             refused.refusal = reason;

@@ -1,5 +1,7 @@
 #include "platform/qt/FontConfigLoad.h"
 
+#include "platform/ThreadPriority.h"
+
 #ifdef TURNOPLANER_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 
@@ -13,7 +15,10 @@ FontConfigLoad::FontConfigLoad() {
     // The application object sets the locale of the environment while the loading reads
     // numbers; setting the same one first leaves nothing for that call to change.
     std::setlocale(LC_ALL, "");
-    loading_ = std::thread([] { FcInit(); });
+    loading_ = std::thread([] {
+        lowerThisThreadPriority();
+        FcInit();
+    });
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "shell/qt/StartUp.h"
 
+#include "platform/ThreadPriority.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 
@@ -7,6 +9,7 @@ namespace tp {
 
 ProgramStart::ProgramStart(Session& session, const std::filesystem::path& startFolder)
     : startFolder_(startFolder), started_(std::async(std::launch::async, [&session, this] {
+          lowerThisThreadPriority();
           return session.start(startFolder_);
       })) {}
 

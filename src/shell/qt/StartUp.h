@@ -11,7 +11,8 @@ namespace tp {
 // The program's start up to its window. Made before the application object, it starts
 // `session` in `startFolder` on a thread of its own while the font configuration loads on
 // another, so that both overlap Qt's connection to the window system; reading a data folder
-// with thousands of notes takes about as long. The session must not be used by anyone else
+// with thousands of notes takes about as long. Both threads run at a lower priority, so that
+// the one making the window is not slowed by them. The session must not be used by anyone else
 // until finish() returned.
 class ProgramStart {
   public:
