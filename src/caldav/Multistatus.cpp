@@ -98,18 +98,6 @@ DavResource resourceOf(const xmlNode* response) {
 
 } // namespace
 
-bool DavProperty::hasChild(std::string_view name) const {
-    for (const std::string& child : children)
-        if (child == name)
-            return true;
-    return false;
-}
-
-const DavProperty* DavResource::property(std::string_view name) const {
-    const auto found = properties.find(std::string(name));
-    return found == properties.end() ? nullptr : &found->second;
-}
-
 int statusOfLine(std::string_view line) {
     const auto space = line.find(' ');
     if (space == std::string_view::npos || space + 4 > line.size())

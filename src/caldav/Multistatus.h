@@ -35,7 +35,13 @@ struct DavResource {
 };
 
 // The responses of a 207 answer; nothing when `xml` is not a well-formed DAV:multistatus.
+// Read by libxml2, which the command line links and the program loads with its network module
+// (LoadedMultistatus.cpp), so that its start does not load it.
 std::optional<std::vector<DavResource>> parseMultistatus(std::string_view xml);
+
+// parseMultistatus as the network module hands it to the program.
+using MultistatusParser = std::optional<std::vector<DavResource>>(std::string_view xml);
+inline constexpr const char* kMultistatusParserEntry = "tpMultistatusParser";
 
 // "HTTP/1.1 404 Not Found" → 404; 0 when unreadable.
 int statusOfLine(std::string_view line);

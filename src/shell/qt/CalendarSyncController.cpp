@@ -1,6 +1,6 @@
 #include "shell/qt/CalendarSyncController.h"
 
-#include "caldav/qt/KeyringPassword.h"
+#include "caldav/qt/LoadedKeyring.h"
 #ifdef TURNOPLANER_HAVE_CALDAV
 #include "caldav/qt/CalendarSyncWindow.h"
 
@@ -114,7 +114,7 @@ void CalendarSyncController::prepareWindow() {
             return crewCalendarEvents(request);
         };
         if (!keyring_)
-            keyring_ = std::make_unique<DesktopKeyring>();
+            keyring_ = loadDesktopKeyring();
         input.keyring = keyring_.get();
         input.store = [this](const CalendarSyncChoices& choices) {
             tell(session_.storeCalendarSync(choices));
