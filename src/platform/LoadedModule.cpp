@@ -29,7 +29,9 @@ fs::path runningProgram() {
 
 } // namespace
 
-LoadedModule::LoadedModule(const std::string& fileName, const std::vector<fs::path>& folders) {
+LoadedModule::LoadedModule(const std::string& fileName, const std::vector<fs::path>& folders,
+                           Unloading unloading)
+    : unloading_(unloading) {
     std::string lastError;
     for (const fs::path& folder : folders) {
         const fs::path file = folder / fileName;
@@ -41,7 +43,8 @@ LoadedModule::LoadedModule(const std::string& fileName, const std::vector<fs::pa
         if (!handle_)
             lastError = "Fehler " + std::to_string(GetLastError());
 #else
-        handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+        handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL |
+                                           (unloading_ == Unloading::Never ? RTLD_NODELETE : 0));
         if (!handle_)
             lastError = dlerror();
 #endif
@@ -56,6 +59,10 @@ LoadedModule::LoadedModule(const std::string& fileName, const std::vector<fs::pa
 LoadedModule::~LoadedModule() {
     if (!handle_)
         return;
+#ifdef _WIN32
+    if (unloading_ == Unloading::Never)
+        return;
+#endif
 #ifdef _WIN32
     FreeLibrary(static_cast<HMODULE>(handle_));
 #else

@@ -10,9 +10,14 @@ namespace tp {
 // so that the libraries it brings (the network's, for one) cost nothing at start-up.
 class LoadedModule {
   public:
+    // Whether the module is unloaded with its last LoadedModule. A module that links Qt's
+    // libraries stays to the end of the run: Qt keeps what they registered.
+    enum class Unloading { WithLastUser, Never };
+
     // Looks for the library file `fileName` in each of `folders` in turn; an empty module when
     // none can be loaded, `problem` then saying why (German).
-    LoadedModule(const std::string& fileName, const std::vector<std::filesystem::path>& folders);
+    LoadedModule(const std::string& fileName, const std::vector<std::filesystem::path>& folders,
+                 Unloading unloading = Unloading::WithLastUser);
     ~LoadedModule();
     LoadedModule(const LoadedModule&) = delete;
     LoadedModule& operator=(const LoadedModule&) = delete;
@@ -29,6 +34,7 @@ class LoadedModule {
     void* symbol(const char* name) const;
 
     void* handle_ = nullptr;
+    Unloading unloading_;
     std::string problem_;
 };
 

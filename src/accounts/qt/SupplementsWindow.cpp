@@ -1,5 +1,7 @@
 #include "accounts/qt/SupplementsWindow.h"
 
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/PrintWithDialog.h"
 #include "platform/qt/TitleWidth.h"
 
 #include <QClipboard>
@@ -11,8 +13,6 @@
 #include <QLabel>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -302,14 +302,14 @@ void SupplementsWindow::printMonth(QPagedPaintDevice& device) const {
 }
 
 void SupplementsWindow::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    printer.setDocName(QStringLiteral("Zuschläge"));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    printMonth(printer);
+    const PrintJob job{QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                   QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter),
+                       QStringLiteral("Zuschläge"),
+                       {}};
+    QtMessageBoxes qtMessages;
+    printWithDialog(
+        this, job, [this](QPagedPaintDevice& printer) { printMonth(printer); },
+        input_.messages ? *input_.messages : qtMessages);
 }
 
 std::optional<int> showSupplementsWindow(QWidget* parent, const SupplementsWindowInput& input) {

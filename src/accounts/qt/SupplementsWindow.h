@@ -18,14 +18,17 @@ class QTreeWidget;
 
 namespace tp {
 
+class MessageBoxes;
+
 // What the supplements window shows: the crew's work of one month under the running plan.
 struct SupplementsWindowInput {
     ShiftSystem system;
     int crew = 0;                               // the base crew, or the first crew
     const ShiftMarkingList* markings = nullptr; // the user's markings as edited, or none
     int year = 2026;
-    int month = 1;                // 1..12
-    std::optional<int> wageCents; // the hourly base wage
+    int month = 1;                    // 1..12
+    std::optional<int> wageCents;     // the hourly base wage
+    MessageBoxes* messages = nullptr; // what tells a failed print; Qt's boxes when none
 };
 
 // "Zuschläge": the crew's hours of a month in the supplement classes, the month's sums and,

@@ -34,8 +34,8 @@ class MissingKeyring final : public PasswordKeyring {
 } // namespace
 
 std::unique_ptr<PasswordKeyring> loadDesktopKeyring() {
-    auto module =
-        std::make_unique<LoadedModule>(moduleFileName("turnoplaner-keyring"), moduleFolders());
+    auto module = std::make_unique<LoadedModule>(moduleFileName("turnoplaner-keyring"),
+                                                 moduleFolders(), LoadedModule::Unloading::Never);
     using NewKeyring = PasswordKeyring*();
     NewKeyring* newKeyring = module->function<NewKeyring>("tpNewDesktopKeyring");
     if (!newKeyring)

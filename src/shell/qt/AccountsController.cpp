@@ -79,6 +79,7 @@ void AccountsController::openSupplements() {
     input.month = month.month;
     AccountTargets targets = state().accounts;
     input.wageCents = targets.hourlyWageCents;
+    input.messages = services_.messages;
     targets.hourlyWageCents = showSupplementsWindow(window_, input);
     session_.setAccountTargets(targets);
 }

@@ -2,13 +2,12 @@
 
 #include "accounts/qt/CalendarExportWindow.h"
 #include "display/qt/PagePrinting.h"
+#include "platform/qt/PrintWithDialog.h"
 #include "shell/qt/ShownPageInput.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace tp {
 
@@ -39,17 +38,17 @@ void ExportController::copyPageToClipboard(bool askFirst) {
 }
 
 void ExportController::printShownPage() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(printedPageLayout());
-    printer.setDocName(QStringLiteral("Turnoplaner"));
-    QPrintDialog dialog(&printer, window_);
-    dialog.setWindowTitle(QStringLiteral("Seite drucken"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // The same marks as the page on the screen.
-    ShownPageInput shown(session_, pageFont_, lunations_);
-    printPage(printer, shown.input(),
-              printedPageHeading(QString::fromStdString(state().userName), shown.input()));
+    const PrintJob job{printedPageLayout(), QStringLiteral("Turnoplaner"),
+                       QStringLiteral("Seite drucken")};
+    printWithDialog(
+        window_, job,
+        [this](QPagedPaintDevice& printer) {
+            // The same marks as the page on the screen.
+            ShownPageInput shown(session_, pageFont_, lunations_);
+            printPage(printer, shown.input(),
+                      printedPageHeading(QString::fromStdString(state().userName), shown.input()));
+        },
+        *services_.messages);
 }
 
 void ExportController::exportCalendar() {
