@@ -2,12 +2,7 @@
 // the reading of the server's XML answers.
 #include "caldav/CurlHttpClient.h"
 #include "caldav/Multistatus.h"
-
-#ifdef _WIN32
-#define TP_MODULE_EXPORT extern "C" __declspec(dllexport)
-#else
-#define TP_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
+#include "platform/ModuleEntry.h"
 
 TP_MODULE_EXPORT tp::caldav::HttpClient* tpNewHttpClient(const tp::caldav::HttpSettings* settings) {
     return new tp::caldav::CurlHttpClient(*settings);

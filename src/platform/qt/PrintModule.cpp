@@ -1,14 +1,9 @@
 // The entry of the printing module the program loads at its first print.
+#include "platform/ModuleEntry.h"
 #include "platform/qt/PrintWithDialog.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
-
-#ifdef _WIN32
-#define TP_MODULE_EXPORT extern "C" __declspec(dllexport)
-#else
-#define TP_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
 
 TP_MODULE_EXPORT bool tpPrintWithDialog(QWidget* parent, const tp::PrintJob* job,
                                         const tp::JobPainter* paint) {
