@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -10,10 +11,15 @@ namespace tp::test {
 
 TemporaryFolder::TemporaryFolder() {
     static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("turnoplaner-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
+    std::random_device random;
+    // Test programs run side by side and may pick the same moment: a folder that exists already
+    // is never shared, another name is tried.
+    do {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = std::filesystem::temp_directory_path() /
+                ("turnoplaner-test-" + std::to_string(stamp) + "-" + std::to_string(random()) +
+                 "-" + std::to_string(counter++));
+    } while (!std::filesystem::create_directory(path_));
 }
 
 TemporaryFolder::~TemporaryFolder() {
