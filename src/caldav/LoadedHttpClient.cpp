@@ -23,14 +23,10 @@ class ModuleHttpClient final : public HttpClient {
 std::unique_ptr<HttpClient> loadHttpClient(const HttpSettings& settings, std::string& problem) {
     auto module =
         std::make_shared<LoadedModule>(moduleFileName("turnoplaner-http"), moduleFolders());
-    if (!*module) {
-        problem = module->problem();
-        return nullptr;
-    }
     using NewClient = HttpClient*(const HttpSettings*);
-    NewClient* newClient = module->function<NewClient>("tpNewHttpClient");
+    NewClient* newClient = module->entry<NewClient>("tpNewHttpClient");
     if (!newClient) {
-        problem = "Der Programmteil \"turnoplaner-http\" ist beschädigt.";
+        problem = module->problem();
         return nullptr;
     }
     return std::make_unique<ModuleHttpClient>(module, newClient(&settings));

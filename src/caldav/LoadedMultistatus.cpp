@@ -7,9 +7,9 @@
 namespace tp::caldav {
 
 std::optional<std::vector<DavResource>> parseMultistatus(std::string_view xml) {
-    const LoadedModule module(moduleFileName("turnoplaner-http"), moduleFolders());
+    LoadedModule module(moduleFileName("turnoplaner-http"), moduleFolders());
     using Entry = MultistatusParser*();
-    Entry* entry = module.function<Entry>(kMultistatusParserEntry);
+    Entry* entry = module.entry<Entry>(kMultistatusParserEntry);
     if (!entry)
         return std::nullopt; // as an answer that cannot be read; the client told why before
     return entry()(xml);

@@ -31,7 +31,7 @@ fs::path runningProgram() {
 
 LoadedModule::LoadedModule(const std::string& fileName, const std::vector<fs::path>& folders,
                            Unloading unloading)
-    : unloading_(unloading) {
+    : fileName_(fileName), unloading_(unloading) {
     std::string lastError;
     for (const fs::path& folder : folders) {
         const fs::path file = folder / fileName;
@@ -62,22 +62,23 @@ LoadedModule::~LoadedModule() {
 #ifdef _WIN32
     if (unloading_ == Unloading::Never)
         return;
-#endif
-#ifdef _WIN32
     FreeLibrary(static_cast<HMODULE>(handle_));
 #else
     dlclose(handle_);
 #endif
 }
 
-void* LoadedModule::symbol(const char* name) const {
+void* LoadedModule::symbol(const char* name) {
     if (!handle_)
         return nullptr;
 #ifdef _WIN32
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+    void* found = reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
 #else
-    return dlsym(handle_, name);
+    void* found = dlsym(handle_, name);
 #endif
+    if (!found)
+        problem_ = "Der Programmteil \"" + fileName_ + "\" ist beschädigt.";
+    return found;
 }
 
 std::vector<fs::path> moduleFolders() {

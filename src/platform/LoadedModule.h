@@ -25,14 +25,16 @@ class LoadedModule {
     explicit operator bool() const { return handle_ != nullptr; }
     const std::string& problem() const { return problem_; }
 
-    // The function `name` of the module, or null.
-    template <typename Function> Function* function(const char* name) const {
+    // The function `name` of the module; null when the module or the function is missing,
+    // problem() then saying why.
+    template <typename Function> Function* entry(const char* name) {
         return reinterpret_cast<Function*>(symbol(name));
     }
 
   private:
-    void* symbol(const char* name) const;
+    void* symbol(const char* name);
 
+    std::string fileName_;
     void* handle_ = nullptr;
     Unloading unloading_;
     std::string problem_;

@@ -56,6 +56,14 @@ QString countsAt(int created, int unchanged) {
         .arg(unchanged);
 }
 
+// The fields for the user "anna" of `server`.
+void fillIn(CalendarSyncWindow& window, const test::RadicaleServer& server,
+            const QString& password) {
+    window.serverField()->setText(QString::fromStdString(server.origin()));
+    window.userField()->setText(QStringLiteral("anna"));
+    window.passwordField()->setText(password);
+}
+
 bool syncAndWait(CalendarSyncWindow& window) {
     QSignalSpy finished(&window, &CalendarSyncWindow::syncFinished);
     window.syncButton()->click();
@@ -102,9 +110,7 @@ class CalendarSyncWindowTest : public QObject {
         QVERIFY(server.start());
         auto opened = openWindow();
         CalendarSyncWindow& window = *opened->window;
-        window.serverField()->setText(QString::fromStdString(server.origin()));
-        window.userField()->setText(QStringLiteral("anna"));
-        window.passwordField()->setText(QStringLiteral("geheim-a"));
+        fillIn(window, server, QStringLiteral("geheim-a"));
         window.searchButton()->click();
         QCOMPARE(window.calendarField()->count(), 1);
         QCOMPARE(window.calendarField()->itemText(0),
@@ -139,9 +145,7 @@ class CalendarSyncWindowTest : public QObject {
         QVERIFY(server.start());
         auto opened = openWindow();
         CalendarSyncWindow& window = *opened->window;
-        window.serverField()->setText(QString::fromStdString(server.origin()));
-        window.userField()->setText(QStringLiteral("anna"));
-        window.passwordField()->setText(QStringLiteral("falsch"));
+        fillIn(window, server, QStringLiteral("falsch"));
         window.searchButton()->click();
         const QString told = window.resultLabel()->text();
         QVERIFY2(told.startsWith(QStringLiteral("Der Server ")) &&

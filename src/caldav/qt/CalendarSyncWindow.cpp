@@ -199,9 +199,9 @@ void CalendarSyncWindow::passwordWorked() {
     }
 }
 
-std::unique_ptr<caldav::HttpClient> CalendarSyncWindow::httpClient(std::string& problem) {
+std::unique_ptr<caldav::HttpClient> CalendarSyncWindow::httpClient() {
     if (passwordField_->text().isEmpty()) {
-        problem = "Bitte das Passwort eingeben.";
+        resultLabel_->setText(QStringLiteral("Bitte das Passwort eingeben."));
         passwordField_->setFocus();
         return nullptr;
     }
@@ -209,7 +209,11 @@ std::unique_ptr<caldav::HttpClient> CalendarSyncWindow::httpClient(std::string& 
     http.user = userField_->text().trimmed().toStdString();
     http.password = passwordField_->text().toStdString();
     http.cancelled = &cancelled_;
-    return caldav::loadHttpClient(http, problem);
+    std::string problem;
+    auto client = caldav::loadHttpClient(http, problem);
+    if (!client)
+        resultLabel_->setText(qText(problem));
+    return client;
 }
 
 void CalendarSyncWindow::searchCalendars() {
@@ -218,12 +222,9 @@ void CalendarSyncWindow::searchCalendars() {
         resultLabel_->setText(QStringLiteral("Bitte die Adresse des Servers eingeben."));
         return;
     }
-    std::string problem;
-    auto http = httpClient(problem);
-    if (!http) {
-        resultLabel_->setText(qText(problem));
+    auto http = httpClient();
+    if (!http)
         return;
-    }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     cancelled_ = false;
     const caldav::Discovery found = caldav::discoverCalendars(*http, address);
@@ -258,12 +259,9 @@ void CalendarSyncWindow::startSync() {
                                              "wählen."));
         return;
     }
-    std::string problem;
-    auto http = httpClient(problem);
-    if (!http) {
-        resultLabel_->setText(qText(problem));
+    auto http = httpClient();
+    if (!http)
         return;
-    }
     cancelled_ = false;
     std::string calendarUrl = calendarField_->currentData().toString().toStdString();
     if (calendarUrl.empty()) {

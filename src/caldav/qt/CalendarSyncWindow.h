@@ -92,7 +92,8 @@ class CalendarSyncWindow : public QDialog {
     void showProgress(int done, int total);
     void finishSync(const caldav::SyncResult& result);
     void fail(const caldav::Failure& failure);
-    std::unique_ptr<caldav::HttpClient> httpClient(std::string& problem);
+    // The client for the fields' server and user; null, with the reason shown, when none.
+    std::unique_ptr<caldav::HttpClient> httpClient();
     bool keyringAnswers() const;
     std::string keyringAccount() const;
     // Keeps the password that worked in the keyring, or says that none takes it.

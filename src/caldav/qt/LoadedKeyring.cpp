@@ -37,7 +37,7 @@ std::unique_ptr<PasswordKeyring> loadDesktopKeyring() {
     auto module = std::make_unique<LoadedModule>(moduleFileName("turnoplaner-keyring"),
                                                  moduleFolders(), LoadedModule::Unloading::Never);
     using NewKeyring = PasswordKeyring*();
-    NewKeyring* newKeyring = module->function<NewKeyring>("tpNewDesktopKeyring");
+    NewKeyring* newKeyring = module->entry<NewKeyring>("tpNewDesktopKeyring");
     if (!newKeyring)
         return std::make_unique<MissingKeyring>();
     PasswordKeyring* keyring = newKeyring();

@@ -7,14 +7,13 @@ namespace tp {
 
 void printWithDialog(QWidget* parent, const PrintJob& job, const JobPainter& paint,
                      MessageBoxes& messages) {
-    const LoadedModule module(moduleFileName("turnoplaner-print"), moduleFolders(),
-                              LoadedModule::Unloading::Never);
-    PrintWithDialogEntry* print = module.function<PrintWithDialogEntry>(kPrintWithDialogEntry);
+    LoadedModule module(moduleFileName("turnoplaner-print"), moduleFolders(),
+                        LoadedModule::Unloading::Never);
+    PrintWithDialogEntry* print = module.entry<PrintWithDialogEntry>(kPrintWithDialogEntry);
     if (!print) {
         messages.inform(parent, QStringLiteral("Fehler"),
                         QStringLiteral("Es kann nicht gedruckt werden. ") +
-                            QString::fromStdString(module ? "Der Programmteil ist beschädigt."
-                                                          : module.problem()));
+                            QString::fromStdString(module.problem()));
         return;
     }
     print(parent, &job, &paint);
